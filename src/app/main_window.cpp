@@ -1,0 +1,365 @@
+#include "app/main_window.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+
+#include "app/alignment_field.h"
+#include "app/qt_prompter.h"
+#include "app/startup.h"
+#include "model/fonts.h"
+
+namespace {
+
+constexpr int kClientWidth = 11235;
+constexpr int kClientHeight = 6450;
+
+// Row i of the template stands at 1200 + 240·i; inside the frames its options at 270 + 240·i.
+constexpr int RowTop(int row) { return 1200 + 240 * row; }
+constexpr int OptionTop(int row) { return 240 * (row + 1) + 30; }
+
+QString ArrayName(const char* name, int index) {
+  return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QFont NewMing(double points) {
+  QFont font(kNewMingFont);
+  font.setPointSizeF(points);
+  return font;
+}
+
+const QStringList& YesNo() {
+  static const QStringList list{QStringLiteral("Yes"), QStringLiteral("No")};
+  return list;
+}
+
+// Sets a control's text only when it differs, so the cursor of the field being typed in stays.
+void SetText(QLineEdit* field, const QString& text) {
+  if (field->text() != text) field->setText(text);
+}
+
+void SetText(QComboBox* box, const QString& text) {
+  if (box->currentText() != text) box->setEditText(text);
+}
+
+void SetList(QComboBox* box, const QStringList& list) {
+  QStringList current;
+  for (int i = 0; i < box->count(); ++i) current << box->itemText(i);
+  if (current == list) return;
+  const QString text = box->currentText();
+  box->clear();
+  box->addItems(list);
+  box->setEditText(text);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
+    : QWidget(parent), prompter_(std::move(prompter)) {
+  if (!prompter_) prompter_ = std::make_unique<QtPrompter>(this);
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Cratemark 0.2版"));
+  setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+
+  CreateBlockArea();
+  CreateTemplateArea();
+  CreateHistoryAndPictureArea();
+  CreateCommandButtons();
+  SetTabOrder();
+  ConnectCommands();
+
+  StartUp(model_);
+  ShowModel();
+}
+
+MainWindow::~MainWindow() = default;
+
+int MainWindow::Twips(int twips) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+  return qRound(twips * dpi / 1440.0);
+}
+
+QLabel* MainWindow::AddLabel(QWidget* parent, const char* name, int left, int top, int width,
+                             int height, const QString& caption) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(QLatin1String(name));
+  label->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+  return label;
+}
+
+QLineEdit* MainWindow::AddTextBox(const char* name, int left, int top, int width, int height,
+                                  const QString& text, const QString& tooltip) {
+  auto* field = new QLineEdit(text, this);
+  field->setObjectName(QLatin1String(name));
+  field->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+  field->setToolTip(tooltip);
+  return field;
+}
+
+QComboBox* MainWindow::AddDropDown(const char* name, int left, int top, int width, int height,
+                                   const QStringList& list, const QString& text) {
+  auto* box = new QComboBox(this);
+  box->setObjectName(QLatin1String(name));
+  box->setEditable(true);
+  // Typed text stays the box's text; it is never added to the list.
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->addItems(list);
+  box->setEditText(text);
+  box->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+  return box;
+}
+
+QPushButton* MainWindow::AddButton(const char* name, int left, int top, int width, int height,
+                                   const QString& caption, const QString& tooltip) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(QLatin1String(name));
+  button->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+  button->setToolTip(tooltip);
+  return button;
+}
+
+void MainWindow::CreateBlockArea() {
+  const QFont caption_font = NewMing(11.25);
+  AddLabel(this, "Label1", 120, 0, 495, 255, QStringLiteral("區段"))->setFont(caption_font);
+  l_block_ = AddDropDown("l_block", 720, 0, 975, 300, {}, QStringLiteral("1"));
+  AddLabel(this, "Label2", 2040, 0, 1455, 255, QStringLiteral("箱號編號: from"))
+      ->setFont(caption_font);
+  l_start_ = AddTextBox("l_start", 3480, 0, 615, 270, QStringLiteral("1"));
+  AddLabel(this, "Label3", 4200, 0, 135, 255, QStringLiteral("to"));
+  l_end_ = AddTextBox("l_end", 4440, 0, 615, 270, QString());
+  AddLabel(this, "Label4", 6600, 0, 855, 255, QStringLiteral("尾數箱?"))->setFont(caption_font);
+  l_last_ = AddDropDown("l_last", 7440, 0, 735, 300, YesNo(), QStringLiteral("Yes"));
+
+  AddLabel(this, "Label8", 120, 480, 1575, 255, QStringLiteral("每墊板的箱數:"))
+      ->setFont(caption_font);
+  l_pbox_ = AddTextBox("l_pbox", 1680, 480, 615, 270, QString(),
+                       QStringLiteral("請在此鍵入每塊P上所置的貨品箱數"));
+  AddLabel(this, "Label9", 2400, 480, 735, 255, QStringLiteral("箱/墊板"))->setFont(caption_font);
+  AddLabel(this, "Label10", 3480, 480, 2655, 255, QStringLiteral("本區段墊板編號的起始數:"))
+      ->setFont(caption_font);
+  l_p_start_text_ = AddTextBox("l_p_start_text", 6120, 480, 615, 270, QStringLiteral("Text1"));
+  AddLabel(this, "Label11", 6960, 480, 615, 255, QStringLiteral("混打?"))->setFont(caption_font);
+  p_mix_box_ = AddDropDown("p_mix_box", 7560, 480, 735, 300, YesNo(), QStringLiteral("No"));
+}
+
+void MainWindow::CreateTemplateArea() {
+  const QFont caption_font = NewMing(11.25);
+  AddLabel(this, "Label7", 0, 840, 495, 255, QStringLiteral("對齊"))->setFont(caption_font);
+  AddLabel(this, "Label5", 840, 840, 495, 255, QStringLiteral("行數"))->setFont(caption_font);
+  AddLabel(this, "Label6", 1560, 840, 495, 255, QStringLiteral("內容"))->setFont(caption_font);
+
+  frame2_ = new QGroupBox(QStringLiteral("C/NO"), this);
+  frame2_->setObjectName(QStringLiteral("Frame2"));
+  frame2_->setGeometry(Twips(6480), Twips(915), Twips(735), Twips(4215));
+  frame1_ = new QGroupBox(QStringLiteral("P/NO."), this);
+  frame1_->setObjectName(QStringLiteral("Frame1"));
+  frame1_->setGeometry(Twips(7200), Twips(915), Twips(735), Twips(4215));
+
+  // The groups are exclusive; ShowChoices lifts that for a moment to turn every option off.
+  carton_group_ = new QButtonGroup(this);
+  pallet_group_ = new QButtonGroup(this);
+
+  QFont ming(kMingFont);
+  for (int i = 0; i < MainModel::kRows; ++i) {
+    const QString number = QString::number(i + 1);
+
+    l_array_[i] = new AlignmentField(AlignmentWords(), this);
+    l_array_[i]->setObjectName(ArrayName("l_array", i));
+    l_array_[i]->setGeometry(Twips(0), Twips(RowTop(i)), Twips(615), Twips(300));
+    l_array_[i]->setToolTip(QStringLiteral("按上下鍵可以修改對齊方法"));
+
+    l_line_[i] = AddLabel(this, "l_line", 840, RowTop(i), 495, 255, number);
+    l_line_[i]->setObjectName(ArrayName("l_line", i));
+
+    l_content_[i] = new QLineEdit(this);
+    l_content_[i]->setObjectName(ArrayName("l_content", i));
+    l_content_[i]->setGeometry(Twips(1560), Twips(RowTop(i)), Twips(4815), Twips(270));
+    l_content_[i]->setFont(ming);
+
+    const bool narrow = i == 1 || i == 2 || i == 3 || i == 6 || i == 8;
+    l_c_[i] = new QRadioButton(number, frame2_);
+    l_c_[i]->setObjectName(ArrayName("l_c", i));
+    l_c_[i]->setGeometry(Twips(120), Twips(OptionTop(i)), Twips(narrow ? 375 : 495), Twips(255));
+    l_c_[i]->setToolTip(QStringLiteral("選此讓C/NO印在此行"));
+    carton_group_->addButton(l_c_[i], i);
+
+    l_p_[i] = new QRadioButton(number, frame1_);
+    l_p_[i]->setObjectName(ArrayName("l_p", i + 1));
+    l_p_[i]->setGeometry(Twips(120), Twips(OptionTop(i)), Twips(495), Twips(255));
+    l_p_[i]->setToolTip(QStringLiteral("選此讓P/NO印在此行"));
+    pallet_group_->addButton(l_p_[i], i);
+  }
+}
+
+void MainWindow::CreateHistoryAndPictureArea() {
+  AddLabel(this, "Label12", 8040, 840, 2415, 255, QStringLiteral("前10筆資料,敬請享用..."));
+  record_list_ = new QListWidget(this);
+  record_list_->setObjectName(QStringLiteral("record_list"));
+  record_list_->setGeometry(Twips(8040), Twips(1080), Twips(2415), Twips(2220));
+  record_list_->setToolTip(
+      QStringLiteral("點此叫出前列印過的10筆之一的資料.此list中show出的格式為: 編號,第一行內容"));
+
+  AddLabel(this, "Label13", 8040, 3480, 1455, 255, QStringLiteral("插入圖型預覽"))
+      ->setFont(NewMing(11.25));
+  picture1_ = AddLabel(this, "Picture1", 8040, 3720, 1455, 1095, QString());
+  picture1_->setFrameShape(QFrame::Box);
+  picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  picture1_->setToolTip(QStringLiteral("預覽您已選擇好的圖案"));
+
+  AddLabel(this, "Label14", 9600, 3840, 735, 255, QStringLiteral("離左邊界"));
+  pic_d_left_ =
+      AddTextBox("pic_d_left", 10320, 3840, 615, 270, QStringLiteral("1"),
+                 QStringLiteral("調整您想要列印的圖案是離一張標籤的左邊緣有多少距離(mm)"));
+  AddLabel(this, "Label17", 10920, 3840, 255, 255, QStringLiteral("mm"));
+  AddLabel(this, "Label15", 9600, 4200, 735, 255, QStringLiteral("離上邊界"));
+  pic_d_top_ =
+      AddTextBox("pic_d_top", 10320, 4200, 615, 270, QStringLiteral("1"),
+                 QStringLiteral("調整您想要列印的圖案是離一張標籤的上邊緣有多少距離(mm)"));
+  AddLabel(this, "Label18", 10920, 4200, 255, 255, QStringLiteral("mm"));
+  AddLabel(this, "Label19", 9600, 4560, 735, 375, QStringLiteral("調整尺吋(寬)"))->setWordWrap(true);
+  pic_size_ =
+      AddTextBox("pic_size", 10320, 4560, 615, 270, QString(),
+                 QStringLiteral("編輯此欄位可以讓您調整印出圖片的寬度,而其高度會照比例縮放"));
+  AddLabel(this, "Label20", 10920, 4560, 375, 255, QStringLiteral("mm"));
+  AddLabel(this, "Label16", 8040, 4920, 1095, 255, QStringLiteral("檔案路徑"))
+      ->setFont(NewMing(11.25));
+  choose_pic_file_ = AddButton("choose_pic_file", 7920, 5160, 735, 270, QStringLiteral("瀏覽"));
+  choose_pic_file_->setFont(NewMing(9.75));
+  pic_file_name_ = AddTextBox(
+      "pic_file_name", 8640, 5160, 2415, 270, QString(),
+      QStringLiteral("按左邊的\"瀏覽\"按鈕或直接輸入絕對路徑可以讓您選擇想要加在麥頭上面的圖案檔,"
+                     "可以是bmp,jpg,gif,png格式"));
+}
+
+void MainWindow::CreateCommandButtons() {
+  l_move_up_ = AddButton("l_move_up", 1560, 5160, 615, 375, QStringLiteral("上移"),
+                         QStringLiteral("全部的內容往上移一行"));
+  l_move_down_ = AddButton("l_move_down", 2280, 5160, 615, 375, QStringLiteral("下移"),
+                           QStringLiteral("全部的內容往下移一行"));
+  l_print_ = AddButton("l_print", 3360, 5400, 1935, 975, QStringLiteral("印吧"));
+  l_print_->setFont(NewMing(27.75));
+  add_block_ = AddButton("add_block", 480, 6000, 1215, 375, QStringLiteral("新增區段"));
+  add_block_->setFont(NewMing(11.25));
+  l_remove_ = AddButton("l_remove", 1920, 6000, 1335, 375, QStringLiteral("移除本區段"),
+                        QStringLiteral("按此刪除本區段資料"));
+  l_remove_->setFont(NewMing(11.25));
+  show_pre_ = AddButton("show_pre", 5520, 6000, 855, 375, QStringLiteral("預覽"));
+  show_pre_->setFont(NewMing(11.25));
+  command1_ = AddButton("Command1", 6600, 6000, 735, 375, QStringLiteral("Refresh"));
+  help_doc_ = AddButton("help_doc", 9120, 6000, 1095, 375, QStringLiteral("說明文件"));
+  about_ = AddButton("About", 10440, 6000, 615, 375, QStringLiteral("About"));
+}
+
+void MainWindow::SetTabOrder() {
+  QList<QWidget*> order{l_block_, l_start_, l_end_, l_last_, l_pbox_};
+  for (QLineEdit* content : l_content_) order << content;
+  order << add_block_ << l_p_start_text_ << p_mix_box_;
+  for (AlignmentField* array : l_array_) order << array;
+  for (QRadioButton* option : l_c_) order << option;
+  for (QRadioButton* option : l_p_) order << option;
+  order << record_list_ << pic_d_left_ << pic_d_top_ << pic_size_ << choose_pic_file_
+        << pic_file_name_ << l_move_up_ << l_move_down_ << l_print_ << l_remove_ << show_pre_
+        << command1_ << help_doc_ << about_;
+  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::ConnectCommands() {
+  // Each subsystem connects its controls to its commands here, through RunCommand.
+}
+
+void MainWindow::RunCommand(const std::function<void()>& command) {
+  ReadControls();
+  command();
+  ShowModel();
+}
+
+void MainWindow::ReadControls() {
+  for (int i = 0; i < MainModel::kRows; ++i) {
+    model_.l_content[i] = l_content_[i]->text();
+    model_.l_array[i] = l_array_[i]->text();
+  }
+  const auto checked_row = [](QButtonGroup* group) {
+    return group->checkedId() >= 0 ? group->checkedId() : MainModel::kNoRow;
+  };
+  model_.pallet_row = checked_row(pallet_group_);
+  model_.carton_row = checked_row(carton_group_);
+
+  model_.l_block = l_block_->currentText();
+  model_.l_start = l_start_->text();
+  model_.l_end = l_end_->text();
+  model_.l_last = l_last_->currentText();
+  model_.l_pbox = l_pbox_->text();
+  model_.l_p_start_text = l_p_start_text_->text();
+  model_.p_mix_box = p_mix_box_->currentText();
+
+  model_.pic_file_name = pic_file_name_->text();
+  model_.pic_size = pic_size_->text();
+  model_.pic_d_left = pic_d_left_->text();
+  model_.pic_d_top = pic_d_top_->text();
+}
+
+void MainWindow::ShowModel() {
+  for (int i = 0; i < MainModel::kRows; ++i) {
+    SetText(l_content_[i], model_.l_content[i]);
+    SetText(l_array_[i], model_.l_array[i]);
+  }
+  ShowChoices();
+
+  {
+    const QSignalBlocker block(l_block_);
+    SetList(l_block_, model_.l_block_list);
+    SetText(l_block_, model_.l_block);
+  }
+  SetText(l_start_, model_.l_start);
+  SetText(l_end_, model_.l_end);
+  {
+    const QSignalBlocker block(l_last_);
+    SetText(l_last_, model_.l_last);
+  }
+  SetText(l_pbox_, model_.l_pbox);
+  SetText(l_p_start_text_, model_.l_p_start_text);
+  SetText(p_mix_box_, model_.p_mix_box);
+
+  QStringList shown;
+  for (int i = 0; i < record_list_->count(); ++i) shown << record_list_->item(i)->text();
+  if (shown != model_.record_list) {
+    const QSignalBlocker block(record_list_);
+    record_list_->clear();
+    record_list_->addItems(model_.record_list);
+  }
+
+  SetText(pic_file_name_, model_.pic_file_name);
+  SetText(pic_size_, model_.pic_size);
+  SetText(pic_d_left_, model_.pic_d_left);
+  SetText(pic_d_top_, model_.pic_d_top);
+
+  if (!model_.focus_request.isEmpty()) {
+    if (auto* target = findChild<QWidget*>(model_.focus_request)) target->setFocus();
+    model_.focus_request.clear();
+  }
+}
+
+void MainWindow::ShowChoices() {
+  const auto show = [](QButtonGroup* group, int row) {
+    const QSignalBlocker block(group);
+    if (row >= 0 && row < MainModel::kRows) {
+      group->button(row)->setChecked(true);
+    } else if (QAbstractButton* on = group->checkedButton()) {
+      // An exclusive group keeps one button on; lift that for a moment to turn it off.
+      group->setExclusive(false);
+      on->setChecked(false);
+      group->setExclusive(true);
+    }
+  };
+  show(pallet_group_, model_.pallet_row);
+  show(carton_group_, model_.carton_row);
+}

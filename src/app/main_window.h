@@ -1,0 +1,105 @@
+#pragma once
+
+// The main window "Form1": the label template (16 rows of alignment, row number, content and the
+// P/NO and C/NO choices), the block fields, the history list, the picture fields and the command
+// buttons. It holds no behaviour of its own: a control event copies the controls into the
+// MainModel, runs the command on the model and shows the model again (RunCommand). The commands
+// live in the widget-free folders: app/startup, blocks/, print/, history/, picture/, preview/,
+// about/.
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "model/main_model.h"
+#include "model/prompter.h"
+
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class AlignmentField;
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `prompter` answers the message boxes; the window's own Qt message boxes when null.
+  explicit MainWindow(std::unique_ptr<Prompter> prompter = nullptr, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  MainModel& model() { return model_; }
+  Prompter& prompter() { return *prompter_; }
+
+  // Copies the controls into the model, runs `command` on it and shows the model again.
+  void RunCommand(const std::function<void()>& command);
+
+  // Control texts → model, and model → controls.
+  void ReadControls();
+  void ShowModel();
+
+  // Twips → pixels at the screen's logical DPI (1440 twips an inch).
+  static int Twips(int twips);
+
+ private:
+  void CreateTemplateArea();
+  void CreateBlockArea();
+  void CreateHistoryAndPictureArea();
+  void CreateCommandButtons();
+  void SetTabOrder();
+  void ConnectCommands();
+  void ShowChoices();
+
+  QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
+                   const QString& caption);
+  QLineEdit* AddTextBox(const char* name, int left, int top, int width, int height,
+                        const QString& text, const QString& tooltip = {});
+  QComboBox* AddDropDown(const char* name, int left, int top, int width, int height,
+                         const QStringList& list, const QString& text);
+  QPushButton* AddButton(const char* name, int left, int top, int width, int height,
+                         const QString& caption, const QString& tooltip = {});
+
+  MainModel model_;
+  std::unique_ptr<Prompter> prompter_;
+
+  std::array<AlignmentField*, MainModel::kRows> l_array_{};
+  std::array<QLabel*, MainModel::kRows> l_line_{};
+  std::array<QLineEdit*, MainModel::kRows> l_content_{};
+  std::array<QRadioButton*, MainModel::kRows> l_c_{};
+  std::array<QRadioButton*, MainModel::kRows> l_p_{};  // l_p(k) is l_p_[k - 1]
+  QGroupBox* frame1_ = nullptr;
+  QGroupBox* frame2_ = nullptr;
+  QButtonGroup* pallet_group_ = nullptr;
+  QButtonGroup* carton_group_ = nullptr;
+
+  QComboBox* l_block_ = nullptr;
+  QLineEdit* l_start_ = nullptr;
+  QLineEdit* l_end_ = nullptr;
+  QComboBox* l_last_ = nullptr;
+  QLineEdit* l_pbox_ = nullptr;
+  QLineEdit* l_p_start_text_ = nullptr;
+  QComboBox* p_mix_box_ = nullptr;
+
+  QListWidget* record_list_ = nullptr;
+  QLabel* picture1_ = nullptr;
+  QLineEdit* pic_d_left_ = nullptr;
+  QLineEdit* pic_d_top_ = nullptr;
+  QLineEdit* pic_size_ = nullptr;
+  QLineEdit* pic_file_name_ = nullptr;
+  QPushButton* choose_pic_file_ = nullptr;
+
+  QPushButton* l_move_up_ = nullptr;
+  QPushButton* l_move_down_ = nullptr;
+  QPushButton* l_print_ = nullptr;
+  QPushButton* add_block_ = nullptr;
+  QPushButton* l_remove_ = nullptr;
+  QPushButton* show_pre_ = nullptr;
+  QPushButton* command1_ = nullptr;
+  QPushButton* help_doc_ = nullptr;
+  QPushButton* about_ = nullptr;
+};

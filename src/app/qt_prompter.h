@@ -1,0 +1,18 @@
+#pragma once
+
+#include "model/prompter.h"
+
+class QWidget;
+
+// The program's message boxes: OK for a message, Yes and No for a question, titled with the
+// program's name, over the given window.
+class QtPrompter : public Prompter {
+ public:
+  explicit QtPrompter(QWidget* parent) : parent_(parent) {}
+
+  void Message(const QString& text) override;
+  bool AskYesNo(const QString& text) override;
+
+ private:
+  QWidget* parent_;
+};

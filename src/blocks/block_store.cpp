@@ -1,0 +1,108 @@
+#include "blocks/block_store.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "model/block_table.h"
+#include "model/main_model.h"
+#include "model/number_fields.h"
+#include "model/prompter.h"
+
+namespace {
+
+std::optional<int32_t> StoredNumber(const QString& text) {
+  return RoundToInt32(LeadingNumber(text.trimmed()));
+}
+
+QString OutOfRangeMessage(const QString& field) {
+  return QStringLiteral("「%1」的數字太大了, 請輸入 -2147483648 到 2147483647 之間的數字").arg(field);
+}
+
+}  // namespace
+
+bool SaveBlock(MainModel& model, Prompter& prompter) {
+  // Everything is converted first, so a refused field leaves the entry as it was.
+  const auto start = StoredNumber(model.l_start);
+  if (!start) {
+    prompter.Message(OutOfRangeMessage(QStringLiteral("箱號編號 from")));
+    return false;
+  }
+  const auto end = StoredNumber(model.l_end);
+  if (!end) {
+    prompter.Message(OutOfRangeMessage(QStringLiteral("箱號編號 to")));
+    return false;
+  }
+  const auto pbox = StoredNumber(model.l_pbox);
+  if (!pbox) {
+    prompter.Message(OutOfRangeMessage(QStringLiteral("每墊板的箱數")));
+    return false;
+  }
+  const auto whole = WholeNumber(model.l_p_start_text);
+  const auto p_start = whole ? RoundToInt16(*whole) : std::nullopt;
+  if (!p_start) {
+    prompter.Message(QStringLiteral("「本區段墊板編號的起始數」必須是 -32768 到 32767 之間的整數, "
+                                    "請修改後再試一次"));
+    model.focus_request = QStringLiteral("l_p_start_text");
+    return false;
+  }
+
+  BlockEntry& entry = model.blocks[model.current_block];
+  entry.blk_start = *start;
+  entry.blk_end = *end;
+  entry.blk_pbox = *pbox;
+  entry.blk_p_start = *p_start;
+  entry.blk_mix = model.p_mix_box.trimmed();
+  for (int row = 0; row <= model.max_line; ++row) {
+    entry.blk_content[row] = model.l_content[row];
+    entry.blk_array[row] = model.l_array[row].trimmed();
+  }
+  return true;
+}
+
+void LoadBlock(MainModel& model, int entry_index) {
+  const BlockEntry& entry = model.blocks[entry_index];
+  model.l_start = QString::number(entry.blk_start);
+  model.l_end = QString::number(entry.blk_end);
+  model.l_pbox = QString::number(entry.blk_pbox);
+  model.l_p_start_text = QString::number(entry.blk_p_start);
+  model.p_mix_box = entry.blk_mix;
+  for (int row = 0; row <= model.max_line; ++row) {
+    model.l_content[row] = entry.blk_content[row];
+    model.l_array[row] = entry.blk_array[row];
+  }
+}
+
+PalletWalk WalkPallets(const BlockTable& table, int n) {
+  // Carton by carton this is: a carried carton takes a place on the earlier pallet; any other
+  // carton takes a place on the block's current pallet, which is full once `left` drops to 0 or
+  // below. The walk is done a pallet at a time here, so a block of millions of cartons costs the
+  // same as one of ten.
+  PalletWalk walk;
+  for (int i = 1; i <= n; ++i) {
+    const BlockEntry& block = table[i];
+    const int64_t pbox = block.blk_pbox;
+    walk.left = pbox;
+    walk.pallet = block.blk_p_start;
+    if (!block.IsMixed()) walk.carry = 0;
+    if (block.blk_start > block.blk_end) continue;
+
+    const int64_t cartons = int64_t(block.blk_end) - block.blk_start + 1;
+    const int64_t carried = std::min(walk.carry, cartons);
+    walk.carry -= carried;
+    const int64_t own = cartons - carried;
+    if (own == 0) continue;  // all carried: `left` is still pbox, so the carry passes on
+
+    if (pbox <= 0) {
+      // Every carton fills a pallet of its own.
+      walk.last_used = walk.pallet + own - 1;
+      walk.pallet += own;
+    } else {
+      walk.last_used = walk.pallet + (own - 1) / pbox;
+      walk.pallet += own / pbox;
+      const int64_t on_last = own % pbox;
+      walk.left = on_last == 0 ? pbox : pbox - on_last;
+    }
+    if (walk.left != pbox) walk.carry = walk.left;
+  }
+  return walk;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+class BlockTable;
+class Prompter;
+struct MainModel;
+
+// Stores the fields on screen into entry current_block. Refuses, with a message and without
+// storing anything, when l_p_start_text is not a whole number in -32768..32767 or a number field
+// lies outside the 32-bit range; returns false then, and the calling command stops.
+bool SaveBlock(MainModel& model, Prompter& prompter);
+
+// Shows entry `entry` on screen. The caller sets current_block.
+void LoadBlock(MainModel& model, int entry);
+
+// Where the cartons of blocks 1..n end up when they are put onto pallets in carton order.
+struct PalletWalk {
+  int64_t pallet = 0;     // the pallet the next carton of block n would go on
+  int64_t left = 0;       // cartons that still fit on it
+  int64_t carry = 0;      // free places offered to a following mixed block
+  int64_t last_used = 0;  // pallet of the last carton that went onto a pallet of its own block
+
+  bool operator==(const PalletWalk&) const = default;
+};
+
+PalletWalk WalkPallets(const BlockTable& table, int n);

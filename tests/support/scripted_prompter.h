@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+#include "model/prompter.h"
+#include "support/qt_printers.h"
+
+// Records every message and question and answers questions from a script (Yes when the script
+// has run out).
+class ScriptedPrompter : public Prompter {
+ public:
+  void Message(const QString& text) override { messages << text; }
+
+  bool AskYesNo(const QString& text) override {
+    questions << text;
+    if (answers.empty()) return true;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+
+  QStringList messages;
+  QStringList questions;
+  std::deque<bool> answers;
+};

@@ -1,0 +1,15 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "model/fonts.h"
+
+// Every test executable gets an application object; widget tests and fonts need one. Without a
+// display the offscreen platform serves, also when CTest lists the tests.
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  InstallFontSubstitutions();
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
