@@ -221,11 +221,11 @@ void MainWindow::CreateHistoryAndPictureArea() {
                  QStringLiteral("調整您想要列印的圖案是離一張標籤的左邊緣有多少距離(mm)"));
   AddLabel(this, "Label17", 10920, 3840, 255, 255, QStringLiteral("mm"));
   AddLabel(this, "Label15", 9600, 4200, 735, 255, QStringLiteral("離上邊界"));
-  pic_d_top_ =
-      AddTextBox("pic_d_top", 10320, 4200, 615, 270, QStringLiteral("1"),
-                 QStringLiteral("調整您想要列印的圖案是離一張標籤的上邊緣有多少距離(mm)"));
+  pic_d_top_ = AddTextBox("pic_d_top", 10320, 4200, 615, 270, QStringLiteral("1"),
+                          QStringLiteral("調整您想要列印的圖案是離一張標籤的上邊緣有多少距離(mm)"));
   AddLabel(this, "Label18", 10920, 4200, 255, 255, QStringLiteral("mm"));
-  AddLabel(this, "Label19", 9600, 4560, 735, 375, QStringLiteral("調整尺吋(寬)"))->setWordWrap(true);
+  AddLabel(this, "Label19", 9600, 4560, 735, 375, QStringLiteral("調整尺吋(寬)"))
+      ->setWordWrap(true);
   pic_size_ =
       AddTextBox("pic_size", 10320, 4560, 615, 270, QString(),
                  QStringLiteral("編輯此欄位可以讓您調整印出圖片的寬度,而其高度會照比例縮放"));

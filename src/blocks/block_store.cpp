@@ -15,7 +15,8 @@ std::optional<int32_t> StoredNumber(const QString& text) {
 }
 
 QString OutOfRangeMessage(const QString& field) {
-  return QStringLiteral("「%1」的數字太大了, 請輸入 -2147483648 到 2147483647 之間的數字").arg(field);
+  return QStringLiteral("「%1」的數字太大了, 請輸入 -2147483648 到 2147483647 之間的數字")
+      .arg(field);
 }
 
 }  // namespace
@@ -40,8 +41,9 @@ bool SaveBlock(MainModel& model, Prompter& prompter) {
   const auto whole = WholeNumber(model.l_p_start_text);
   const auto p_start = whole ? RoundToInt16(*whole) : std::nullopt;
   if (!p_start) {
-    prompter.Message(QStringLiteral("「本區段墊板編號的起始數」必須是 -32768 到 32767 之間的整數, "
-                                    "請修改後再試一次"));
+    prompter.Message(
+        QStringLiteral("「本區段墊板編號的起始數」必須是 -32768 到 32767 之間的整數, "
+                       "請修改後再試一次"));
     model.focus_request = QStringLiteral("l_p_start_text");
     return false;
   }

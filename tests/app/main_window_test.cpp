@@ -141,7 +141,8 @@ TEST_F(MainWindowTest, EveryControlStandsAtItsPlace) {
               QStringLiteral("細明體"));
   }
   EXPECT_EQ(Control(QStringLiteral("l_print"))->font().pointSizeF(), 27.75);
-  EXPECT_EQ(Control(QStringLiteral("choose_pic_file"))->font().family(), QStringLiteral("新細明體"));
+  EXPECT_EQ(Control(QStringLiteral("choose_pic_file"))->font().family(),
+            QStringLiteral("新細明體"));
   EXPECT_EQ(Control<QComboBox>(QStringLiteral("l_block"))->count(), 2);
   EXPECT_TRUE(Control<QComboBox>(QStringLiteral("l_block"))->isEditable());
   EXPECT_TRUE(Control<QComboBox>(QStringLiteral("l_last"))->isEditable());
@@ -178,7 +179,8 @@ TEST_F(MainWindowTest, TabOrderRunsThroughTheBlockFieldsAndTheRows) {
     QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr);
     // A combo box's line edit is part of its box.
-    QWidget* owner = qobject_cast<QComboBox*>(focus->parentWidget()) ? focus->parentWidget() : focus;
+    QWidget* owner =
+        qobject_cast<QComboBox*>(focus->parentWidget()) ? focus->parentWidget() : focus;
     EXPECT_EQ(owner->objectName(), name);
     QTest::keyClick(focus, Qt::Key_Tab);
   }

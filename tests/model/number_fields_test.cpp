@@ -7,9 +7,9 @@ TEST(NumberFields, LeadingNumberReadsTheNumberATextBeginsWith) {
     const char* text;
     double value;
   } cases[] = {
-      {"12abc", 12}, {" 12abc", 12}, {"", 0},      {"abc", 0},      {"-7", -7},   {"10.5", 10.5},
-      {"1 2", 12},   {".5", 0.5},    {"3.", 3},    {"1e3", 1000},   {"1e", 1},    {"2d2x", 200},
-      {"- 4", -4},   {"+", 0},       {"12-3", 12}, {"  \t8  ", 8},  {"0x10", 0},  {"1.2.3", 1.2},
+      {"12abc", 12}, {" 12abc", 12}, {"", 0},      {"abc", 0},     {"-7", -7},  {"10.5", 10.5},
+      {"1 2", 12},   {".5", 0.5},    {"3.", 3},    {"1e3", 1000},  {"1e", 1},   {"2d2x", 200},
+      {"- 4", -4},   {"+", 0},       {"12-3", 12}, {"  \t8  ", 8}, {"0x10", 0}, {"1.2.3", 1.2},
   };
   for (const auto& c : cases) {
     EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromUtf8(c.text)), c.value) << c.text;

@@ -1,0 +1,39 @@
+#include "print/recording_surface.h"
+
+#include <cmath>
+
+QList<RecordingSurface::Text> RecordingSurface::TextsOn(int page) const {
+  QList<Text> found;
+  for (const Text& t : texts_) {
+    if (t.page == page) found << t;
+  }
+  return found;
+}
+
+QList<RecordingSurface::Text> RecordingSurface::TextsOn(int page, int line) const {
+  QList<Text> found;
+  for (const Text& t : texts_) {
+    if (t.page == page && t.line == line) found << t;
+  }
+  return found;
+}
+
+void RecordingSurface::DrawTextRun(double x, double y, const QString& text) {
+  texts_ << Text{current_page_,
+                 int(std::lround(y / LineHeight())),
+                 int(std::lround(x / ColumnWidth())) + 1,
+                 text,
+                 x,
+                 y};
+}
+
+void RecordingSurface::DrawImage(const Picture& picture, const QRectF& twips) {
+  images_ << Image{current_page_, twips, picture.width, picture.height};
+}
+
+void RecordingSurface::StartPage(int page) { current_page_ = page; }
+
+void RecordingSurface::FinishDocument() {
+  ++finished_;
+  sheets_ += pages();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+#include "print/surface.h"
+
+// A surface that keeps what is drawn on it, for tests: every text with its page, line and column,
+// every picture with its rectangle.
+class RecordingSurface : public Surface {
+ public:
+  struct Text {
+    int page;    // from 1
+    int line;    // from 0: y / line height
+    int column;  // from 1: x / column width + 1
+    QString text;
+    double x, y;  // twips
+
+    bool operator==(const Text&) const = default;
+  };
+  struct Image {
+    int page;
+    QRectF rect;        // twips
+    int width, height;  // the picture's natural size
+
+    bool operator==(const Image&) const = default;
+  };
+
+  explicit RecordingSurface(double width = 5760) : width_(width) {}
+
+  double SurfaceWidth() const override { return width_; }
+
+  const QList<Text>& texts() const { return texts_; }
+  const QList<Image>& images() const { return images_; }
+  int finished_documents() const { return finished_; }
+  // Sheets put out by finished documents, all documents together.
+  int sheets() const { return sheets_; }
+
+  // The texts of one page, or of one line of one page.
+  QList<Text> TextsOn(int page) const;
+  QList<Text> TextsOn(int page, int line) const;
+
+ protected:
+  void DrawTextRun(double x, double y, const QString& text) override;
+  void DrawImage(const Picture& picture, const QRectF& twips) override;
+  void StartPage(int page) override;
+  void FinishDocument() override;
+
+ private:
+  double width_;
+  int current_page_ = 0;
+  int finished_ = 0;
+  int sheets_ = 0;
+  QList<Text> texts_;
+  QList<Image> images_;
+};

@@ -1,0 +1,64 @@
+#include "print/surface.h"
+
+#include <algorithm>
+
+#include "model/display_width.h"
+
+void Surface::SetFont(const QString& name, double points, bool bold) {
+  font_name_ = name;
+  font_points_ = points;
+  font_bold_ = bold;
+}
+
+void Surface::PrintAtColumn(int column, const QString& text, bool line_end) {
+  const double column_x = (std::max(column, 1) - 1) * ColumnWidth();
+  if (x_ > column_x) y_ += LineHeight();
+  x_ = column_x;
+  if (!text.isEmpty()) {
+    BeforeDrawing();
+    DrawTextRun(x_, y_, text);
+  }
+  x_ += TextWidth(text);
+  if (line_end) {
+    x_ = 0;
+    y_ += LineHeight();
+  }
+}
+
+void Surface::PrintLine(const QString& text) {
+  if (!text.isEmpty()) {
+    BeforeDrawing();
+    DrawTextRun(x_, y_, text);
+  }
+  x_ = 0;
+  y_ += LineHeight();
+}
+
+double Surface::TextWidth(const QString& text) const { return DisplayWidth(text) * ColumnWidth(); }
+
+void Surface::DrawPicture(const Picture& picture, double x, double y, double width, double height) {
+  if (picture.IsEmpty()) return;
+  BeforeDrawing();
+  DrawImage(picture, QRectF(x, y, width, height));
+}
+
+void Surface::NewPage() {
+  // An empty page is not put out: the sheet is started only when something is drawn on it.
+  if (pages_ > 0) page_wanted_ = true;
+  x_ = 0;
+  y_ = 0;
+}
+
+void Surface::EndDocument() {
+  FinishDocument();
+  page_wanted_ = true;
+  pages_ = 0;
+  x_ = 0;
+  y_ = 0;
+}
+
+void Surface::BeforeDrawing() {
+  if (!page_wanted_) return;
+  page_wanted_ = false;
+  StartPage(++pages_);
+}

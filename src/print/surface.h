@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QRectF>
+#include <QString>
+
+#include "print/picture_file.h"
+
+// A drawing surface: a printed page, the preview box, the picture thumbnail or the About box.
+// Positions are twips (1/1440 inch) from the surface's top-left corner. Text is laid out on a grid
+// of character columns and lines of the current font: a column is half the font's size (120 twips
+// at 12 points), a line its size (240 twips). A character two columns wide takes two cells.
+//
+// The grid rules live here, once; an implementation only draws a text run into its cells, draws a
+// picture into a rectangle and starts a page.
+class Surface {
+ public:
+  virtual ~Surface() = default;
+
+  void SetFont(const QString& name, double points, bool bold = false);
+  const QString& font_name() const { return font_name_; }
+  double font_points() const { return font_points_; }
+  bool font_bold() const { return font_bold_; }
+  double ColumnWidth() const { return font_points_ * 10.0; }
+  double LineHeight() const { return font_points_ * 20.0; }
+
+  // The print position.
+  double x() const { return x_; }
+  double y() const { return y_; }
+  void SetX(double x) { x_ = x; }
+  void SetY(double y) { y_ = y; }
+
+  // Prints `text` at column `column` (columns count from 1; below 1 means 1). When the position is
+  // already past that column, the text goes to that column of the next line. With `line_end` the
+  // position then moves to the start of the next line; otherwise it stays just after the text.
+  void PrintAtColumn(int column, const QString& text, bool line_end);
+
+  // Prints `text` at the current x, then moves to x 0 of the next line.
+  void PrintLine(const QString& text);
+
+  // Width of `text` in the current font, in twips: its display width in columns.
+  double TextWidth(const QString& text) const;
+
+  // Outer width of the window or box, in twips.
+  virtual double SurfaceWidth() const = 0;
+
+  // Draws the whole picture scaled into the rectangle (twips). An empty picture draws nothing.
+  void DrawPicture(const Picture& picture, double x, double y, double width, double height);
+
+  // Later output starts on a new sheet, at the top; a page on which nothing is drawn never comes
+  // out as an empty sheet.
+  void NewPage();
+
+  // Ends the document; the job goes to the printer.
+  void EndDocument();
+
+  // Pages that have been started, for a surface with pages.
+  int pages() const { return pages_; }
+
+ protected:
+  // Draws `text` with its top-left corner at (x, y) twips, one character a cell of ColumnWidth(),
+  // a double-width character in two cells.
+  virtual void DrawTextRun(double x, double y, const QString& text) = 0;
+  virtual void DrawImage(const Picture& picture, const QRectF& twips) = 0;
+  // Starts sheet number `page` (from 1). The first sheet is started by the first drawing.
+  virtual void StartPage(int page) { (void)page; }
+  virtual void FinishDocument() {}
+
+ private:
+  void BeforeDrawing();
+
+  QString font_name_;
+  double font_points_ = 12.0;
+  bool font_bold_ = false;
+  double x_ = 0;
+  double y_ = 0;
+  bool page_wanted_ = true;  // the next drawing starts a page
+  int pages_ = 0;
+};
