@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -36,6 +37,17 @@ QFont NewMing(double points) {
   return font;
 }
 
+// A caption that does not fit its label at the label's font is drawn a little smaller, down to
+// 6.5 points, rather than cut off: the positions are the template's, the fonts the system's.
+void FitCaption(QLabel* label) {
+  QFont font = label->font();
+  const int room = label->width() - 1;
+  while (font.pointSizeF() > 6.5 && QFontMetrics(font).horizontalAdvance(label->text()) > room) {
+    font.setPointSizeF(font.pointSizeF() - 0.25);
+  }
+  if (font != label->font()) label->setFont(font);
+}
+
 const QStringList& YesNo() {
   static const QStringList list{QStringLiteral("Yes"), QStringLiteral("No")};
   return list;
@@ -66,6 +78,8 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
     : QWidget(parent), prompter_(std::move(prompter)) {
   if (!prompter_) prompter_ = std::make_unique<QtPrompter>(this);
   setObjectName(QStringLiteral("Form1"));
+  // Controls that name no font use 新細明體 9 points, the usual face of Traditional Chinese forms.
+  setFont(NewMing(9));
   setWindowTitle(QStringLiteral("Cratemark 0.2版"));
   setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
 
@@ -73,6 +87,9 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   CreateTemplateArea();
   CreateHistoryAndPictureArea();
   CreateCommandButtons();
+  for (QLabel* label : findChildren<QLabel*>()) {
+    if (!label->wordWrap()) FitCaption(label);
+  }
   SetTabOrder();
   ConnectCommands();
 
