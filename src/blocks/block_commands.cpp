@@ -123,6 +123,8 @@ void AddBlock(MainModel& model, Prompter& prompter) {
   // shown block is printed up to, and a large number keeps all its digits.
   const int64_t last_carton = model.blocks[model.current_block].blk_end;
 
+  // The new block takes the remainder carton's entry; the remainder moves up with its label.
+  model.blocks[model.block_count + 2] = model.blocks[model.block_count + 1];
   ++model.block_count;
   RebuildBlockList(model);
   model.current_block = model.block_count;
@@ -146,16 +148,14 @@ void RemoveBlock(MainModel& model, Prompter& prompter) {
     return;
   }
 
-  // The shown block's edits go with it: nothing is saved.
-  if (model.current_block != model.block_count) {
-    for (int32_t i = model.current_block; i <= model.block_count; ++i) {
-      model.blocks[i] = model.blocks[i + 1];
-    }
-    --model.block_count;
-  } else {
-    --model.block_count;
-    --model.current_block;
+  // The shown block's edits go with it: nothing is saved. The entries behind it move down, the
+  // remainder carton's too, also when the last block goes: otherwise the removed block would turn
+  // up as the remainder carton and the remainder's own label would be lost.
+  for (int32_t i = model.current_block; i <= model.block_count; ++i) {
+    model.blocks[i] = model.blocks[i + 1];
   }
+  --model.block_count;
+  if (model.current_block > model.block_count) model.current_block = model.block_count;
   LoadBlock(model, model.current_block);
   RebuildBlockList(model);
   model.l_block = QString::number(model.current_block);
