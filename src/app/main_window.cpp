@@ -16,7 +16,10 @@
 #include "app/alignment_field.h"
 #include "app/qt_prompter.h"
 #include "app/startup.h"
+#include "app/template_commands.h"
+#include "blocks/block_commands.h"
 #include "model/fonts.h"
+#include "model/row_choices.h"
 
 namespace {
 
@@ -291,6 +294,36 @@ void MainWindow::SetTabOrder() {
 
 void MainWindow::ConnectCommands() {
   // Each subsystem connects its controls to its commands here, through RunCommand.
+  ConnectTemplateCommands();
+  ConnectBlockCommands();
+}
+
+void MainWindow::ConnectTemplateCommands() {
+  for (int row = 0; row < MainModel::kRows; ++row) {
+    connect(l_c_[row], &QAbstractButton::clicked, this,
+            [this, row] { RunCommand([this, row] { ChooseCartonRow(model_, row); }); });
+    connect(l_p_[row], &QAbstractButton::clicked, this,
+            [this, row] { RunCommand([this, row] { ChoosePalletRow(model_, row); }); });
+  }
+  connect(l_move_up_, &QAbstractButton::clicked, this,
+          [this] { RunCommand([this] { MoveRowsUp(model_); }); });
+  connect(l_move_down_, &QAbstractButton::clicked, this,
+          [this] { RunCommand([this] { MoveRowsDown(model_); }); });
+  connect(command1_, &QAbstractButton::clicked, this,
+          [this] { RunCommand([this] { Refresh(model_, *prompter_); }); });
+}
+
+void MainWindow::ConnectBlockCommands() {
+  // Only a pick from the list selects; typing into l_block does nothing by itself. After the pick
+  // the box's text is the picked entry, which is what ReadControls hands to the command.
+  connect(l_block_, &QComboBox::activated, this,
+          [this] { RunCommand([this] { SelectBlock(model_, *prompter_); }); });
+  connect(l_last_, &QComboBox::activated, this,
+          [this] { RunCommand([this] { RebuildBlockList(model_); }); });
+  connect(add_block_, &QAbstractButton::clicked, this,
+          [this] { RunCommand([this] { AddBlock(model_, *prompter_); }); });
+  connect(l_remove_, &QAbstractButton::clicked, this,
+          [this] { RunCommand([this] { RemoveBlock(model_, *prompter_); }); });
 }
 
 void MainWindow::RunCommand(const std::function<void()>& command) {

@@ -53,6 +53,8 @@ class MainWindow : public QWidget {
   void CreateCommandButtons();
   void SetTabOrder();
   void ConnectCommands();
+  void ConnectTemplateCommands();
+  void ConnectBlockCommands();
   void ShowChoices();
 
   QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, int width, int height,

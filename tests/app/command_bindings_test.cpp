@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/main_window.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class CommandBindingsTest : public testing::Test {
+ protected:
+  CommandBindingsTest() : old_dir(QDir::currentPath()) {
+    QDir::setCurrent(folder.path());
+    auto scripted = std::make_unique<ScriptedPrompter>();
+    prompter = scripted.get();
+    window = std::make_unique<MainWindow>(std::move(scripted));
+    window->show();
+  }
+  ~CommandBindingsTest() override { QDir::setCurrent(old_dir); }
+
+  template <typename T = QWidget>
+  T* Control(const QString& name) {
+    T* control = window->findChild<T*>(name);
+    EXPECT_NE(control, nullptr) << name.toStdString();
+    return control;
+  }
+  QLineEdit* Field(const QString& name) { return Control<QLineEdit>(name); }
+  QLineEdit* Row(int i) { return Field(QStringLiteral("l_content(%1)").arg(i)); }
+  QAbstractButton* Button(const QString& name) { return Control<QAbstractButton>(name); }
+  void Click(const QString& name) { QTest::mouseClick(Button(name), Qt::LeftButton); }
+
+  void Type(QLineEdit* field, const QString& text) {
+    field->clear();
+    QTest::keyClicks(field, text);
+  }
+
+  // Picks an entry from a combo box's list with the mouse, as the user does.
+  void PickFromList(const QString& box_name, const QString& entry) {
+    auto* box = Control<QComboBox>(box_name);
+    const int index = box->findText(entry);
+    ASSERT_GE(index, 0) << entry.toStdString();
+    box->showPopup();
+    QAbstractItemView* view = box->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    const QRect item = view->visualRect(view->model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+  }
+
+  QStringList Entries(const QString& box_name) {
+    auto* box = Control<QComboBox>(box_name);
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+    return entries;
+  }
+
+  TempFolder folder;
+  QString old_dir;
+  ScriptedPrompter* prompter = nullptr;
+  std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace
+
+TEST_F(CommandBindingsTest, OptionClicksChooseTheRows) {
+  Type(Row(3), QStringLiteral("typed"));
+  Click(QStringLiteral("l_c(3)"));
+  EXPECT_EQ(Row(3)->text(), QStringLiteral("C/NO.:"));
+  EXPECT_TRUE(Button(QStringLiteral("l_c(3)"))->isChecked());
+
+  Click(QStringLiteral("l_p(4)"));  // the same row
+  EXPECT_EQ(Row(3)->text(), QStringLiteral("P/NO.:"));
+  EXPECT_TRUE(Button(QStringLiteral("l_p(4)"))->isChecked());
+  EXPECT_FALSE(Button(QStringLiteral("l_c(3)"))->isChecked());
+  EXPECT_EQ(window->model().carton_row, MainModel::kNoRow);
+}
+
+TEST_F(CommandBindingsTest, MoveButtonsMoveTheRowsWithTheirChoices) {
+  Type(Row(0), QStringLiteral("A"));
+  Click(QStringLiteral("l_c(1)"));
+  Click(QStringLiteral("l_move_down"));
+  EXPECT_EQ(Row(1)->text(), QStringLiteral("A"));
+  EXPECT_EQ(Row(2)->text(), QStringLiteral("C/NO.:"));
+  EXPECT_TRUE(Button(QStringLiteral("l_c(2)"))->isChecked());
+
+  Click(QStringLiteral("l_move_up"));
+  EXPECT_EQ(Row(0)->text(), QStringLiteral("A"));
+  EXPECT_TRUE(Button(QStringLiteral("l_c(1)"))->isChecked());
+}
+
+TEST_F(CommandBindingsTest, RefreshAsksAndClearsOnYes) {
+  Type(Row(5), QStringLiteral("MADE IN TAIWAN"));
+  Click(QStringLiteral("l_p(2)"));
+  prompter->answers = {false};
+  Click(QStringLiteral("Command1"));
+  ASSERT_EQ(prompter->questions.size(), 1);
+  EXPECT_EQ(Row(5)->text(), QStringLiteral("MADE IN TAIWAN"));
+
+  prompter->answers = {true};
+  Click(QStringLiteral("Command1"));
+  EXPECT_EQ(prompter->questions.size(), 2);
+  EXPECT_EQ(Row(5)->text(), QString());
+  EXPECT_EQ(Row(1)->text(), QString());
+  EXPECT_FALSE(Button(QStringLiteral("l_p(2)"))->isChecked());
+}
+
+TEST_F(CommandBindingsTest, BlockButtonsAndPicksReachTheBlockCommands) {
+  Type(Field(QStringLiteral("l_end")), QStringLiteral("20"));
+  Type(Field(QStringLiteral("l_pbox")), QStringLiteral("10"));
+  Type(Row(0), QStringLiteral("first"));
+  Click(QStringLiteral("add_block"));
+  auto* l_block = Control<QComboBox>(QStringLiteral("l_block"));
+  EXPECT_EQ(l_block->currentText(), QStringLiteral("2"));
+  EXPECT_EQ(Entries(QStringLiteral("l_block")),
+            (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("尾數箱")}));
+  EXPECT_EQ(Field(QStringLiteral("l_start"))->text(), QStringLiteral("21"));
+  EXPECT_EQ(Field(QStringLiteral("l_p_start_text"))->text(), QStringLiteral("3"));
+
+  // Typing into the box selects nothing.
+  Type(Field(QStringLiteral("l_end")), QStringLiteral("30"));
+  Type(Row(0), QStringLiteral("second"));
+  l_block->lineEdit()->clear();
+  QTest::keyClicks(l_block->lineEdit(), QStringLiteral("1"));
+  EXPECT_EQ(window->model().current_block, 2);
+  EXPECT_EQ(Row(0)->text(), QStringLiteral("second"));
+
+  PickFromList(QStringLiteral("l_block"), QStringLiteral("1"));
+  EXPECT_EQ(window->model().current_block, 1);
+  EXPECT_EQ(Row(0)->text(), QStringLiteral("first"));
+  EXPECT_EQ(Field(QStringLiteral("l_end"))->text(), QStringLiteral("20"));
+
+  PickFromList(QStringLiteral("l_last"), QStringLiteral("No"));
+  EXPECT_EQ(Entries(QStringLiteral("l_block")),
+            (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+
+  PickFromList(QStringLiteral("l_block"), QStringLiteral("2"));
+  EXPECT_EQ(Row(0)->text(), QStringLiteral("second"));
+  Click(QStringLiteral("l_remove"));
+  EXPECT_EQ(window->model().block_count, 1);
+  EXPECT_EQ(l_block->currentText(), QStringLiteral("1"));
+  EXPECT_EQ(Row(0)->text(), QStringLiteral("first"));
+  EXPECT_TRUE(prompter->messages.isEmpty());
+}
+
+TEST_F(CommandBindingsTest, ARefusedPickShowsTheCurrentBlockAgain) {
+  Type(Field(QStringLiteral("l_end")), QStringLiteral("20"));
+  Click(QStringLiteral("add_block"));  // block 2, with an empty end
+  PickFromList(QStringLiteral("l_block"), QStringLiteral("1"));
+  EXPECT_EQ(prompter->messages, QStringList{QStringLiteral("編號欄位輸入有錯")});
+  EXPECT_EQ(Control<QComboBox>(QStringLiteral("l_block"))->currentText(), QStringLiteral("2"));
+  EXPECT_EQ(Field(QStringLiteral("l_start"))->text(), QStringLiteral("21"));
+}
