@@ -22,6 +22,7 @@ QImage PictureBox::BlankCanvas(const QSize& size) const {
 }
 
 void PictureBox::DrawThumbnail(const Thumbnail& thumbnail) {
+  FitCanvas();
   {
     QPainter painter(&canvas_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -38,15 +39,18 @@ void PictureBox::Clear() {
 
 void PictureBox::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
+  FitCanvas();
   QPainter painter(this);
   painter.setClipRect(contentsRect());
   painter.drawImage(contentsRect().topLeft(), canvas_);
 }
 
-void PictureBox::resizeEvent(QResizeEvent* event) {
-  QFrame::resizeEvent(event);
-  // Keep what is drawn; a larger box shows blank where it grew.
-  QImage canvas = BlankCanvas(contentsRect().size());
+void PictureBox::FitCanvas() {
+  // Keep what is drawn when the box changes size; where it grew it shows blank. (A hidden widget
+  // gets no resize event, so this runs before each use rather than on resizing.)
+  const QSize size = contentsRect().size().expandedTo(QSize(1, 1));
+  if (canvas_.size() == size) return;
+  QImage canvas = BlankCanvas(size);
   {
     QPainter painter(&canvas);
     painter.drawImage(0, 0, canvas_);

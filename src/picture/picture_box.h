@@ -31,12 +31,12 @@ class PictureBox : public QFrame {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QImage BlankCanvas(const QSize& size) const;
+  void FitCanvas();
 
   double width_twips_ = 0;
   QImage canvas_;
