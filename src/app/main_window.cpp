@@ -290,6 +290,7 @@ void MainWindow::ConnectPicture() {
     RunCommand([&] { thumbnail = PreviewPicture(model_, *prompter_, picture1_->width_twips()); });
     if (thumbnail) {
       picture1_->DrawThumbnail(*thumbnail);
+      pic_size_->home(false);  // the narrow field shows the whole millimetres, not the last digits
     } else {
       picture1_->Clear();
     }
@@ -301,8 +302,10 @@ void MainWindow::ConnectPicture() {
         std::optional<Thumbnail> thumbnail;
         RunCommand(
             [&] { thumbnail = ChoosePicture(model_, *prompter_, path, picture1_->width_twips()); });
-        if (thumbnail) picture1_->DrawThumbnail(*thumbnail);
-        return thumbnail.has_value();
+        if (!thumbnail) return false;
+        picture1_->DrawThumbnail(*thumbnail);
+        pic_size_->home(false);
+        return true;
       };
       form3_ = new PictureChooserWindow(QDir::currentPath(), accept, this);
     }

@@ -94,7 +94,10 @@ void PictureChooserWindow::ShowState() {
 
   file1_->clear();
   file1_->addItems(chooser_.files());
+  ShowPath();
+}
 
+void PictureChooserWindow::ShowPath() {
   if (file_path_name_->text() != chooser_.file_path_name()) {
     file_path_name_->setText(chooser_.file_path_name());
   }
@@ -115,7 +118,7 @@ void PictureChooserWindow::FolderOpened(QListWidgetItem* item) {
 void PictureChooserWindow::FileClicked(QListWidgetItem* item) {
   if (item == nullptr) return;
   chooser_.SelectFile(item->text());
-  ShowState();
+  ShowPath();
 }
 
 void PictureChooserWindow::Confirm() {

@@ -32,6 +32,7 @@ class PictureChooserWindow : public QWidget {
   void CreateControls();
   void ConnectControls();
   void ShowState();
+  void ShowPath();
   void DriveChosen(int index);
   void FolderOpened(QListWidgetItem* item);
   void FileClicked(QListWidgetItem* item);

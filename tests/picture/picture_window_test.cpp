@@ -96,6 +96,7 @@ TEST_F(ChooserWindowTest, AFileClickFillsThePathAndConfirmHandsItOn) {
   const QRect cell = files->visualItemRect(files->item(0));
   QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, cell.center());
   EXPECT_EQ(Control<QLineEdit>("file_path_name")->text(), root + "/logo.png");
+  EXPECT_EQ(files->currentRow(), 0);  // the clicked file stays marked
 
   QTest::mouseClick(Control<QPushButton>("make_ok"), Qt::LeftButton);
   EXPECT_EQ(accepted, QStringList{root + "/logo.png"});
