@@ -70,6 +70,7 @@ TEST(PictureFormatsTest, EachOfferedFormatSetsPicSize) {
     ASSERT_TRUE(test_pictures::Write(path, 200, 100)) << suffix;
     MainModel model;
     model.pic_file_name = path;
+    model.pic_size = QStringLiteral("12");  // typed by hand; the picture's own size replaces it
     ScriptedPrompter prompter;
     const auto thumbnail = PreviewPicture(model, prompter, kBoxWidth);
     ASSERT_TRUE(thumbnail) << suffix;
@@ -95,15 +96,6 @@ class PictureCommandTest : public testing::Test {
   ScriptedPrompter prompter;
 };
 
-TEST_F(PictureCommandTest, PreviewResetsAHandEditedSize) {
-  model.pic_file_name = good;
-  const auto thumbnail = PreviewPicture(model, prompter, kBoxWidth);
-  ASSERT_TRUE(thumbnail);
-  EXPECT_EQ(model.pic_size, QStringLiteral("45.9375"));
-  EXPECT_EQ(thumbnail->width, 1455);
-  EXPECT_EQ(thumbnail->height, 1455);
-}
-
 TEST_F(PictureCommandTest, PreviewOfAnUnusablePathOnlyTellsTheUser) {
   for (const QString& path : {QString(), folder.File(QStringLiteral("missing.png")),
                               folder.File(QStringLiteral("notes.png")), folder.path()}) {
@@ -114,14 +106,6 @@ TEST_F(PictureCommandTest, PreviewOfAnUnusablePathOnlyTellsTheUser) {
     EXPECT_EQ(model.pic_size, QStringLiteral("12"));
     EXPECT_EQ(model.pic_file_name, path);
   }
-}
-
-TEST_F(PictureCommandTest, ChoosingTakesPathAndSize) {
-  model.pic_file_name = QStringLiteral("/old.png");
-  ASSERT_TRUE(ChoosePicture(model, prompter, good, kBoxWidth));
-  EXPECT_EQ(model.pic_file_name, good);
-  EXPECT_EQ(model.pic_size, QStringLiteral("45.9375"));
-  EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST_F(PictureCommandTest, ChoosingAnUnusablePathKeepsTheSettings) {
