@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -20,6 +21,10 @@
 #include "blocks/block_commands.h"
 #include "model/fonts.h"
 #include "model/row_choices.h"
+#include "picture/picture_box.h"
+#include "picture/picture_chooser_window.h"
+#include "picture/picture_settings.h"
+#include "preview/preview_window.h"
 
 namespace {
 
@@ -230,9 +235,10 @@ void MainWindow::CreateHistoryAndPictureArea() {
 
   AddLabel(this, "Label13", 8040, 3480, 1455, 255, QStringLiteral("插入圖型預覽"))
       ->setFont(NewMing(11.25));
-  picture1_ = AddLabel(this, "Picture1", 8040, 3720, 1455, 1095, QString());
-  picture1_->setFrameShape(QFrame::Box);
-  picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  picture1_ = new PictureBox(this);
+  picture1_->setObjectName(QStringLiteral("Picture1"));
+  picture1_->setGeometry(Twips(8040), Twips(3720), Twips(1455), Twips(1095));
+  picture1_->set_width_twips(1455);
   picture1_->setToolTip(QStringLiteral("預覽您已選擇好的圖案"));
 
   AddLabel(this, "Label14", 9600, 3840, 735, 255, QStringLiteral("離左邊界"));
@@ -296,6 +302,8 @@ void MainWindow::ConnectCommands() {
   // Each subsystem connects its controls to its commands here, through RunCommand.
   ConnectTemplateCommands();
   ConnectBlockCommands();
+  ConnectPicture();
+  ConnectPreview();
 }
 
 void MainWindow::ConnectTemplateCommands() {
@@ -324,6 +332,53 @@ void MainWindow::ConnectBlockCommands() {
           [this] { RunCommand([this] { AddBlock(model_, *prompter_); }); });
   connect(l_remove_, &QAbstractButton::clicked, this,
           [this] { RunCommand([this] { RemoveBlock(model_, *prompter_); }); });
+}
+
+void MainWindow::ConnectPicture() {
+  connect(picture1_, &PictureBox::clicked, this, [this] {
+    std::optional<Thumbnail> thumbnail;
+    RunCommand([&] { thumbnail = PreviewPicture(model_, *prompter_, picture1_->width_twips()); });
+    if (thumbnail) {
+      picture1_->DrawThumbnail(*thumbnail);
+      pic_size_->home(false);  // the narrow field shows the whole millimetres, not the last digits
+    } else {
+      picture1_->Clear();
+    }
+  });
+
+  connect(choose_pic_file_, &QPushButton::clicked, this, [this] {
+    if (!form3_) {
+      const auto accept = [this](const QString& path) {
+        std::optional<Thumbnail> thumbnail;
+        RunCommand(
+            [&] { thumbnail = ChoosePicture(model_, *prompter_, path, picture1_->width_twips()); });
+        if (!thumbnail) return false;
+        picture1_->DrawThumbnail(*thumbnail);
+        pic_size_->home(false);
+        return true;
+      };
+      form3_ = new PictureChooserWindow(QDir::currentPath(), accept, this);
+    }
+    form3_->show();
+    form3_->raise();
+    form3_->activateWindow();
+  });
+}
+
+void MainWindow::ConnectPreview() {
+  connect(show_pre_, &QPushButton::clicked, this, [this] {
+    if (!show_preview_) {
+      show_preview_ = new PreviewWindow(
+          [this] {
+            ReadControls();
+            return PreviewLabel::Of(model_);
+          },
+          this);
+    }
+    show_preview_->show();
+    show_preview_->raise();
+    show_preview_->activateWindow();
+  });
 }
 
 void MainWindow::RunCommand(const std::function<void()>& command) {

@@ -7,6 +7,7 @@
 // live in the widget-free folders: app/startup, blocks/, print/, history/, picture/, preview/,
 // about/.
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -24,6 +25,9 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class AlignmentField;
+class PictureBox;
+class PictureChooserWindow;
+class PreviewWindow;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -55,6 +59,8 @@ class MainWindow : public QWidget {
   void ConnectCommands();
   void ConnectTemplateCommands();
   void ConnectBlockCommands();
+  void ConnectPicture();
+  void ConnectPreview();
   void ShowChoices();
 
   QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
@@ -88,7 +94,7 @@ class MainWindow : public QWidget {
   QComboBox* p_mix_box_ = nullptr;
 
   QListWidget* record_list_ = nullptr;
-  QLabel* picture1_ = nullptr;
+  PictureBox* picture1_ = nullptr;
   QLineEdit* pic_d_left_ = nullptr;
   QLineEdit* pic_d_top_ = nullptr;
   QLineEdit* pic_size_ = nullptr;
@@ -104,4 +110,8 @@ class MainWindow : public QWidget {
   QPushButton* command1_ = nullptr;
   QPushButton* help_doc_ = nullptr;
   QPushButton* about_ = nullptr;
+
+  // The secondary windows, one of each while open; they delete themselves when closed.
+  QPointer<PictureChooserWindow> form3_;
+  QPointer<PreviewWindow> show_preview_;
 };

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+#include <QtMath>
+
+// Twips → pixels at the screen's logical DPI, the same conversion as the main window's, so the
+// secondary windows lay out their controls on the same scale.
+inline double ScreenDpi() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->logicalDotsPerInchX() : 96.0;
+}
+
+inline int ScreenTwips(int twips) { return qRound(twips * ScreenDpi() / 1440.0); }
+
+inline QRect ScreenTwipsRect(int left, int top, int width, int height) {
+  return QRect(ScreenTwips(left), ScreenTwips(top), ScreenTwips(width), ScreenTwips(height));
+}

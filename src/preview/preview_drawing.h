@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QRectF>
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "print/picture_file.h"
+
+struct MainModel;
+class Surface;
+
+// One label of the template as it stands in the main window, drawn on screen: the sixteen rows as
+// typed (marker texts included, no numbers) placed by their alignment, then the label picture.
+
+// What the preview reads from the main window.
+struct PreviewLabel {
+  static constexpr int kRows = 16;
+  static constexpr int kLineWidth = 48;  // columns of one label
+
+  std::array<QString, kRows> l_content{};
+  std::array<QString, kRows> l_array{};
+  QString pic_file_name;
+  QString pic_size;
+  QString pic_d_left;
+  QString pic_d_top;
+
+  static PreviewLabel Of(const MainModel& model);
+};
+
+// The column (from 1) at which the preview prints a row `text` with the alignment word
+// `alignment`. It may be below 1 for a text wider than the label; the surface prints that at 1.
+int PreviewColumn(const QString& text, const QString& alignment);
+
+// Where the label picture goes in the box, in twips, for a picture of natural size
+// `natural_width` × `natural_height`; nothing when the settings or the picture cannot be used.
+std::optional<QRectF> PreviewPictureRect(const PreviewLabel& label, int natural_width,
+                                         int natural_height);
+
+// Draws the label from the top of `surface`: the rows, one line each, then the picture over them.
+// A picture that cannot be used is left out without a word.
+void DrawPreview(const PreviewLabel& label, Surface& surface);

@@ -1,0 +1,74 @@
+#include "preview/preview_window.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "model/fonts.h"
+#include "picture/screen_twips.h"
+#include "print/painter_surface.h"
+
+namespace {
+
+constexpr int kClientWidth = 6315;
+constexpr int kClientHeight = 4980;
+constexpr int kBoxWidth = 5760;  // one label, 48 columns
+
+}  // namespace
+
+PreviewBox::PreviewBox(QWidget* parent) : QFrame(parent) {
+  setFrameShape(QFrame::Box);
+  setAutoFillBackground(true);
+  QPalette paper = palette();
+  paper.setColor(QPalette::Window, Qt::white);
+  paper.setColor(QPalette::WindowText, Qt::black);
+  setPalette(paper);
+}
+
+void PreviewBox::ShowLabel(const PreviewLabel& label) {
+  label_ = label;
+  update();
+}
+
+void PreviewBox::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  if (!label_) return;
+  QPainter painter(this);
+  painter.setClipRect(contentsRect());
+  painter.translate(contentsRect().topLeft());
+  painter.setPen(Qt::black);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  PainterSurface surface(painter, kBoxWidth);
+  DrawPreview(*label_, surface);
+}
+
+PreviewWindow::PreviewWindow(Source source, QWidget* parent)
+    : QWidget(parent, Qt::Window), source_(std::move(source)) {
+  setObjectName(QStringLiteral("show_preview"));
+  setWindowTitle(QStringLiteral("結果預覽"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFixedSize(ScreenTwips(kClientWidth), ScreenTwips(kClientHeight));
+
+  picture1_ = new PreviewBox(this);
+  picture1_->setObjectName(QStringLiteral("Picture1"));
+  picture1_->setGeometry(ScreenTwipsRect(240, 120, kBoxWidth, 4080));
+
+  ok_ = new QPushButton(QStringLiteral("回到主劃面"), this);
+  ok_->setObjectName(QStringLiteral("ok"));
+  ok_->setGeometry(ScreenTwipsRect(2280, 4320, 1695, 495));
+  QFont font(kNewMingFont);
+  font.setPointSizeF(15.75);
+  ok_->setFont(font);
+  connect(ok_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void PreviewWindow::Redraw() {
+  if (source_) picture1_->ShowLabel(source_());
+}
+
+bool PreviewWindow::event(QEvent* event) {
+  // Drawn when shown and each time the window becomes the active one: the template may have
+  // changed in the main window meanwhile.
+  if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) Redraw();
+  return QWidget::event(event);
+}
