@@ -13,8 +13,11 @@
 #include <QSignalBlocker>
 
 #include "app/alignment_field.h"
+#include "app/content_key_filter.h"
+#include "app/editing_keys.h"
 #include "app/qt_prompter.h"
 #include "app/startup.h"
+#include "history/recall.h"
 #include "model/fonts.h"
 
 namespace {
@@ -274,6 +277,27 @@ void MainWindow::SetTabOrder() {
 
 void MainWindow::ConnectCommands() {
   // Each subsystem connects its controls to its commands here, through RunCommand.
+  ConnectHistory();
+  ConnectEditingKeys();
+}
+
+void MainWindow::ConnectEditingKeys() {
+  auto* keys = new ContentKeyFilter(this);
+  for (int i = 0; i < MainModel::kRows; ++i) keys->Watch(l_content_[i], i);
+  connect(keys, &ContentKeyFilter::EnterPressed, this,
+          [this](int row) { RunCommand([this, row] { ContentEnter(model_, row); }); });
+  connect(keys, &ContentKeyFilter::ArrowReleased, this, [this](int row, int key) {
+    RunCommand([this, row, key] { ContentArrowReleased(model_, row, key); });
+  });
+}
+
+void MainWindow::ConnectHistory() {
+  // A click, not a change of the current row: clicking the item already chosen loads its file
+  // again, which is how the user throws away edits made since the last recall.
+  connect(record_list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const QString text = item->text();
+    RunCommand([this, text] { RecallHistory(model_, text, *prompter_); });
+  });
 }
 
 void MainWindow::RunCommand(const std::function<void()>& command) {
