@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include "about/about_box.h"
+#include "about/help_document.h"
 #include "app/alignment_field.h"
 #include "app/content_key_filter.h"
 #include "app/editing_keys.h"
@@ -279,6 +282,22 @@ void MainWindow::ConnectCommands() {
   // Each subsystem connects its controls to its commands here, through RunCommand.
   ConnectHistory();
   ConnectEditingKeys();
+  ConnectAbout();
+}
+
+void MainWindow::SetDocumentOpener(std::unique_ptr<DocumentOpener> opener) {
+  document_opener_ = std::move(opener);
+}
+
+void MainWindow::ConnectAbout() {
+  if (!document_opener_) document_opener_ = std::make_unique<DesktopDocumentOpener>();
+  connect(about_, &QPushButton::clicked, this, [this] { AboutBox::ShowFor(this); });
+  connect(help_doc_, &QPushButton::clicked, this, [this] {
+    RunCommand([this] {
+      OpenHelpDocument(model_.work_dir, QCoreApplication::applicationDirPath(), *document_opener_,
+                       *prompter_);
+    });
+  });
 }
 
 void MainWindow::ConnectEditingKeys() {

@@ -24,6 +24,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class AlignmentField;
+class DocumentOpener;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -46,6 +47,9 @@ class MainWindow : public QWidget {
   // Twips → pixels at the screen's logical DPI (1440 twips an inch).
   static int Twips(int twips);
 
+  // What help_doc opens readme.txt with; the desktop's text editor unless replaced.
+  void SetDocumentOpener(std::unique_ptr<DocumentOpener> opener);
+
  private:
   void CreateTemplateArea();
   void CreateBlockArea();
@@ -55,6 +59,7 @@ class MainWindow : public QWidget {
   void ConnectCommands();
   void ConnectHistory();
   void ConnectEditingKeys();
+  void ConnectAbout();
   void ShowChoices();
 
   QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
@@ -104,4 +109,6 @@ class MainWindow : public QWidget {
   QPushButton* command1_ = nullptr;
   QPushButton* help_doc_ = nullptr;
   QPushButton* about_ = nullptr;
+
+  std::unique_ptr<DocumentOpener> document_opener_;
 };
