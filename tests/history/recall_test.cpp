@@ -72,15 +72,6 @@ TEST_F(RecallTest, ChoicesWithoutAPlaceholderLineStayWhereTheyWere) {
   EXPECT_EQ(model.l_content[9], QString());
 }
 
-TEST_F(RecallTest, PlaceholderOnTheOtherChoicesRowTakesThatRowOver) {
-  model.pallet_row = 2;
-  folder.Write(QStringLiteral("record_002"),
-               Record({QStringLiteral("A"), QString(), QStringLiteral("C/NO.:")}));
-  ASSERT_TRUE(Recall(QStringLiteral("02,A")));
-  EXPECT_EQ(model.carton_row, 2);
-  EXPECT_EQ(model.pallet_row, MainModel::kNoRow) << "no row carries both numbers";
-}
-
 TEST_F(RecallTest, UnreadableFilesAreReportedAndChangeNothing) {
   folder.Write(QStringLiteral("record_001"), Record({QStringLiteral("A")}));
   const MainModel before = model;
@@ -102,13 +93,6 @@ TEST_F(RecallTest, UnreadableFilesAreReportedAndChangeNothing) {
     EXPECT_EQ(model.pallet_row, before.pallet_row);
     EXPECT_EQ(model.carton_row, before.carton_row);
   }
-
-  // A folder where the file should be cannot be read as one.
-  QDir(folder.path()).mkdir(QStringLiteral("record_004"));
-  prompter.messages.clear();
-  EXPECT_FALSE(Recall(QStringLiteral("04,folder")));
-  EXPECT_EQ(prompter.messages.size(), 1);
-  EXPECT_EQ(model.l_content, before.l_content);
 }
 
 TEST_F(RecallTest, ShortOrLongFilesFillTheRowsTheyHave) {
