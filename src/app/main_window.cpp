@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -14,11 +15,16 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include "about/about_box.h"
+#include "about/help_document.h"
 #include "app/alignment_field.h"
+#include "app/content_key_filter.h"
+#include "app/editing_keys.h"
 #include "app/qt_prompter.h"
 #include "app/startup.h"
 #include "app/template_commands.h"
 #include "blocks/block_commands.h"
+#include "history/recall.h"
 #include "model/fonts.h"
 #include "model/row_choices.h"
 #include "picture/picture_box.h"
@@ -304,6 +310,9 @@ void MainWindow::ConnectCommands() {
   ConnectBlockCommands();
   ConnectPicture();
   ConnectPreview();
+  ConnectHistory();
+  ConnectEditingKeys();
+  ConnectAbout();
 }
 
 void MainWindow::ConnectTemplateCommands() {
@@ -378,6 +387,40 @@ void MainWindow::ConnectPreview() {
     show_preview_->show();
     show_preview_->raise();
     show_preview_->activateWindow();
+  });
+}
+
+void MainWindow::SetDocumentOpener(std::unique_ptr<DocumentOpener> opener) {
+  document_opener_ = std::move(opener);
+}
+
+void MainWindow::ConnectAbout() {
+  if (!document_opener_) document_opener_ = std::make_unique<DesktopDocumentOpener>();
+  connect(about_, &QPushButton::clicked, this, [this] { AboutBox::ShowFor(this); });
+  connect(help_doc_, &QPushButton::clicked, this, [this] {
+    RunCommand([this] {
+      OpenHelpDocument(model_.work_dir, QCoreApplication::applicationDirPath(), *document_opener_,
+                       *prompter_);
+    });
+  });
+}
+
+void MainWindow::ConnectEditingKeys() {
+  auto* keys = new ContentKeyFilter(this);
+  for (int i = 0; i < MainModel::kRows; ++i) keys->Watch(l_content_[i], i);
+  connect(keys, &ContentKeyFilter::EnterPressed, this,
+          [this](int row) { RunCommand([this, row] { ContentEnter(model_, row); }); });
+  connect(keys, &ContentKeyFilter::ArrowReleased, this, [this](int row, int key) {
+    RunCommand([this, row, key] { ContentArrowReleased(model_, row, key); });
+  });
+}
+
+void MainWindow::ConnectHistory() {
+  // A click, not a change of the current row: clicking the item already chosen loads its file
+  // again, which is how the user throws away edits made since the last recall.
+  connect(record_list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const QString text = item->text();
+    RunCommand([this, text] { RecallHistory(model_, text, *prompter_); });
   });
 }
 

@@ -28,6 +28,7 @@ class AlignmentField;
 class PictureBox;
 class PictureChooserWindow;
 class PreviewWindow;
+class DocumentOpener;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -50,6 +51,9 @@ class MainWindow : public QWidget {
   // Twips → pixels at the screen's logical DPI (1440 twips an inch).
   static int Twips(int twips);
 
+  // What help_doc opens readme.txt with; the desktop's text editor unless replaced.
+  void SetDocumentOpener(std::unique_ptr<DocumentOpener> opener);
+
  private:
   void CreateTemplateArea();
   void CreateBlockArea();
@@ -61,6 +65,9 @@ class MainWindow : public QWidget {
   void ConnectBlockCommands();
   void ConnectPicture();
   void ConnectPreview();
+  void ConnectHistory();
+  void ConnectEditingKeys();
+  void ConnectAbout();
   void ShowChoices();
 
   QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
@@ -114,4 +121,5 @@ class MainWindow : public QWidget {
   // The secondary windows, one of each while open; they delete themselves when closed.
   QPointer<PictureChooserWindow> form3_;
   QPointer<PreviewWindow> show_preview_;
+  std::unique_ptr<DocumentOpener> document_opener_;
 };

@@ -1,0 +1,85 @@
+#include "about/about_box.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include "about/about_text.h"
+#include "print/painter_surface.h"
+
+namespace {
+
+constexpr int kClientWidth = 6765;
+constexpr int kClientHeight = 5310;
+
+// Twips → pixels, the same way the main window places its controls.
+int Twips(int twips) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+  return qRound(twips * dpi / 1440.0);
+}
+
+}  // namespace
+
+AboutBox* AboutBox::ShowFor(QWidget* owner) {
+  auto* box = owner ? owner->findChild<AboutBox*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+  if (!box) {
+    box = new AboutBox(owner);
+    box->show();
+    // Now that the window system may have framed it, centre the whole window, frame included.
+    box->CentreOnScreen();
+  } else {
+    box->showNormal();
+    box->raise();
+  }
+  box->activateWindow();
+  return box;
+}
+
+AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog), lines_(AboutLines()) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QStringLiteral("About..."));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+
+  button_ok_ = new QPushButton(QStringLiteral("ok啦!"), this);
+  button_ok_->setObjectName(QStringLiteral("button_ok"));
+  button_ok_->setGeometry(Twips(2760), Twips(4560), Twips(1095), Twips(495));
+  button_ok_->installEventFilter(this);
+  // The only control, so first in the tab order: it has the focus whenever the box is active.
+  button_ok_->setFocus();
+  connect(button_ok_, &QPushButton::clicked, this, &QWidget::close);
+
+  CentreOnScreen();
+}
+
+void AboutBox::CentreOnScreen() {
+  const QScreen* screen =
+      parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect outer = frameGeometry();
+  move(screen->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
+}
+
+double AboutBox::OuterWidthTwips() const {
+  const int pixels = std::max(frameGeometry().width(), width());
+  return pixels * 1440.0 / logicalDpiX();
+}
+
+void AboutBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PainterSurface surface(painter, OuterWidthTwips());
+  DrawAboutText(surface, lines_);
+}
+
+void AboutBox::mousePressEvent(QMouseEvent* event) {
+  update();
+  QWidget::mousePressEvent(event);
+}
+
+bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == button_ok_ && event->type() == QEvent::FocusIn) update();
+  return QWidget::eventFilter(watched, event);
+}
