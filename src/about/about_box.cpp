@@ -7,19 +7,13 @@
 #include <QScreen>
 
 #include "about/about_text.h"
+#include "model/screen_twips.h"
 #include "print/painter_surface.h"
 
 namespace {
 
 constexpr int kClientWidth = 6765;
 constexpr int kClientHeight = 5310;
-
-// Twips → pixels, the same way the main window places its controls.
-int Twips(int twips) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
-  return qRound(twips * dpi / 1440.0);
-}
 
 }  // namespace
 
@@ -42,11 +36,12 @@ AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog), lines_(AboutL
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("About..."));
   setAttribute(Qt::WA_DeleteOnClose);
-  setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+  setFixedSize(ScreenTwips(kClientWidth), ScreenTwips(kClientHeight));
 
   button_ok_ = new QPushButton(QStringLiteral("ok啦!"), this);
   button_ok_->setObjectName(QStringLiteral("button_ok"));
-  button_ok_->setGeometry(Twips(2760), Twips(4560), Twips(1095), Twips(495));
+  button_ok_->setGeometry(ScreenTwips(2760), ScreenTwips(4560), ScreenTwips(1095),
+                          ScreenTwips(495));
   button_ok_->installEventFilter(this);
   // The only control, so first in the tab order: it has the focus whenever the box is active.
   button_ok_->setFocus();

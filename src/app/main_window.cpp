@@ -6,13 +6,11 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 
 #include "about/about_box.h"
@@ -27,6 +25,7 @@
 #include "history/recall.h"
 #include "model/fonts.h"
 #include "model/row_choices.h"
+#include "model/screen_twips.h"
 #include "picture/picture_box.h"
 #include "picture/picture_chooser_window.h"
 #include "picture/picture_settings.h"
@@ -113,11 +112,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-int MainWindow::Twips(int twips) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
-  return qRound(twips * dpi / 1440.0);
-}
+int MainWindow::Twips(int twips) { return ScreenTwips(twips); }
 
 QLabel* MainWindow::AddLabel(QWidget* parent, const char* name, int left, int top, int width,
                              int height, const QString& caption) {

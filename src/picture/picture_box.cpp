@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "picture/screen_twips.h"
+#include "model/screen_twips.h"
 #include "print/painter_surface.h"
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {

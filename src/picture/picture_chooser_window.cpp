@@ -8,7 +8,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
-#include "picture/screen_twips.h"
+#include "model/screen_twips.h"
 
 namespace {
 

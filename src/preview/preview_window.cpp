@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "model/fonts.h"
-#include "picture/screen_twips.h"
+#include "model/screen_twips.h"
 #include "print/painter_surface.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "picture/picture_box.h"
 #include "picture/picture_chooser_window.h"
 #include "picture/picture_settings.h"
-#include "picture/screen_twips.h"
+#include "model/screen_twips.h"
 #include "picture/test_pictures.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "app/main_window.h"
-#include "picture/screen_twips.h"
+#include "model/screen_twips.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 

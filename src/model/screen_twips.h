@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <QtMath>
 
-// Twips → pixels at the screen's logical DPI, the same conversion as the main window's, so the
-// secondary windows lay out their controls on the same scale.
+// Twips → pixels at the screen's logical DPI. Every window lays out its controls with it, so
+// all of them share one scale.
 inline double ScreenDpi() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->logicalDotsPerInchX() : 96.0;
