@@ -16,6 +16,8 @@
 #include "app/qt_prompter.h"
 #include "app/startup.h"
 #include "model/fonts.h"
+#include "print/print_run.h"
+#include "print/qt_print_target.h"
 
 namespace {
 
@@ -274,6 +276,17 @@ void MainWindow::SetTabOrder() {
 
 void MainWindow::ConnectCommands() {
   // Each subsystem connects its controls to its commands here, through RunCommand.
+  ConnectPrint();
+}
+
+void MainWindow::ConnectPrint() {
+  connect(l_print_, &QPushButton::clicked, this, [this] {
+    RunCommand([this] {
+      QtPrintTarget target;
+      QtPrintFeedback feedback(this);
+      PrintRun(model_, *prompter_, target, feedback);
+    });
+  });
 }
 
 void MainWindow::RunCommand(const std::function<void()>& command) {

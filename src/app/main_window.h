@@ -53,6 +53,7 @@ class MainWindow : public QWidget {
   void CreateCommandButtons();
   void SetTabOrder();
   void ConnectCommands();
+  void ConnectPrint();
   void ShowChoices();
 
   QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
