@@ -47,8 +47,6 @@ void WriteHistory(const MainModel& model) {
   // The new record is written into its temporary file first: if that cannot be done (a read-only
   // folder, a full disk, something in the way of record_001) the older records are not moved, so
   // no record is lost for a record that never came.
-  const QFileInfo newest(path(1));
-  if (newest.exists() && !newest.isFile()) return;
   QSaveFile record(path(1));
   if (!record.open(QIODevice::WriteOnly)) return;
   const QByteArray bytes = RecordBytes(model);
