@@ -1,7 +1,9 @@
 // Renders long print runs through the real print run and painter surface into PDF files and
 // prints labels, sheets, wall time, peak memory and file size of each.
 //
-//   print_bench [folder]      (default: a temporary folder, removed afterwards)
+//   print_bench [folder]           (default: a temporary folder, removed afterwards)
+//   print_bench --sample FILE.pdf  only renders nine labels with the picture into FILE.pdf, to look
+//   at
 
 #include <sys/resource.h>
 
@@ -71,7 +73,8 @@ void MakePicture(const QString& path) {
   image.save(path);
 }
 
-void Bench(const QString& folder, const char* name, int labels, const QString& picture) {
+// Renders `labels` labels into `pdf`; false when the run did not print.
+bool Render(const QString& folder, const QString& pdf, int labels, const QString& picture) {
   MainModel model;
   model.work_dir = folder;
   StartUp(model);
@@ -102,17 +105,21 @@ void Bench(const QString& folder, const char* name, int labels, const QString& p
   model.l_p_start_text = QStringLiteral("1");
   model.l_last = QStringLiteral("No");
   model.pic_file_name = picture;
-  model.pic_size = QStringLiteral("30");
-  model.pic_d_left = QStringLiteral("5");
+  model.pic_size = QStringLiteral("25");
+  model.pic_d_left = QStringLiteral("2");
   model.pic_d_top = QStringLiteral("2");
 
-  const QString pdf = QDir(folder).filePath(QString::fromLatin1(name) + QStringLiteral(".pdf"));
   PdfAnswers answers(pdf);
   PdfFileTarget target;
+  return PrintRun(model, answers, target, answers);
+}
+
+void Bench(const QString& folder, const char* name, int labels, const QString& picture) {
+  const QString pdf = QDir(folder).filePath(QStringLiteral("bench.pdf"));
   QElapsedTimer timer;
   timer.start();
   const double cpu_start = CpuSeconds();
-  const bool printed = PrintRun(model, answers, target, answers);
+  const bool printed = Render(folder, pdf, labels, picture);
   const double seconds = timer.nsecsElapsed() / 1e9;
   const double cpu = CpuSeconds() - cpu_start;
   const int sheets = (labels + 7) / 8;
@@ -133,6 +140,11 @@ int main(int argc, char* argv[]) {
   InstallFontSubstitutions();
 
   QTemporaryDir temporary;
+  if (argc == 3 && qstrcmp(argv[1], "--sample") == 0) {
+    const QString picture = QDir(temporary.path()).filePath(QStringLiteral("logo.png"));
+    MakePicture(picture);
+    return Render(temporary.path(), QString::fromLocal8Bit(argv[2]), 9, picture) ? 0 : 1;
+  }
   const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
   QDir().mkpath(folder);
   const QString picture = QDir(folder).filePath(QStringLiteral("logo.png"));

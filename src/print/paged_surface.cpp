@@ -26,6 +26,8 @@ void PagedSurface::StartPage(int /*page*/) {
       failed_ = true;
       return;
     }
+    // A logo's sharp edges must not blur into JPEG noise on the label.
+    device_painter.setRenderHint(QPainter::LosslessImageRendering);
     ForgetFont();
     return;
   }
