@@ -52,6 +52,7 @@ class Run {
   Prompter& prompter_;
   PrintTarget& target_;
   PrintFeedback& feedback_;
+  QString pdf_path_;  // the PDF file the run goes into when there is no printer
   Surface* surface_ = nullptr;
 
   PrintBuffer print_buf_{};
@@ -134,7 +135,7 @@ int Run::Sheets() const {
 }
 
 void Run::ComposeLabel(const BlockEntry& entry, int carton) {
-  for (int row = 0; row <= model_.max_line; ++row) {
+  for (int row = 0; row <= model_.max_line && row < MainModel::kRows; ++row) {
     QString& cell = print_buf_[row][label_column_];
     if (row == model_.pallet_row) {
       int64_t pallet;
@@ -161,7 +162,7 @@ void Run::ComposeLabel(const BlockEntry& entry, int carton) {
 }
 
 void Run::ComposeRemainder(const BlockEntry& entry) {
-  for (int row = 0; row <= model_.max_line; ++row) {
+  for (int row = 0; row <= model_.max_line && row < MainModel::kRows; ++row) {
     QString& cell = print_buf_[row][label_column_];
     if (row == model_.pallet_row) {
       cell = QStringLiteral("P/NO. %1").arg(entry.blk_p_start);
@@ -209,25 +210,27 @@ void Run::CompletePageRow(int block) {
 void Run::Stop() {
   target_.Abort();
   if (progress_) feedback_.EndProgress();
-  if (failed_) {
+  if (!failed_) return;
+  if (pdf_path_.isEmpty()) {
     prompter_.Message(
         QStringLiteral("印表機發生錯誤, 這次的標籤沒有印完。請檢查印表機後再印一次。"));
+  } else {
+    prompter_.Message(QStringLiteral("無法寫入 PDF 檔 %1, 這次的標籤沒有存下來。").arg(pdf_path_));
   }
 }
 
 bool Run::Go() {
   if (!Checks() || !NumbersFit()) return false;
 
-  QString pdf_path;
   if (!target_.HasDefaultPrinter()) {
     if (!prompter_.AskYesNo(
             QStringLiteral("找不到預設的印表機, 無法列印。\n要把這次的標籤存成 PDF 檔嗎?"))) {
       return false;
     }
-    pdf_path = feedback_.AskPdfPath();
-    if (pdf_path.isEmpty()) return false;
+    pdf_path_ = feedback_.AskPdfPath();
+    if (pdf_path_.isEmpty()) return false;
   }
-  surface_ = target_.Open(pdf_path);
+  surface_ = target_.Open(pdf_path_);
   if (!surface_) {
     failed_ = true;
     Stop();
