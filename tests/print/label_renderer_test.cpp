@@ -122,25 +122,6 @@ TEST_F(LabelRendererTest, LongLeftTextPushesTheRestOfThePageRowOneLineDown) {
   EXPECT_DOUBLE_EQ(surface.y(), 16 * 240);
 }
 
-TEST_F(LabelRendererTest, RightAlignedTextWiderThanTheLabelStartsInColumnOne) {
-  model.blocks[1].blk_array[0] = QStringLiteral("靠右");
-  Fill(0, QString(50, u'W'));
-  Print();
-  ASSERT_FALSE(surface.texts().isEmpty());
-  EXPECT_EQ(surface.texts()[0].column, 1);
-  EXPECT_EQ(surface.texts()[0].line, 0);
-}
-
-TEST_F(LabelRendererTest, NextPageRowStartsOnTheLineAfterTheGap) {
-  Fill(0, QStringLiteral("A"), QStringLiteral("B"));
-  Print();
-  surface.SetY(surface.y() + 330);
-  Fill(0, QStringLiteral("A"), QStringLiteral("B"));
-  Print();
-  ASSERT_EQ(surface.texts().size(), 4);
-  EXPECT_DOUBLE_EQ(surface.texts()[2].y, 3600 + 330 + 240);
-}
-
 TEST_F(LabelRendererTest, PictureOnBothLabels) {
   // 200 × 100 pixels: 5292 × 2646 hundredths of a millimetre.
   const QString logo = Logo();

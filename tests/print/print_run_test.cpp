@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <vector>
 
 #include "app/startup.h"
@@ -323,24 +322,6 @@ TEST_F(PrintRunTest, ChecksStopTheRunInTheirOrder) {
   }
 }
 
-TEST_F(PrintRunTest, OnlyTheBlockOnScreenIsCheckedForItsRange) {
-  // Block 2 runs backwards and has no cartons a pallet: it is printed as stored (not at all).
-  SetBlocks({{1, 2, 1, 1}, {9, 3, 0, 5}});
-  ASSERT_TRUE(Print());
-  EXPECT_EQ(Cartons(), QStringLiteral("1 2"));
-  // With the remainder on screen the range is not checked at all.
-  Reset();
-  SetBlocks({{1, 2, 1, 1}});
-  SetRemainder(50, 2);
-  model.current_block = 2;
-  LoadBlock(model, 2);
-  model.l_start = QStringLiteral("50");
-  model.l_end = QStringLiteral("0");
-  model.l_pbox = QStringLiteral("1");
-  ASSERT_TRUE(Print()) << prompter.messages.join(u'\n').toStdString();
-  EXPECT_EQ(Numbers(QStringLiteral("C/NO. ")), QStringLiteral(": 1 : 2 50"));
-}
-
 TEST_F(PrintRunTest, CartonNumbersOutsideSixteenBitsStopTheRunBeforePrinting) {
   const struct {
     std::vector<Block> blocks;
@@ -444,30 +425,4 @@ TEST_F(PrintRunTest, LongRunsShowTheirProgressAndCanBeCancelled) {
   EXPECT_TRUE(prompter.messages.isEmpty());
   EXPECT_FALSE(HistoryWritten());
   EXPECT_EQ(Printed(QStringLiteral("C/NO. : ")).size(), 16);
-}
-
-TEST_F(PrintRunTest, FinishedRunStoresTheTemplateOnScreenAsNewestRecord) {
-  SetBlocks({{1, 2, 5, 1}});
-  model.l_content[0] = QStringLiteral("  MADE IN TAIWAN ");
-  model.l_content[15] = QStringLiteral("台灣");
-  ASSERT_TRUE(Print());
-  const QByteArray record = folder.Read(QStringLiteral("record_001"));
-  EXPECT_TRUE(record.startsWith("MADE IN TAIWAN\r\n\r\n\r\nP/NO.:\r\nC/NO.:\r\n"));
-  EXPECT_TRUE(record.endsWith(QStringLiteral("\r\n台灣\r\n").toUtf8()));
-  EXPECT_EQ(record.count("\r\n"), 16);
-}
-
-TEST_F(PrintRunTest, PictureOnBothLabelsOfEveryPageRow) {
-  QImage image(200, 100, QImage::Format_RGB32);
-  image.fill(Qt::red);
-  ASSERT_TRUE(image.save(folder.File(QStringLiteral("logo.png"))));
-  SetBlocks({{1, 9, 5, 1}});
-  model.pic_file_name = folder.File(QStringLiteral("logo.png"));
-  model.pic_size = QStringLiteral("30");
-  ASSERT_TRUE(Print());
-  // Five page rows, the last with an empty right half: ten pictures.
-  const auto& images = target.surface.images();
-  ASSERT_EQ(images.size(), 10);
-  EXPECT_EQ(images[8].page, 2);
-  EXPECT_DOUBLE_EQ(images[9].rect.left() - images[8].rect.left(), 5760);
 }
