@@ -30,6 +30,8 @@
 #include "picture/picture_chooser_window.h"
 #include "picture/picture_settings.h"
 #include "preview/preview_window.h"
+#include "print/print_run.h"
+#include "print/qt_print_target.h"
 
 namespace {
 
@@ -308,6 +310,7 @@ void MainWindow::ConnectCommands() {
   ConnectHistory();
   ConnectEditingKeys();
   ConnectAbout();
+  ConnectPrint();
 }
 
 void MainWindow::ConnectTemplateCommands() {
@@ -416,6 +419,16 @@ void MainWindow::ConnectHistory() {
   connect(record_list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     const QString text = item->text();
     RunCommand([this, text] { RecallHistory(model_, text, *prompter_); });
+  });
+}
+
+void MainWindow::ConnectPrint() {
+  connect(l_print_, &QPushButton::clicked, this, [this] {
+    RunCommand([this] {
+      QtPrintTarget target;
+      QtPrintFeedback feedback(this);
+      PrintRun(model_, *prompter_, target, feedback);
+    });
   });
 }
 

@@ -68,6 +68,7 @@ class MainWindow : public QWidget {
   void ConnectHistory();
   void ConnectEditingKeys();
   void ConnectAbout();
+  void ConnectPrint();
   void ShowChoices();
 
   QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, int width, int height,

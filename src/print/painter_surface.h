@@ -1,19 +1,25 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
+#include <optional>
 
 #include "print/surface.h"
 
 class QPainter;
+class QPaintDevice;
 
 // A surface over a QPainter: a printer page, a PDF file, a pixmap or a widget. Twips become device
-// pixels at the device's resolution. Every character is drawn in its own cell (two cells for a
+// pixels at the device's resolution. Every character lands in its own cell (two cells for a
 // double-width one), so the columns line up whatever face the system gives for the font.
 class PainterSurface : public Surface {
  public:
   // `painter` must be active on its device for as long as the surface draws. `width_twips` is what
   // SurfaceWidth reports.
   PainterSurface(QPainter& painter, double width_twips);
+  // For a painter that begins on `device` only later, before the first drawing.
+  PainterSurface(QPainter& painter, const QPaintDevice& device, double width_twips);
 
   double SurfaceWidth() const override { return width_twips_; }
 
@@ -26,9 +32,14 @@ class PainterSurface : public Surface {
   void DrawImage(const Picture& picture, const QRectF& twips) override;
 
   QPainter& painter() { return painter_; }
+  // The painter has begun anew and lost its font.
+  void ForgetFont() { applied_name_.clear(); }
 
  private:
   void UpdateFont();
+  // True when the font draws `code` exactly `columns` cells wide, so a run of such characters can
+  // go to the device in one call and still keep to the grid.
+  bool FitsCells(char32_t code, int columns);
 
   QPainter& painter_;
   double width_twips_;
@@ -38,4 +49,6 @@ class PainterSurface : public Surface {
   double applied_points_ = 0;
   bool applied_bold_ = false;
   double ascent_ = 0;  // device pixels
+  std::optional<QFontMetricsF> metrics_;
+  QHash<char32_t, bool> fits_cells_;
 };

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 #include "support/scripted_prompter.h"
@@ -214,4 +215,15 @@ TEST_F(MainWindowTest, HistoryListIsFilledFromTheWorkingFolder) {
   auto* list = second.findChild<QListWidget*>(QStringLiteral("record_list"));
   ASSERT_EQ(list->count(), 1);
   EXPECT_EQ(list->item(0)->text(), QStringLiteral("02,MADE IN TAIWAN"));
+}
+
+TEST_F(MainWindowTest, PrintButtonRunsThePrintRunOnTheFields) {
+  // Stopped by its first check before anything reaches a printer: the remainder option is "Yes"
+  // at start and no remainder has been set up.
+  auto& prompter = static_cast<ScriptedPrompter&>(window->prompter());
+  Control<QLineEdit>(QStringLiteral("l_start"))->setText(QStringLiteral("5"));
+  QTest::mouseClick(Control<QPushButton>(QStringLiteral("l_print")), Qt::LeftButton);
+  EXPECT_EQ(prompter.messages,
+            QStringList{QStringLiteral("你還沒有編輯尾數頁ㄛ! 請編輯之或將尾數頁選項改成No")});
+  EXPECT_EQ(window->model().l_start, QStringLiteral("5"));
 }

@@ -1,0 +1,157 @@
+#include "print/qt_print_target.h"
+
+#include <cups/cups.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include "print/paged_surface.h"
+
+namespace {
+
+// Labels are laid out from the printable area's top-left corner; a PDF file gets the margins of a
+// common office printer, which leave room for two 4-inch labels side by side on A4.
+const QMarginsF kPdfMargins(18, 36, 18, 36);  // points
+constexpr int kResolution = 1200;             // dots an inch, as a printer at high resolution
+const char* const kJobTitle = "Cratemark";
+
+}  // namespace
+
+QtPrintTarget::QtPrintTarget() = default;
+
+QtPrintTarget::~QtPrintTarget() { Release(); }
+
+bool QtPrintTarget::HasDefaultPrinter() const { return !QPrinterInfo::defaultPrinter().isNull(); }
+
+Surface* QtPrintTarget::Open(const QString& pdf_path) {
+  Release();
+  return pdf_path.isEmpty() ? OpenPrinter() : OpenPdf(pdf_path);
+}
+
+Surface* QtPrintTarget::OpenPrinter() {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) return nullptr;
+  spool_ =
+      std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("cratemark-XXXXXX")));
+  if (!spool_->open()) return nullptr;
+  spool_->close();
+
+  printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  printer_name_ = info.printerName();
+  printer_->setDocName(QString::fromLatin1(kJobTitle));
+  printer_->setPageSize(QPageSize(QPageSize::A4));
+  // With a file name (and no .pdf ending) the printer's own engine, with its paper and margins,
+  // writes the job into that file instead of sending it; Submit sends it once it is complete.
+  printer_->setOutputFileName(spool_->fileName());
+  surface_ = std::make_unique<PagedSurface>(*printer_);
+  return surface_.get();
+}
+
+Surface* QtPrintTarget::OpenPdf(const QString& path) {
+  pdf_file_ = std::make_unique<QSaveFile>(path);
+  if (!pdf_file_->open(QIODevice::WriteOnly)) return nullptr;
+  pdf_writer_ = std::make_unique<QPdfWriter>(pdf_file_.get());
+  pdf_writer_->setResolution(kResolution);
+  pdf_writer_->setTitle(QString::fromLatin1(kJobTitle));
+  pdf_writer_->setCreator(QString::fromLatin1(kJobTitle));
+  pdf_writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         kPdfMargins, QPageLayout::Point));
+  surface_ = std::make_unique<PagedSurface>(*pdf_writer_);
+  return surface_.get();
+}
+
+bool QtPrintTarget::Failed() const {
+  if (surface_ && surface_->failed()) return true;
+  if (printer_ && printer_->printerState() == QPrinter::Error) return true;
+  return pdf_file_ && pdf_file_->error() != QFileDevice::NoError;
+}
+
+bool QtPrintTarget::Close() {
+  if (!surface_) return false;
+  const bool begun = surface_->begun();
+  surface_->EndDocument();
+  bool ok = !Failed();
+  if (ok && begun) {
+    if (printer_) ok = Submit();
+    if (pdf_file_) ok = pdf_file_->commit();
+  }
+  Release();
+  return ok;
+}
+
+bool QtPrintTarget::Submit() {
+  // CUPS knows the queue without the instance part of the name.
+  const QByteArray queue = printer_name_.section(u'/', 0, 0).toLocal8Bit();
+  const QByteArray media = printer_->pageLayout().pageSize().key().toLocal8Bit();
+  cups_option_t* options = nullptr;
+  int count = cupsAddOption("media", media.constData(), 0, &options);
+  const int job =
+      cupsPrintFile(queue.constData(), QFile::encodeName(spool_->fileName()).constData(), kJobTitle,
+                    count, options);
+  cupsFreeOptions(count, options);
+  return job > 0;
+}
+
+void QtPrintTarget::Abort() {
+  if (printer_) printer_->abort();
+  Release();
+}
+
+void QtPrintTarget::Release() {
+  // The painter ends before its device goes; an unfinished PDF file is thrown away unwritten, and
+  // the spool file goes with its object.
+  surface_.reset();
+  pdf_writer_.reset();
+  if (pdf_file_) pdf_file_->cancelWriting();
+  pdf_file_.reset();
+  printer_.reset();
+  spool_.reset();
+}
+
+QtPrintFeedback::~QtPrintFeedback() { EndProgress(); }
+
+QString QtPrintFeedback::AskPdfPath() {
+  const QString start = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                            .filePath(QStringLiteral("labels.pdf"));
+  QString path = QFileDialog::getSaveFileName(parent_, QStringLiteral("存成 PDF 檔"), start,
+                                              QStringLiteral("PDF 檔 (*.pdf)"));
+  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+  return path;
+}
+
+void QtPrintFeedback::StartProgress(int sheets) {
+  EndProgress();
+  progress_ = new QProgressDialog(QStringLiteral("正在列印標籤…"), QStringLiteral("取消"), 0,
+                                  sheets, parent_);
+  progress_->setWindowTitle(QApplication::applicationName());
+  progress_->setWindowModality(Qt::WindowModal);
+  progress_->setMinimumDuration(0);
+  progress_->setAutoClose(false);
+  progress_->setAutoReset(false);
+  progress_->setValue(0);
+}
+
+bool QtPrintFeedback::SheetsDone(int done) {
+  if (!progress_) return true;
+  progress_->setLabelText(
+      QStringLiteral("正在列印標籤… 第 %1 張, 共 %2 張").arg(done).arg(progress_->maximum()));
+  // A window-modal dialog takes the user's events here, Cancel among them.
+  progress_->setValue(done);
+  return !progress_->wasCanceled();
+}
+
+void QtPrintFeedback::EndProgress() {
+  if (progress_) progress_->deleteLater();
+  progress_ = nullptr;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+#include "print/print_target.h"
+
+class PagedSurface;
+class QPdfWriter;
+class QPrinter;
+class QProgressDialog;
+class QSaveFile;
+class QTemporaryFile;
+class QWidget;
+
+// The run's pages on the system's default printer or in a PDF file.
+//
+// The printer's job is rendered into a temporary file and handed to the print system only once the
+// document is complete: the print system cannot take back a job it has begun to receive, and a
+// failed or cancelled run must not put out half its labels. A PDF file is likewise written under a
+// temporary name and appears only when complete.
+class QtPrintTarget : public PrintTarget {
+ public:
+  QtPrintTarget();
+  ~QtPrintTarget() override;
+
+  bool HasDefaultPrinter() const override;
+  Surface* Open(const QString& pdf_path) override;
+  bool Failed() const override;
+  bool Close() override;
+  void Abort() override;
+
+ private:
+  Surface* OpenPrinter();
+  Surface* OpenPdf(const QString& path);
+  bool Submit();
+  void Release();
+
+  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<QTemporaryFile> spool_;
+  QString printer_name_;
+  std::unique_ptr<QSaveFile> pdf_file_;
+  std::unique_ptr<QPdfWriter> pdf_writer_;
+  std::unique_ptr<PagedSurface> surface_;
+};
+
+// The file dialog for a PDF file and the progress dialog with its Cancel button.
+class QtPrintFeedback : public PrintFeedback {
+ public:
+  explicit QtPrintFeedback(QWidget* parent) : parent_(parent) {}
+  ~QtPrintFeedback() override;
+
+  QString AskPdfPath() override;
+  void StartProgress(int sheets) override;
+  bool SheetsDone(int done) override;
+  void EndProgress() override;
+
+ private:
+  QWidget* parent_;
+  QPointer<QProgressDialog> progress_;
+};

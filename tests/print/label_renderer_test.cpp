@@ -1,0 +1,188 @@
+#include "print/label_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "app/startup.h"
+#include "model/main_model.h"
+#include "print/recording_surface.h"
+#include "support/qt_printers.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using Text = RecordingSurface::Text;
+
+class LabelRendererTest : public testing::Test {
+ protected:
+  LabelRendererTest() {
+    model.work_dir = folder.path();
+    StartUp(model);
+    for (int row = 0; row < MainModel::kRows; ++row) {
+      model.blocks[1].blk_array[row] = QStringLiteral("置中");
+    }
+    surface.SetFont(QStringLiteral("細明體"), 12);
+  }
+
+  void Fill(int row, const QString& left, const QString& right = {}) {
+    print_buf[row][0] = left;
+    print_buf[row][1] = right;
+  }
+
+  QString Logo(int width = 200, int height = 100) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    const QString path = folder.File(QStringLiteral("logo%1.png").arg(width));
+    image.save(path);
+    return path;
+  }
+
+  void Print() { PrintLabel(surface, model, print_buf, 1, pictures); }
+
+  TempFolder folder;
+  MainModel model;
+  PrintBuffer print_buf{};
+  PictureCache pictures;
+  RecordingSurface surface{11520};
+};
+
+}  // namespace
+
+TEST(StartColumn, ByAlignmentAndKeyword) {
+  const QString kCentre = QStringLiteral("置中");
+  const struct {
+    QString text;
+    QString alignment;
+    int left;  // column on the left label; the right label's is 48 further
+  } cases[] = {
+      {QStringLiteral("MADE IN TAIWAN"), kCentre, 17},
+      {QStringLiteral("P/NO. : 12345"), kCentre, 20},
+      {QStringLiteral("C/NO. : 7"), kCentre, 20},
+      {QStringLiteral("P/NO.:"), kCentre, 20},
+      {QStringLiteral("p/no.:"), kCentre, 21},  // not a keyword: centred by its width
+      {QStringLiteral("Q'TY :          PCS."), kCentre, 14},
+      {QStringLiteral("SIZE : 40 x 30 x 25 CM"), kCentre, 14},
+      {QStringLiteral("G.WT.:"), kCentre, 14},
+      {QStringLiteral("N.WT.: 12.5 KGS."), kCentre, 14},
+      {QStringLiteral("SIZE: 1"), kCentre, 21},  // the keyword needs its blank
+      {QStringLiteral("台灣製造公"), kCentre, 19},
+      {QString(), kCentre, 24},
+      {QStringLiteral("R.O.C."), QString(), 21},  // any other word centres
+      {QStringLiteral("R.O.C."), QStringLiteral(" 靠右"), 21},
+      {QStringLiteral("R.O.C."), QStringLiteral("靠右"), 42},
+      {QStringLiteral("台灣"), QStringLiteral("靠右"), 44},
+      {QStringLiteral("P/NO. : 3"), QStringLiteral("靠右"), 39},
+      {QStringLiteral("anything at all"), QStringLiteral("靠左"), 2},
+      {QString(50, u'W'), QStringLiteral("靠右"), -2},  // printed at column 1
+      {QString(52, u'W'), kCentre, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.toStdString() + " " + c.alignment.toStdString());
+    EXPECT_EQ(StartColumn(c.text, c.alignment, 0, 48), c.left);
+    EXPECT_EQ(StartColumn(c.text, c.alignment, 48, 48), c.left + 48);
+  }
+}
+
+TEST_F(LabelRendererTest, SixteenRowsOnSixteenLinesAndTheBufferEmptied) {
+  model.blocks[1].blk_array[2] = QStringLiteral("靠左");
+  model.blocks[1].blk_array[15] = QStringLiteral("靠右");
+  Fill(0, QStringLiteral("MADE IN TAIWAN"), QStringLiteral("MADE IN TAIWAN"));
+  Fill(2, QStringLiteral("L"), QStringLiteral("R"));
+  Fill(15, QStringLiteral("R.O.C."));  // the right half of this row stays empty
+  Print();
+
+  const QList<Text> expected{
+      {1, 0, 17, QStringLiteral("MADE IN TAIWAN"), 1920, 0},
+      {1, 0, 65, QStringLiteral("MADE IN TAIWAN"), 7680, 0},
+      {1, 2, 2, QStringLiteral("L"), 120, 480},
+      {1, 2, 50, QStringLiteral("R"), 5880, 480},
+      {1, 15, 42, QStringLiteral("R.O.C."), 4920, 3600},
+  };
+  EXPECT_EQ(surface.texts(), expected);
+  // The empty right-hand text of the last row still moved the position to its column.
+  EXPECT_DOUBLE_EQ(surface.x(), (96 - 1) * 120);
+  EXPECT_DOUBLE_EQ(surface.y(), 3600);
+  for (const auto& row : print_buf) {
+    EXPECT_TRUE(row[0].isEmpty() && row[1].isEmpty());
+  }
+}
+
+TEST_F(LabelRendererTest, LongLeftTextPushesTheRestOfThePageRowOneLineDown) {
+  model.blocks[1].blk_array[4] = QStringLiteral("靠左");
+  Fill(4, QString(49, u'X'), QStringLiteral("right"));  // left ends in column 51, past 50
+  Fill(5, QStringLiteral("five"), QStringLiteral("five"));
+  Print();
+  ASSERT_EQ(surface.texts().size(), 4);
+  EXPECT_EQ(surface.texts()[0].line, 4);
+  EXPECT_EQ(surface.texts()[1].line, 5);
+  EXPECT_EQ(surface.texts()[1].column, 50);
+  EXPECT_EQ(surface.texts()[2].line, 6);
+  EXPECT_EQ(surface.texts()[3].line, 6);
+  EXPECT_DOUBLE_EQ(surface.y(), 16 * 240);
+}
+
+TEST_F(LabelRendererTest, PictureOnBothLabels) {
+  // 200 × 100 pixels: 5292 × 2646 hundredths of a millimetre.
+  const QString logo = Logo();
+  const struct {
+    const char* size;
+    const char* left;
+    const char* top;
+    double y_before;  // the print position's y before the page row
+    QList<QRectF> rects;
+  } cases[] = {
+      // W = 30 × 57.6 = 1728; H = Fix(1728 / 5292 × 2646), just below 864 in floating point.
+      {"30", "5", "2", 0, {{288, 115, 1728, 863}, {6048, 115, 1728, 863}}},
+      {"30mm", " 5 ", "2.0x", 0, {{288, 115, 1728, 863}, {6048, 115, 1728, 863}}},
+      // 10.5 × 57.6 = 604.8 rounds to 605; H = Fix(302.5) = 302.
+      {"10.5", "", "", 4170, {{0, 4170, 605, 302}, {5760, 4170, 605, 302}}},
+      {"", "1", "1", 0, {{57, 57, 0, 0}, {5817, 57, 0, 0}}},
+      {"-10", "-1", "-1", 0, {{-57, -57, -576, -288}, {5703, -57, -576, -288}}},
+      // Picture steps that cannot finish end quietly, keeping what was drawn.
+      {"600", "0", "0", 0, {}},                        // W beyond 16 bits
+      {"30", "500", "0", 0, {{28800, 0, 1728, 863}}},  // X2 beyond 16 bits
+      {"30", "600", "0", 0, {}},                       // X1 beyond 16 bits
+      {"30", "0", "520", 3000, {}},                    // Y beyond 16 bits
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.size) + " " + c.left + " " + c.top);
+    surface = RecordingSurface(11520);
+    surface.SetY(c.y_before);
+    model.pic_file_name = logo;
+    model.pic_size = QString::fromLatin1(c.size);
+    model.pic_d_left = QString::fromLatin1(c.left);
+    model.pic_d_top = QString::fromLatin1(c.top);
+    Fill(0, QStringLiteral("A"));
+    Print();
+    QList<QRectF> rects;
+    for (const auto& image : surface.images()) rects << image.rect;
+    EXPECT_EQ(rects, c.rects);
+    EXPECT_EQ(surface.texts().size(), 1);
+  }
+  EXPECT_EQ(pictures.decoded(), 1);
+}
+
+TEST_F(LabelRendererTest, PicturesThatCannotBeDrawnAreLeftOut) {
+  folder.Write(QStringLiteral("broken.png"), "not a picture");
+  const QString cases[] = {
+      folder.File(QStringLiteral("missing.png")),
+      folder.File(QStringLiteral("broken.png")),
+      Logo(1239, 10),  // 32782 hundredths of a millimetre: beyond 16 bits
+      QString(),
+  };
+  model.pic_size = QStringLiteral("30");
+  for (const QString& file : cases) {
+    SCOPED_TRACE(file.toStdString());
+    surface = RecordingSurface(11520);
+    model.pic_file_name = file;
+    Fill(0, QStringLiteral("A"));
+    Print();
+    Fill(0, QStringLiteral("A"));
+    Print();
+    EXPECT_TRUE(surface.images().isEmpty());
+    EXPECT_EQ(surface.texts().size(), 2);
+  }
+  // Each file was read once, however often it was asked for.
+  EXPECT_EQ(pictures.decoded(), 3);
+}

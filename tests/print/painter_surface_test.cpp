@@ -1,0 +1,124 @@
+#include "print/painter_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+
+#include "app/startup.h"
+#include "model/display_width.h"
+#include "model/fonts.h"
+#include "model/main_model.h"
+#include "print/label_renderer.h"
+#include "print/paged_surface.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+constexpr int kDpi = 600;
+constexpr double kDotsPerMeter = kDpi / 0.0254;
+
+QImage Blank() {
+  QImage image(40 * kDpi / 12, kDpi / 4, QImage::Format_RGB32);
+  image.setDotsPerMeterX(qRound(kDotsPerMeter));
+  image.setDotsPerMeterY(qRound(kDotsPerMeter));
+  image.fill(Qt::white);
+  return image;
+}
+
+// The text drawn one character at a time, each in its cells: what the surface must look like.
+QImage CellByCell(const QString& family, const QString& text) {
+  QImage image = Blank();
+  QPainter painter(&image);
+  QFont font(family);
+  font.setPointSizeF(12);
+  font.setKerning(false);
+  painter.setFont(font);
+  const double cell = kDpi / 12.0;  // 120 twips
+  const double baseline = QFontMetricsF(painter.font(), &image).ascent();
+  double left = 0;
+  for (const QChar c : text) {
+    if (c != u' ') painter.drawText(QPointF(left, baseline), QString(c));
+    left += cell * CharWidth(c.unicode());
+  }
+  return image;
+}
+
+QImage ThroughSurface(const QString& family, const QString& text) {
+  QImage image = Blank();
+  QPainter painter(&image);
+  PainterSurface surface(painter, 5760);
+  surface.SetFont(family, 12);
+  surface.PrintAtColumn(1, text, false);
+  return image;
+}
+
+int Count(const QByteArray& pdf, const char* pattern) {
+  return int(QString::fromLatin1(pdf).count(QRegularExpression(QString::fromLatin1(pattern))));
+}
+
+}  // namespace
+
+TEST(PainterSurface, RunsOfCharactersLandInTheirCells) {
+  // The Ming font's characters fit their cells exactly and go out in runs; a proportional font's
+  // do not and go out one by one. Either way every character stands in its own cells.
+  const QString text = QStringLiteral("Q'TY :   1 PCS. 台灣製造 (R.O.C.) iiWW");
+  for (const QString& family : {kMingFont, QStringLiteral("DejaVu Sans")}) {
+    SCOPED_TRACE(family.toStdString());
+    EXPECT_EQ(ThroughSurface(family, text), CellByCell(family, text));
+  }
+}
+
+TEST(PagedSurface, PdfGetsNoEmptyPageAndThePictureOnce) {
+  TempFolder folder;
+  QImage logo(200, 100, QImage::Format_RGB32);
+  logo.fill(Qt::darkGreen);
+  ASSERT_TRUE(logo.save(folder.File(QStringLiteral("logo.png"))));
+  MainModel model;
+  model.work_dir = folder.path();
+  StartUp(model);
+  model.pic_file_name = folder.File(QStringLiteral("logo.png"));
+  model.pic_size = QStringLiteral("20");
+
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(1200);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    PagedSurface surface(writer);
+    surface.SetFont(kMingFont, 12);
+    PrintBuffer print_buf{};
+    PictureCache pictures;
+    // Two sheets of four page rows, with the new page after the last one the run asks for.
+    for (int page_row = 0; page_row < 8; ++page_row) {
+      print_buf[0][0] = QStringLiteral("ROW %1").arg(page_row);
+      PrintLabel(surface, model, print_buf, 1, pictures);
+      if (page_row % 4 == 3) {
+        surface.NewPage();
+      } else {
+        surface.SetY(surface.y() + 330);
+      }
+    }
+    surface.EndDocument();
+    EXPECT_FALSE(surface.failed());
+  }
+  const QByteArray pdf = buffer.data();
+  EXPECT_EQ(Count(pdf, "/Type\\s*/Page\\b"), 2);
+  EXPECT_EQ(Count(pdf, "/Subtype\\s*/Image"), 1);
+}
+
+TEST(PagedSurface, NothingDrawnOpensNoDocument) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
+  PagedSurface surface(writer);
+  surface.NewPage();
+  surface.PrintAtColumn(5, QString(), true);
+  surface.EndDocument();
+  EXPECT_FALSE(surface.begun());
+  EXPECT_TRUE(buffer.data().isEmpty());
+}

@@ -1,0 +1,428 @@
+#include "print/print_run.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/startup.h"
+#include "blocks/block_store.h"
+#include "model/main_model.h"
+#include "print/recording_target.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using Text = RecordingSurface::Text;
+
+struct Block {
+  int32_t start, end, pbox;
+  int16_t p_start;
+  const char* mix = "No";
+};
+
+constexpr double kPageRow = 16 * 240 + 330;  // twips from one page row to the next
+
+class PrintRunTest : public testing::Test {
+ protected:
+  PrintRunTest() { Reset(); }
+
+  // A fresh start for the next case of a table: program state, answers and history files.
+  void Reset() {
+    model = MainModel();
+    model.work_dir = folder.path();
+    StartUp(model);
+    model.pallet_row = 3;
+    model.carton_row = 4;
+    model.l_last = QStringLiteral("No");
+    prompter = ScriptedPrompter();
+    target = RecordingTarget();
+    QFile::remove(folder.File(QStringLiteral("record_001")));
+  }
+
+  // Puts the blocks into the table and shows block 1, as the block commands leave it.
+  void SetBlocks(const std::vector<Block>& blocks) {
+    model.block_count = int(blocks.size());
+    for (int i = 0; i < int(blocks.size()); ++i) {
+      BlockEntry& entry = model.blocks[i + 1];
+      entry.blk_start = blocks[i].start;
+      entry.blk_end = blocks[i].end;
+      entry.blk_pbox = blocks[i].pbox;
+      entry.blk_p_start = blocks[i].p_start;
+      entry.blk_mix = QString::fromLatin1(blocks[i].mix);
+      entry.blk_content[0] = QStringLiteral("MARK");
+      entry.blk_content[3] = QStringLiteral("P/NO.:");
+      entry.blk_content[4] = QStringLiteral("C/NO.:");
+      for (int row = 0; row <= model.max_line; ++row) entry.blk_array[row] = AlignmentWords()[0];
+    }
+    model.current_block = 1;
+    LoadBlock(model, 1);
+  }
+
+  // The remainder carton, set up after the numbered blocks.
+  void SetRemainder(int32_t carton, int16_t pallet) {
+    BlockEntry& entry = model.blocks[model.block_count + 1];
+    entry.blk_start = carton;
+    entry.blk_p_start = pallet;
+    entry.blk_content[0] = QStringLiteral("LAST");
+    model.remainder_edited = 1;
+    model.l_last = QStringLiteral("Yes");
+  }
+
+  bool Print() { return PrintRun(model, prompter, target, target); }
+
+  // The printed texts that begin with `prefix`, in print order.
+  QList<Text> Printed(const QString& prefix) const {
+    QList<Text> found;
+    for (const Text& t : target.surface.texts()) {
+      if (t.text.startsWith(prefix)) found << t;
+    }
+    return found;
+  }
+  // What follows `prefix` in those texts, joined by blanks: "1 1 2".
+  QString Numbers(const QString& prefix) const {
+    QStringList numbers;
+    for (const Text& t : Printed(prefix)) numbers << t.text.mid(prefix.size());
+    return numbers.join(u' ');
+  }
+  QString Pallets() const { return Numbers(QStringLiteral("P/NO. : ")); }
+  QString Cartons() const { return Numbers(QStringLiteral("C/NO. : ")); }
+
+  bool HistoryWritten() const { return !folder.Read(QStringLiteral("record_001")).isEmpty(); }
+
+  TempFolder folder;
+  MainModel model;
+  ScriptedPrompter prompter;
+  RecordingTarget target;
+};
+
+QString Range(int from, int to) {
+  QStringList numbers;
+  for (int i = from; i <= to; ++i) numbers << QString::number(i);
+  return numbers.join(u' ');
+}
+
+QString Repeat(const char* word, int times) {
+  return QStringList(times, QString::fromLatin1(word)).join(u' ');
+}
+
+}  // namespace
+
+TEST_F(PrintRunTest, TwoBlocksWithAMixedOnePrintTheirPalletsAndPairs) {
+  SetBlocks({{1, 25, 10, 1}, {26, 40, 10, 4, "Yes"}});
+  // The blocks align their first row differently: a page row follows the block it completes.
+  model.blocks[1].blk_array[0] = QStringLiteral("靠左");
+  model.blocks[2].blk_array[0] = QStringLiteral("靠右");
+  LoadBlock(model, 1);
+
+  ASSERT_TRUE(Print());
+  EXPECT_TRUE(prompter.messages.isEmpty());
+
+  EXPECT_EQ(Cartons(), Range(1, 40));
+  EXPECT_EQ(Pallets(), Repeat("1", 10) + u' ' + Repeat("2", 10) + u' ' + Repeat("3", 10) + u' ' +
+                           Repeat("4", 10));
+
+  // Pairs (1, 2) … (39, 40): odd cartons on the left label, even ones on the right; four page rows
+  // a sheet, each 16 lines and a gap below the one before.
+  const QList<Text> cartons = Printed(QStringLiteral("C/NO. : "));
+  ASSERT_EQ(cartons.size(), 40);
+  for (int i = 0; i < 40; ++i) {
+    SCOPED_TRACE(i + 1);
+    const int page_row = i / 2;
+    EXPECT_EQ(cartons[i].column, i % 2 == 0 ? 20 : 68);
+    EXPECT_EQ(cartons[i].page, page_row / 4 + 1);
+    EXPECT_DOUBLE_EQ(cartons[i].y, (page_row % 4) * kPageRow + 4 * 240);
+  }
+  EXPECT_EQ(target.surface.sheets(), 5);
+  EXPECT_EQ(target.surface.finished_documents(), 1);
+
+  // Row 0 of each page row: the pair (25, 26) is the first page row of sheet 4 and takes block 2's
+  // right alignment; the pair before it block 1's left one.
+  const QList<Text> marks = Printed(QStringLiteral("MARK"));
+  ASSERT_EQ(marks.size(), 40);
+  EXPECT_EQ(marks[22].page, 3);
+  EXPECT_EQ(marks[22].column, 2);
+  EXPECT_EQ(marks[23].column, 50);
+  EXPECT_EQ(marks[24].page, 4);
+  EXPECT_EQ(marks[24].column, 44);
+  EXPECT_EQ(marks[25].column, 92);
+}
+
+TEST_F(PrintRunTest, PalletNumbering) {
+  const struct {
+    const char* name;
+    std::vector<Block> blocks;
+    QString pallets;
+  } cases[] = {
+      {"the second block unmixed starts on its own pallets",
+       {{1, 25, 10, 1}, {26, 40, 10, 4}},
+       Repeat("1", 10) + u' ' + Repeat("2", 10) + u' ' + Repeat("3", 5) + u' ' + Repeat("4", 10) +
+           u' ' + Repeat("5", 5)},
+      {"a mixed first block has nothing to fill", {{1, 3, 2, 5, "Yes"}}, "5 5 6"},
+      {"a block ending on a full pallet leaves nothing to fill",
+       {{1, 4, 2, 1}, {5, 6, 2, 7, "Yes"}},
+       "1 1 2 2 7 7"},
+      {"a mixed block shorter than the places left passes the rest on to the next mixed block",
+       {{1, 3, 5, 1}, {4, 4, 5, 10, "Yes"}, {5, 7, 5, 20, "Yes"}},
+       "1 1 1 1 1 20 20"},
+      {"the rest of the places is not passed on to an unmixed block",
+       {{1, 3, 5, 1}, {4, 4, 5, 10, "Yes"}, {5, 7, 5, 20}},
+       "1 1 1 1 20 20 20"},
+      {"a block without cartons leaves the places to fill as they were",
+       {{1, 3, 5, 1}, {9, 8, 5, 10, "Yes"}, {4, 5, 5, 20, "Yes"}},
+       "1 1 1 1 1"},
+      {"0 cartons a pallet gives every carton a pallet of its own",
+       {{1, 1, 1, 1}, {2, 5, 0, 3}},
+       "1 3 4 5 6"},
+      {"a block whose first carton is above its last prints nothing",
+       {{1, 2, 1, 1}, {7, 3, 2, 9}, {8, 8, 1, 12}},
+       "1 2 12"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Reset();
+    SetBlocks(c.blocks);
+    ASSERT_TRUE(Print()) << prompter.messages.join(u'\n').toStdString();
+    EXPECT_EQ(Pallets(), c.pallets);
+  }
+}
+
+TEST_F(PrintRunTest, OddLabelStandsAloneInTheLeftHalf) {
+  SetBlocks({{1, 25, 10, 1}});
+  ASSERT_TRUE(Print());
+  const QList<Text> cartons = Printed(QStringLiteral("C/NO. : "));
+  ASSERT_EQ(cartons.size(), 25);
+  EXPECT_EQ(cartons.last().text, QStringLiteral("C/NO. : 25"));
+  EXPECT_EQ(cartons.last().page, 4);
+  EXPECT_EQ(cartons.last().column, 20);
+  EXPECT_DOUBLE_EQ(cartons.last().y, 4 * 240);
+  // Its right half is empty: nothing but the 25 labels' texts came out.
+  EXPECT_EQ(Printed(QStringLiteral("MARK")).size(), 25);
+  EXPECT_EQ(target.surface.sheets(), 4);
+}
+
+TEST_F(PrintRunTest, RemainderLabelTakesTheNextHalf) {
+  // Next to a waiting odd label: the right half of its page row.
+  SetBlocks({{1, 3, 10, 1}});
+  SetRemainder(99, 7);
+  ASSERT_TRUE(Print());
+  EXPECT_EQ(Cartons(), QStringLiteral("1 2 3"));
+  QList<Text> last = Printed(QStringLiteral("C/NO. 9"));
+  ASSERT_EQ(last.size(), 1);
+  EXPECT_EQ(last[0].text, QStringLiteral("C/NO. 99"));
+  EXPECT_EQ(last[0].column, 68);
+  EXPECT_DOUBLE_EQ(last[0].y, kPageRow + 4 * 240);
+  EXPECT_EQ(Printed(QStringLiteral("P/NO. 7")).size(), 1);
+  EXPECT_EQ(Printed(QStringLiteral("LAST")).size(), 1);
+
+  // After a complete page row: the left half of a new one.
+  Reset();
+  SetBlocks({{1, 8, 10, 1}});
+  SetRemainder(99, 7);
+  ASSERT_TRUE(Print());
+  last = Printed(QStringLiteral("C/NO. 9"));
+  ASSERT_EQ(last.size(), 1);
+  EXPECT_EQ(last[0].column, 20);
+  EXPECT_EQ(last[0].page, 2);
+  EXPECT_DOUBLE_EQ(last[0].y, 4 * 240);
+  EXPECT_EQ(target.surface.sheets(), 2);
+}
+
+TEST_F(PrintRunTest, RemainderOptionWithATrailingBlankPrintsTheEntryAfterTheBlocks) {
+  // "Yes " is not "Yes" for the first check, but it is once trimmed: the remainder entry prints
+  // although it was never set up.
+  SetBlocks({{1, 2, 10, 1}});
+  model.l_last = QStringLiteral("Yes ");
+  ASSERT_TRUE(Print());
+  EXPECT_TRUE(prompter.messages.isEmpty());
+  EXPECT_EQ(Numbers(QStringLiteral("C/NO. ")), QStringLiteral(": 1 : 2 0"));
+}
+
+TEST_F(PrintRunTest, RowMarkedForBothNumbersCarriesThePalletNumber) {
+  SetBlocks({{5, 6, 10, 3}});
+  model.carton_row = 3;
+  ASSERT_TRUE(Print());
+  EXPECT_EQ(Pallets(), QStringLiteral("3 3"));
+  EXPECT_EQ(Cartons(), QString());
+}
+
+TEST_F(PrintRunTest, FullSheetsPutOutNoEmptySheet) {
+  for (const int labels : {8, 16, 17}) {
+    SCOPED_TRACE(labels);
+    Reset();
+    SetBlocks({{1, labels, 10, 1}});
+    ASSERT_TRUE(Print());
+    EXPECT_EQ(target.surface.sheets(), (labels + 7) / 8);
+  }
+}
+
+TEST_F(PrintRunTest, ChecksStopTheRunInTheirOrder) {
+  const QString kRemainder = QStringLiteral("你還沒有編輯尾數頁ㄛ! 請編輯之或將尾數頁選項改成No");
+  const QString kRange = QStringLiteral("編號欄位輸入有錯");
+  const QString kPerPallet = QStringLiteral("每P的箱數輸入錯誤");
+  const QString kPalletRow = QStringLiteral("請選擇P/NO要印在那一行");
+  const QString kCartonRow = QStringLiteral("請選擇C/NO要印在那一行");
+  const struct {
+    const char* name;
+    void (*change)(MainModel&);
+    QString message;  // empty: SaveBlock's own message
+    bool stored;      // the block on screen is in the table afterwards
+    const char* focus = "";
+  } cases[] = {
+      {"remainder asked for but not set up",
+       [](MainModel& m) {
+         m.l_last = QStringLiteral("Yes");
+         m.l_end = QStringLiteral("0");  // would fail the next check too
+       },
+       kRemainder, false},
+      {"last carton below the first",
+       [](MainModel& m) {
+         m.l_end = QStringLiteral(" 4x");
+         m.l_pbox = QStringLiteral("0");
+       },
+       kRange, false},
+      {"a field SaveBlock refuses",
+       [](MainModel& m) { m.l_p_start_text = QStringLiteral("x"); },
+       {},
+       false,
+       "l_p_start_text"},
+      {"no carton a pallet",
+       [](MainModel& m) {
+         m.l_pbox = QStringLiteral("0.4");
+         m.pallet_row = MainModel::kNoRow;
+       },
+       kPerPallet, true, "l_pbox"},
+      {"no pallet-number row",
+       [](MainModel& m) {
+         m.pallet_row = MainModel::kNoRow;
+         m.carton_row = MainModel::kNoRow;
+       },
+       kPalletRow, true},
+      {"no carton-number row", [](MainModel& m) { m.carton_row = MainModel::kNoRow; }, kCartonRow,
+       true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Reset();
+    SetBlocks({{1, 4, 2, 1}});
+    model.l_start = QStringLiteral("5");
+    model.l_end = QStringLiteral("9");
+    c.change(model);
+
+    EXPECT_FALSE(Print());
+    ASSERT_EQ(prompter.messages.size(), 1);
+    if (!c.message.isEmpty()) {
+      EXPECT_EQ(prompter.messages[0], c.message);
+    }
+    EXPECT_EQ(model.blocks[1].blk_start, c.stored ? 5 : 1);
+    EXPECT_EQ(model.focus_request, QString::fromLatin1(c.focus));
+    EXPECT_TRUE(target.opened.isEmpty());
+    EXPECT_TRUE(target.surface.texts().isEmpty());
+    EXPECT_FALSE(HistoryWritten());
+  }
+}
+
+TEST_F(PrintRunTest, CartonNumbersOutsideSixteenBitsStopTheRunBeforePrinting) {
+  const struct {
+    std::vector<Block> blocks;
+    int32_t remainder;  // 0: no remainder label
+    QString message;    // empty: the run prints
+  } cases[] = {
+      {{{1, 2, 5, 1}, {3, 32767, 5, 2}},
+       0,
+       QStringLiteral("第 2 區段的箱號超出 -32768 到 32766 的範圍, 請修改後再印")},
+      {{{-32769, -32767, 5, 1}},
+       0,
+       QStringLiteral("第 1 區段的箱號超出 -32768 到 32766 的範圍, 請修改後再印")},
+      // A block without cartons is refused all the same: its numbers are not 16-bit numbers.
+      {{{1, 2, 5, 1}, {70000, 3, 5, 2}},
+       0,
+       QStringLiteral("第 2 區段的箱號超出 -32768 到 32766 的範圍, 請修改後再印")},
+      {{{1, 2, 5, 1}},
+       40000,
+       QStringLiteral("尾數箱的箱號超出 -32768 到 32766 的範圍, 請修改後再印")},
+      {{{32764, 32766, 5, 1}, {-32768, -32767, 5, 1}}, 32766, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message.toStdString());
+    Reset();
+    SetBlocks(c.blocks);
+    if (c.remainder != 0) SetRemainder(c.remainder, 1);
+    EXPECT_EQ(Print(), c.message.isEmpty());
+    EXPECT_EQ(prompter.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
+    if (!c.message.isEmpty()) {
+      EXPECT_TRUE(target.opened.isEmpty());
+      EXPECT_FALSE(HistoryWritten());
+    }
+  }
+  EXPECT_EQ(Cartons(), QStringLiteral("32764 32765 32766 -32768 -32767"));
+}
+
+TEST_F(PrintRunTest, WithoutAPrinterTheRunCanGoIntoAPdfFile) {
+  const struct {
+    bool yes;
+    QString path;
+    bool printed;
+  } cases[] = {{false, {}, false}, {true, {}, false}, {true, QStringLiteral("/tmp/x.pdf"), true}};
+  for (const auto& c : cases) {
+    Reset();
+    SetBlocks({{1, 2, 5, 1}});
+    target.has_printer = false;
+    target.pdf_answer = c.path;
+    prompter.answers = {c.yes};
+
+    EXPECT_EQ(Print(), c.printed);
+    EXPECT_EQ(prompter.questions.size(), 1);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_EQ(target.pdf_questions, c.yes ? 1 : 0);
+    EXPECT_EQ(target.opened, c.printed ? QStringList{c.path} : QStringList());
+    EXPECT_EQ(HistoryWritten(), c.printed);
+  }
+}
+
+TEST_F(PrintRunTest, FailingPrinterAbortsWithAMessageAndNoHistory) {
+  for (const bool at_close : {false, true}) {
+    SCOPED_TRACE(at_close);
+    Reset();
+    SetBlocks({{1, 40, 10, 1}});
+    const QString screen_end = model.l_end;
+    target.fail_at_sheet = at_close ? 0 : 2;
+    target.close_fails = at_close;
+
+    EXPECT_FALSE(Print());
+    EXPECT_TRUE(target.aborted);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("印表機發生錯誤")));
+    EXPECT_FALSE(HistoryWritten());
+    EXPECT_EQ(model.l_end, screen_end);
+    if (!at_close) {
+      // The run stopped with the page row that failed.
+      EXPECT_FALSE(target.closed);
+      EXPECT_EQ(Printed(QStringLiteral("C/NO. : ")).size(), 10);
+    }
+  }
+}
+
+TEST_F(PrintRunTest, LongRunsShowTheirProgressAndCanBeCancelled) {
+  SetBlocks({{1, 24, 10, 1}});
+  ASSERT_TRUE(Print());
+  EXPECT_EQ(target.progress_sheets, -1);  // three sheets: over too soon to show
+
+  Reset();
+  SetBlocks({{1, 33, 10, 1}});
+  ASSERT_TRUE(Print());
+  EXPECT_EQ(target.progress_sheets, 5);
+  EXPECT_EQ(target.sheets_done, (QList<int>{1, 2, 3, 4, 5}));
+  EXPECT_TRUE(target.progress_ended);
+
+  Reset();
+  SetBlocks({{1, 40, 10, 1}});
+  target.cancel_at_sheet = 2;
+  EXPECT_FALSE(Print());
+  EXPECT_TRUE(target.aborted);
+  EXPECT_FALSE(target.closed);
+  EXPECT_TRUE(target.progress_ended);
+  EXPECT_TRUE(prompter.messages.isEmpty());
+  EXPECT_FALSE(HistoryWritten());
+  EXPECT_EQ(Printed(QStringLiteral("C/NO. : ")).size(), 16);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+#include "print/print_target.h"
+#include "print/recording_surface.h"
+
+// A print target and feedback for tests: the run's pages go onto a recording surface, the device
+// can be made to fail at a sheet, and the user's answers are scripted.
+class RecordingTarget : public PrintTarget, public PrintFeedback {
+ public:
+  // Device and user behaviour.
+  bool has_printer = true;
+  int fail_at_sheet = 0;     // Failed() once this sheet (from 1) has been started
+  bool close_fails = false;  // Close() reports a failure
+  QString pdf_answer;        // what the file dialog answers
+  int cancel_at_sheet = 0;   // SheetsDone(n) answers Cancel from this n on
+
+  // What the run did.
+  RecordingSurface surface;
+  QStringList opened;  // the path passed to each Open ("" for the printer)
+  int pdf_questions = 0;
+  bool closed = false;
+  bool aborted = false;
+  int progress_sheets = -1;  // what StartProgress got; -1 when not shown
+  QList<int> sheets_done;
+  bool progress_ended = false;
+
+  bool HasDefaultPrinter() const override { return has_printer; }
+  Surface* Open(const QString& pdf_path) override {
+    opened << pdf_path;
+    return &surface;
+  }
+  bool Failed() const override { return fail_at_sheet > 0 && surface.pages() >= fail_at_sheet; }
+  bool Close() override {
+    surface.EndDocument();
+    closed = true;
+    return !close_fails;
+  }
+  void Abort() override { aborted = true; }
+
+  QString AskPdfPath() override {
+    ++pdf_questions;
+    return pdf_answer;
+  }
+  void StartProgress(int sheets) override { progress_sheets = sheets; }
+  bool SheetsDone(int done) override {
+    sheets_done << done;
+    return cancel_at_sheet == 0 || done < cancel_at_sheet;
+  }
+  void EndProgress() override { progress_ended = true; }
+};
