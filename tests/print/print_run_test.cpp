@@ -7,7 +7,7 @@
 #include "app/startup.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
-#include "print/recording_target.h"
+#include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
