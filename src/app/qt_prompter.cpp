@@ -7,7 +7,8 @@ const QString kTitle = QStringLiteral("Cratemark");
 }
 
 void QtPrompter::Message(const QString& text) {
-  QMessageBox::information(parent_, kTitle, text, QMessageBox::Ok);
+  QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent_);
+  box.exec();
 }
 
 bool QtPrompter::AskYesNo(const QString& text) {
