@@ -16,9 +16,6 @@ class Prompter;
 // cause, only the hint to look at the path and the file.
 inline const QString kPictureFailedMessage = QStringLiteral("找不到您所指定的圖檔或格式不對了!");
 
-// Millimetres to twips; a rounded factor that the printed label and the preview share.
-inline constexpr double kTwipsPerMm = 57.6;
-
 // The pic_size text for a picture of `natural_width` hundredths of a millimetre: the width in
 // millimetres at which it prints at its natural size in twips (2646 → "45.9375").
 QString PicSizeText(int natural_width);

@@ -9,9 +9,6 @@
 
 namespace {
 
-// Millimetres typed by the user become twips by this factor (not 1440 / 25.4): labels laid out
-// with it must keep printing where they always have.
-constexpr double kTwipsPerMm = 57.6;
 // A label is 48 columns of 120 twips; the right-hand label's picture sits this far right.
 constexpr int kLabelWidthTwips = 5760;
 // Fifteen lines: from the top of row 15, where the picture step reads y, back to row 0.

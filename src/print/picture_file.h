@@ -15,6 +15,10 @@ struct Picture {
   bool IsEmpty() const { return image.isNull(); }
 };
 
+// Millimetres typed by the user become twips by this rounded factor (not 1440/25.4); the printed
+// label, the preview and the pic_size proposal all use it.
+inline constexpr double kTwipsPerMm = 57.6;
+
 // Natural size of `pixels` pixels in hundredths of a millimetre.
 int NaturalSize(int pixels);
 
