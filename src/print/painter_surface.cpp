@@ -2,6 +2,7 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPen>
 #include <cmath>
 
 #include "model/display_width.h"
@@ -99,9 +100,27 @@ void PainterSurface::DrawTextRun(double x, double y, const QString& text) {
   flush();
 }
 
+QRectF PainterSurface::DeviceRect(const QRectF& twips) const {
+  return QRectF(DeviceX(twips.x()), DeviceY(twips.y()), DeviceX(twips.width()),
+                DeviceY(twips.height()));
+}
+
 void PainterSurface::DrawImage(const Picture& picture, const QRectF& twips) {
   if (!painter_.isActive()) return;
-  const QRectF target(DeviceX(twips.x()), DeviceY(twips.y()), DeviceX(twips.width()),
-                      DeviceY(twips.height()));
-  painter_.drawImage(target, picture.image);
+  painter_.drawImage(DeviceRect(twips), picture.image);
+}
+
+void PainterSurface::DrawFilledRect(const QRectF& twips, const QColor& color) {
+  if (!painter_.isActive()) return;
+  painter_.fillRect(DeviceRect(twips), color);
+}
+
+void PainterSurface::DrawStroke(const QLineF& twips, double width_twips, const QColor& color) {
+  if (!painter_.isActive()) return;
+  const QPen saved = painter_.pen();
+  QPen pen(color, DeviceX(width_twips), Qt::SolidLine, Qt::FlatCap);
+  painter_.setPen(pen);
+  painter_.drawLine(
+      QLineF(DeviceX(twips.x1()), DeviceY(twips.y1()), DeviceX(twips.x2()), DeviceY(twips.y2())));
+  painter_.setPen(saved);
 }

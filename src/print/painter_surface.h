@@ -23,13 +23,16 @@ class PainterSurface : public Surface {
 
   double SurfaceWidth() const override { return width_twips_; }
 
-  // Device pixels of `twips`, across and down.
+  // Device pixels of `twips`, across and down, and of a rectangle in twips.
+  QRectF DeviceRect(const QRectF& twips) const;
   double DeviceX(double twips) const { return twips * dpi_x_ / 1440.0; }
   double DeviceY(double twips) const { return twips * dpi_y_ / 1440.0; }
 
  protected:
   void DrawTextRun(double x, double y, const QString& text) override;
   void DrawImage(const Picture& picture, const QRectF& twips) override;
+  void DrawFilledRect(const QRectF& twips, const QColor& color) override;
+  void DrawStroke(const QLineF& twips, double width_twips, const QColor& color) override;
 
   QPainter& painter() { return painter_; }
   // The painter has begun anew and lost its font.

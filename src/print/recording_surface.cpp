@@ -31,6 +31,14 @@ void RecordingSurface::DrawImage(const Picture& picture, const QRectF& twips) {
   images_ << Image{current_page_, twips, picture.width, picture.height};
 }
 
+void RecordingSurface::DrawFilledRect(const QRectF& twips, const QColor& color) {
+  shapes_ << Shape{current_page_, Shape::kRect, twips, 0, color};
+}
+
+void RecordingSurface::DrawStroke(const QLineF& twips, double width_twips, const QColor& color) {
+  shapes_ << Shape{current_page_, Shape::kLine, QRectF(twips.p1(), twips.p2()), width_twips, color};
+}
+
 void RecordingSurface::StartPage(int page) { current_page_ = page; }
 
 void RecordingSurface::FinishDocument() {

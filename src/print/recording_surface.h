@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -27,12 +28,25 @@ class RecordingSurface : public Surface {
     bool operator==(const Image&) const = default;
   };
 
+  // A filled rectangle, or a line with its width (rect holds the line's two ends as its corners).
+  struct Shape {
+    enum Kind { kRect, kLine };
+    int page;
+    Kind kind;
+    QRectF rect;  // twips
+    double width;
+    QColor color;
+
+    bool operator==(const Shape&) const = default;
+  };
+
   explicit RecordingSurface(double width = 5760) : width_(width) {}
 
   double SurfaceWidth() const override { return width_; }
 
   const QList<Text>& texts() const { return texts_; }
   const QList<Image>& images() const { return images_; }
+  const QList<Shape>& shapes() const { return shapes_; }
   int finished_documents() const { return finished_; }
   // Sheets put out by finished documents, all documents together.
   int sheets() const { return sheets_; }
@@ -44,6 +58,8 @@ class RecordingSurface : public Surface {
  protected:
   void DrawTextRun(double x, double y, const QString& text) override;
   void DrawImage(const Picture& picture, const QRectF& twips) override;
+  void DrawFilledRect(const QRectF& twips, const QColor& color) override;
+  void DrawStroke(const QLineF& twips, double width_twips, const QColor& color) override;
   void StartPage(int page) override;
   void FinishDocument() override;
 
@@ -54,4 +70,5 @@ class RecordingSurface : public Surface {
   int sheets_ = 0;
   QList<Text> texts_;
   QList<Image> images_;
+  QList<Shape> shapes_;
 };

@@ -42,6 +42,24 @@ void Surface::DrawPicture(const Picture& picture, double x, double y, double wid
   DrawImage(picture, QRectF(x, y, width, height));
 }
 
+void Surface::FillRect(const QRectF& twips, const QColor& color) {
+  if (twips.isEmpty()) return;
+  BeforeDrawing();
+  DrawFilledRect(twips, color);
+}
+
+void Surface::DrawLine(const QLineF& twips, double width_twips, const QColor& color) {
+  if (width_twips <= 0) return;
+  BeforeDrawing();
+  DrawStroke(twips, width_twips, color);
+}
+
+void Surface::DrawTextAt(double x, double y, const QString& text) {
+  if (text.isEmpty()) return;
+  BeforeDrawing();
+  DrawTextRun(x, y, text);
+}
+
 void Surface::NewPage() {
   // An empty page is not put out: the sheet is started only when something is drawn on it.
   if (pages_ > 0) page_wanted_ = true;

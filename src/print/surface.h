@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QLineF>
 #include <QRectF>
 #include <QString>
 
@@ -46,6 +48,15 @@ class Surface {
   // Draws the whole picture scaled into the rectangle (twips). An empty picture draws nothing.
   void DrawPicture(const Picture& picture, double x, double y, double width, double height);
 
+  // Marks that are not text (barcode bars and modules, outlines and rulers, shading), in twips, on
+  // the current page like text. The print position stays where it is.
+  void FillRect(const QRectF& twips, const QColor& color = Qt::black);
+  void DrawLine(const QLineF& twips, double width_twips, const QColor& color = Qt::black);
+
+  // Draws `text` in the current font's cells with its top-left corner at (x, y) twips, without
+  // moving the print position.
+  void DrawTextAt(double x, double y, const QString& text);
+
   // Later output starts on a new sheet, at the top; a page on which nothing is drawn never comes
   // out as an empty sheet.
   void NewPage();
@@ -61,6 +72,8 @@ class Surface {
   // a double-width character in two cells.
   virtual void DrawTextRun(double x, double y, const QString& text) = 0;
   virtual void DrawImage(const Picture& picture, const QRectF& twips) = 0;
+  virtual void DrawFilledRect(const QRectF& twips, const QColor& color) = 0;
+  virtual void DrawStroke(const QLineF& twips, double width_twips, const QColor& color) = 0;
   // Starts sheet number `page` (from 1). The first sheet is started by the first drawing.
   virtual void StartPage(int page) { (void)page; }
   virtual void FinishDocument() {}

@@ -122,3 +122,35 @@ TEST(PagedSurface, NothingDrawnOpensNoDocument) {
   EXPECT_FALSE(surface.begun());
   EXPECT_TRUE(buffer.data().isEmpty());
 }
+
+TEST(PainterSurface, ShapesAndFreeTextLandWhereTheirTwipsSay) {
+  QImage image = Blank();  // 600 dpi: 1 twip = 600/1440 pixel
+  {
+    QPainter painter(&image);
+    PainterSurface surface(painter, 5760);
+    surface.SetFont(kMingFont, 12);
+    surface.SetX(240);
+    surface.SetY(480);
+    // A bar 1440 × 72 twips from (144, 0) and a hair line across the bottom third.
+    surface.FillRect(QRectF(144, 0, 1440, 72));
+    surface.DrawLine(QLineF(0, 300, 2880, 300), 24);
+    surface.DrawTextAt(2880, 0, QStringLiteral("8"));
+    EXPECT_EQ(surface.x(), 240);  // free text and shapes leave the print position alone
+    EXPECT_EQ(surface.y(), 480);
+  }
+  const auto dark = [&](double x_twips, double y_twips) {
+    return qGray(image.pixel(int(x_twips * kDpi / 1440), int(y_twips * kDpi / 1440))) < 128;
+  };
+  EXPECT_TRUE(dark(150, 10));
+  EXPECT_TRUE(dark(1570, 60));
+  EXPECT_FALSE(dark(130, 10));
+  EXPECT_FALSE(dark(1600, 10));
+  EXPECT_FALSE(dark(150, 90));
+  EXPECT_TRUE(dark(2000, 300));
+  EXPECT_FALSE(dark(2000, 330));
+  bool digit_drawn = false;
+  for (int x = 2880; x < 3000 && !digit_drawn; x += 4) {
+    for (int y = 0; y < 240 && !digit_drawn; y += 4) digit_drawn = dark(x, y);
+  }
+  EXPECT_TRUE(digit_drawn);
+}

@@ -124,3 +124,18 @@ TEST(Surface, NewPageNeverPutsOutAnEmptySheet) {
   surface.PrintAtColumn(5, QStringLiteral("Y"), false);
   EXPECT_EQ(surface.texts().last(), (RecordingSurface::Text{2, 0, 5, QStringLiteral("Y"), 480, 0}));
 }
+
+TEST(Surface, ShapesStartTheirPageAndAreRecorded) {
+  RecordingSurface surface;
+  surface.FillRect(QRectF(10, 20, 30, 40));
+  surface.FillRect(QRectF(10, 20, 0, 40));  // empty: nothing
+  surface.NewPage();
+  surface.DrawLine(QLineF(0, 0, 100, 0), 5);
+  surface.DrawLine(QLineF(0, 0, 100, 0), 0);  // no width: nothing
+  surface.EndDocument();
+  using Shape = RecordingSurface::Shape;
+  ASSERT_EQ(surface.shapes().size(), 2);
+  EXPECT_EQ(surface.shapes()[0], (Shape{1, Shape::kRect, QRectF(10, 20, 30, 40), 0, Qt::black}));
+  EXPECT_EQ(surface.shapes()[1], (Shape{2, Shape::kLine, QRectF(0, 0, 100, 0), 5, Qt::black}));
+  EXPECT_EQ(surface.sheets(), 2);
+}
