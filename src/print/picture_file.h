@@ -19,9 +19,15 @@ struct Picture {
 // label, the preview and the pic_size proposal all use it.
 inline constexpr double kTwipsPerMm = 57.6;
 
+// A label picture is a logo: a file larger than this, or one whose pixels would take more memory
+// than this many megabytes, is refused like a file that is no picture.
+inline constexpr qint64 kMaxPictureFileBytes = 64 * 1024 * 1024;
+inline constexpr int kMaxPictureMegabytes = 128;
+
 // Natural size of `pixels` pixels in hundredths of a millimetre.
 int NaturalSize(int pixels);
 
 // Loads a bmp, jpg, gif or png file (whatever Qt's image readers take). An empty path gives an
-// empty picture; a missing or undecodable file gives nothing.
+// empty picture; a missing or undecodable file, one that is no regular file (a FIFO, a device)
+// and one over the size limits give nothing.
 std::optional<Picture> LoadPicture(const QString& path);
