@@ -19,9 +19,11 @@
 #include "app/content_key_filter.h"
 #include "app/editing_keys.h"
 #include "app/qt_prompter.h"
+#include "app/row_text_validator.h"
 #include "app/startup.h"
 #include "app/template_commands.h"
 #include "blocks/block_commands.h"
+#include "history/history_writer.h"
 #include "history/recall.h"
 #include "model/fonts.h"
 #include "model/row_choices.h"
@@ -197,6 +199,7 @@ void MainWindow::CreateTemplateArea() {
   pallet_group_ = new QButtonGroup(this);
 
   QFont ming(kMingFont);
+  auto* row_text_validator = new RowTextValidator(this);
   for (int i = 0; i < MainModel::kRows; ++i) {
     const QString number = QString::number(i + 1);
 
@@ -212,6 +215,8 @@ void MainWindow::CreateTemplateArea() {
     l_content_[i]->setObjectName(ArrayName("l_content", i));
     l_content_[i]->setGeometry(Twips(1560), Twips(RowTop(i)), Twips(4815), Twips(270));
     l_content_[i]->setFont(ming);
+    // Pasted line breaks become blanks in the field itself: a row is one line of the label.
+    l_content_[i]->setValidator(row_text_validator);
 
     const bool narrow = i == 1 || i == 2 || i == 3 || i == 6 || i == 8;
     l_c_[i] = new QRadioButton(number, frame2_);
@@ -422,12 +427,21 @@ void MainWindow::ConnectHistory() {
   });
 }
 
+void MainWindow::SetPrintDevices(PrintTarget* target, PrintFeedback* feedback) {
+  print_target_ = target;
+  print_feedback_ = feedback;
+}
+
 void MainWindow::ConnectPrint() {
   connect(l_print_, &QPushButton::clicked, this, [this] {
     RunCommand([this] {
-      QtPrintTarget target;
-      QtPrintFeedback feedback(this);
-      PrintRun(model_, *prompter_, target, feedback);
+      QtPrintTarget qt_target;
+      QtPrintFeedback qt_feedback(this);
+      const bool given = print_target_ && print_feedback_;
+      PrintTarget& target = given ? *print_target_ : qt_target;
+      PrintFeedback& feedback = given ? *print_feedback_ : qt_feedback;
+      // The run only prints; the record of what it printed is stored here, once it printed.
+      if (PrintRun(model_, *prompter_, target, feedback)) StorePrintedTemplate(model_, *prompter_);
     });
   });
 }

@@ -29,6 +29,8 @@ class PictureBox;
 class PictureChooserWindow;
 class PreviewWindow;
 class DocumentOpener;
+class PrintFeedback;
+class PrintTarget;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -53,6 +55,10 @@ class MainWindow : public QWidget {
 
   // What help_doc opens readme.txt with; the desktop's text editor unless replaced.
   void SetDocumentOpener(std::unique_ptr<DocumentOpener> opener);
+
+  // Where l_print's runs go: the default printer or a PDF file with the program's dialogs, unless
+  // both are given here (the caller keeps them alive while the window lives).
+  void SetPrintDevices(PrintTarget* target, PrintFeedback* feedback);
 
  private:
   void CreateTemplateArea();
@@ -123,4 +129,6 @@ class MainWindow : public QWidget {
   QPointer<PictureChooserWindow> form3_;
   QPointer<PreviewWindow> show_preview_;
   std::unique_ptr<DocumentOpener> document_opener_;
+  PrintTarget* print_target_ = nullptr;
+  PrintFeedback* print_feedback_ = nullptr;
 };

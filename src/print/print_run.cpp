@@ -1,9 +1,9 @@
 #include "print/print_run.h"
 
+#include <QCoreApplication>
 #include <cstdint>
 
 #include "blocks/block_store.h"
-#include "history/history_writer.h"
 #include "model/fonts.h"
 #include "model/main_model.h"
 #include "model/number_fields.h"
@@ -47,6 +47,7 @@ class Run {
   void CompletePageRow(int block);
   bool Stopped() const { return failed_ || cancelled_; }
   void Stop();
+  void EndProgress();
 
   MainModel& model_;
   Prompter& prompter_;
@@ -77,14 +78,15 @@ bool Run::Checks() {
   }
   if (model_.current_block <= model_.block_count &&
       LeadingNumber(model_.l_end.trimmed()) < LeadingNumber(model_.l_start.trimmed())) {
-    prompter_.Message(QStringLiteral("編號欄位輸入有錯"));
+    prompter_.Message(ReversedRangeMessage(model_));
     return false;
   }
   // The block on screen is stored before the remaining checks: the table keeps it even when they
   // fail.
   if (!SaveBlock(model_, prompter_)) return false;
   if (LeadingNumber(model_.l_pbox.trimmed()) < 1) {
-    prompter_.Message(QStringLiteral("每P的箱數輸入錯誤"));
+    prompter_.Message(QCoreApplication::translate(
+        "PrintRun", "每P的箱數輸入錯誤: 每墊板的箱數必須是 1 以上的數字。"));
     model_.focus_request = QStringLiteral("l_pbox");
     return false;
   }
@@ -209,7 +211,8 @@ void Run::CompletePageRow(int block) {
 
 void Run::Stop() {
   target_.Abort();
-  if (progress_) feedback_.EndProgress();
+  // The progress dialog goes before the message box comes, not beside it.
+  EndProgress();
   if (!failed_) return;
   if (pdf_path_.isEmpty()) {
     prompter_.Message(
@@ -217,6 +220,12 @@ void Run::Stop() {
   } else {
     prompter_.Message(QStringLiteral("無法寫入 PDF 檔 %1, 這次的標籤沒有存下來。").arg(pdf_path_));
   }
+}
+
+void Run::EndProgress() {
+  if (!progress_) return;
+  progress_ = false;
+  feedback_.EndProgress();
 }
 
 bool Run::Go() {
@@ -241,6 +250,11 @@ bool Run::Go() {
   const int sheets = Sheets();
   progress_ = sheets > kProgressAfterSheets;
   if (progress_) feedback_.StartProgress(sheets);
+  // However the run ends from here on, its progress dialog ends with it.
+  const struct ProgressEnd {
+    Run& run;
+    ~ProgressEnd() { run.EndProgress(); }
+  } progress_end{*this};
 
   for (int block = 1; block <= model_.block_count && !Stopped(); ++block) PrintBlock(block);
   if (!Stopped()) {
@@ -262,11 +276,7 @@ bool Run::Go() {
     Stop();
     return false;
   }
-  if (progress_) {
-    feedback_.SheetsDone(sheets);
-    feedback_.EndProgress();
-  }
-  WriteHistory(model_);
+  if (progress_) feedback_.SheetsDone(sheets);
   return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/startup.h"
 #include "blocks/block_commands.h"
+#include "history/history_writer.h"
 #include "model/main_model.h"
 #include "model/row_choices.h"
 #include "print/print_run.h"
@@ -63,8 +64,10 @@ TEST(Consignment, ThreeBlocksOneMixedAndTheRemainderPrintTheirNumbers) {
   EXPECT_EQ(model.l_p_start_text, QStringLiteral("5"));
   model.l_content[0] = QStringLiteral("LAST CARTON");
 
+  // As the print button does: print, then store the printed template.
   RecordingTarget target;
   ASSERT_TRUE(PrintRun(model, prompter, target, target));
+  StorePrintedTemplate(model, prompter);
   EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'|').toStdString();
 
   QStringList cartons;
