@@ -8,8 +8,14 @@
 // number is taken from it where it is used.
 
 // The value of the number the text begins with: blanks are skipped, reading stops at the first
-// character that cannot continue the number, no number gives 0 ("12abc" → 12, "" → 0).
+// character that cannot continue the number, no number gives 0 ("12abc" → 12, "" → 0). Full-width
+// digits, signs and point count as their ASCII forms ("１２" → 12). A number too large for a
+// double is ±infinity, so it fits no integer type and is refused as too big wherever it is
+// stored; one too small is 0.
 double LeadingNumber(const QString& text);
+
+// True when the text begins with a number that LeadingNumber reads (after blanks).
+bool BeginsWithNumber(const QString& text);
 
 // The whole text as a number, blanks around it allowed ("7 " → 7, "3a" and "" → nothing).
 std::optional<double> WholeNumber(const QString& text);

@@ -152,6 +152,10 @@ bool QtPrintFeedback::SheetsDone(int done) {
 }
 
 void QtPrintFeedback::EndProgress() {
-  if (progress_) progress_->deleteLater();
+  if (!progress_) return;
+  // Gone from the screen now: a deferred delete waits for the event loop, and a message box that
+  // follows runs a loop of its own, beside which the dialog would stay, stuck.
+  progress_->hide();
+  progress_->deleteLater();
   progress_ = nullptr;
 }

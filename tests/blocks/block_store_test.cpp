@@ -85,6 +85,18 @@ TEST_F(BlockStoreTest, SaveBlockConvertsTheFields) {
   ASSERT_TRUE(SaveBlock(model, prompter));
   EXPECT_EQ(b.blk_pbox, 12);
   EXPECT_EQ(b.blk_p_start, 6);
+
+  // Full-width digits, as a Chinese input method types them, are the same numbers.
+  model.l_start = QStringLiteral("１２");
+  model.l_end = QStringLiteral(" ３４箱");
+  model.l_pbox = QStringLiteral("１０．５");
+  model.l_p_start_text = QStringLiteral("－７");
+  ASSERT_TRUE(SaveBlock(model, prompter));
+  EXPECT_EQ(b.blk_start, 12);
+  EXPECT_EQ(b.blk_end, 34);
+  EXPECT_EQ(b.blk_pbox, 10);
+  EXPECT_EQ(b.blk_p_start, -7);
+  EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST_F(BlockStoreTest, SaveBlockRefusesFieldsItCannotStore) {
@@ -100,6 +112,15 @@ TEST_F(BlockStoreTest, SaveBlockRefusesFieldsItCannotStore) {
       {"l_start", "3000000000", "箱號編號 from"},
       {"l_end", "-2147483649", "箱號編號 to"},
       {"l_pbox", "1e12", "每墊板的箱數"},
+      // Too long for any type: once read as 0, so the labels began at C/NO. 0.
+      {"l_start",
+       "99999999999999999999999999999999999999999999999999999999999999999999999999999999"
+       "99999999999999999999999999999999999999999999999999999999999999999999999999999999"
+       "99999999999999999999999999999999999999999999999999999999999999999999999999999999"
+       "99999999999999999999999999999999999999999999999999999999999999999999999999999999"
+       "99999999999999999999999999999999999999999999999999999999999999999999999999999999",
+       "箱號編號 from"},
+      {"l_p_start_text", "１e400", "本區段墊板編號的起始數"},
   };
   for (const auto& c : cases) {
     MainModel m = model;

@@ -258,8 +258,8 @@ TEST_F(PrintRunTest, FullSheetsPutOutNoEmptySheet) {
 
 TEST_F(PrintRunTest, ChecksStopTheRunInTheirOrder) {
   const QString kRemainder = QStringLiteral("你還沒有編輯尾數頁ㄛ! 請編輯之或將尾數頁選項改成No");
-  const QString kRange = QStringLiteral("編號欄位輸入有錯");
-  const QString kPerPallet = QStringLiteral("每P的箱數輸入錯誤");
+  const QString kRange = QStringLiteral("編號欄位輸入有錯: 箱號編號 to (4x) 不能小於 from (5)。");
+  const QString kPerPallet = QStringLiteral("每P的箱數輸入錯誤: 每墊板的箱數必須是 1 以上的數字。");
   const QString kPalletRow = QStringLiteral("請選擇P/NO要印在那一行");
   const QString kCartonRow = QStringLiteral("請選擇C/NO要印在那一行");
   const struct {
@@ -376,7 +376,8 @@ TEST_F(PrintRunTest, WithoutAPrinterTheRunCanGoIntoAPdfFile) {
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_EQ(target.pdf_questions, c.yes ? 1 : 0);
     EXPECT_EQ(target.opened, c.printed ? QStringList{c.path} : QStringList());
-    EXPECT_EQ(HistoryWritten(), c.printed);
+    // The run writes no record, printed or not: its caller stores one once it printed.
+    EXPECT_FALSE(HistoryWritten());
   }
 }
 
@@ -388,9 +389,14 @@ TEST_F(PrintRunTest, FailingPrinterAbortsWithAMessageAndNoHistory) {
     const QString screen_end = model.l_end;
     target.fail_at_sheet = at_close ? 0 : 2;
     target.close_fails = at_close;
+    // The progress dialog must be gone before the error box comes, not stuck beside it.
+    qsizetype messages_at_progress_end = -1;
+    target.on_progress_end = [&] { messages_at_progress_end = prompter.messages.size(); };
 
     EXPECT_FALSE(Print());
     EXPECT_TRUE(target.aborted);
+    EXPECT_EQ(target.progress_sheets, 5);
+    EXPECT_EQ(messages_at_progress_end, 0);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("印表機發生錯誤")));
     EXPECT_FALSE(HistoryWritten());
@@ -425,4 +431,25 @@ TEST_F(PrintRunTest, LongRunsShowTheirProgressAndCanBeCancelled) {
   EXPECT_TRUE(prompter.messages.isEmpty());
   EXPECT_FALSE(HistoryWritten());
   EXPECT_EQ(Printed(QStringLiteral("C/NO. : ")).size(), 16);
+}
+
+TEST_F(PrintRunTest, NumbersAsTheClerkTypesThemPrintOrAreRefused) {
+  // Full-width digits print as the numbers they are; a first carton of 400 nines, once read as 0,
+  // is refused as too big before anything is printed.
+  SetBlocks({{1, 1, 10, 1}});
+  model.l_start = QStringLiteral("１２");
+  model.l_end = QStringLiteral("１３");
+  model.l_pbox = QStringLiteral("１０");
+  ASSERT_TRUE(Print()) << prompter.messages.join(u'\n').toStdString();
+  EXPECT_EQ(Cartons(), QStringLiteral("12 13"));
+
+  Reset();
+  SetBlocks({{1, 1, 10, 1}});
+  model.l_start = QString(400, u'9');
+  model.l_end = QString(400, u'9');
+  EXPECT_FALSE(Print());
+  EXPECT_EQ(prompter.messages,
+            QStringList{QStringLiteral(
+                "「箱號編號 from」的數字太大了, 請輸入 -2147483648 到 2147483647 之間的數字")});
+  EXPECT_TRUE(target.opened.isEmpty());
 }
