@@ -10,12 +10,23 @@ QString HistoryFileName(const QString& prefix, int number) {
 }
 
 QString DecodeHistoryLine(QByteArrayView line) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  // A byte-order mark counts only at the start of the file (ParseHistoryRecord drops it); inside
+  // a line it is a character of the row like any other. The decoders are made once a thread:
+  // opening the Big5 converter costs far more than decoding a line.
+  thread_local QStringDecoder utf8(
+      QStringDecoder::Utf8,
+      QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+  thread_local QStringDecoder big5 = [] {
+    QStringDecoder decoder("windows-950", QStringDecoder::Flag::Stateless);
+    return decoder.isValid() ? std::move(decoder)
+                             : QStringDecoder("Big5", QStringDecoder::Flag::Stateless);
+  }();
+  utf8.resetState();
   QString text = utf8.decode(line);
   if (!utf8.hasError()) return text;
-  QStringDecoder big5("windows-950", QStringDecoder::Flag::Stateless);
-  if (!big5.isValid()) big5 = QStringDecoder("Big5", QStringDecoder::Flag::Stateless);
-  return big5.isValid() ? big5.decode(line) : QString::fromLatin1(line);
+  if (!big5.isValid()) return QString::fromLatin1(line);
+  big5.resetState();
+  return big5.decode(line);
 }
 
 QStringList ParseHistoryRecord(const QByteArray& bytes, bool complete) {

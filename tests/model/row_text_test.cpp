@@ -11,9 +11,9 @@ TEST(RowText, ControlCharactersBecomeBlanks) {
   } cases[] = {
       {QStringLiteral("LINE1\r\nLINE2\nLINE3"), QStringLiteral("LINE1  LINE2 LINE3")},
       {QStringLiteral("Q'TY :\t\tPCS."), QStringLiteral("Q'TY :  PCS.")},
-      {QStringLiteral("a\u2028b\u2029c\u0085d\x7F"
+      {QStringLiteral("\uFEFFa\u2028b\u2029c\u0085d\x7F"
                       "e\x01"),
-       QStringLiteral("a b c d e ")},
+       QStringLiteral(" a b c d e ")},
       // Everything else stays, blanks and wide characters included.
       {QStringLiteral(" 台灣製造　MADE IN TAIWAN "), QStringLiteral(" 台灣製造　MADE IN TAIWAN ")},
       {QString(), QString()},
