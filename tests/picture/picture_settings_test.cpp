@@ -6,7 +6,7 @@
 #include <QImageReader>
 
 #include "model/main_model.h"
-#include "picture/test_pictures.h"
+#include "support/test_pictures.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 

@@ -13,7 +13,7 @@
 #include "picture/picture_box.h"
 #include "picture/picture_chooser_window.h"
 #include "picture/picture_settings.h"
-#include "picture/test_pictures.h"
+#include "support/test_pictures.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 

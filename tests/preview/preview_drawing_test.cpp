@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "picture/test_pictures.h"
+#include "support/test_pictures.h"
 #include "print/recording_surface.h"
 #include "support/qt_printers.h"
 #include "support/temp_folder.h"
