@@ -258,11 +258,17 @@ TEST_F(RandomGuiTest, ThousandsOfClicksKeysAndPastesNeitherCrashNorHang) {
       Type(focus, text.left(40));
     } else if (what < 85) {
       QApplication::clipboard()->setText(pastes[pick(pastes.size())]);
+      // Half the pastes replace the whole text, so fields hold exactly what was pasted.
+      if (pick(2) == 0) QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
       QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
     } else if (what < 90) {
       QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
     } else if (what < 93) {
       MakePrintable(*window, random);
+    } else if (what < 96) {
+      // A picture path typed in whole, as the clerk does; the clicks then show or print it.
+      window->findChild<QLineEdit*>(QStringLiteral("pic_file_name"))
+          ->setText(pastes[pick(pastes.size())]);
     } else {
       widget->setFocus();
     }
