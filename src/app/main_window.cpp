@@ -7,8 +7,11 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -90,13 +93,19 @@ void SetList(QComboBox* box, const QStringList& list) {
 }  // namespace
 
 MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
-    : QWidget(parent), prompter_(std::move(prompter)) {
+    : QMainWindow(parent), prompter_(std::move(prompter)) {
   if (!prompter_) prompter_ = std::make_unique<QtPrompter>(this);
   setObjectName(QStringLiteral("Form1"));
   // Controls that name no font use 新細明體 9 points, the usual face of Traditional Chinese forms.
   setFont(NewMing(9));
   setWindowTitle(QStringLiteral("Cratemark 0.2版"));
-  setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+  // The controls stand in the client area below the menu bar, at their places in twips from its
+  // top-left corner; the window is as big as the two together and cannot be resized.
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("client_area"));
+  client_->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+  setCentralWidget(client_);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   CreateBlockArea();
   CreateTemplateArea();
@@ -107,6 +116,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   }
   SetTabOrder();
   ConnectCommands();
+  CreateMenus();
 
   StartUp(model_);
   ShowModel();
@@ -126,7 +136,7 @@ QLabel* MainWindow::AddLabel(QWidget* parent, const char* name, int left, int to
 
 QLineEdit* MainWindow::AddTextBox(const char* name, int left, int top, int width, int height,
                                   const QString& text, const QString& tooltip) {
-  auto* field = new QLineEdit(text, this);
+  auto* field = new QLineEdit(text, client_);
   field->setObjectName(QLatin1String(name));
   field->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
   field->setToolTip(tooltip);
@@ -135,7 +145,7 @@ QLineEdit* MainWindow::AddTextBox(const char* name, int left, int top, int width
 
 QComboBox* MainWindow::AddDropDown(const char* name, int left, int top, int width, int height,
                                    const QStringList& list, const QString& text) {
-  auto* box = new QComboBox(this);
+  auto* box = new QComboBox(client_);
   box->setObjectName(QLatin1String(name));
   box->setEditable(true);
   // Typed text stays the box's text; it is never added to the list.
@@ -148,7 +158,7 @@ QComboBox* MainWindow::AddDropDown(const char* name, int left, int top, int widt
 
 QPushButton* MainWindow::AddButton(const char* name, int left, int top, int width, int height,
                                    const QString& caption, const QString& tooltip) {
-  auto* button = new QPushButton(caption, this);
+  auto* button = new QPushButton(caption, client_);
   button->setObjectName(QLatin1String(name));
   button->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
   button->setToolTip(tooltip);
@@ -157,38 +167,39 @@ QPushButton* MainWindow::AddButton(const char* name, int left, int top, int widt
 
 void MainWindow::CreateBlockArea() {
   const QFont caption_font = NewMing(11.25);
-  AddLabel(this, "Label1", 120, 0, 495, 255, QStringLiteral("區段"))->setFont(caption_font);
+  AddLabel(client_, "Label1", 120, 0, 495, 255, QStringLiteral("區段"))->setFont(caption_font);
   l_block_ = AddDropDown("l_block", 720, 0, 975, 300, {}, QStringLiteral("1"));
-  AddLabel(this, "Label2", 2040, 0, 1455, 255, QStringLiteral("箱號編號: from"))
+  AddLabel(client_, "Label2", 2040, 0, 1455, 255, QStringLiteral("箱號編號: from"))
       ->setFont(caption_font);
   l_start_ = AddTextBox("l_start", 3480, 0, 615, 270, QStringLiteral("1"));
-  AddLabel(this, "Label3", 4200, 0, 135, 255, QStringLiteral("to"));
+  AddLabel(client_, "Label3", 4200, 0, 135, 255, QStringLiteral("to"));
   l_end_ = AddTextBox("l_end", 4440, 0, 615, 270, QString());
-  AddLabel(this, "Label4", 6600, 0, 855, 255, QStringLiteral("尾數箱?"))->setFont(caption_font);
+  AddLabel(client_, "Label4", 6600, 0, 855, 255, QStringLiteral("尾數箱?"))->setFont(caption_font);
   l_last_ = AddDropDown("l_last", 7440, 0, 735, 300, YesNo(), QStringLiteral("Yes"));
 
-  AddLabel(this, "Label8", 120, 480, 1575, 255, QStringLiteral("每墊板的箱數:"))
+  AddLabel(client_, "Label8", 120, 480, 1575, 255, QStringLiteral("每墊板的箱數:"))
       ->setFont(caption_font);
   l_pbox_ = AddTextBox("l_pbox", 1680, 480, 615, 270, QString(),
                        QStringLiteral("請在此鍵入每塊P上所置的貨品箱數"));
-  AddLabel(this, "Label9", 2400, 480, 735, 255, QStringLiteral("箱/墊板"))->setFont(caption_font);
-  AddLabel(this, "Label10", 3480, 480, 2655, 255, QStringLiteral("本區段墊板編號的起始數:"))
+  AddLabel(client_, "Label9", 2400, 480, 735, 255, QStringLiteral("箱/墊板"))
+      ->setFont(caption_font);
+  AddLabel(client_, "Label10", 3480, 480, 2655, 255, QStringLiteral("本區段墊板編號的起始數:"))
       ->setFont(caption_font);
   l_p_start_text_ = AddTextBox("l_p_start_text", 6120, 480, 615, 270, QStringLiteral("Text1"));
-  AddLabel(this, "Label11", 6960, 480, 615, 255, QStringLiteral("混打?"))->setFont(caption_font);
+  AddLabel(client_, "Label11", 6960, 480, 615, 255, QStringLiteral("混打?"))->setFont(caption_font);
   p_mix_box_ = AddDropDown("p_mix_box", 7560, 480, 735, 300, YesNo(), QStringLiteral("No"));
 }
 
 void MainWindow::CreateTemplateArea() {
   const QFont caption_font = NewMing(11.25);
-  AddLabel(this, "Label7", 0, 840, 495, 255, QStringLiteral("對齊"))->setFont(caption_font);
-  AddLabel(this, "Label5", 840, 840, 495, 255, QStringLiteral("行數"))->setFont(caption_font);
-  AddLabel(this, "Label6", 1560, 840, 495, 255, QStringLiteral("內容"))->setFont(caption_font);
+  AddLabel(client_, "Label7", 0, 840, 495, 255, QStringLiteral("對齊"))->setFont(caption_font);
+  AddLabel(client_, "Label5", 840, 840, 495, 255, QStringLiteral("行數"))->setFont(caption_font);
+  AddLabel(client_, "Label6", 1560, 840, 495, 255, QStringLiteral("內容"))->setFont(caption_font);
 
-  frame2_ = new QGroupBox(QStringLiteral("C/NO"), this);
+  frame2_ = new QGroupBox(QStringLiteral("C/NO"), client_);
   frame2_->setObjectName(QStringLiteral("Frame2"));
   frame2_->setGeometry(Twips(6480), Twips(915), Twips(735), Twips(4215));
-  frame1_ = new QGroupBox(QStringLiteral("P/NO."), this);
+  frame1_ = new QGroupBox(QStringLiteral("P/NO."), client_);
   frame1_->setObjectName(QStringLiteral("Frame1"));
   frame1_->setGeometry(Twips(7200), Twips(915), Twips(735), Twips(4215));
 
@@ -200,15 +211,15 @@ void MainWindow::CreateTemplateArea() {
   for (int i = 0; i < MainModel::kRows; ++i) {
     const QString number = QString::number(i + 1);
 
-    l_array_[i] = new AlignmentField(AlignmentWords(), this);
+    l_array_[i] = new AlignmentField(AlignmentWords(), client_);
     l_array_[i]->setObjectName(ArrayName("l_array", i));
     l_array_[i]->setGeometry(Twips(0), Twips(RowTop(i)), Twips(615), Twips(300));
     l_array_[i]->setToolTip(QStringLiteral("按上下鍵可以修改對齊方法"));
 
-    l_line_[i] = AddLabel(this, "l_line", 840, RowTop(i), 495, 255, number);
+    l_line_[i] = AddLabel(client_, "l_line", 840, RowTop(i), 495, 255, number);
     l_line_[i]->setObjectName(ArrayName("l_line", i));
 
-    l_content_[i] = new QLineEdit(this);
+    l_content_[i] = new QLineEdit(client_);
     l_content_[i]->setObjectName(ArrayName("l_content", i));
     l_content_[i]->setGeometry(Twips(1560), Twips(RowTop(i)), Twips(4815), Twips(270));
     l_content_[i]->setFont(ming);
@@ -229,37 +240,37 @@ void MainWindow::CreateTemplateArea() {
 }
 
 void MainWindow::CreateHistoryAndPictureArea() {
-  AddLabel(this, "Label12", 8040, 840, 2415, 255, QStringLiteral("前10筆資料,敬請享用..."));
-  record_list_ = new QListWidget(this);
+  AddLabel(client_, "Label12", 8040, 840, 2415, 255, QStringLiteral("前10筆資料,敬請享用..."));
+  record_list_ = new QListWidget(client_);
   record_list_->setObjectName(QStringLiteral("record_list"));
   record_list_->setGeometry(Twips(8040), Twips(1080), Twips(2415), Twips(2220));
   record_list_->setToolTip(
       QStringLiteral("點此叫出前列印過的10筆之一的資料.此list中show出的格式為: 編號,第一行內容"));
 
-  AddLabel(this, "Label13", 8040, 3480, 1455, 255, QStringLiteral("插入圖型預覽"))
+  AddLabel(client_, "Label13", 8040, 3480, 1455, 255, QStringLiteral("插入圖型預覽"))
       ->setFont(NewMing(11.25));
-  picture1_ = new PictureBox(this);
+  picture1_ = new PictureBox(client_);
   picture1_->setObjectName(QStringLiteral("Picture1"));
   picture1_->setGeometry(Twips(8040), Twips(3720), Twips(1455), Twips(1095));
   picture1_->set_width_twips(1455);
   picture1_->setToolTip(QStringLiteral("預覽您已選擇好的圖案"));
 
-  AddLabel(this, "Label14", 9600, 3840, 735, 255, QStringLiteral("離左邊界"));
+  AddLabel(client_, "Label14", 9600, 3840, 735, 255, QStringLiteral("離左邊界"));
   pic_d_left_ =
       AddTextBox("pic_d_left", 10320, 3840, 615, 270, QStringLiteral("1"),
                  QStringLiteral("調整您想要列印的圖案是離一張標籤的左邊緣有多少距離(mm)"));
-  AddLabel(this, "Label17", 10920, 3840, 255, 255, QStringLiteral("mm"));
-  AddLabel(this, "Label15", 9600, 4200, 735, 255, QStringLiteral("離上邊界"));
+  AddLabel(client_, "Label17", 10920, 3840, 255, 255, QStringLiteral("mm"));
+  AddLabel(client_, "Label15", 9600, 4200, 735, 255, QStringLiteral("離上邊界"));
   pic_d_top_ = AddTextBox("pic_d_top", 10320, 4200, 615, 270, QStringLiteral("1"),
                           QStringLiteral("調整您想要列印的圖案是離一張標籤的上邊緣有多少距離(mm)"));
-  AddLabel(this, "Label18", 10920, 4200, 255, 255, QStringLiteral("mm"));
-  AddLabel(this, "Label19", 9600, 4560, 735, 375, QStringLiteral("調整尺吋(寬)"))
+  AddLabel(client_, "Label18", 10920, 4200, 255, 255, QStringLiteral("mm"));
+  AddLabel(client_, "Label19", 9600, 4560, 735, 375, QStringLiteral("調整尺吋(寬)"))
       ->setWordWrap(true);
   pic_size_ =
       AddTextBox("pic_size", 10320, 4560, 615, 270, QString(),
                  QStringLiteral("編輯此欄位可以讓您調整印出圖片的寬度,而其高度會照比例縮放"));
-  AddLabel(this, "Label20", 10920, 4560, 375, 255, QStringLiteral("mm"));
-  AddLabel(this, "Label16", 8040, 4920, 1095, 255, QStringLiteral("檔案路徑"))
+  AddLabel(client_, "Label20", 10920, 4560, 375, 255, QStringLiteral("mm"));
+  AddLabel(client_, "Label16", 8040, 4920, 1095, 255, QStringLiteral("檔案路徑"))
       ->setFont(NewMing(11.25));
   choose_pic_file_ = AddButton("choose_pic_file", 7920, 5160, 735, 270, QStringLiteral("瀏覽"));
   choose_pic_file_->setFont(NewMing(9.75));
@@ -286,6 +297,23 @@ void MainWindow::CreateCommandButtons() {
   command1_ = AddButton("Command1", 6600, 6000, 735, 375, QStringLiteral("Refresh"));
   help_doc_ = AddButton("help_doc", 9120, 6000, 1095, 375, QStringLiteral("說明文件"));
   about_ = AddButton("About", 10440, 6000, 615, 375, QStringLiteral("About"));
+}
+
+void MainWindow::CreateMenus() {
+  QMenu* file = menuBar()->addMenu(tr("檔案(&F)"));
+  file->setObjectName(QStringLiteral("menu_file"));
+  QAction* quit = file->addAction(tr("結束(&X)"), this, &QWidget::close);
+  quit->setObjectName(QStringLiteral("action_quit"));
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  QMenu* help = menuBar()->addMenu(tr("說明(&H)"));
+  help->setObjectName(QStringLiteral("menu_help"));
+  // The same commands as the buttons, so both behave alike.
+  QAction* guide = help->addAction(tr("說明文件(&D)"), help_doc_, &QAbstractButton::click);
+  guide->setObjectName(QStringLiteral("action_help"));
+  guide->setShortcut(QKeySequence::HelpContents);
+  QAction* about = help->addAction(tr("關於 Cratemark(&A)"), about_, &QAbstractButton::click);
+  about->setObjectName(QStringLiteral("action_about"));
 }
 
 void MainWindow::SetTabOrder() {

@@ -1,14 +1,14 @@
 #pragma once
 
-// The main window "Form1": the label template (16 rows of alignment, row number, content and the
-// P/NO and C/NO choices), the block fields, the history list, the picture fields and the command
-// buttons. It holds no behaviour of its own: a control event copies the controls into the
-// MainModel, runs the command on the model and shows the model again (RunCommand). The commands
-// live in the widget-free folders: app/startup, blocks/, print/, history/, picture/, preview/,
-// about/.
+// The main window "Form1": a menu bar over the client area, which holds the label template (16 rows
+// of alignment, row number, content and the P/NO and C/NO choices), the block fields, the history
+// list, the picture fields and the command buttons. It holds no behaviour of its own: a control
+// event copies the controls into the MainModel, runs the command on the model and shows the model
+// again (RunCommand). The commands live in the widget-free folders: app/startup, blocks/, print/,
+// history/, picture/, preview/, about/.
 
+#include <QMainWindow>
 #include <QPointer>
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
@@ -30,7 +30,7 @@ class PictureChooserWindow;
 class PreviewWindow;
 class DocumentOpener;
 
-class MainWindow : public QWidget {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -39,6 +39,8 @@ class MainWindow : public QWidget {
   ~MainWindow() override;
 
   MainModel& model() { return model_; }
+  // The client area below the menu bar, which holds every control.
+  QWidget* client_area() const { return client_; }
   Prompter& prompter() { return *prompter_; }
 
   // Copies the controls into the model, runs `command` on it and shows the model again.
@@ -59,6 +61,7 @@ class MainWindow : public QWidget {
   void CreateBlockArea();
   void CreateHistoryAndPictureArea();
   void CreateCommandButtons();
+  void CreateMenus();
   void SetTabOrder();
   void ConnectCommands();
   void ConnectTemplateCommands();
@@ -82,6 +85,9 @@ class MainWindow : public QWidget {
 
   MainModel model_;
   std::unique_ptr<Prompter> prompter_;
+
+  // The client area: every control of the window stands in it.
+  QWidget* client_ = nullptr;
 
   std::array<AlignmentField*, MainModel::kRows> l_array_{};
   std::array<QLabel*, MainModel::kRows> l_line_{};

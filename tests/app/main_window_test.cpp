@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -54,7 +55,11 @@ class MainWindowTest : public testing::Test {
 
 TEST_F(MainWindowTest, EveryControlStandsAtItsPlace) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Cratemark 0.2版"));
-  EXPECT_EQ(window->size(), TwipRect(0, 0, 11235, 6450).size());
+  // The client area keeps its size below the menu bar; the window cannot be resized.
+  EXPECT_EQ(window->client_area()->size(), TwipRect(0, 0, 11235, 6450).size());
+  window->show();
+  EXPECT_GE(window->client_area()->geometry().top(), window->menuBar()->geometry().bottom());
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
 
   const struct {
     const char* name;
