@@ -21,6 +21,7 @@
 #include "app/alignment_field.h"
 #include "app/content_key_filter.h"
 #include "app/editing_keys.h"
+#include "app/print_command.h"
 #include "app/qt_prompter.h"
 #include "app/startup.h"
 #include "app/template_commands.h"
@@ -33,7 +34,6 @@
 #include "picture/picture_chooser_window.h"
 #include "picture/picture_settings.h"
 #include "preview/preview_window.h"
-#include "print/print_run.h"
 #include "print/qt_print_target.h"
 
 namespace {
@@ -455,7 +455,7 @@ void MainWindow::ConnectPrint() {
     RunCommand([this] {
       QtPrintTarget target;
       QtPrintFeedback feedback(this);
-      PrintRun(model_, *prompter_, target, feedback);
+      PrintButton(model_, *prompter_, target, feedback);
     });
   });
 }

@@ -4,17 +4,28 @@
 
 class Surface;
 
-// Where a print run's pages go: the system's default printer or a PDF file, both A4. Keeps the run
-// free of widgets and devices, so tests can print onto a recording surface and make it fail.
+// Where a print goes: a printer of the print system or a PDF file, A4 either way.
+struct PrintDestination {
+  QString printer;   // a queue of the print system; empty: its default printer
+  QString pdf_path;  // when not empty, the run goes into this PDF file instead
+  int copies = 1;
+
+  bool operator==(const PrintDestination&) const = default;
+};
+
+// Where a run's pages go. Keeps the run free of widgets and devices, so tests can print onto a
+// recording surface and make it fail.
 class PrintTarget {
  public:
   virtual ~PrintTarget() = default;
 
   virtual bool HasDefaultPrinter() const = 0;
+  // True while the print system offers the queue `name`.
+  virtual bool HasPrinter(const QString& name) const = 0;
 
-  // Opens a document on the default printer (empty `pdf_path`) or in the PDF file `pdf_path`.
-  // The surface stays valid until Close or Abort. Null when no document can be opened.
-  virtual Surface* Open(const QString& pdf_path) = 0;
+  // Opens a document for `destination`. The surface stays valid until Close or Abort. Null when no
+  // document can be opened.
+  virtual Surface* Open(const PrintDestination& destination) = 0;
 
   // True once the device has reported a fault: a page it could not start, a file it could not
   // write. The run looks after every page row.
@@ -40,5 +51,6 @@ class PrintFeedback {
   virtual void StartProgress(int sheets) = 0;
   // `done` sheets are finished; false once the user has asked to cancel.
   virtual bool SheetsDone(int done) = 0;
+  // The run is over, however it ended; the progress goes away.
   virtual void EndProgress() = 0;
 };

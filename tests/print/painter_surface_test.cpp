@@ -91,12 +91,12 @@ TEST(PagedSurface, PdfGetsNoEmptyPageAndThePictureOnce) {
     writer.setPageSize(QPageSize(QPageSize::A4));
     PagedSurface surface(writer);
     surface.SetFont(kMingFont, 12);
-    PrintBuffer print_buf{};
+    PageRow row{{}, {1, 1}, {true, true}};
     PictureCache pictures;
     // Two sheets of four page rows, with the new page after the last one the run asks for.
     for (int page_row = 0; page_row < 8; ++page_row) {
-      print_buf[0][0] = QStringLiteral("ROW %1").arg(page_row);
-      PrintLabel(surface, model, print_buf, 1, pictures);
+      row.texts[0][0] = QStringLiteral("ROW %1").arg(page_row);
+      PrintLabel(surface, model, row, pictures);
       if (page_row % 4 == 3) {
         surface.NewPage();
       } else {

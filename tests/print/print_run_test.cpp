@@ -4,9 +4,12 @@
 
 #include <vector>
 
+#include "app/print_command.h"
 #include "app/startup.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
+#include "print/run_plan.h"
+#include "support/model_state.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -69,7 +72,7 @@ class PrintRunTest : public testing::Test {
     model.l_last = QStringLiteral("Yes");
   }
 
-  bool Print() { return PrintRun(model, prompter, target, target); }
+  bool Print() { return PrintButton(model, prompter, target, target); }
 
   // The printed texts that begin with `prefix`, in print order.
   QList<Text> Printed(const QString& prefix) const {
@@ -425,4 +428,39 @@ TEST_F(PrintRunTest, LongRunsShowTheirProgressAndCanBeCancelled) {
   EXPECT_TRUE(prompter.messages.isEmpty());
   EXPECT_FALSE(HistoryWritten());
   EXPECT_EQ(Printed(QStringLiteral("C/NO. : ")).size(), 16);
+}
+
+TEST_F(PrintRunTest, OverlappingBlocksAskFirstAndNoChangesNothing) {
+  SetBlocks({{1, 30, 10, 1}, {26, 40, 10, 4}});
+  // The block on screen has an edit that a No must not leave stored.
+  model.l_end = QStringLiteral("31");
+  const MainModel before = model;
+  prompter.answers = {false};
+  EXPECT_FALSE(Print());
+  ASSERT_EQ(prompter.questions.size(), 1);
+  EXPECT_TRUE(prompter.questions[0].contains(QStringLiteral("第 1 區段和第 2 區段都有箱號 26–31")));
+  EXPECT_TRUE(target.opened.isEmpty());
+  EXPECT_FALSE(HistoryWritten());
+  ExpectSameModel(before, model);
+
+  prompter.answers = {true};
+  EXPECT_TRUE(Print());
+  EXPECT_EQ(Printed(QStringLiteral("C/NO. : 26")).size(), 2);
+}
+
+TEST_F(PrintRunTest, AChosenPrinterThatHasGoneAwayPrintsNothing) {
+  SetBlocks({{1, 40, 10, 1}});
+  ASSERT_TRUE(CheckRun(model, prompter));
+  const RunPlan plan = RunPlan::Of(model);
+  const PrintLayout layout(plan, PrintChoice{});
+  PrintDestination destination{QStringLiteral("GONE"), QString(), 2};
+  EXPECT_FALSE(PrintLayoutTo(model, layout, destination, prompter, target, target));
+  ASSERT_EQ(prompter.messages.size(), 1);
+  EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("找不到印表機「GONE」")));
+  EXPECT_TRUE(target.destinations.isEmpty());
+
+  destination.printer = QStringLiteral("LABELS");
+  EXPECT_TRUE(PrintLayoutTo(model, layout, destination, prompter, target, target));
+  EXPECT_EQ(target.destinations, QList<PrintDestination>{destination});
+  EXPECT_FALSE(HistoryWritten()) << "only the print button stores a record";
 }

@@ -1,0 +1,11 @@
+#include "app/print_command.h"
+
+#include "history/history_writer.h"
+#include "print/print_run.h"
+
+bool PrintButton(MainModel& model, Prompter& prompter, PrintTarget& target,
+                 PrintFeedback& feedback) {
+  if (!PrintRun(model, prompter, target, feedback)) return false;
+  WriteHistory(model);
+  return true;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+class Prompter;
+class PrintFeedback;
+class PrintTarget;
+struct MainModel;
+
+// The print button: the whole run on the default printer, then the template on screen stored as the
+// newest history record. A run that did not print to its end stores nothing. True when printed.
+bool PrintButton(MainModel& model, Prompter& prompter, PrintTarget& target,
+                 PrintFeedback& feedback);
