@@ -129,12 +129,13 @@ bool Printing::Go() {
     return false;
   }
   surface->SetFont(kMingFont, kPrintPoints, false);
+  surface->SetOrigin(destination_.fit.offset);
 
   const int64_t sheets = layout_.sheets();
   progress_ = sheets > kProgressAfterSheets;
   if (progress_) feedback_.StartProgress(int(sheets));
 
-  SheetDrawer drawer(model_, layout_);
+  SheetDrawer drawer(model_, layout_, destination_.fit.pitch);
   for (int64_t sheet = 1; sheet <= sheets; ++sheet) {
     if (!PrintSheet(*surface, drawer, sheet)) {
       Stop();

@@ -1,14 +1,28 @@
 #pragma once
 
+#include <QPointF>
+#include <QRectF>
 #include <QString>
+#include <optional>
 
 class Surface;
+
+// A printer's fit to its label stock, from its printer settings: everything printed moves by
+// `offset` twips, and page rows follow each other `pitch` twips apart (none: the template's sixteen
+// lines and label_gap). The default changes nothing.
+struct StockFit {
+  QPointF offset;
+  std::optional<double> pitch;
+
+  bool operator==(const StockFit&) const = default;
+};
 
 // Where a print goes: a printer of the print system or a PDF file, A4 either way.
 struct PrintDestination {
   QString printer;   // a queue of the print system; empty: its default printer
   QString pdf_path;  // when not empty, the run goes into this PDF file instead
   int copies = 1;
+  StockFit fit;
 
   bool operator==(const PrintDestination&) const = default;
 };
@@ -22,6 +36,10 @@ class PrintTarget {
   virtual bool HasDefaultPrinter() const = 0;
   // True while the print system offers the queue `name`.
   virtual bool HasPrinter(const QString& name) const = 0;
+
+  // The part of the A4 sheet that `destination` prints on, in twips from the sheet's top-left
+  // corner; a print's (0, 0) is its top-left corner. Empty when the printer is not known.
+  virtual QRectF PrintableArea(const PrintDestination& destination) const = 0;
 
   // Opens a document for `destination`. The surface stays valid until Close or Abort. Null when no
   // document can be opened.

@@ -38,6 +38,24 @@ bool QtPrintTarget::HasPrinter(const QString& name) const {
   return QPrinterInfo::availablePrinterNames().contains(name);
 }
 
+QRectF QtPrintTarget::PrintableArea(const PrintDestination& destination) const {
+  constexpr double kTwipsPerPoint = 20;
+  if (!destination.pdf_path.isEmpty()) {
+    const QPageLayout pdf(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPdfMargins,
+                          QPageLayout::Point);
+    const QRectF rect = pdf.paintRect(QPageLayout::Point);
+    return QRectF(rect.topLeft() * kTwipsPerPoint, rect.size() * kTwipsPerPoint);
+  }
+  const QPrinterInfo info = destination.printer.isEmpty()
+                                ? QPrinterInfo::defaultPrinter()
+                                : QPrinterInfo::printerInfo(destination.printer);
+  if (info.isNull()) return {};
+  QPrinter printer(info, QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  const QRectF rect = printer.pageLayout().paintRect(QPageLayout::Point);
+  return QRectF(rect.topLeft() * kTwipsPerPoint, rect.size() * kTwipsPerPoint);
+}
+
 Surface* QtPrintTarget::Open(const PrintDestination& destination) {
   Release();
   copies_ = destination.copies;

@@ -27,6 +27,7 @@ class QtPrintTarget : public PrintTarget {
 
   bool HasDefaultPrinter() const override;
   bool HasPrinter(const QString& name) const override;
+  QRectF PrintableArea(const PrintDestination& destination) const override;
   Surface* Open(const PrintDestination& destination) override;
   bool Failed() const override;
   bool Close() override;

@@ -19,8 +19,9 @@ void ComposeLabel(const MainModel& model, const PlannedLabel& label, PrintBuffer
   }
 }
 
-SheetDrawer::SheetDrawer(const MainModel& model, const PrintLayout& layout)
-    : model_(model), layout_(layout) {}
+SheetDrawer::SheetDrawer(const MainModel& model, const PrintLayout& layout,
+                         std::optional<double> pitch)
+    : model_(model), layout_(layout), pitch_(pitch) {}
 
 int SheetDrawer::PageRowsOn(int64_t sheet) const {
   const int64_t end = layout_.first_place() + layout_.label_count();
@@ -58,7 +59,11 @@ void SheetDrawer::DrawPageRow(Surface& surface, int64_t sheet, int page_row) {
 }
 
 void SheetDrawer::StepToNextPageRow(Surface& surface) const {
-  surface.SetY(surface.y() + model_.label_gap);
+  // The print position stands on the last line of the page row; the next page row's first line
+  // comes one line below the gap.
+  const double gap =
+      pitch_ ? *pitch_ - (model_.max_line + 1) * surface.LineHeight() : model_.label_gap;
+  surface.SetY(surface.y() + gap);
 }
 
 void SheetDrawer::DrawSheet(Surface& surface, int64_t sheet) {

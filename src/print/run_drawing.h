@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "print/label_renderer.h"
 #include "print/run_plan.h"
@@ -17,7 +18,10 @@ void ComposeLabel(const MainModel& model, const PlannedLabel& label, PrintBuffer
 // Draws the labels of a layout sheet by sheet, for the printer, a PDF file and the screen alike.
 class SheetDrawer {
  public:
-  SheetDrawer(const MainModel& model, const PrintLayout& layout);
+  // `pitch`: twips from one page row to the next (when no row runs over), from a printer's fit to
+  // its stock; none: the template's rows and label_gap.
+  SheetDrawer(const MainModel& model, const PrintLayout& layout,
+              std::optional<double> pitch = std::nullopt);
 
   // Page rows of `sheet` (from 1) that are drawn: up to the last one holding a label.
   int PageRowsOn(int64_t sheet) const;
@@ -37,5 +41,6 @@ class SheetDrawer {
  private:
   const MainModel& model_;
   const PrintLayout& layout_;
+  std::optional<double> pitch_;
   PictureCache pictures_;
 };

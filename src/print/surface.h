@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QLineF>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 
@@ -24,6 +25,11 @@ class Surface {
   bool font_bold() const { return font_bold_; }
   double ColumnWidth() const { return font_points_ * 10.0; }
   double LineHeight() const { return font_points_ * 20.0; }
+
+  // Everything drawn from now on lands `origin` twips further right and down: a printer's fit to
+  // its label stock. The print position and the grid stay in the surface's own twips.
+  void SetOrigin(const QPointF& origin) { origin_ = origin; }
+  const QPointF& origin() const { return origin_; }
 
   // The print position.
   double x() const { return x_; }
@@ -81,6 +87,7 @@ class Surface {
  private:
   void BeforeDrawing();
 
+  QPointF origin_;
   QString font_name_;
   double font_points_ = 12.0;
   bool font_bold_ = false;

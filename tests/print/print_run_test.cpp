@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <vector>
 
 #include "app/print_command.h"
@@ -453,7 +454,7 @@ TEST_F(PrintRunTest, AChosenPrinterThatHasGoneAwayPrintsNothing) {
   ASSERT_TRUE(CheckRun(model, prompter));
   const RunPlan plan = RunPlan::Of(model);
   const PrintLayout layout(plan, PrintChoice{});
-  PrintDestination destination{QStringLiteral("GONE"), QString(), 2};
+  PrintDestination destination{QStringLiteral("GONE"), QString(), 2, {}};
   EXPECT_FALSE(PrintLayoutTo(model, layout, destination, prompter, target, target));
   ASSERT_EQ(prompter.messages.size(), 1);
   EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("找不到印表機「GONE」")));
@@ -463,4 +464,38 @@ TEST_F(PrintRunTest, AChosenPrinterThatHasGoneAwayPrintsNothing) {
   EXPECT_TRUE(PrintLayoutTo(model, layout, destination, prompter, target, target));
   EXPECT_EQ(target.destinations, QList<PrintDestination>{destination});
   EXPECT_FALSE(HistoryWritten()) << "only the print button stores a record";
+}
+
+TEST_F(PrintRunTest, AStockFitMovesEveryMarkAndSpacesThePageRows) {
+  SetBlocks({{1, 10, 10, 1}});
+  model.pic_file_name = folder.File(QStringLiteral("logo.png"));
+  QImage(40, 20, QImage::Format_RGB32).save(model.pic_file_name);
+  model.pic_size = QStringLiteral("10");
+  ASSERT_TRUE(CheckRun(model, prompter));
+  const RunPlan plan = RunPlan::Of(model);
+  const PrintLayout layout(plan, PrintChoice{});
+  const auto print = [&](const StockFit& fit) {
+    RecordingTarget fitted;
+    EXPECT_TRUE(
+        PrintLayoutTo(model, layout, PrintDestination{{}, {}, 1, fit}, prompter, fitted, fitted));
+    return fitted;
+  };
+  const RecordingTarget plain = print(StockFit{});
+  const RecordingTarget moved = print(StockFit{QPointF(-57, 113), 5000});
+  ASSERT_EQ(moved.surface.texts().size(), plain.surface.texts().size());
+  ASSERT_EQ(moved.surface.images().size(), plain.surface.images().size());
+  for (qsizetype i = 0; i < plain.surface.texts().size(); ++i) {
+    const Text& a = plain.surface.texts()[i];
+    const Text& b = moved.surface.texts()[i];
+    const int page_row = int(a.y / kPageRow);  // sixteen lines, no row runs over here
+    EXPECT_EQ(b.text, a.text);
+    EXPECT_DOUBLE_EQ(b.x, a.x - 57);
+    EXPECT_DOUBLE_EQ(b.y, a.y + 113 + page_row * (5000 - kPageRow));
+  }
+  for (qsizetype i = 0; i < plain.surface.images().size(); ++i) {
+    const QRectF a = plain.surface.images()[i].rect;
+    const QRectF b = moved.surface.images()[i].rect;
+    const int page_row = int(a.y() / kPageRow);
+    EXPECT_EQ(b, a.translated(-57, 113 + page_row * (5000 - kPageRow)));
+  }
 }

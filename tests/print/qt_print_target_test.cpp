@@ -39,13 +39,13 @@ TEST(QtPrintTarget, PdfFileAppearsOnlyWhenComplete) {
   folder.Write(QStringLiteral("labels.pdf"), "old");
 
   QtPrintTarget target;
-  Surface* surface = target.Open(PrintDestination{QString(), path});
+  Surface* surface = target.Open(PrintDestination{QString(), path, 1, {}});
   ASSERT_NE(surface, nullptr);
   DrawTwoSheets(*surface);
   target.Abort();
   EXPECT_EQ(folder.Read(QStringLiteral("labels.pdf")), "old");
 
-  surface = target.Open(PrintDestination{QString(), path});
+  surface = target.Open(PrintDestination{QString(), path, 1, {}});
   ASSERT_NE(surface, nullptr);
   DrawTwoSheets(*surface);
   EXPECT_FALSE(target.Failed());
