@@ -15,6 +15,7 @@
 
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
+#include "version.h"
 
 namespace {
 
@@ -53,7 +54,8 @@ class MainWindowTest : public testing::Test {
 }  // namespace
 
 TEST_F(MainWindowTest, EveryControlStandsAtItsPlace) {
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("Cratemark 0.2版"));
+  EXPECT_EQ(window->windowTitle(),
+            QStringLiteral("Cratemark %1版").arg(QLatin1String(kCratemarkVersion)));
   EXPECT_EQ(window->size(), TwipRect(0, 0, 11235, 6450).size());
 
   const struct {
