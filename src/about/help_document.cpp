@@ -25,10 +25,24 @@ void ShowInViewer(const QString& path, GuideViewer& viewer, Prompter& prompter) 
   viewer.Show(path, DecodeHelpDocument(file.readAll()));
 }
 
+// An opener no longer watched must outlive the window rather than be ended with it: a plain
+// xdg-open still running is the parent of the user's editor. It reports nothing more.
+void LetGo(QProcess* process) {
+  process->disconnect();
+  process->setParent(nullptr);
+  QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+}
+
 }  // namespace
 
 DesktopDocumentOpener::DesktopDocumentOpener(QString program, int watch_ms)
     : program_(std::move(program)), watch_ms_(watch_ms) {}
+
+DesktopDocumentOpener::~DesktopDocumentOpener() {
+  for (QProcess* process : watched_.findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) {
+    LetGo(process);
+  }
+}
 
 void DesktopDocumentOpener::Open(const QString& path, std::function<void(bool opened)> done) {
   auto* process = new QProcess(&watched_);
@@ -51,10 +65,9 @@ void DesktopDocumentOpener::Open(const QString& path, std::function<void(bool op
                      process->deleteLater();
                    });
   QTimer::singleShot(watch_ms_, process, [process, report] {
+    if (!process->parent()) return;  // let go of already, with the opener
     report(true);
-    // No longer watched: it must outlive the window rather than be ended with it, which would
-    // take the user's editor down with a plain xdg-open.
-    process->setParent(nullptr);
+    LetGo(process);
   });
   process->setProcessChannelMode(QProcess::ForwardedChannels);
   process->start(program_, {path});

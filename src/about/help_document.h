@@ -32,12 +32,14 @@ class DocumentOpener {
 class DesktopDocumentOpener : public DocumentOpener {
  public:
   explicit DesktopDocumentOpener(QString program = QStringLiteral("xdg-open"), int watch_ms = 3000);
+  // Openers still watched are left running and report nothing more.
+  ~DesktopDocumentOpener() override;
   void Open(const QString& path, std::function<void(bool opened)> done) override;
 
  private:
   QString program_;
   int watch_ms_;
-  // Owns the openers still watched; those closing with the window are ended with it.
+  // Owns the openers still watched.
   QObject watched_;
 };
 

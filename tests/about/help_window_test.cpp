@@ -64,6 +64,18 @@ TEST(DesktopDocumentOpener, HandsTheFileToTheOpener) {
             QStringLiteral("/tmp/說明 文件.txt\n"));
 }
 
+TEST(DesktopDocumentOpener, ClosingWithTheWindowLeavesTheOpenerRunningAndSilent) {
+  FakeOpeners fakes;
+  bool reported = false;
+  {
+    DesktopDocumentOpener opener(fakes.Script(QStringLiteral("slow"), "sleep 0.3; exit 3"), 5000);
+    opener.Open(fakes.File(QStringLiteral("readme.txt")), [&reported](bool) { reported = true; });
+    QTest::qWait(50);
+  }
+  QTest::qWait(600);
+  EXPECT_FALSE(reported) << "no guide window for a main window that is gone";
+}
+
 // The user's view: on a desktop whose opener finds no program, 說明文件 shows the guide of the
 // interface's language in the program's own window, read-only.
 TEST(HelpWindow, ShowsTheGuideWhenTheDesktopCannot) {
