@@ -18,6 +18,7 @@
 
 #include "about/about_box.h"
 #include "about/help_document.h"
+#include "about/help_window.h"
 #include "app/alignment_field.h"
 #include "app/content_key_filter.h"
 #include "app/editing_keys.h"
@@ -35,6 +36,7 @@
 #include "picture/picture_settings.h"
 #include "preview/preview_window.h"
 #include "print/qt_print_target.h"
+#include "version.h"
 
 namespace {
 
@@ -98,6 +100,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   // Controls that name no font use 新細明體 9 points, the usual face of Traditional Chinese forms.
   setFont(NewMing(9));
+<<<<<<< HEAD
   setWindowTitle(QStringLiteral("Cratemark 0.2版"));
   // The controls stand in the client area below the menu bar, at their places in twips from its
   // top-left corner; the window is as big as the two together and cannot be resized.
@@ -106,6 +109,10 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   client_->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
   setCentralWidget(client_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+=======
+  setWindowTitle(QStringLiteral("Cratemark %1版").arg(QLatin1String(kCratemarkVersion)));
+  setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+>>>>>>> pkg
 
   CreateBlockArea();
   CreateTemplateArea();
@@ -422,11 +429,12 @@ void MainWindow::SetDocumentOpener(std::unique_ptr<DocumentOpener> opener) {
 
 void MainWindow::ConnectAbout() {
   if (!document_opener_) document_opener_ = std::make_unique<DesktopDocumentOpener>();
+  guide_viewer_ = std::make_unique<HelpWindowViewer>(this);
   connect(about_, &QPushButton::clicked, this, [this] { AboutBox::ShowFor(this); });
   connect(help_doc_, &QPushButton::clicked, this, [this] {
     RunCommand([this] {
-      OpenHelpDocument(model_.work_dir, QCoreApplication::applicationDirPath(), *document_opener_,
-                       *prompter_);
+      OpenHelpDocument(model_.work_dir, ProgramGuideFolders(QCoreApplication::applicationDirPath()),
+                       HelpDocumentName(QLocale()), *document_opener_, *guide_viewer_, *prompter_);
     });
   });
 }

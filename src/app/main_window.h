@@ -29,6 +29,7 @@ class PictureBox;
 class PictureChooserWindow;
 class PreviewWindow;
 class DocumentOpener;
+class GuideViewer;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -53,7 +54,8 @@ class MainWindow : public QMainWindow {
   // Twips → pixels at the screen's logical DPI (1440 twips an inch).
   static int Twips(int twips);
 
-  // What help_doc opens readme.txt with; the desktop's text editor unless replaced.
+  // What help_doc opens the user guide with; the desktop's application for text files unless
+  // replaced. When it fails, the guide shows in the program's own help window.
   void SetDocumentOpener(std::unique_ptr<DocumentOpener> opener);
 
  private:
@@ -128,5 +130,7 @@ class MainWindow : public QMainWindow {
   // The secondary windows, one of each while open; they delete themselves when closed.
   QPointer<PictureChooserWindow> form3_;
   QPointer<PreviewWindow> show_preview_;
+  // Declared before the opener, which may still call on it while it lives.
+  std::unique_ptr<GuideViewer> guide_viewer_;
   std::unique_ptr<DocumentOpener> document_opener_;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLocale>
 
 #include "model/fonts.h"
 
@@ -10,6 +11,10 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   InstallFontSubstitutions();
+  // The interface's own language, whatever the machine's locale; a test of another language
+  // chooses it itself.
+  QLocale::setDefault(
+      QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan));
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
