@@ -100,8 +100,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   // Controls that name no font use 新細明體 9 points, the usual face of Traditional Chinese forms.
   setFont(NewMing(9));
-<<<<<<< HEAD
-  setWindowTitle(QStringLiteral("Cratemark 0.2版"));
+  setWindowTitle(QStringLiteral("Cratemark %1版").arg(QLatin1String(kCratemarkVersion)));
   // The controls stand in the client area below the menu bar, at their places in twips from its
   // top-left corner; the window is as big as the two together and cannot be resized.
   client_ = new QWidget(this);
@@ -109,10 +108,6 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   client_->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
   setCentralWidget(client_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-=======
-  setWindowTitle(QStringLiteral("Cratemark %1版").arg(QLatin1String(kCratemarkVersion)));
-  setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
->>>>>>> pkg
 
   CreateBlockArea();
   CreateTemplateArea();
