@@ -92,7 +92,7 @@ Result Render(const QString& pdf, int sheets, const BarcodeSettings& settings, b
   PagedSurface surface(writer);
   surface.SetFont(kMingFont, 12);
   MainModel model = LabelModel();
-  PrintBuffer buffer;
+  PageRow row{{}, {1, 1}, {true, true}};
   PictureCache pictures;
   BarcodeEncoder encoder;
   int64_t carton = 1;
@@ -105,13 +105,13 @@ Result Render(const QString& pdf, int sheets, const BarcodeSettings& settings, b
           DrawBarcode(surface, settings, ComposeContent(settings, label).text,
                       half * kLabelWidthTwips, top, encoder);
         }
-        if (text) FillLabel(buffer, half, carton);
+        if (text) FillLabel(row.texts, half, carton);
         ++carton;
       }
       if (text) {
         surface.SetX(0);
         surface.SetY(top);
-        PrintLabel(surface, model, buffer, 1, pictures);
+        PrintLabel(surface, model, row, pictures);
       }
     }
     surface.NewPage();
