@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/language.h"
 #include "app/main_window.h"
+#include "app/test_driver.h"
 #include "model/fonts.h"
 #include "version.h"
 
@@ -67,6 +68,10 @@ int main(int argc, char* argv[]) {
   InstallFontSubstitutions();
 
   MainWindow window;
+  if (qEnvironmentVariableIsSet("CRATEMARK_TEST_DRIVER")) new TestDriver(&window);
   window.show();
+  // `cratemark JOB` opens the job; the question about a job left by a crash comes first.
+  const QString job = QApplication::arguments().value(1);
+  window.StartSession(job.startsWith(u'-') ? QString() : job);
   return app.exec();
 }

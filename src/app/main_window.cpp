@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include "app/alignment_field.h"
 #include "app/content_key_filter.h"
 #include "app/editing_keys.h"
+#include "app/job_controller.h"
 #include "app/print_command.h"
 #include "app/qt_prompter.h"
 #include "app/startup.h"
@@ -122,6 +124,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
 
   StartUp(model_);
   ShowModel();
+  jobs_->TakeBaseline();
 }
 
 MainWindow::~MainWindow() = default;
@@ -304,6 +307,8 @@ void MainWindow::CreateCommandButtons() {
 void MainWindow::CreateMenus() {
   QMenu* file = menuBar()->addMenu(tr("檔案(&F)"));
   file->setObjectName(QStringLiteral("menu_file"));
+  jobs_ = new JobController(this);
+  jobs_->AddActions(file);
   QAction* quit = file->addAction(tr("結束(&X)"), this, &QWidget::close);
   quit->setObjectName(QStringLiteral("action_quit"));
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -402,6 +407,14 @@ void MainWindow::ConnectPicture() {
   });
 }
 
+void MainWindow::RedrawThumbnail() {
+  if (const auto thumbnail = LoadThumbnail(model_.pic_file_name, picture1_->width_twips())) {
+    picture1_->DrawThumbnail(*thumbnail);
+  } else {
+    picture1_->Clear();
+  }
+}
+
 void MainWindow::ConnectPreview() {
   connect(show_pre_, &QPushButton::clicked, this, [this] {
     if (!show_preview_) {
@@ -464,34 +477,55 @@ void MainWindow::ConnectPrint() {
 }
 
 void MainWindow::RunCommand(const std::function<void()>& command) {
+  ++running_commands_;
   ReadControls();
   command();
   ShowModel();
+  --running_commands_;
+  emit ModelShown();
 }
 
-void MainWindow::ReadControls() {
+void MainWindow::ReadControls() { ReadControlsInto(model_); }
+
+MainModel MainWindow::ModelOnScreen() const {
+  MainModel model = model_;
+  ReadControlsInto(model);
+  return model;
+}
+
+void MainWindow::StartSession(const QString& job_path) { jobs_->StartSession(job_path); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (jobs_->MayClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::ReadControlsInto(MainModel& model) const {
   for (int i = 0; i < MainModel::kRows; ++i) {
-    model_.l_content[i] = l_content_[i]->text();
-    model_.l_array[i] = l_array_[i]->text();
+    model.l_content[i] = l_content_[i]->text();
+    model.l_array[i] = l_array_[i]->text();
   }
   const auto checked_row = [](QButtonGroup* group) {
     return group->checkedId() >= 0 ? group->checkedId() : MainModel::kNoRow;
   };
-  model_.pallet_row = checked_row(pallet_group_);
-  model_.carton_row = checked_row(carton_group_);
+  model.pallet_row = checked_row(pallet_group_);
+  model.carton_row = checked_row(carton_group_);
 
-  model_.l_block = l_block_->currentText();
-  model_.l_start = l_start_->text();
-  model_.l_end = l_end_->text();
-  model_.l_last = l_last_->currentText();
-  model_.l_pbox = l_pbox_->text();
-  model_.l_p_start_text = l_p_start_text_->text();
-  model_.p_mix_box = p_mix_box_->currentText();
+  model.l_block = l_block_->currentText();
+  model.l_start = l_start_->text();
+  model.l_end = l_end_->text();
+  model.l_last = l_last_->currentText();
+  model.l_pbox = l_pbox_->text();
+  model.l_p_start_text = l_p_start_text_->text();
+  model.p_mix_box = p_mix_box_->currentText();
 
-  model_.pic_file_name = pic_file_name_->text();
-  model_.pic_size = pic_size_->text();
-  model_.pic_d_left = pic_d_left_->text();
-  model_.pic_d_top = pic_d_top_->text();
+  model.pic_file_name = pic_file_name_->text();
+  model.pic_size = pic_size_->text();
+  model.pic_d_left = pic_d_left_->text();
+  model.pic_d_top = pic_d_top_->text();
 }
 
 void MainWindow::ShowModel() {

@@ -5,7 +5,8 @@
 // list, the picture fields and the command buttons. It holds no behaviour of its own: a control
 // event copies the controls into the MainModel, runs the command on the model and shows the model
 // again (RunCommand). The commands live in the widget-free folders: app/startup, blocks/, print/,
-// history/, picture/, preview/, about/.
+// history/, picture/, preview/, about/; the job commands of the 檔案 menu are bound by
+// JobController (app/job_controller), on top of job/.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -30,6 +31,7 @@ class PictureChooserWindow;
 class PreviewWindow;
 class DocumentOpener;
 class GuideViewer;
+class JobController;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -46,10 +48,22 @@ class MainWindow : public QMainWindow {
 
   // Copies the controls into the model, runs `command` on it and shows the model again.
   void RunCommand(const std::function<void()>& command);
+  // True while a command runs: the model and the controls may disagree until it is shown.
+  bool RunningCommand() const { return running_commands_ > 0; }
 
   // Control texts → model, and model → controls.
   void ReadControls();
   void ShowModel();
+  // A copy of the model with the texts of the controls in it; the model itself stays.
+  MainModel ModelOnScreen() const;
+
+  // Draws the picture of pic_file_name in the thumbnail box, or empties the box when it cannot be
+  // loaded, without a word and without touching pic_size: a job has been put on screen.
+  void RedrawThumbnail();
+
+  JobController& jobs() { return *jobs_; }
+  // Offers a job left by a program that did not end cleanly, then opens `job_path` when given.
+  void StartSession(const QString& job_path);
 
   // Twips → pixels at the screen's logical DPI (1440 twips an inch).
   static int Twips(int twips);
@@ -58,7 +72,16 @@ class MainWindow : public QMainWindow {
   // replaced. When it fails, the guide shows in the program's own help window.
   void SetDocumentOpener(std::unique_ptr<DocumentOpener> opener);
 
+ signals:
+  // A command has run and the model is shown in the controls.
+  void ModelShown();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  void ReadControlsInto(MainModel& model) const;
+
   void CreateTemplateArea();
   void CreateBlockArea();
   void CreateHistoryAndPictureArea();
@@ -87,6 +110,8 @@ class MainWindow : public QMainWindow {
 
   MainModel model_;
   std::unique_ptr<Prompter> prompter_;
+  int running_commands_ = 0;
+  JobController* jobs_ = nullptr;
 
   // The client area: every control of the window stands in it.
   QWidget* client_ = nullptr;

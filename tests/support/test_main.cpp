@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QStandardPaths>
 
 #include "model/fonts.h"
 
 // Every test executable gets an application object; widget tests and fonts need one. Without a
-// display the offscreen platform serves, also when CTest lists the tests.
+// display the offscreen platform serves, also when CTest lists the tests. Settings and data folders
+// are the test ones (~/.qttest), so no test reads or changes the user's recent jobs.
 int main(int argc, char** argv) {
+  QStandardPaths::setTestModeEnabled(true);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   InstallFontSubstitutions();
