@@ -20,7 +20,7 @@
 #include "model/fonts.h"
 #include "model/main_model.h"
 #include "model/prompter.h"
-#include "print/print_run.h"
+#include "app/print_command.h"
 #include "print/qt_print_target.h"
 
 namespace {
@@ -111,7 +111,7 @@ bool Render(const QString& folder, const QString& pdf, int labels, const QString
 
   PdfAnswers answers(pdf);
   PdfFileTarget target;
-  return PrintRun(model, answers, target, answers);
+  return PrintButton(model, answers, target, answers);
 }
 
 void Bench(const QString& folder, const char* name, int labels, const QString& picture) {

@@ -1,29 +1,35 @@
 #include "app/main_window.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
 #include "about/about_box.h"
 #include "about/help_document.h"
+#include "about/help_window.h"
 #include "app/alignment_field.h"
 #include "app/content_key_filter.h"
 #include "app/editing_keys.h"
+#include "app/job_controller.h"
+#include "app/print_command.h"
 #include "app/qt_prompter.h"
 #include "app/row_text_validator.h"
 #include "app/startup.h"
 #include "app/template_commands.h"
 #include "blocks/block_commands.h"
-#include "history/history_writer.h"
 #include "history/recall.h"
 #include "model/fonts.h"
 #include "model/row_choices.h"
@@ -32,8 +38,8 @@
 #include "picture/picture_chooser_window.h"
 #include "picture/picture_settings.h"
 #include "preview/preview_window.h"
-#include "print/print_run.h"
 #include "print/qt_print_target.h"
+#include "version.h"
 
 namespace {
 
@@ -92,13 +98,19 @@ void SetList(QComboBox* box, const QStringList& list) {
 }  // namespace
 
 MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
-    : QWidget(parent), prompter_(std::move(prompter)) {
+    : QMainWindow(parent), prompter_(std::move(prompter)) {
   if (!prompter_) prompter_ = std::make_unique<QtPrompter>(this);
   setObjectName(QStringLiteral("Form1"));
   // Controls that name no font use 新細明體 9 points, the usual face of Traditional Chinese forms.
   setFont(NewMing(9));
-  setWindowTitle(QStringLiteral("Cratemark 0.2版"));
-  setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+  setWindowTitle(QStringLiteral("Cratemark %1版").arg(QLatin1String(kCratemarkVersion)));
+  // The controls stand in the client area below the menu bar, at their places in twips from its
+  // top-left corner; the window is as big as the two together and cannot be resized.
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("client_area"));
+  client_->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+  setCentralWidget(client_);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   CreateBlockArea();
   CreateTemplateArea();
@@ -109,9 +121,11 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   }
   SetTabOrder();
   ConnectCommands();
+  CreateMenus();
 
   StartUp(model_);
   ShowModel();
+  jobs_->TakeBaseline();
 }
 
 MainWindow::~MainWindow() = default;
@@ -128,7 +142,7 @@ QLabel* MainWindow::AddLabel(QWidget* parent, const char* name, int left, int to
 
 QLineEdit* MainWindow::AddTextBox(const char* name, int left, int top, int width, int height,
                                   const QString& text, const QString& tooltip) {
-  auto* field = new QLineEdit(text, this);
+  auto* field = new QLineEdit(text, client_);
   field->setObjectName(QLatin1String(name));
   field->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
   field->setToolTip(tooltip);
@@ -137,7 +151,7 @@ QLineEdit* MainWindow::AddTextBox(const char* name, int left, int top, int width
 
 QComboBox* MainWindow::AddDropDown(const char* name, int left, int top, int width, int height,
                                    const QStringList& list, const QString& text) {
-  auto* box = new QComboBox(this);
+  auto* box = new QComboBox(client_);
   box->setObjectName(QLatin1String(name));
   box->setEditable(true);
   // Typed text stays the box's text; it is never added to the list.
@@ -150,7 +164,7 @@ QComboBox* MainWindow::AddDropDown(const char* name, int left, int top, int widt
 
 QPushButton* MainWindow::AddButton(const char* name, int left, int top, int width, int height,
                                    const QString& caption, const QString& tooltip) {
-  auto* button = new QPushButton(caption, this);
+  auto* button = new QPushButton(caption, client_);
   button->setObjectName(QLatin1String(name));
   button->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
   button->setToolTip(tooltip);
@@ -159,38 +173,39 @@ QPushButton* MainWindow::AddButton(const char* name, int left, int top, int widt
 
 void MainWindow::CreateBlockArea() {
   const QFont caption_font = NewMing(11.25);
-  AddLabel(this, "Label1", 120, 0, 495, 255, QStringLiteral("區段"))->setFont(caption_font);
+  AddLabel(client_, "Label1", 120, 0, 495, 255, QStringLiteral("區段"))->setFont(caption_font);
   l_block_ = AddDropDown("l_block", 720, 0, 975, 300, {}, QStringLiteral("1"));
-  AddLabel(this, "Label2", 2040, 0, 1455, 255, QStringLiteral("箱號編號: from"))
+  AddLabel(client_, "Label2", 2040, 0, 1455, 255, QStringLiteral("箱號編號: from"))
       ->setFont(caption_font);
   l_start_ = AddTextBox("l_start", 3480, 0, 615, 270, QStringLiteral("1"));
-  AddLabel(this, "Label3", 4200, 0, 135, 255, QStringLiteral("to"));
+  AddLabel(client_, "Label3", 4200, 0, 135, 255, QStringLiteral("to"));
   l_end_ = AddTextBox("l_end", 4440, 0, 615, 270, QString());
-  AddLabel(this, "Label4", 6600, 0, 855, 255, QStringLiteral("尾數箱?"))->setFont(caption_font);
+  AddLabel(client_, "Label4", 6600, 0, 855, 255, QStringLiteral("尾數箱?"))->setFont(caption_font);
   l_last_ = AddDropDown("l_last", 7440, 0, 735, 300, YesNo(), QStringLiteral("Yes"));
 
-  AddLabel(this, "Label8", 120, 480, 1575, 255, QStringLiteral("每墊板的箱數:"))
+  AddLabel(client_, "Label8", 120, 480, 1575, 255, QStringLiteral("每墊板的箱數:"))
       ->setFont(caption_font);
   l_pbox_ = AddTextBox("l_pbox", 1680, 480, 615, 270, QString(),
                        QStringLiteral("請在此鍵入每塊P上所置的貨品箱數"));
-  AddLabel(this, "Label9", 2400, 480, 735, 255, QStringLiteral("箱/墊板"))->setFont(caption_font);
-  AddLabel(this, "Label10", 3480, 480, 2655, 255, QStringLiteral("本區段墊板編號的起始數:"))
+  AddLabel(client_, "Label9", 2400, 480, 735, 255, QStringLiteral("箱/墊板"))
+      ->setFont(caption_font);
+  AddLabel(client_, "Label10", 3480, 480, 2655, 255, QStringLiteral("本區段墊板編號的起始數:"))
       ->setFont(caption_font);
   l_p_start_text_ = AddTextBox("l_p_start_text", 6120, 480, 615, 270, QStringLiteral("Text1"));
-  AddLabel(this, "Label11", 6960, 480, 615, 255, QStringLiteral("混打?"))->setFont(caption_font);
+  AddLabel(client_, "Label11", 6960, 480, 615, 255, QStringLiteral("混打?"))->setFont(caption_font);
   p_mix_box_ = AddDropDown("p_mix_box", 7560, 480, 735, 300, YesNo(), QStringLiteral("No"));
 }
 
 void MainWindow::CreateTemplateArea() {
   const QFont caption_font = NewMing(11.25);
-  AddLabel(this, "Label7", 0, 840, 495, 255, QStringLiteral("對齊"))->setFont(caption_font);
-  AddLabel(this, "Label5", 840, 840, 495, 255, QStringLiteral("行數"))->setFont(caption_font);
-  AddLabel(this, "Label6", 1560, 840, 495, 255, QStringLiteral("內容"))->setFont(caption_font);
+  AddLabel(client_, "Label7", 0, 840, 495, 255, QStringLiteral("對齊"))->setFont(caption_font);
+  AddLabel(client_, "Label5", 840, 840, 495, 255, QStringLiteral("行數"))->setFont(caption_font);
+  AddLabel(client_, "Label6", 1560, 840, 495, 255, QStringLiteral("內容"))->setFont(caption_font);
 
-  frame2_ = new QGroupBox(QStringLiteral("C/NO"), this);
+  frame2_ = new QGroupBox(QStringLiteral("C/NO"), client_);
   frame2_->setObjectName(QStringLiteral("Frame2"));
   frame2_->setGeometry(Twips(6480), Twips(915), Twips(735), Twips(4215));
-  frame1_ = new QGroupBox(QStringLiteral("P/NO."), this);
+  frame1_ = new QGroupBox(QStringLiteral("P/NO."), client_);
   frame1_->setObjectName(QStringLiteral("Frame1"));
   frame1_->setGeometry(Twips(7200), Twips(915), Twips(735), Twips(4215));
 
@@ -203,15 +218,15 @@ void MainWindow::CreateTemplateArea() {
   for (int i = 0; i < MainModel::kRows; ++i) {
     const QString number = QString::number(i + 1);
 
-    l_array_[i] = new AlignmentField(AlignmentWords(), this);
+    l_array_[i] = new AlignmentField(AlignmentWords(), client_);
     l_array_[i]->setObjectName(ArrayName("l_array", i));
     l_array_[i]->setGeometry(Twips(0), Twips(RowTop(i)), Twips(615), Twips(300));
     l_array_[i]->setToolTip(QStringLiteral("按上下鍵可以修改對齊方法"));
 
-    l_line_[i] = AddLabel(this, "l_line", 840, RowTop(i), 495, 255, number);
+    l_line_[i] = AddLabel(client_, "l_line", 840, RowTop(i), 495, 255, number);
     l_line_[i]->setObjectName(ArrayName("l_line", i));
 
-    l_content_[i] = new QLineEdit(this);
+    l_content_[i] = new QLineEdit(client_);
     l_content_[i]->setObjectName(ArrayName("l_content", i));
     l_content_[i]->setGeometry(Twips(1560), Twips(RowTop(i)), Twips(4815), Twips(270));
     l_content_[i]->setFont(ming);
@@ -234,37 +249,37 @@ void MainWindow::CreateTemplateArea() {
 }
 
 void MainWindow::CreateHistoryAndPictureArea() {
-  AddLabel(this, "Label12", 8040, 840, 2415, 255, QStringLiteral("前10筆資料,敬請享用..."));
-  record_list_ = new QListWidget(this);
+  AddLabel(client_, "Label12", 8040, 840, 2415, 255, QStringLiteral("前10筆資料,敬請享用..."));
+  record_list_ = new QListWidget(client_);
   record_list_->setObjectName(QStringLiteral("record_list"));
   record_list_->setGeometry(Twips(8040), Twips(1080), Twips(2415), Twips(2220));
   record_list_->setToolTip(
       QStringLiteral("點此叫出前列印過的10筆之一的資料.此list中show出的格式為: 編號,第一行內容"));
 
-  AddLabel(this, "Label13", 8040, 3480, 1455, 255, QStringLiteral("插入圖型預覽"))
+  AddLabel(client_, "Label13", 8040, 3480, 1455, 255, QStringLiteral("插入圖型預覽"))
       ->setFont(NewMing(11.25));
-  picture1_ = new PictureBox(this);
+  picture1_ = new PictureBox(client_);
   picture1_->setObjectName(QStringLiteral("Picture1"));
   picture1_->setGeometry(Twips(8040), Twips(3720), Twips(1455), Twips(1095));
   picture1_->set_width_twips(1455);
   picture1_->setToolTip(QStringLiteral("預覽您已選擇好的圖案"));
 
-  AddLabel(this, "Label14", 9600, 3840, 735, 255, QStringLiteral("離左邊界"));
+  AddLabel(client_, "Label14", 9600, 3840, 735, 255, QStringLiteral("離左邊界"));
   pic_d_left_ =
       AddTextBox("pic_d_left", 10320, 3840, 615, 270, QStringLiteral("1"),
                  QStringLiteral("調整您想要列印的圖案是離一張標籤的左邊緣有多少距離(mm)"));
-  AddLabel(this, "Label17", 10920, 3840, 255, 255, QStringLiteral("mm"));
-  AddLabel(this, "Label15", 9600, 4200, 735, 255, QStringLiteral("離上邊界"));
+  AddLabel(client_, "Label17", 10920, 3840, 255, 255, QStringLiteral("mm"));
+  AddLabel(client_, "Label15", 9600, 4200, 735, 255, QStringLiteral("離上邊界"));
   pic_d_top_ = AddTextBox("pic_d_top", 10320, 4200, 615, 270, QStringLiteral("1"),
                           QStringLiteral("調整您想要列印的圖案是離一張標籤的上邊緣有多少距離(mm)"));
-  AddLabel(this, "Label18", 10920, 4200, 255, 255, QStringLiteral("mm"));
-  AddLabel(this, "Label19", 9600, 4560, 735, 375, QStringLiteral("調整尺吋(寬)"))
+  AddLabel(client_, "Label18", 10920, 4200, 255, 255, QStringLiteral("mm"));
+  AddLabel(client_, "Label19", 9600, 4560, 735, 375, QStringLiteral("調整尺吋(寬)"))
       ->setWordWrap(true);
   pic_size_ =
       AddTextBox("pic_size", 10320, 4560, 615, 270, QString(),
                  QStringLiteral("編輯此欄位可以讓您調整印出圖片的寬度,而其高度會照比例縮放"));
-  AddLabel(this, "Label20", 10920, 4560, 375, 255, QStringLiteral("mm"));
-  AddLabel(this, "Label16", 8040, 4920, 1095, 255, QStringLiteral("檔案路徑"))
+  AddLabel(client_, "Label20", 10920, 4560, 375, 255, QStringLiteral("mm"));
+  AddLabel(client_, "Label16", 8040, 4920, 1095, 255, QStringLiteral("檔案路徑"))
       ->setFont(NewMing(11.25));
   choose_pic_file_ = AddButton("choose_pic_file", 7920, 5160, 735, 270, QStringLiteral("瀏覽"));
   choose_pic_file_->setFont(NewMing(9.75));
@@ -291,6 +306,25 @@ void MainWindow::CreateCommandButtons() {
   command1_ = AddButton("Command1", 6600, 6000, 735, 375, QStringLiteral("Refresh"));
   help_doc_ = AddButton("help_doc", 9120, 6000, 1095, 375, QStringLiteral("說明文件"));
   about_ = AddButton("About", 10440, 6000, 615, 375, QStringLiteral("About"));
+}
+
+void MainWindow::CreateMenus() {
+  QMenu* file = menuBar()->addMenu(tr("檔案(&F)"));
+  file->setObjectName(QStringLiteral("menu_file"));
+  jobs_ = new JobController(this);
+  jobs_->AddActions(file);
+  QAction* quit = file->addAction(tr("結束(&X)"), this, &QWidget::close);
+  quit->setObjectName(QStringLiteral("action_quit"));
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  QMenu* help = menuBar()->addMenu(tr("說明(&H)"));
+  help->setObjectName(QStringLiteral("menu_help"));
+  // The same commands as the buttons, so both behave alike.
+  QAction* guide = help->addAction(tr("說明文件(&D)"), help_doc_, &QAbstractButton::click);
+  guide->setObjectName(QStringLiteral("action_help"));
+  guide->setShortcut(QKeySequence::HelpContents);
+  QAction* about = help->addAction(tr("關於 Cratemark(&A)"), about_, &QAbstractButton::click);
+  about->setObjectName(QStringLiteral("action_about"));
 }
 
 void MainWindow::SetTabOrder() {
@@ -377,6 +411,14 @@ void MainWindow::ConnectPicture() {
   });
 }
 
+void MainWindow::RedrawThumbnail() {
+  if (const auto thumbnail = LoadThumbnail(model_.pic_file_name, picture1_->width_twips())) {
+    picture1_->DrawThumbnail(*thumbnail);
+  } else {
+    picture1_->Clear();
+  }
+}
+
 void MainWindow::ConnectPreview() {
   connect(show_pre_, &QPushButton::clicked, this, [this] {
     if (!show_preview_) {
@@ -399,11 +441,12 @@ void MainWindow::SetDocumentOpener(std::unique_ptr<DocumentOpener> opener) {
 
 void MainWindow::ConnectAbout() {
   if (!document_opener_) document_opener_ = std::make_unique<DesktopDocumentOpener>();
+  guide_viewer_ = std::make_unique<HelpWindowViewer>(this);
   connect(about_, &QPushButton::clicked, this, [this] { AboutBox::ShowFor(this); });
   connect(help_doc_, &QPushButton::clicked, this, [this] {
     RunCommand([this] {
-      OpenHelpDocument(model_.work_dir, QCoreApplication::applicationDirPath(), *document_opener_,
-                       *prompter_);
+      OpenHelpDocument(model_.work_dir, ProgramGuideFolders(QCoreApplication::applicationDirPath()),
+                       HelpDocumentName(QLocale()), *document_opener_, *guide_viewer_, *prompter_);
     });
   });
 }
@@ -438,43 +481,62 @@ void MainWindow::ConnectPrint() {
       QtPrintTarget qt_target;
       QtPrintFeedback qt_feedback(this);
       const bool given = print_target_ && print_feedback_;
-      PrintTarget& target = given ? *print_target_ : qt_target;
-      PrintFeedback& feedback = given ? *print_feedback_ : qt_feedback;
-      // The run only prints; the record of what it printed is stored here, once it printed.
-      if (PrintRun(model_, *prompter_, target, feedback)) StorePrintedTemplate(model_, *prompter_);
+      PrintButton(model_, *prompter_, given ? *print_target_ : qt_target,
+                  given ? *print_feedback_ : qt_feedback);
     });
   });
 }
 
 void MainWindow::RunCommand(const std::function<void()>& command) {
+  ++running_commands_;
   ReadControls();
   command();
   ShowModel();
+  --running_commands_;
+  emit ModelShown();
 }
 
-void MainWindow::ReadControls() {
+void MainWindow::ReadControls() { ReadControlsInto(model_); }
+
+MainModel MainWindow::ModelOnScreen() const {
+  MainModel model = model_;
+  ReadControlsInto(model);
+  return model;
+}
+
+void MainWindow::StartSession(const QString& job_path) { jobs_->StartSession(job_path); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (jobs_->MayClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::ReadControlsInto(MainModel& model) const {
   for (int i = 0; i < MainModel::kRows; ++i) {
-    model_.l_content[i] = l_content_[i]->text();
-    model_.l_array[i] = l_array_[i]->text();
+    model.l_content[i] = l_content_[i]->text();
+    model.l_array[i] = l_array_[i]->text();
   }
   const auto checked_row = [](QButtonGroup* group) {
     return group->checkedId() >= 0 ? group->checkedId() : MainModel::kNoRow;
   };
-  model_.pallet_row = checked_row(pallet_group_);
-  model_.carton_row = checked_row(carton_group_);
+  model.pallet_row = checked_row(pallet_group_);
+  model.carton_row = checked_row(carton_group_);
 
-  model_.l_block = l_block_->currentText();
-  model_.l_start = l_start_->text();
-  model_.l_end = l_end_->text();
-  model_.l_last = l_last_->currentText();
-  model_.l_pbox = l_pbox_->text();
-  model_.l_p_start_text = l_p_start_text_->text();
-  model_.p_mix_box = p_mix_box_->currentText();
+  model.l_block = l_block_->currentText();
+  model.l_start = l_start_->text();
+  model.l_end = l_end_->text();
+  model.l_last = l_last_->currentText();
+  model.l_pbox = l_pbox_->text();
+  model.l_p_start_text = l_p_start_text_->text();
+  model.p_mix_box = p_mix_box_->currentText();
 
-  model_.pic_file_name = pic_file_name_->text();
-  model_.pic_size = pic_size_->text();
-  model_.pic_d_left = pic_d_left_->text();
-  model_.pic_d_top = pic_d_top_->text();
+  model.pic_file_name = pic_file_name_->text();
+  model.pic_size = pic_size_->text();
+  model.pic_d_left = pic_d_left_->text();
+  model.pic_d_top = pic_d_top_->text();
 }
 
 void MainWindow::ShowModel() {

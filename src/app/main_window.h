@@ -1,14 +1,15 @@
 #pragma once
 
-// The main window "Form1": the label template (16 rows of alignment, row number, content and the
-// P/NO and C/NO choices), the block fields, the history list, the picture fields and the command
-// buttons. It holds no behaviour of its own: a control event copies the controls into the
-// MainModel, runs the command on the model and shows the model again (RunCommand). The commands
-// live in the widget-free folders: app/startup, blocks/, print/, history/, picture/, preview/,
-// about/.
+// The main window "Form1": a menu bar over the client area, which holds the label template (16 rows
+// of alignment, row number, content and the P/NO and C/NO choices), the block fields, the history
+// list, the picture fields and the command buttons. It holds no behaviour of its own: a control
+// event copies the controls into the MainModel, runs the command on the model and shows the model
+// again (RunCommand). The commands live in the widget-free folders: app/startup, blocks/, print/,
+// history/, picture/, preview/, about/; the job commands of the 檔案 menu are bound by
+// JobController (app/job_controller), on top of job/.
 
+#include <QMainWindow>
 #include <QPointer>
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
@@ -29,10 +30,12 @@ class PictureBox;
 class PictureChooserWindow;
 class PreviewWindow;
 class DocumentOpener;
+class GuideViewer;
+class JobController;
 class PrintFeedback;
 class PrintTarget;
 
-class MainWindow : public QWidget {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -41,30 +44,55 @@ class MainWindow : public QWidget {
   ~MainWindow() override;
 
   MainModel& model() { return model_; }
+  // The client area below the menu bar, which holds every control.
+  QWidget* client_area() const { return client_; }
   Prompter& prompter() { return *prompter_; }
 
   // Copies the controls into the model, runs `command` on it and shows the model again.
   void RunCommand(const std::function<void()>& command);
+  // True while a command runs: the model and the controls may disagree until it is shown.
+  bool RunningCommand() const { return running_commands_ > 0; }
 
   // Control texts → model, and model → controls.
   void ReadControls();
   void ShowModel();
+  // A copy of the model with the texts of the controls in it; the model itself stays.
+  MainModel ModelOnScreen() const;
+
+  // Draws the picture of pic_file_name in the thumbnail box, or empties the box when it cannot be
+  // loaded, without a word and without touching pic_size: a job has been put on screen.
+  void RedrawThumbnail();
+
+  JobController& jobs() { return *jobs_; }
+  // Offers a job left by a program that did not end cleanly, then opens `job_path` when given.
+  void StartSession(const QString& job_path);
 
   // Twips → pixels at the screen's logical DPI (1440 twips an inch).
   static int Twips(int twips);
 
-  // What help_doc opens readme.txt with; the desktop's text editor unless replaced.
+  // What help_doc opens the user guide with; the desktop's application for text files unless
+  // replaced. When it fails, the guide shows in the program's own help window.
   void SetDocumentOpener(std::unique_ptr<DocumentOpener> opener);
 
   // Where l_print's runs go: the default printer or a PDF file with the program's dialogs, unless
   // both are given here (the caller keeps them alive while the window lives).
   void SetPrintDevices(PrintTarget* target, PrintFeedback* feedback);
 
+ signals:
+  // A command has run and the model is shown in the controls.
+  void ModelShown();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  void ReadControlsInto(MainModel& model) const;
+
   void CreateTemplateArea();
   void CreateBlockArea();
   void CreateHistoryAndPictureArea();
   void CreateCommandButtons();
+  void CreateMenus();
   void SetTabOrder();
   void ConnectCommands();
   void ConnectTemplateCommands();
@@ -88,6 +116,11 @@ class MainWindow : public QWidget {
 
   MainModel model_;
   std::unique_ptr<Prompter> prompter_;
+  int running_commands_ = 0;
+  JobController* jobs_ = nullptr;
+
+  // The client area: every control of the window stands in it.
+  QWidget* client_ = nullptr;
 
   std::array<AlignmentField*, MainModel::kRows> l_array_{};
   std::array<QLabel*, MainModel::kRows> l_line_{};
@@ -128,6 +161,8 @@ class MainWindow : public QWidget {
   // The secondary windows, one of each while open; they delete themselves when closed.
   QPointer<PictureChooserWindow> form3_;
   QPointer<PreviewWindow> show_preview_;
+  // Declared before the opener, which may still call on it while it lives.
+  std::unique_ptr<GuideViewer> guide_viewer_;
   std::unique_ptr<DocumentOpener> document_opener_;
   PrintTarget* print_target_ = nullptr;
   PrintFeedback* print_feedback_ = nullptr;

@@ -1,7 +1,6 @@
 #include "blocks/block_store.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <optional>
 
 #include "model/block_table.h"
@@ -92,36 +91,7 @@ void LoadBlock(MainModel& model, int entry_index) {
 }
 
 PalletWalk WalkPallets(const BlockTable& table, int n) {
-  // Carton by carton this is: a carried carton takes a place on the earlier pallet; any other
-  // carton takes a place on the block's current pallet, which is full once `left` drops to 0 or
-  // below. The walk is done a pallet at a time here, so a block of millions of cartons costs the
-  // same as one of ten.
-  PalletWalk walk;
-  for (int i = 1; i <= n; ++i) {
-    const BlockEntry& block = table[i];
-    const int64_t pbox = block.blk_pbox;
-    walk.left = pbox;
-    walk.pallet = block.blk_p_start;
-    if (!block.IsMixed()) walk.carry = 0;
-    if (block.blk_start > block.blk_end) continue;
-
-    const int64_t cartons = int64_t(block.blk_end) - block.blk_start + 1;
-    const int64_t carried = std::min(walk.carry, cartons);
-    walk.carry -= carried;
-    const int64_t own = cartons - carried;
-    if (own == 0) continue;  // all carried: `left` is still pbox, so the carry passes on
-
-    if (pbox <= 0) {
-      // Every carton fills a pallet of its own.
-      walk.last_used = walk.pallet + own - 1;
-      walk.pallet += own;
-    } else {
-      walk.last_used = walk.pallet + (own - 1) / pbox;
-      walk.pallet += own / pbox;
-      const int64_t on_last = own % pbox;
-      walk.left = on_last == 0 ? pbox : pbox - on_last;
-    }
-    if (walk.left != pbox) walk.carry = walk.left;
-  }
-  return walk;
+  PalletCounter counter;
+  for (int i = 1; i <= n; ++i) counter.Add(table[i]);
+  return counter.walk();
 }

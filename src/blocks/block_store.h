@@ -3,6 +3,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "blocks/pallet_counter.h"
+
 class BlockTable;
 class Prompter;
 struct MainModel;
@@ -20,13 +22,4 @@ QString ReversedRangeMessage(const MainModel& model);
 void LoadBlock(MainModel& model, int entry);
 
 // Where the cartons of blocks 1..n end up when they are put onto pallets in carton order.
-struct PalletWalk {
-  int64_t pallet = 0;     // the pallet the next carton of block n would go on
-  int64_t left = 0;       // cartons that still fit on it
-  int64_t carry = 0;      // free places offered to a following mixed block
-  int64_t last_used = 0;  // pallet of the last carton that went onto a pallet of its own block
-
-  bool operator==(const PalletWalk&) const = default;
-};
-
 PalletWalk WalkPallets(const BlockTable& table, int n);

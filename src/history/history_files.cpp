@@ -9,6 +9,18 @@ QString HistoryFileName(const QString& prefix, int number) {
   return prefix + QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'));
 }
 
+QString DecodeHistoryText(const QByteArray& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = utf8.decode(bytes);
+  if (!utf8.hasError()) {
+    if (text.startsWith(QChar::ByteOrderMark)) text.remove(0, 1);
+    return text;
+  }
+  QStringDecoder big5("windows-950");
+  if (!big5.isValid()) big5 = QStringDecoder("Big5");
+  return big5.isValid() ? big5.decode(bytes) : QString::fromLatin1(bytes);
+}
+
 QString DecodeHistoryLine(QByteArrayView line) {
   // A byte-order mark counts only at the start of the file (ParseHistoryRecord drops it); inside
   // a line it is a character of the row like any other. The decoders are made once a thread:

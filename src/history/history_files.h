@@ -18,6 +18,10 @@ inline constexpr qint64 kMaxHistoryBytes = 64 * 1024;
 // "record_" + 3 = "record_003"
 QString HistoryFileName(const QString& prefix, int number);
 
+// Decodes a whole text file's bytes (a packing list): UTF-8 when they are valid UTF-8 (a byte-order
+// mark is dropped), Big5 otherwise.
+QString DecodeHistoryText(const QByteArray& bytes);
+
 // Decodes one line of a history file: UTF-8 when it is valid UTF-8, Big5 otherwise. A record
 // edited by hand on two systems can hold both.
 QString DecodeHistoryLine(QByteArrayView line);

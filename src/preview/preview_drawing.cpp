@@ -1,10 +1,8 @@
 #include "preview/preview_drawing.h"
 
-#include "model/display_width.h"
 #include "model/fonts.h"
 #include "model/main_model.h"
-#include "model/number_fields.h"
-#include "picture/picture_settings.h"
+#include "print/label_layout.h"
 #include "print/surface.h"
 
 namespace {
@@ -17,15 +15,6 @@ QString TrimBlanks(const QString& text) {
   while (last > first && text[last - 1] == u' ') --last;
   return text.mid(first, last - first);
 }
-
-bool StartsWithAny(const QString& text, std::initializer_list<const char16_t*> prefixes) {
-  for (const char16_t* prefix : prefixes) {
-    if (text.startsWith(QStringView(prefix))) return true;
-  }
-  return false;
-}
-
-bool FitsInt16(double value) { return value >= -32768.0 && value <= 32767.0; }
 
 }  // namespace
 
@@ -43,32 +32,16 @@ PreviewLabel PreviewLabel::Of(const MainModel& model) {
 }
 
 int PreviewColumn(const QString& text, const QString& alignment) {
-  const int width = DisplayWidth(text);
-  const QString word = TrimBlanks(alignment);
-  if (word == u"靠左") return 2;
-  if (word == u"靠右") return PreviewLabel::kLineWidth - width;
-  // The keyword rows start in fixed columns so their values line up from label to label, however
-  // the user spaced them.
-  const QString trimmed = TrimBlanks(text);
-  if (StartsWithAny(trimmed, {u"P/NO.", u"C/NO."})) return (PreviewLabel::kLineWidth + 1) / 2 - 4;
-  if (StartsWithAny(trimmed, {u"Q'TY :", u"SIZE :", u"G.WT.:", u"N.WT.:"})) {
-    return (PreviewLabel::kLineWidth + 1) / 2 - 10;
-  }
-  return int(Fix((PreviewLabel::kLineWidth - width + 1) / 2.0));
+  // The preview looks at the row and its alignment word without their blanks at either end, so a
+  // keyword row typed with leading blanks still starts in its fixed column here.
+  return StartColumn(text, TrimBlanks(alignment), 0, PreviewLabel::kLineWidth, TrimBlanks(text));
 }
 
 std::optional<QRectF> PreviewPictureRect(const PreviewLabel& label, int natural_width,
                                          int natural_height) {
-  if (natural_width <= 0 || !FitsInt16(natural_width) || !FitsInt16(natural_height)) {
-    return std::nullopt;
-  }
-  const std::optional<int16_t> width = RoundToInt16(LeadingNumber(label.pic_size) * kTwipsPerMm);
-  const double x = Fix(LeadingNumber(label.pic_d_left) * kTwipsPerMm);
-  const double y = Fix(LeadingNumber(label.pic_d_top) * kTwipsPerMm);
-  // A width of nothing or less has no picture to show (a negative one would come out mirrored).
-  if (!width || *width <= 0 || !FitsInt16(x) || !FitsInt16(y)) return std::nullopt;
-  const double height = Fix(double(*width) / natural_width * natural_height);
-  return QRectF(x, y, *width, height);
+  return LabelPictureRect(
+      PictureSettings{label.pic_file_name, label.pic_size, label.pic_d_left, label.pic_d_top},
+      natural_width, natural_height);
 }
 
 void DrawPreview(const PreviewLabel& label, Surface& surface) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/main_model.h"
+#include "print/label_layout.h"
 #include "print/picture_file.h"
 
 class Surface;
@@ -13,6 +14,15 @@ class Surface;
 // The page-row buffer: for every template row the text of the left-hand label (column 0) and of
 // the right-hand label (column 1). The print run fills it; PrintLabel empties it.
 using PrintBuffer = std::array<std::array<QString, 2>, MainModel::kRows>;
+
+// One page row as PrintLabel prints it: the two labels' texts, the block whose alignment words each
+// half is printed with, and whether a label stands in each half at all (an empty half gets no
+// picture).
+struct PageRow {
+  PrintBuffer texts{};
+  std::array<int, 2> alignment_block{};
+  std::array<bool, 2> has_label{};
+};
 
 // The label picture decoded once for a whole run: thousands of page rows draw the same file, and
 // drawing the same QImage every time lets the PDF engine store it once.
@@ -29,13 +39,11 @@ class PictureCache {
   int decoded_ = 0;
 };
 
-// Where a row text starts on its label, in columns of the whole page row: `base` is 0 for the
-// left-hand label and line_width for the right-hand one. `alignment` is the row's alignment word;
-// any word but "靠左" and "靠右" centres the text. May be below 1 for a very wide text.
-int StartColumn(const QString& text, const QString& alignment, int base, int line_width);
+// The picture fields of the main window.
+PictureSettings PictureSettingsOf(const MainModel& model);
 
-// Prints one page row of two labels from `print_buf` at the surface's print position, with the
-// row alignments of entry `block`, and then the label picture on both labels. Every printed cell
-// of `print_buf` is emptied. A picture that cannot be drawn is left out without a word.
-void PrintLabel(Surface& surface, const MainModel& model, PrintBuffer& print_buf, int block,
-                PictureCache& pictures);
+// Prints one page row of two labels at the surface's print position: every template row of both
+// labels at its column by its alignment, then the label picture on each label that is there. Every
+// printed cell of the row's texts is emptied. A picture that cannot be drawn is left out without a
+// word.
+void PrintLabel(Surface& surface, const MainModel& model, PageRow& row, PictureCache& pictures);

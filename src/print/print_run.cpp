@@ -1,6 +1,7 @@
 #include "print/print_run.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <cstdint>
 
 #include "blocks/block_store.h"
@@ -8,8 +9,9 @@
 #include "model/main_model.h"
 #include "model/number_fields.h"
 #include "model/prompter.h"
-#include "print/label_renderer.h"
 #include "print/print_target.h"
+#include "print/run_drawing.h"
+#include "print/run_plan.h"
 #include "print/surface.h"
 
 namespace {
@@ -27,261 +29,220 @@ QString CartonRangeMessage(const QString& which) {
   return QStringLiteral("%1的箱號超出 -32768 到 32766 的範圍, 請修改後再印").arg(which);
 }
 
-class Run {
- public:
-  Run(MainModel& model, Prompter& prompter, PrintTarget& target, PrintFeedback& feedback)
-      : model_(model), prompter_(prompter), target_(target), feedback_(feedback) {}
+bool PrintsRemainder(const MainModel& model) { return model.l_last.trimmed() == u"Yes"; }
 
-  bool Go();
-
- private:
-  bool Checks();
-  bool NumbersFit();
-  bool PrintsRemainder() const { return model_.l_last.trimmed() == u"Yes"; }
-  int Sheets() const;
-
-  void PrintBlock(int block);
-  void ComposeLabel(const BlockEntry& entry, int carton);
-  void ComposeRemainder(const BlockEntry& entry);
-  void AfterLabel(int block);
-  void CompletePageRow(int block);
-  bool Stopped() const { return failed_ || cancelled_; }
-  void Stop();
-  void EndProgress();
-
-  MainModel& model_;
-  Prompter& prompter_;
-  PrintTarget& target_;
-  PrintFeedback& feedback_;
-  QString pdf_path_;  // the PDF file the run goes into when there is no printer
-  Surface* surface_ = nullptr;
-
-  PrintBuffer print_buf_{};
-  int16_t page_rows_ = 0;
-  int label_column_ = 0;      // the half of the page row the next label goes into
-  int64_t pallet_ = 0;        // the pallet the next carton taking a fresh place goes on
-  int64_t left_ = 0;          // places left on that pallet
-  int64_t carry_ = 0;         // cartons still to go onto the previous block's last pallet
-  int64_t carry_pallet_ = 0;  // the pallet of the last carton that took a fresh place
-  PictureCache pictures_;
-
-  int sheets_done_ = 0;
-  bool progress_ = false;
-  bool failed_ = false;
-  bool cancelled_ = false;
-};
-
-bool Run::Checks() {
-  if (model_.l_last == u"Yes" && model_.remainder_edited == 0) {
-    prompter_.Message(QStringLiteral("你還沒有編輯尾數頁ㄛ! 請編輯之或將尾數頁選項改成No"));
+bool Checks(MainModel& model, Prompter& prompter) {
+  if (model.l_last == u"Yes" && model.remainder_edited == 0) {
+    prompter.Message(QStringLiteral("你還沒有編輯尾數頁ㄛ! 請編輯之或將尾數頁選項改成No"));
     return false;
   }
-  if (model_.current_block <= model_.block_count &&
-      LeadingNumber(model_.l_end.trimmed()) < LeadingNumber(model_.l_start.trimmed())) {
-    prompter_.Message(ReversedRangeMessage(model_));
+  if (model.current_block <= model.block_count &&
+      LeadingNumber(model.l_end.trimmed()) < LeadingNumber(model.l_start.trimmed())) {
+    prompter.Message(ReversedRangeMessage(model));
     return false;
   }
   // The block on screen is stored before the remaining checks: the table keeps it even when they
   // fail.
-  if (!SaveBlock(model_, prompter_)) return false;
-  if (LeadingNumber(model_.l_pbox.trimmed()) < 1) {
-    prompter_.Message(QCoreApplication::translate(
+  if (!SaveBlock(model, prompter)) return false;
+  if (LeadingNumber(model.l_pbox.trimmed()) < 1) {
+    prompter.Message(QCoreApplication::translate(
         "PrintRun", "每P的箱數輸入錯誤: 每墊板的箱數必須是 1 以上的數字。"));
-    model_.focus_request = QStringLiteral("l_pbox");
+    model.focus_request = QStringLiteral("l_pbox");
     return false;
   }
-  if (model_.pallet_row < 0 || model_.pallet_row > model_.max_line) {
-    prompter_.Message(QStringLiteral("請選擇P/NO要印在那一行"));
+  if (model.pallet_row < 0 || model.pallet_row > model.max_line) {
+    prompter.Message(QStringLiteral("請選擇P/NO要印在那一行"));
     return false;
   }
-  if (model_.carton_row < 0 || model_.carton_row > model_.max_line) {
-    prompter_.Message(QStringLiteral("請選擇C/NO要印在那一行"));
+  if (model.carton_row < 0 || model.carton_row > model.max_line) {
+    prompter.Message(QStringLiteral("請選擇C/NO要印在那一行"));
     return false;
   }
   return true;
 }
 
-bool Run::NumbersFit() {
-  if (model_.block_count < 1 || model_.block_count > BlockTable::kMaxBlocks) {
-    prompter_.Message(QStringLiteral("區段數目有誤 (%1), 最多只能有 %2 個區段")
-                          .arg(model_.block_count)
-                          .arg(BlockTable::kMaxBlocks));
+bool NumbersFit(const MainModel& model, Prompter& prompter) {
+  if (model.block_count < 1 || model.block_count > BlockTable::kMaxBlocks) {
+    prompter.Message(QStringLiteral("區段數目有誤 (%1), 最多只能有 %2 個區段")
+                         .arg(model.block_count)
+                         .arg(BlockTable::kMaxBlocks));
     return false;
   }
   // Checked for every block before anything is printed: a number past the 16-bit range would
   // otherwise come out wrapped round on the labels, or stop the run half-way.
-  for (int block = 1; block <= model_.block_count; ++block) {
-    const BlockEntry& entry = model_.blocks[block];
+  for (int block = 1; block <= model.block_count; ++block) {
+    const BlockEntry& entry = model.blocks[block];
     if (!CartonFits(entry.blk_start) || !CartonFits(entry.blk_end)) {
-      prompter_.Message(CartonRangeMessage(QStringLiteral("第 %1 區段").arg(block)));
+      prompter.Message(CartonRangeMessage(QStringLiteral("第 %1 區段").arg(block)));
       return false;
     }
   }
-  if (PrintsRemainder() && !CartonFits(model_.blocks[model_.block_count + 1].blk_start)) {
-    prompter_.Message(CartonRangeMessage(QStringLiteral("尾數箱")));
+  if (PrintsRemainder(model) && !CartonFits(model.blocks[model.block_count + 1].blk_start)) {
+    prompter.Message(CartonRangeMessage(QStringLiteral("尾數箱")));
     return false;
   }
   return true;
 }
 
-int Run::Sheets() const {
-  int64_t labels = 0;
-  for (int block = 1; block <= model_.block_count; ++block) {
-    const BlockEntry& entry = model_.blocks[block];
-    if (entry.blk_start <= entry.blk_end) labels += int64_t(entry.blk_end) - entry.blk_start + 1;
+// One print of a layout onto a target: sheet after sheet, page row after page row, looking after
+// the device and the Cancel button between them.
+class Printing {
+ public:
+  Printing(const MainModel& model, const PrintLayout& layout, const PrintDestination& destination,
+           Prompter& prompter, PrintTarget& target, PrintFeedback& feedback)
+      : model_(model),
+        layout_(layout),
+        destination_(destination),
+        prompter_(prompter),
+        target_(target),
+        feedback_(feedback) {}
+
+  bool Go();
+
+ private:
+  bool PrintSheet(Surface& surface, SheetDrawer& drawer, int64_t sheet);
+  void Stop();
+  void EndProgress();
+
+  const MainModel& model_;
+  const PrintLayout& layout_;
+  const PrintDestination& destination_;
+  Prompter& prompter_;
+  PrintTarget& target_;
+  PrintFeedback& feedback_;
+  bool progress_ = false;
+  bool failed_ = false;
+};
+
+bool Printing::Go() {
+  if (destination_.pdf_path.isEmpty() && !destination_.printer.isEmpty() &&
+      !target_.HasPrinter(destination_.printer)) {
+    prompter_.Message(QCoreApplication::translate(
+                          "PrintRun",
+                          "找不到印表機「%1」, 它可能已經被移除了。\n請重新選擇印表機後再印, "
+                          "這次沒有印出任何標籤。")
+                          .arg(destination_.printer));
+    return false;
   }
-  if (PrintsRemainder()) ++labels;
-  const int64_t page_rows = (labels + 1) / 2;
-  const int64_t per_sheet = model_.page_rows_per_page > 0 ? model_.page_rows_per_page : page_rows;
-  return page_rows == 0 ? 0 : int((page_rows + per_sheet - 1) / per_sheet);
-}
-
-void Run::ComposeLabel(const BlockEntry& entry, int carton) {
-  for (int row = 0; row <= model_.max_line && row < MainModel::kRows; ++row) {
-    QString& cell = print_buf_[row][label_column_];
-    if (row == model_.pallet_row) {
-      int64_t pallet;
-      if (carry_ > 0) {
-        // Carried over onto the last, partly filled pallet of the block before.
-        --carry_;
-        pallet = carry_pallet_;
-      } else {
-        pallet = pallet_;
-        carry_pallet_ = pallet_;
-        if (--left_ <= 0) {
-          ++pallet_;
-          left_ = entry.blk_pbox;
-        }
-      }
-      if (carton >= entry.blk_end && left_ != entry.blk_pbox) carry_ = left_;
-      cell = QStringLiteral("P/NO. : %1").arg(pallet);
-    } else if (row == model_.carton_row) {
-      cell = QStringLiteral("C/NO. : %1").arg(carton);
-    } else {
-      cell = entry.blk_content[row];
-    }
-  }
-}
-
-void Run::ComposeRemainder(const BlockEntry& entry) {
-  for (int row = 0; row <= model_.max_line && row < MainModel::kRows; ++row) {
-    QString& cell = print_buf_[row][label_column_];
-    if (row == model_.pallet_row) {
-      cell = QStringLiteral("P/NO. %1").arg(entry.blk_p_start);
-    } else if (row == model_.carton_row) {
-      cell = QStringLiteral("C/NO. %1").arg(entry.blk_start);
-    } else {
-      cell = entry.blk_content[row];
-    }
-  }
-}
-
-void Run::PrintBlock(int block) {
-  const BlockEntry& entry = model_.blocks[block];
-  left_ = entry.blk_pbox;
-  pallet_ = entry.blk_p_start;
-  if (!entry.IsMixed()) carry_ = 0;
-  for (int carton = entry.blk_start; carton <= entry.blk_end && !Stopped(); ++carton) {
-    ComposeLabel(entry, carton);
-    AfterLabel(block);
-  }
-}
-
-void Run::AfterLabel(int block) {
-  if (++label_column_ < 2) return;
-  label_column_ = 0;
-  CompletePageRow(block);
-}
-
-void Run::CompletePageRow(int block) {
-  PrintLabel(*surface_, model_, print_buf_, block, pictures_);
-  if (target_.Failed()) {
-    failed_ = true;
-    return;
-  }
-  if (++page_rows_ == model_.page_rows_per_page) {
-    surface_->NewPage();
-    page_rows_ = 0;
-    ++sheets_done_;
-    if (progress_ && !feedback_.SheetsDone(sheets_done_)) cancelled_ = true;
-  } else {
-    surface_->SetY(surface_->y() + model_.label_gap);
-  }
-}
-
-void Run::Stop() {
-  target_.Abort();
-  // The progress dialog goes before the message box comes, not beside it.
-  EndProgress();
-  if (!failed_) return;
-  if (pdf_path_.isEmpty()) {
-    prompter_.Message(
-        QStringLiteral("印表機發生錯誤, 這次的標籤沒有印完。請檢查印表機後再印一次。"));
-  } else {
-    prompter_.Message(QStringLiteral("無法寫入 PDF 檔 %1, 這次的標籤沒有存下來。").arg(pdf_path_));
-  }
-}
-
-void Run::EndProgress() {
-  if (!progress_) return;
-  progress_ = false;
-  feedback_.EndProgress();
-}
-
-bool Run::Go() {
-  if (!Checks() || !NumbersFit()) return false;
-
-  if (!target_.HasDefaultPrinter()) {
-    if (!prompter_.AskYesNo(
-            QStringLiteral("找不到預設的印表機, 無法列印。\n要把這次的標籤存成 PDF 檔嗎?"))) {
-      return false;
-    }
-    pdf_path_ = feedback_.AskPdfPath();
-    if (pdf_path_.isEmpty()) return false;
-  }
-  surface_ = target_.Open(pdf_path_);
-  if (!surface_) {
+  Surface* surface = target_.Open(destination_);
+  if (!surface) {
     failed_ = true;
     Stop();
     return false;
   }
-  surface_->SetFont(kMingFont, kPrintPoints, false);
+  surface->SetFont(kMingFont, kPrintPoints, false);
+  surface->SetOrigin(destination_.fit.offset);
 
-  const int sheets = Sheets();
+  const int64_t sheets = layout_.sheets();
   progress_ = sheets > kProgressAfterSheets;
-  if (progress_) feedback_.StartProgress(sheets);
+  if (progress_) feedback_.StartProgress(int(sheets));
   // However the run ends from here on, its progress dialog ends with it.
   const struct ProgressEnd {
-    Run& run;
-    ~ProgressEnd() { run.EndProgress(); }
+    Printing& printing;
+    ~ProgressEnd() { printing.EndProgress(); }
   } progress_end{*this};
 
-  for (int block = 1; block <= model_.block_count && !Stopped(); ++block) PrintBlock(block);
-  if (!Stopped()) {
-    if (label_column_ == 1 && !PrintsRemainder()) {
-      CompletePageRow(model_.block_count);
-    } else if (PrintsRemainder()) {
-      const int remainder = model_.block_count + 1;
-      ComposeRemainder(model_.blocks[remainder]);
-      label_column_ = 0;
-      CompletePageRow(remainder);
+  SheetDrawer drawer(model_, layout_, destination_.fit.pitch);
+  for (int64_t sheet = 1; sheet <= sheets; ++sheet) {
+    if (!PrintSheet(*surface, drawer, sheet)) {
+      Stop();
+      return false;
     }
-  }
-  if (Stopped()) {
-    Stop();
-    return false;
   }
   if (!target_.Close()) {
     failed_ = true;
     Stop();
     return false;
   }
-  if (progress_) feedback_.SheetsDone(sheets);
   return true;
+}
+
+bool Printing::PrintSheet(Surface& surface, SheetDrawer& drawer, int64_t sheet) {
+  // A new sheet is started only when something is drawn on it, so a run whose last sheet is full
+  // puts out no empty one.
+  if (sheet > 1) surface.NewPage();
+  const int rows = drawer.PageRowsOn(sheet);
+  for (int page_row = 0; page_row < rows; ++page_row) {
+    if (page_row > 0) drawer.StepToNextPageRow(surface);
+    drawer.DrawPageRow(surface, sheet, page_row);
+    if (target_.Failed()) {
+      failed_ = true;
+      return false;
+    }
+  }
+  return !progress_ || feedback_.SheetsDone(int(sheet));
+}
+
+void Printing::EndProgress() {
+  if (!progress_) return;
+  progress_ = false;
+  feedback_.EndProgress();
+}
+
+void Printing::Stop() {
+  target_.Abort();
+  // The progress dialog goes before the message box comes, not beside it.
+  EndProgress();
+  if (!failed_) return;
+  if (destination_.pdf_path.isEmpty()) {
+    prompter_.Message(
+        QStringLiteral("印表機發生錯誤, 這次的標籤沒有印完。請檢查印表機後再印一次。"));
+  } else {
+    prompter_.Message(
+        QStringLiteral("無法寫入 PDF 檔 %1, 這次的標籤沒有存下來。").arg(destination_.pdf_path));
+  }
 }
 
 }  // namespace
 
+bool CheckRun(MainModel& model, Prompter& prompter) {
+  return Checks(model, prompter) && NumbersFit(model, prompter);
+}
+
+QString OverlapQuestion(const MainModel& model) {
+  const QList<BlockOverlap> overlaps = RunPlan::Of(model).Overlaps();
+  if (overlaps.isEmpty()) return {};
+  QStringList lines;
+  for (const BlockOverlap& o : overlaps) {
+    lines << QCoreApplication::translate("PrintRun", "第 %1 區段和第 %2 區段都有箱號 %3")
+                 .arg(o.first_block)
+                 .arg(o.second_block)
+                 .arg(o.from == o.to ? QString::number(o.from)
+                                     : QStringLiteral("%1–%2").arg(o.from).arg(o.to));
+  }
+  return QCoreApplication::translate("PrintRun",
+                                     "有些箱號在兩個區段裡重複了, 這些箱子會印出兩張標籤:\n%1\n\n"
+                                     "還是要照這樣印嗎?")
+      .arg(lines.join(u'\n'));
+}
+
 bool PrintRun(MainModel& model, Prompter& prompter, PrintTarget& target, PrintFeedback& feedback) {
-  return Run(model, prompter, target, feedback).Go();
+  const int shown = model.current_block;
+  const BlockEntry before = model.blocks[shown];
+  if (!CheckRun(model, prompter)) return false;
+  const QString question = OverlapQuestion(model);
+  if (!question.isEmpty() && !prompter.AskYesNo(question)) {
+    // Nothing printed and nothing changed: the block on screen is not left stored either.
+    model.blocks[shown] = before;
+    return false;
+  }
+
+  PrintDestination destination;
+  if (!target.HasDefaultPrinter()) {
+    if (!prompter.AskYesNo(
+            QStringLiteral("找不到預設的印表機, 無法列印。\n要把這次的標籤存成 PDF 檔嗎?"))) {
+      return false;
+    }
+    destination.pdf_path = feedback.AskPdfPath();
+    if (destination.pdf_path.isEmpty()) return false;
+  }
+  const RunPlan plan = RunPlan::Of(model);
+  const PrintLayout layout(plan, PrintChoice{});
+  return PrintLayoutTo(model, layout, destination, prompter, target, feedback);
+}
+
+bool PrintLayoutTo(const MainModel& model, const PrintLayout& layout,
+                   const PrintDestination& destination, Prompter& prompter, PrintTarget& target,
+                   PrintFeedback& feedback) {
+  return Printing(model, layout, destination, prompter, target, feedback).Go();
 }

@@ -1,20 +1,49 @@
 #pragma once
 
+#include <QPointF>
+#include <QRectF>
 #include <QString>
+#include <optional>
 
 class Surface;
 
-// Where a print run's pages go: the system's default printer or a PDF file, both A4. Keeps the run
-// free of widgets and devices, so tests can print onto a recording surface and make it fail.
+// A printer's fit to its label stock, from its printer settings: everything printed moves by
+// `offset` twips, and page rows follow each other `pitch` twips apart (none: the template's sixteen
+// lines and label_gap). The default changes nothing.
+struct StockFit {
+  QPointF offset;
+  std::optional<double> pitch;
+
+  bool operator==(const StockFit&) const = default;
+};
+
+// Where a print goes: a printer of the print system or a PDF file, A4 either way.
+struct PrintDestination {
+  QString printer;   // a queue of the print system; empty: its default printer
+  QString pdf_path;  // when not empty, the run goes into this PDF file instead
+  int copies = 1;
+  StockFit fit;
+
+  bool operator==(const PrintDestination&) const = default;
+};
+
+// Where a run's pages go. Keeps the run free of widgets and devices, so tests can print onto a
+// recording surface and make it fail.
 class PrintTarget {
  public:
   virtual ~PrintTarget() = default;
 
   virtual bool HasDefaultPrinter() const = 0;
+  // True while the print system offers the queue `name`.
+  virtual bool HasPrinter(const QString& name) const = 0;
 
-  // Opens a document on the default printer (empty `pdf_path`) or in the PDF file `pdf_path`.
-  // The surface stays valid until Close or Abort. Null when no document can be opened.
-  virtual Surface* Open(const QString& pdf_path) = 0;
+  // The part of the A4 sheet that `destination` prints on, in twips from the sheet's top-left
+  // corner; a print's (0, 0) is its top-left corner. Empty when the printer is not known.
+  virtual QRectF PrintableArea(const PrintDestination& destination) const = 0;
+
+  // Opens a document for `destination`. The surface stays valid until Close or Abort. Null when no
+  // document can be opened.
+  virtual Surface* Open(const PrintDestination& destination) = 0;
 
   // True once the device has reported a fault: a page it could not start, a file it could not
   // write. The run looks after every page row.
@@ -40,5 +69,6 @@ class PrintFeedback {
   virtual void StartProgress(int sheets) = 0;
   // `done` sheets are finished; false once the user has asked to cancel.
   virtual bool SheetsDone(int done) = 0;
+  // The run is over, however it ended; the progress goes away.
   virtual void EndProgress() = 0;
 };

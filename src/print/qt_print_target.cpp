@@ -34,13 +34,38 @@ QtPrintTarget::~QtPrintTarget() { Release(); }
 
 bool QtPrintTarget::HasDefaultPrinter() const { return !QPrinterInfo::defaultPrinter().isNull(); }
 
-Surface* QtPrintTarget::Open(const QString& pdf_path) {
-  Release();
-  return pdf_path.isEmpty() ? OpenPrinter() : OpenPdf(pdf_path);
+bool QtPrintTarget::HasPrinter(const QString& name) const {
+  return QPrinterInfo::availablePrinterNames().contains(name);
 }
 
-Surface* QtPrintTarget::OpenPrinter() {
-  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+QRectF QtPrintTarget::PrintableArea(const PrintDestination& destination) const {
+  constexpr double kTwipsPerPoint = 20;
+  if (!destination.pdf_path.isEmpty()) {
+    const QPageLayout pdf(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPdfMargins,
+                          QPageLayout::Point);
+    const QRectF rect = pdf.paintRect(QPageLayout::Point);
+    return QRectF(rect.topLeft() * kTwipsPerPoint, rect.size() * kTwipsPerPoint);
+  }
+  const QPrinterInfo info = destination.printer.isEmpty()
+                                ? QPrinterInfo::defaultPrinter()
+                                : QPrinterInfo::printerInfo(destination.printer);
+  if (info.isNull()) return {};
+  QPrinter printer(info, QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  const QRectF rect = printer.pageLayout().paintRect(QPageLayout::Point);
+  return QRectF(rect.topLeft() * kTwipsPerPoint, rect.size() * kTwipsPerPoint);
+}
+
+Surface* QtPrintTarget::Open(const PrintDestination& destination) {
+  Release();
+  copies_ = destination.copies;
+  return destination.pdf_path.isEmpty() ? OpenPrinter(destination.printer)
+                                        : OpenPdf(destination.pdf_path);
+}
+
+Surface* QtPrintTarget::OpenPrinter(const QString& name) {
+  const QPrinterInfo info =
+      name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
   if (info.isNull()) return nullptr;
   spool_ =
       std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("cratemark-XXXXXX")));
@@ -96,6 +121,9 @@ bool QtPrintTarget::Submit() {
   const QByteArray media = printer_->pageLayout().pageSize().key().toLocal8Bit();
   cups_option_t* options = nullptr;
   int count = cupsAddOption("media", media.constData(), 0, &options);
+  if (copies_ > 1) {
+    count = cupsAddOption("copies", QByteArray::number(copies_).constData(), count, &options);
+  }
   const int job =
       cupsPrintFile(queue.constData(), QFile::encodeName(spool_->fileName()).constData(), kJobTitle,
                     count, options);
@@ -153,8 +181,8 @@ bool QtPrintFeedback::SheetsDone(int done) {
 
 void QtPrintFeedback::EndProgress() {
   if (!progress_) return;
-  // Gone from the screen now: a deferred delete waits for the event loop, and a message box that
-  // follows runs a loop of its own, beside which the dialog would stay, stuck.
+  // Hidden at once: a message box about the run's end must not stand beside a dialog that is only
+  // deleted once the event loop gets back here.
   progress_->hide();
   progress_->deleteLater();
   progress_ = nullptr;

@@ -14,7 +14,7 @@ class QSaveFile;
 class QTemporaryFile;
 class QWidget;
 
-// The run's pages on the system's default printer or in a PDF file.
+// The run's pages on a printer of the print system or in a PDF file.
 //
 // The printer's job is rendered into a temporary file and handed to the print system only once the
 // document is complete: the print system cannot take back a job it has begun to receive, and a
@@ -26,13 +26,15 @@ class QtPrintTarget : public PrintTarget {
   ~QtPrintTarget() override;
 
   bool HasDefaultPrinter() const override;
-  Surface* Open(const QString& pdf_path) override;
+  bool HasPrinter(const QString& name) const override;
+  QRectF PrintableArea(const PrintDestination& destination) const override;
+  Surface* Open(const PrintDestination& destination) override;
   bool Failed() const override;
   bool Close() override;
   void Abort() override;
 
  private:
-  Surface* OpenPrinter();
+  Surface* OpenPrinter(const QString& name);
   Surface* OpenPdf(const QString& path);
   bool Submit();
   void Release();
@@ -40,6 +42,7 @@ class QtPrintTarget : public PrintTarget {
   std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<QTemporaryFile> spool_;
   QString printer_name_;
+  int copies_ = 1;
   std::unique_ptr<QSaveFile> pdf_file_;
   std::unique_ptr<QPdfWriter> pdf_writer_;
   std::unique_ptr<PagedSurface> surface_;

@@ -16,7 +16,7 @@ void Surface::PrintAtColumn(int column, const QString& text, bool line_end) {
   x_ = column_x;
   if (!text.isEmpty()) {
     BeforeDrawing();
-    DrawTextRun(x_, y_, text);
+    DrawTextRun(x_ + origin_.x(), y_ + origin_.y(), text);
   }
   x_ += TextWidth(text);
   if (line_end) {
@@ -28,7 +28,7 @@ void Surface::PrintAtColumn(int column, const QString& text, bool line_end) {
 void Surface::PrintLine(const QString& text) {
   if (!text.isEmpty()) {
     BeforeDrawing();
-    DrawTextRun(x_, y_, text);
+    DrawTextRun(x_ + origin_.x(), y_ + origin_.y(), text);
   }
   x_ = 0;
   y_ += LineHeight();
@@ -39,25 +39,45 @@ double Surface::TextWidth(const QString& text) const { return DisplayWidth(text)
 void Surface::DrawPicture(const Picture& picture, double x, double y, double width, double height) {
   if (picture.IsEmpty()) return;
   BeforeDrawing();
-  DrawImage(picture, QRectF(x, y, width, height));
+  DrawImage(picture, QRectF(x, y, width, height).translated(origin_));
 }
 
 void Surface::FillRect(const QRectF& twips, const QColor& color) {
   if (twips.isEmpty()) return;
   BeforeDrawing();
-  DrawFilledRect(twips, color);
+  DrawFilledRect(twips.translated(origin_), color);
+}
+
+void Surface::FillRects(const QList<QRectF>& twips, const QColor& color) {
+  if (std::none_of(twips.begin(), twips.end(), [](const QRectF& r) { return !r.isEmpty(); })) {
+    return;
+  }
+  BeforeDrawing();
+  if (std::all_of(twips.begin(), twips.end(), [](const QRectF& r) { return !r.isEmpty(); })) {
+    DrawFilledRects(twips, color);
+    return;
+  }
+  QList<QRectF> filled;
+  for (const QRectF& r : twips) {
+    if (!r.isEmpty()) filled.append(r);
+  }
+  DrawFilledRects(filled, color);
+}
+
+void Surface::DrawFilledRects(const QList<QRectF>& twips, const QColor& color) {
+  for (const QRectF& r : twips) DrawFilledRect(r, color);
 }
 
 void Surface::DrawLine(const QLineF& twips, double width_twips, const QColor& color) {
   if (width_twips <= 0) return;
   BeforeDrawing();
-  DrawStroke(twips, width_twips, color);
+  DrawStroke(twips.translated(origin_), width_twips, color);
 }
 
 void Surface::DrawTextAt(double x, double y, const QString& text) {
   if (text.isEmpty()) return;
   BeforeDrawing();
-  DrawTextRun(x, y, text);
+  DrawTextRun(x + origin_.x(), y + origin_.y(), text);
 }
 
 void Surface::NewPage() {

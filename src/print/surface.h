@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QLineF>
+#include <QList>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 
@@ -24,6 +26,11 @@ class Surface {
   bool font_bold() const { return font_bold_; }
   double ColumnWidth() const { return font_points_ * 10.0; }
   double LineHeight() const { return font_points_ * 20.0; }
+
+  // Everything drawn from now on lands `origin` twips further right and down: a printer's fit to
+  // its label stock. The print position and the grid stay in the surface's own twips.
+  void SetOrigin(const QPointF& origin) { origin_ = origin; }
+  const QPointF& origin() const { return origin_; }
 
   // The print position.
   double x() const { return x_; }
@@ -51,6 +58,9 @@ class Surface {
   // Marks that are not text (barcode bars and modules, outlines and rulers, shading), in twips, on
   // the current page like text. The print position stays where it is.
   void FillRect(const QRectF& twips, const QColor& color = Qt::black);
+  // Many rectangles of one colour in one go, like a barcode's bars: a PDF keeps them as one path
+  // instead of a fill with its own colour each. Empty rectangles are left out.
+  void FillRects(const QList<QRectF>& twips, const QColor& color = Qt::black);
   void DrawLine(const QLineF& twips, double width_twips, const QColor& color = Qt::black);
 
   // Draws `text` in the current font's cells with its top-left corner at (x, y) twips, without
@@ -73,6 +83,8 @@ class Surface {
   virtual void DrawTextRun(double x, double y, const QString& text) = 0;
   virtual void DrawImage(const Picture& picture, const QRectF& twips) = 0;
   virtual void DrawFilledRect(const QRectF& twips, const QColor& color) = 0;
+  // By default one DrawFilledRect a rectangle.
+  virtual void DrawFilledRects(const QList<QRectF>& twips, const QColor& color);
   virtual void DrawStroke(const QLineF& twips, double width_twips, const QColor& color) = 0;
   // Starts sheet number `page` (from 1). The first sheet is started by the first drawing.
   virtual void StartPage(int page) { (void)page; }
@@ -81,6 +93,7 @@ class Surface {
  private:
   void BeforeDrawing();
 
+  QPointF origin_;
   QString font_name_;
   double font_points_ = 12.0;
   bool font_bold_ = false;

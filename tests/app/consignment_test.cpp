@@ -5,10 +5,9 @@
 
 #include "app/startup.h"
 #include "blocks/block_commands.h"
-#include "history/history_writer.h"
 #include "model/main_model.h"
 #include "model/row_choices.h"
-#include "print/print_run.h"
+#include "app/print_command.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -64,10 +63,8 @@ TEST(Consignment, ThreeBlocksOneMixedAndTheRemainderPrintTheirNumbers) {
   EXPECT_EQ(model.l_p_start_text, QStringLiteral("5"));
   model.l_content[0] = QStringLiteral("LAST CARTON");
 
-  // As the print button does: print, then store the printed template.
   RecordingTarget target;
-  ASSERT_TRUE(PrintRun(model, prompter, target, target));
-  StorePrintedTemplate(model, prompter);
+  ASSERT_TRUE(PrintButton(model, prompter, target, target));
   EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'|').toStdString();
 
   QStringList cartons;

@@ -59,9 +59,15 @@ class RandomPrompter : public Prompter {
   Random& random_;
 };
 
+// Every other guide "opens in the editor"; the rest fall back to the program's own help window.
 class NoEditor : public DocumentOpener {
  public:
-  bool Open(const QString&) override { return true; }
+  void Open(const QString&, std::function<void(bool opened)> done) override {
+    done(++calls_ % 2 == 0);
+  }
+
+ private:
+  int calls_ = 0;
 };
 
 // Stops the process when the event loop has not come back for a minute: a hang fails the test

@@ -26,8 +26,8 @@ class LabelRendererTest : public testing::Test {
   }
 
   void Fill(int row, const QString& left, const QString& right = {}) {
-    print_buf[row][0] = left;
-    print_buf[row][1] = right;
+    page_row.texts[row][0] = left;
+    page_row.texts[row][1] = right;
   }
 
   QString Logo(int width = 200, int height = 100) {
@@ -38,11 +38,11 @@ class LabelRendererTest : public testing::Test {
     return path;
   }
 
-  void Print() { PrintLabel(surface, model, print_buf, 1, pictures); }
+  void Print() { PrintLabel(surface, model, page_row, pictures); }
 
   TempFolder folder;
   MainModel model;
-  PrintBuffer print_buf{};
+  PageRow page_row{{}, {1, 1}, {true, true}};
   PictureCache pictures;
   RecordingSurface surface{11520};
 };
@@ -103,9 +103,19 @@ TEST_F(LabelRendererTest, SixteenRowsOnSixteenLinesAndTheBufferEmptied) {
   // The empty right-hand text of the last row still moved the position to its column.
   EXPECT_DOUBLE_EQ(surface.x(), (96 - 1) * 120);
   EXPECT_DOUBLE_EQ(surface.y(), 3600);
-  for (const auto& row : print_buf) {
+  for (const auto& row : page_row.texts) {
     EXPECT_TRUE(row[0].isEmpty() && row[1].isEmpty());
   }
+}
+
+TEST_F(LabelRendererTest, EachHalfTakesTheAlignmentsOfItsOwnBlock) {
+  model.blocks[2].blk_array[0] = QStringLiteral("靠右");
+  page_row.alignment_block = {1, 2};
+  Fill(0, QStringLiteral("R.O.C."), QStringLiteral("R.O.C."));
+  Print();
+  ASSERT_EQ(surface.texts().size(), 2);
+  EXPECT_EQ(surface.texts()[0].column, 21);
+  EXPECT_EQ(surface.texts()[1].column, 90);
 }
 
 TEST_F(LabelRendererTest, LongLeftTextPushesTheRestOfThePageRowOneLineDown) {
@@ -122,7 +132,7 @@ TEST_F(LabelRendererTest, LongLeftTextPushesTheRestOfThePageRowOneLineDown) {
   EXPECT_DOUBLE_EQ(surface.y(), 16 * 240);
 }
 
-TEST_F(LabelRendererTest, PictureOnBothLabels) {
+TEST_F(LabelRendererTest, PictureOnEachLabel) {
   // 200 × 100 pixels: 5292 × 2646 hundredths of a millimetre.
   const QString logo = Logo();
   const struct {
@@ -131,14 +141,18 @@ TEST_F(LabelRendererTest, PictureOnBothLabels) {
     const char* top;
     double y_before;  // the print position's y before the page row
     QList<QRectF> rects;
+    bool right_label = true;
   } cases[] = {
       // W = 30 × 57.6 = 1728; H = Fix(1728 / 5292 × 2646), just below 864 in floating point.
       {"30", "5", "2", 0, {{288, 115, 1728, 863}, {6048, 115, 1728, 863}}},
       {"30mm", " 5 ", "2.0x", 0, {{288, 115, 1728, 863}, {6048, 115, 1728, 863}}},
       // 10.5 × 57.6 = 604.8 rounds to 605; H = Fix(302.5) = 302.
       {"10.5", "", "", 4170, {{0, 4170, 605, 302}, {5760, 4170, 605, 302}}},
-      {"", "1", "1", 0, {{57, 57, 0, 0}, {5817, 57, 0, 0}}},
-      {"-10", "-1", "-1", 0, {{-57, -57, -576, -288}, {5703, -57, -576, -288}}},
+      // A picture of no width has nothing to show; one of negative width would come out mirrored.
+      {"", "1", "1", 0, {}},
+      {"-10", "-1", "-1", 0, {}},
+      // A half without a label gets no picture.
+      {"30", "5", "2", 0, {{288, 115, 1728, 863}}, false},
       // Picture steps that cannot finish end quietly, keeping what was drawn.
       {"600", "0", "0", 0, {}},                        // W beyond 16 bits
       {"30", "500", "0", 0, {{28800, 0, 1728, 863}}},  // X2 beyond 16 bits
@@ -153,6 +167,7 @@ TEST_F(LabelRendererTest, PictureOnBothLabels) {
     model.pic_size = QString::fromLatin1(c.size);
     model.pic_d_left = QString::fromLatin1(c.left);
     model.pic_d_top = QString::fromLatin1(c.top);
+    page_row.has_label = {true, c.right_label};
     Fill(0, QStringLiteral("A"));
     Print();
     QList<QRectF> rects;

@@ -16,10 +16,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/print_command.h"
 #include "app/startup.h"
 #include "history/history_files.h"
 #include "model/main_model.h"
-#include "print/print_run.h"
 #include "print/qt_print_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -113,7 +113,7 @@ TEST(PrintToPrinter, SmallConsignmentComesOutOfTheDefaultPrinterInItsColumns) {
   ScriptedPrompter prompter;
   QtPrintTarget target;
   NoDialogs feedback;
-  ASSERT_TRUE(PrintRun(model, prompter, target, feedback))
+  ASSERT_TRUE(PrintButton(model, prompter, target, feedback))
       << prompter.messages.join(u'\n').toStdString();
   EXPECT_TRUE(prompter.messages.isEmpty());
   ASSERT_TRUE(WaitForPrintout()) << "the printer wrote nothing within a minute";
@@ -164,6 +164,6 @@ TEST(PrintToPrinter, SmallConsignmentComesOutOfTheDefaultPrinterInItsColumns) {
   expect_at(second, QStringLiteral("9"), 28, 4 * 12);
   expect_at(second, QStringLiteral("10"), 76, 4 * 12);
 
-  // The run only prints: the history record is its caller's to store.
-  EXPECT_FALSE(QFileInfo::exists(folder.File(HistoryFileName(QStringLiteral("record_"), 1))));
+  // The run left its template as the newest history record.
+  EXPECT_TRUE(QFileInfo::exists(folder.File(HistoryFileName(QStringLiteral("record_"), 1))));
 }

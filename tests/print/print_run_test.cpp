@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <vector>
 
+#include "app/print_command.h"
 #include "app/startup.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
+#include "print/run_plan.h"
+#include "support/model_state.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -69,7 +73,7 @@ class PrintRunTest : public testing::Test {
     model.l_last = QStringLiteral("Yes");
   }
 
-  bool Print() { return PrintRun(model, prompter, target, target); }
+  bool Print() { return PrintButton(model, prompter, target, target); }
 
   // The printed texts that begin with `prefix`, in print order.
   QList<Text> Printed(const QString& prefix) const {
@@ -376,8 +380,7 @@ TEST_F(PrintRunTest, WithoutAPrinterTheRunCanGoIntoAPdfFile) {
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_EQ(target.pdf_questions, c.yes ? 1 : 0);
     EXPECT_EQ(target.opened, c.printed ? QStringList{c.path} : QStringList());
-    // The run writes no record, printed or not: its caller stores one once it printed.
-    EXPECT_FALSE(HistoryWritten());
+    EXPECT_EQ(HistoryWritten(), c.printed);
   }
 }
 
@@ -452,4 +455,73 @@ TEST_F(PrintRunTest, NumbersAsTheClerkTypesThemPrintOrAreRefused) {
             QStringList{QStringLiteral(
                 "「箱號編號 from」的數字太大了, 請輸入 -2147483648 到 2147483647 之間的數字")});
   EXPECT_TRUE(target.opened.isEmpty());
+}
+
+TEST_F(PrintRunTest, OverlappingBlocksAskFirstAndNoChangesNothing) {
+  SetBlocks({{1, 30, 10, 1}, {26, 40, 10, 4}});
+  // The block on screen has an edit that a No must not leave stored.
+  model.l_end = QStringLiteral("31");
+  const MainModel before = model;
+  prompter.answers = {false};
+  EXPECT_FALSE(Print());
+  ASSERT_EQ(prompter.questions.size(), 1);
+  EXPECT_TRUE(prompter.questions[0].contains(QStringLiteral("第 1 區段和第 2 區段都有箱號 26–31")));
+  EXPECT_TRUE(target.opened.isEmpty());
+  EXPECT_FALSE(HistoryWritten());
+  ExpectSameModel(before, model);
+
+  prompter.answers = {true};
+  EXPECT_TRUE(Print());
+  EXPECT_EQ(Printed(QStringLiteral("C/NO. : 26")).size(), 2);
+}
+
+TEST_F(PrintRunTest, AChosenPrinterThatHasGoneAwayPrintsNothing) {
+  SetBlocks({{1, 40, 10, 1}});
+  ASSERT_TRUE(CheckRun(model, prompter));
+  const RunPlan plan = RunPlan::Of(model);
+  const PrintLayout layout(plan, PrintChoice{});
+  PrintDestination destination{QStringLiteral("GONE"), QString(), 2, {}};
+  EXPECT_FALSE(PrintLayoutTo(model, layout, destination, prompter, target, target));
+  ASSERT_EQ(prompter.messages.size(), 1);
+  EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("找不到印表機「GONE」")));
+  EXPECT_TRUE(target.destinations.isEmpty());
+
+  destination.printer = QStringLiteral("LABELS");
+  EXPECT_TRUE(PrintLayoutTo(model, layout, destination, prompter, target, target));
+  EXPECT_EQ(target.destinations, QList<PrintDestination>{destination});
+  EXPECT_FALSE(HistoryWritten()) << "only the print button stores a record";
+}
+
+TEST_F(PrintRunTest, AStockFitMovesEveryMarkAndSpacesThePageRows) {
+  SetBlocks({{1, 10, 10, 1}});
+  model.pic_file_name = folder.File(QStringLiteral("logo.png"));
+  QImage(40, 20, QImage::Format_RGB32).save(model.pic_file_name);
+  model.pic_size = QStringLiteral("10");
+  ASSERT_TRUE(CheckRun(model, prompter));
+  const RunPlan plan = RunPlan::Of(model);
+  const PrintLayout layout(plan, PrintChoice{});
+  const auto print = [&](const StockFit& fit) {
+    RecordingTarget fitted;
+    EXPECT_TRUE(
+        PrintLayoutTo(model, layout, PrintDestination{{}, {}, 1, fit}, prompter, fitted, fitted));
+    return fitted;
+  };
+  const RecordingTarget plain = print(StockFit{});
+  const RecordingTarget moved = print(StockFit{QPointF(-57, 113), 5000});
+  ASSERT_EQ(moved.surface.texts().size(), plain.surface.texts().size());
+  ASSERT_EQ(moved.surface.images().size(), plain.surface.images().size());
+  for (qsizetype i = 0; i < plain.surface.texts().size(); ++i) {
+    const Text& a = plain.surface.texts()[i];
+    const Text& b = moved.surface.texts()[i];
+    const int page_row = int(a.y / kPageRow);  // sixteen lines, no row runs over here
+    EXPECT_EQ(b.text, a.text);
+    EXPECT_DOUBLE_EQ(b.x, a.x - 57);
+    EXPECT_DOUBLE_EQ(b.y, a.y + 113 + page_row * (5000 - kPageRow));
+  }
+  for (qsizetype i = 0; i < plain.surface.images().size(); ++i) {
+    const QRectF a = plain.surface.images()[i].rect;
+    const QRectF b = moved.surface.images()[i].rect;
+    const int page_row = int(a.y() / kPageRow);
+    EXPECT_EQ(b, a.translated(-57, 113 + page_row * (5000 - kPageRow)));
+  }
 }

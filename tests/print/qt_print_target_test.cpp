@@ -42,13 +42,13 @@ TEST(QtPrintTarget, PdfFileAppearsOnlyWhenComplete) {
   folder.Write(QStringLiteral("labels.pdf"), "old");
 
   QtPrintTarget target;
-  Surface* surface = target.Open(path);
+  Surface* surface = target.Open(PrintDestination{QString(), path, 1, {}});
   ASSERT_NE(surface, nullptr);
   DrawTwoSheets(*surface);
   target.Abort();
   EXPECT_EQ(folder.Read(QStringLiteral("labels.pdf")), "old");
 
-  surface = target.Open(path);
+  surface = target.Open(PrintDestination{QString(), path, 1, {}});
   ASSERT_NE(surface, nullptr);
   DrawTwoSheets(*surface);
   EXPECT_FALSE(target.Failed());
@@ -64,7 +64,7 @@ TEST(QtPrintTarget, AbortedJobNeverReachesThePrinter) {
   const QString printout = QStringLiteral("/tmp/printout/last.pdf");
   QFile::remove(printout);
   QtPrintTarget target;
-  Surface* surface = target.Open(QString());
+  Surface* surface = target.Open(PrintDestination{});
   ASSERT_NE(surface, nullptr);
   DrawTwoSheets(*surface);
   target.Abort();

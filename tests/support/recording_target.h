@@ -21,7 +21,10 @@ class RecordingTarget : public PrintTarget, public PrintFeedback {
 
   // What the run did.
   RecordingSurface surface;
-  QStringList opened;  // the path passed to each Open ("" for the printer)
+  QStringList opened;  // the PDF path of each Open ("" for a printer)
+  QList<PrintDestination> destinations;
+  QStringList printers{QStringLiteral("LABELS")};  // the queues the print system offers
+  QRectF printable{360, 720, 11186, 15398};        // the generic PDF printer's A4, in twips
   int pdf_questions = 0;
   bool closed = false;
   bool aborted = false;
@@ -30,8 +33,11 @@ class RecordingTarget : public PrintTarget, public PrintFeedback {
   bool progress_ended = false;
 
   bool HasDefaultPrinter() const override { return has_printer; }
-  Surface* Open(const QString& pdf_path) override {
-    opened << pdf_path;
+  bool HasPrinter(const QString& name) const override { return printers.contains(name); }
+  QRectF PrintableArea(const PrintDestination&) const override { return printable; }
+  Surface* Open(const PrintDestination& destination) override {
+    opened << destination.pdf_path;
+    destinations << destination;
     return &surface;
   }
   bool Failed() const override { return fail_at_sheet > 0 && surface.pages() >= fail_at_sheet; }

@@ -1,0 +1,220 @@
+#include "print/run_plan.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/startup.h"
+#include "model/main_model.h"
+
+namespace {
+
+struct Block {
+  int32_t start, end, pbox;
+  int16_t p_start;
+  const char* mix = "No";
+};
+
+MainModel Consignment(const std::vector<Block>& blocks, bool remainder = false) {
+  MainModel model;
+  StartUp(model);
+  model.l_last = remainder ? QStringLiteral("Yes") : QStringLiteral("No");
+  model.block_count = int(blocks.size());
+  for (int i = 0; i < int(blocks.size()); ++i) {
+    BlockEntry& entry = model.blocks[i + 1];
+    entry.blk_start = blocks[i].start;
+    entry.blk_end = blocks[i].end;
+    entry.blk_pbox = blocks[i].pbox;
+    entry.blk_p_start = blocks[i].p_start;
+    entry.blk_mix = QString::fromLatin1(blocks[i].mix);
+  }
+  if (remainder) {
+    model.blocks[model.block_count + 1].blk_start = 999;
+    model.blocks[model.block_count + 1].blk_p_start = 77;
+  }
+  return model;
+}
+
+// The run's numbering carton by carton, as the print button has always done it: the label column
+// running across block boundaries, a page row taking the alignments of the block that completes it.
+std::vector<PlannedLabel> CartonByCarton(const MainModel& model) {
+  std::vector<PlannedLabel> labels;
+  int64_t pallet = 0, left = 0, carry = 0, carry_pallet = 0;
+  const auto complete_row = [&](int block) {
+    const size_t n = labels.size();
+    labels[n - 1].alignment_block = block;
+    if (n % 2 == 0) labels[n - 2].alignment_block = block;
+  };
+  for (int b = 1; b <= model.block_count; ++b) {
+    const BlockEntry& e = model.blocks[b];
+    left = e.blk_pbox;
+    pallet = e.blk_p_start;
+    if (!e.IsMixed()) carry = 0;
+    for (int c = e.blk_start; c <= e.blk_end; ++c) {
+      int64_t printed;
+      if (carry > 0) {
+        --carry;
+        printed = carry_pallet;
+      } else {
+        printed = pallet;
+        carry_pallet = pallet;
+        if (--left <= 0) {
+          ++pallet;
+          left = e.blk_pbox;
+        }
+      }
+      if (c >= e.blk_end && left != e.blk_pbox) carry = left;
+      labels.push_back(PlannedLabel{b, c, printed, false, 0});
+      if (labels.size() % 2 == 0) complete_row(b);
+    }
+  }
+  if (model.l_last.trimmed() == u"Yes") {
+    const int r = model.block_count + 1;
+    labels.push_back(
+        PlannedLabel{r, model.blocks[r].blk_start, model.blocks[r].blk_p_start, true, 0});
+    complete_row(r);
+  } else if (labels.size() % 2 == 1) {
+    complete_row(model.block_count);
+  }
+  return labels;
+}
+
+void ExpectSameLabels(const RunPlan& plan, const std::vector<PlannedLabel>& expected) {
+  ASSERT_EQ(plan.label_count(), int64_t(expected.size()));
+  for (size_t i = 0; i < expected.size(); ++i) {
+    const PlannedLabel got = plan.Label(int64_t(i));
+    const PlannedLabel& want = expected[i];
+    ASSERT_TRUE(got.block == want.block && got.carton == want.carton && got.pallet == want.pallet &&
+                got.remainder == want.remainder && got.alignment_block == want.alignment_block)
+        << "label " << i << ": block " << got.block << " carton " << got.carton << " pallet "
+        << got.pallet << " alignments " << got.alignment_block << ", expected block " << want.block
+        << " carton " << want.carton << " pallet " << want.pallet << " alignments "
+        << want.alignment_block;
+  }
+}
+
+QString Cartons(const PrintLayout& layout) {
+  QStringList cartons;
+  for (int64_t place = 0; place < layout.sheets() * layout.places_per_sheet(); ++place) {
+    const auto index = layout.LabelAt(place);
+    cartons << (index ? QString::number(layout.plan().Label(*index).carton) : QStringLiteral("-"));
+  }
+  return cartons.join(u' ');
+}
+
+}  // namespace
+
+TEST(RunPlan, WorkedExample) {
+  const MainModel model = Consignment({{1, 25, 10, 1}, {26, 40, 10, 4, "Yes"}});
+  const RunPlan plan = RunPlan::Of(model);
+  ASSERT_EQ(plan.label_count(), 40);
+  for (int i = 0; i < 40; ++i) {
+    SCOPED_TRACE(i);
+    const PlannedLabel label = plan.Label(i);
+    EXPECT_EQ(label.carton, i + 1);
+    EXPECT_EQ(label.pallet, i / 10 + 1);
+    EXPECT_EQ(label.block, i < 25 ? 1 : 2);
+    // The pair (25, 26) is printed with block 2's alignments.
+    EXPECT_EQ(label.alignment_block, i < 24 ? 1 : 2);
+  }
+  const PrintLayout layout(plan, PrintChoice{});
+  EXPECT_EQ(layout.sheets(), 5);
+  const PrintLayout::Place place = layout.PlaceOf(24);  // carton 25
+  EXPECT_EQ(place.sheet, 4);
+  EXPECT_EQ(place.page_row, 0);
+  EXPECT_EQ(place.half, 0);
+
+  ASSERT_EQ(plan.blocks().size(), 2);
+  const BlockPallets& second = plan.blocks()[1].pallets;
+  EXPECT_EQ(second.carried, 5);
+  EXPECT_EQ(second.carry_pallet, 3);
+  EXPECT_EQ(second.LowestPallet(), 3);
+  EXPECT_EQ(second.HighestPallet(), 4);
+  EXPECT_TRUE(plan.Overlaps().isEmpty());
+}
+
+TEST(RunPlan, AgreesWithTheCartonByCartonRunOverChainedBlocks) {
+  const int32_t starts[] = {1, 5, 10, 3, -4};
+  const int32_t lengths[] = {0, 1, 2, 9, 10, 11, 23};
+  const int32_t pboxes[] = {-3, 0, 1, 3, 10};
+  for (int seed = 0; seed < 400; ++seed) {
+    std::vector<Block> blocks;
+    for (int i = 1; i <= 1 + seed % 4; ++i) {
+      const int k = seed * 7 + i * 13;
+      const int32_t start = starts[k % 5];
+      blocks.push_back(Block{start, start + lengths[(k / 5) % 7] - 1, pboxes[(k / 35) % 5],
+                             int16_t(1 + k % 4), (k / 3) % 2 ? "Yes" : "No"});
+    }
+    SCOPED_TRACE(seed);
+    const MainModel model = Consignment(blocks, seed % 3 == 0);
+    ExpectSameLabels(RunPlan::Of(model), CartonByCarton(model));
+  }
+}
+
+TEST(RunPlan, LoneLastLabelTakesTheLastBlocksOrTheRemaindersAlignments) {
+  // Block 3 has no cartons, yet its alignments print the lone label of block 2.
+  MainModel model = Consignment({{1, 2, 5, 1}, {3, 3, 5, 1}, {9, 8, 5, 1}});
+  EXPECT_EQ(RunPlan::Of(model).Label(2).alignment_block, 3);
+  model = Consignment({{1, 2, 5, 1}}, true);
+  const RunPlan plan = RunPlan::Of(model);
+  ASSERT_EQ(plan.label_count(), 3);
+  EXPECT_TRUE(plan.Label(2).remainder);
+  EXPECT_EQ(plan.Label(2).alignment_block, 2);
+  EXPECT_EQ(plan.Label(2).pallet, 77);
+}
+
+TEST(PrintLayout, StartPlaceSheetsAndCartons) {
+  const MainModel model = Consignment({{1, 25, 10, 1}, {26, 40, 10, 4, "Yes"}});
+  const RunPlan plan = RunPlan::Of(model);
+  const struct {
+    const char* name;
+    PrintChoice choice;
+    int64_t sheets;
+    QString first_sheet;  // cartons on places 1..8 of the first printed sheet ("-": empty)
+  } cases[] = {
+      {"whole run", {}, 5, "1 2 3 4 5 6 7 8"},
+      {"whole run from place 3", {PrintChoice::kWholeRun, 0, 0, 3}, 6, "- - 1 2 3 4 5 6"},
+      {"sheets 2 to 3", {PrintChoice::kSheets, 2, 3, 1}, 2, "9 10 11 12 13 14 15 16"},
+      // Sheets as the run lays them out from place 3: sheet 2 begins with carton 7.
+      {"sheets 2 to 2 from place 3", {PrintChoice::kSheets, 2, 2, 3}, 1, "7 8 9 10 11 12 13 14"},
+      {"the last sheet from place 3", {PrintChoice::kSheets, 6, 6, 3}, 1, "39 40 - - - - - -"},
+      {"cartons 24 to 27 across two blocks",
+       {PrintChoice::kCartons, 24, 27, 1},
+       1,
+       "24 25 26 27 - - - -"},
+      {"cartons 17 to 18 from place 3", {PrintChoice::kCartons, 17, 18, 3}, 1, "- - 17 18 - - - -"},
+      {"cartons outside the run", {PrintChoice::kCartons, 50, 60, 1}, 0, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const PrintLayout layout(plan, c.choice);
+    EXPECT_EQ(layout.sheets(), c.sheets);
+    EXPECT_EQ(Cartons(layout).left(c.first_sheet.size()), c.first_sheet);
+  }
+
+  // Reprinted labels keep their own pallet numbers and alignments.
+  const PrintLayout reprint(plan, {PrintChoice::kCartons, 24, 27, 1});
+  EXPECT_EQ(reprint.label_count(), 4);
+  EXPECT_EQ(plan.Label(*reprint.LabelAt(1)).pallet, 3);
+  EXPECT_EQ(plan.Label(*reprint.LabelAt(1)).alignment_block, 2);  // carton 25 printed beside 26
+  EXPECT_EQ(plan.Label(*reprint.LabelAt(0)).alignment_block, 1);
+  const auto place = reprint.PlaceOfLabel(25);  // carton 26
+  ASSERT_TRUE(place.has_value());
+  EXPECT_EQ(place->half, 0);
+  EXPECT_EQ(place->page_row, 1);
+}
+
+TEST(RunPlan, OverlapsNameTheBlocksAndCartons) {
+  const MainModel model = Consignment(
+      {{1, 30, 10, 1}, {26, 40, 10, 4}, {9, 3, 10, 9}, {40, 41, 10, 9}, {100, 101, 5, 1}});
+  const QList<BlockOverlap> overlaps = RunPlan::Of(model).Overlaps();
+  ASSERT_EQ(overlaps.size(), 2);
+  EXPECT_EQ(overlaps[0].first_block, 1);
+  EXPECT_EQ(overlaps[0].second_block, 2);
+  EXPECT_EQ(overlaps[0].from, 26);
+  EXPECT_EQ(overlaps[0].to, 30);
+  EXPECT_EQ(overlaps[1].first_block, 2);
+  EXPECT_EQ(overlaps[1].second_block, 4);
+  EXPECT_EQ(overlaps[1].from, 40);
+  EXPECT_EQ(overlaps[1].to, 40);
+}
