@@ -43,6 +43,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
           "CommandLine", "介面的語言:zh_TW(繁體中文)或 en(英文)。沒有指定時依系統的語言設定。"),
       QStringLiteral("zh_TW|en"));
   parser.addOptions({help, version, folder, lang});
+  parser.addPositionalArgument(
+      QStringLiteral("JOB"),
+      QCoreApplication::translate("CommandLine", "要開啟的工作檔 (*.cratemark)。"),
+      QStringLiteral("[JOB]"));
 
   if (!parser.parse(arguments)) return UsageError(parser.errorText());
 
@@ -61,10 +65,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       return UsageError(
           QCoreApplication::translate("CommandLine", "--folder 後面要寫資料夾的名稱。"));
   }
-  if (!parser.positionalArguments().isEmpty()) {
-    return UsageError(QCoreApplication::translate("CommandLine", "看不懂的參數:%1")
-                          .arg(parser.positionalArguments().join(u' ')));
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() > 1) {
+    return UsageError(
+        QCoreApplication::translate("CommandLine", "只能指定一個工作檔, 看不懂的參數:%1")
+            .arg(positional.mid(1).join(u' ')));
   }
+  // Named from the folder the program was started in, before --folder moves it elsewhere.
+  if (!positional.isEmpty()) result.job = QFileInfo(positional[0]).absoluteFilePath();
 
   if (parser.isSet(help)) {
     result.action = CommandLine::Action::kShowHelp;

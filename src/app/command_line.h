@@ -28,6 +28,8 @@ struct CommandLine {
   QString folder;
   // --lang: the interface language; nothing to follow the system's locale.
   std::optional<Language> language;
+  // JOB: a job file to open at start; empty when none was named.
+  QString job;
 };
 
 // The exit status of a command line that cannot be followed, as for a shell's usage errors.

@@ -71,7 +71,6 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsSet("CRATEMARK_TEST_DRIVER")) new TestDriver(&window);
   window.show();
   // `cratemark JOB` opens the job; the question about a job left by a crash comes first.
-  const QString job = QApplication::arguments().value(1);
-  window.StartSession(job.startsWith(u'-') ? QString() : job);
+  window.StartSession(command_line.job);
   return app.exec();
 }
