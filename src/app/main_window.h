@@ -15,6 +15,7 @@
 
 #include "model/main_model.h"
 #include "model/prompter.h"
+#include "preview/run_preview_window.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -28,6 +29,7 @@ class AlignmentField;
 class PictureBox;
 class PictureChooserWindow;
 class PreviewWindow;
+class RunPreviewWindow;
 class DocumentOpener;
 
 class MainWindow : public QMainWindow {
@@ -55,6 +57,17 @@ class MainWindow : public QMainWindow {
 
   // What help_doc opens readme.txt with; the desktop's text editor unless replaced.
   void SetDocumentOpener(std::unique_ptr<DocumentOpener> opener);
+
+  // 檔案 → 列印預覽…: the print checks, then the whole-run preview of the job as it stands. Nothing
+  // opens when a check fails.
+  void OpenRunPreview();
+  // The whole-run preview while it is open.
+  RunPreviewWindow* run_preview() const { return run_preview_; }
+  // Where the preview's prints go (tests; a printer's fit to its stock); the print system unless
+  // replaced.
+  void SetPreviewPrintServices(PreviewPrintServices services) {
+    preview_services_ = std::move(services);
+  }
 
  private:
   void CreateTemplateArea();
@@ -128,5 +141,7 @@ class MainWindow : public QMainWindow {
   // The secondary windows, one of each while open; they delete themselves when closed.
   QPointer<PictureChooserWindow> form3_;
   QPointer<PreviewWindow> show_preview_;
+  QPointer<RunPreviewWindow> run_preview_;
+  PreviewPrintServices preview_services_;
   std::unique_ptr<DocumentOpener> document_opener_;
 };

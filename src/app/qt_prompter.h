@@ -5,7 +5,7 @@
 class QWidget;
 
 // The program's message boxes: OK for a message, Yes and No for a question, titled with the
-// program's name, over the given window.
+// program's name, over the given window or the modal window open above it.
 class QtPrompter : public Prompter {
  public:
   explicit QtPrompter(QWidget* parent) : parent_(parent) {}
