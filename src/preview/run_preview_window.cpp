@@ -142,10 +142,12 @@ QWidget* RunPreviewWindow::CreatePanel() {
   copies_ = new QSpinBox(print_box);
   copies_->setObjectName(QStringLiteral("copies"));
   copies_->setRange(1, kMaxCopies);
+  copies_->setMaximumWidth(80);
   form->addRow(tr("份數:"), copies_);
   start_place_ = new QSpinBox(print_box);
   start_place_->setObjectName(QStringLiteral("start_place"));
   start_place_->setRange(1, plan_.places_per_sheet());
+  start_place_->setMaximumWidth(80);
   start_place_->setToolTip(
       tr("第一張標籤紙從第幾格開始印: 由左到右、由上到下數, 前面的格子留空, "
          "用來印完用過一半的標籤紙"));
@@ -190,13 +192,17 @@ QWidget* RunPreviewWindow::CreatePanel() {
   choice_status_ = new QLabel(print_box);
   choice_status_->setObjectName(QStringLiteral("choice_status"));
   choice_status_->setWordWrap(true);
+  // Room for a message of three lines, so the panel does not jump while the user types.
+  choice_status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  choice_status_->setMinimumHeight(choice_status_->fontMetrics().lineSpacing() * 3);
   form->addRow(choice_status_);
   column->addWidget(print_box);
 
   auto* buttons = new QHBoxLayout;
   print_ = new QPushButton(tr("列印"), panel);
   print_->setObjectName(QStringLiteral("print"));
-  print_->setDefault(true);
+  // Enter in a range field must not print: it only ends the typing.
+  print_->setAutoDefault(false);
   save_pdf_ = new QPushButton(tr("存成 PDF…"), panel);
   save_pdf_->setObjectName(QStringLiteral("save_pdf"));
   save_pdf_->setAutoDefault(false);
@@ -294,7 +300,8 @@ PrintDestination RunPreviewWindow::PreviewDestination() const {
 
 void RunPreviewWindow::ShowLayout(const PrintChoice& choice) {
   const PrintDestination destination = PreviewDestination();
-  if (destination != paper_for_) {
+  const bool new_paper = destination != paper_for_;
+  if (new_paper) {
     // Asking the print system for a printer's area takes a moment: once for each printer chosen.
     paper_for_ = destination;
     paper_ = PaperSetup{target().PrintableArea(destination), destination.fit};
@@ -304,6 +311,9 @@ void RunPreviewWindow::ShowLayout(const PrintChoice& choice) {
       paper_.printable = target().PrintableArea(pdf);
     }
   }
+  // The copies change nothing on the pages.
+  if (!new_paper && layout_ && choice == shown_choice_) return;
+  shown_choice_ = choice;
   // The drawer refers to the layout: it goes first.
   sheets_.reset();
   layout_.emplace(plan_, choice);

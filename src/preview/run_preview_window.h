@@ -93,6 +93,7 @@ class RunPreviewWindow : public QDialog {
   std::unique_ptr<PrintFeedback> own_feedback_;
 
   std::optional<PrintLayout> layout_;
+  PrintChoice shown_choice_;                   // what `layout_` was made for
   std::optional<PrintDestination> paper_for_;  // the destination `paper_` was asked for
   PaperSetup paper_;
   std::unique_ptr<SheetPreview> sheets_;

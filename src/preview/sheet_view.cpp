@@ -151,7 +151,13 @@ void SheetView::wheelEvent(QWheelEvent* event) {
     const int steps = wheel_rest_ / kWheelStep;
     if (steps != 0) {
       wheel_rest_ -= steps * kWheelStep;
+      // The spot of the paper under the mouse stays under it.
+      const QPointF mouse = event->position();
+      const QPointF paper = (mouse - PageRect().topLeft()) / dpi_;
       ZoomBy(steps);
+      const QPointF moved = paper * dpi_ - (mouse - QPointF(kMargin, kMargin));
+      horizontalScrollBar()->setValue(qRound(moved.x()));
+      verticalScrollBar()->setValue(qRound(moved.y()));
     }
     event->accept();
     return;

@@ -64,7 +64,7 @@ PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& 
       const int64_t sheets =
           PrintLayout(plan, PrintChoice{PrintChoice::kWholeRun, 0, 0, int(*start)}).sheets();
       if (!from || !to || *from < 1 || *to > sheets || *from > *to) {
-        read.message = Tr("「列印第幾張到第幾張」要填 1 到 %1 之間的張數, 前面的不能大於後面的: "
+        read.message = Tr("「第 … 到 … 張」要填 1 到 %1 之間的張數, 前面的不能大於後面的: "
                           "從第 %2 格開始, 這次共印 %1 張標籤紙。")
                            .arg(sheets)
                            .arg(*start);
@@ -75,7 +75,7 @@ PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& 
     } else {
       const auto [lowest, highest] = CartonSpan(plan);
       if (!from || !to || *from > *to) {
-        read.message = Tr("「箱號從…到…」要填兩個箱號, 前面的不能大於後面的: "
+        read.message = Tr("「箱號 … 到 …」要填兩個箱號, 前面的不能大於後面的: "
                           "這次的箱號從 %1 到 %2。")
                            .arg(lowest)
                            .arg(highest);
@@ -84,7 +84,7 @@ PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& 
       options.choice.from = *from;
       options.choice.to = *to;
       if (PrintLayout(plan, options.choice).label_count() == 0) {
-        read.message = Tr("「箱號從…到…」的箱號 %1 到 %2 沒有任何標籤: "
+        read.message = Tr("「箱號 … 到 …」: 箱號 %1 到 %2 之間沒有任何標籤, "
                           "這次的箱號從 %3 到 %4。")
                            .arg(*from)
                            .arg(*to)

@@ -249,11 +249,11 @@ TEST_F(RunPreviewWindowTest, BadChoicesPrintNothingAndStayAsTyped) {
   Type(preview, "cartons_to", QStringLiteral("60"));
   // The pages still show the last choice that was right; the panel says what is wrong.
   EXPECT_EQ(preview->view()->sheet_count(), 5);
-  EXPECT_TRUE(In<QLabel>(preview, "choice_status")->text().contains(u"箱號從…到…"));
+  EXPECT_TRUE(In<QLabel>(preview, "choice_status")->text().contains(u"箱號 … 到 …"));
   Click(preview, "print");
   Click(preview, "save_pdf");
   ASSERT_EQ(prompter->messages.size(), 2);
-  EXPECT_TRUE(prompter->messages[0].contains(u"箱號從…到…"));
+  EXPECT_TRUE(prompter->messages[0].contains(u"箱號 … 到 …"));
   EXPECT_TRUE(target.opened.isEmpty());
   EXPECT_EQ(target.pdf_questions, 0);
   EXPECT_EQ(In<QLineEdit>(preview, "cartons_from")->text(), QStringLiteral("50"));
@@ -262,7 +262,7 @@ TEST_F(RunPreviewWindowTest, BadChoicesPrintNothingAndStayAsTyped) {
   Type(preview, "sheets_to", QStringLiteral("9"));
   EXPECT_TRUE(In<QRadioButton>(preview, "print_sheets")->isChecked());
   Click(preview, "print");
-  EXPECT_TRUE(prompter->messages.last().contains(u"列印第幾張到第幾張"));
+  EXPECT_TRUE(prompter->messages.last().contains(u"第 … 到 … 張"));
   EXPECT_TRUE(target.opened.isEmpty());
 
   // A printer that went away between choice and print.
