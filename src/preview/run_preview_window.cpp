@@ -243,7 +243,9 @@ void RunPreviewWindow::Connect() {
   connect(printer_, &QComboBox::currentIndexChanged, this, &RunPreviewWindow::ChoiceChanged);
   connect(copies_, &QSpinBox::valueChanged, this, &RunPreviewWindow::ChoiceChanged);
   connect(start_place_, &QSpinBox::valueChanged, this, &RunPreviewWindow::ChoiceChanged);
-  connect(kind_, &QButtonGroup::idClicked, this, &RunPreviewWindow::ChoiceChanged);
+  connect(kind_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+    if (on) ChoiceChanged();
+  });
   // Typing a range chooses it.
   for (QLineEdit* field : {sheets_from_, sheets_to_}) {
     connect(field, &QLineEdit::textEdited, sheets_range_,

@@ -261,6 +261,7 @@ TEST_F(RunPreviewWindowTest, BadChoicesPrintNothingAndStayAsTyped) {
 
   Type(preview, "sheets_to", QStringLiteral("9"));
   EXPECT_TRUE(In<QRadioButton>(preview, "print_sheets")->isChecked());
+  EXPECT_TRUE(In<QLabel>(preview, "choice_status")->text().contains(u"第 … 到 … 張"));
   Click(preview, "print");
   EXPECT_TRUE(prompter->messages.last().contains(u"第 … 到 … 張"));
   EXPECT_TRUE(target.opened.isEmpty());
@@ -268,6 +269,7 @@ TEST_F(RunPreviewWindowTest, BadChoicesPrintNothingAndStayAsTyped) {
   // A printer that went away between choice and print.
   if (In<QComboBox>(preview, "printer")->count() == 0) GTEST_SKIP() << "no printer to choose";
   Type(preview, "sheets_to", QStringLiteral("2"));
+  EXPECT_EQ(preview->view()->sheet_count(), 2);
   target.printers.clear();
   Click(preview, "print");
   EXPECT_TRUE(prompter->messages.last().contains(u"找不到印表機"))
