@@ -3,10 +3,12 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "app/command_print.h"
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/test_driver.h"
 #include "model/fonts.h"
+#include "print/qt_print_target.h"
 #include "version.h"
 
 namespace {
@@ -54,6 +56,19 @@ int main(int argc, char* argv[]) {
         Print(stderr, FolderErrorText(folder, command_line.folder));
         return kUsageExitStatus;
     }
+  }
+
+  if (command_line.print) {
+    // No window is shown: the offscreen platform serves where there is no display at all.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    NameTheApplication();
+    InstallTranslations(language);
+    InstallFontSubstitutions();
+    ConsolePrompter prompter(stderr, command_line.yes);
+    ConsoleFeedback feedback(stderr);
+    QtPrintTarget target;
+    return PrintFromCommandLine(command_line, prompter, target, feedback);
   }
 
   QApplication app(argc, argv);
