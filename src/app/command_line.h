@@ -21,6 +21,8 @@ struct CommandLine {
   };
 
   Action action = Action::kRun;
+  // --print: print `job` without a window and end (kRun only).
+  bool print = false;
   // The help, the version or what is wrong with the command line.
   QString text;
   // --folder: the working folder, where the history files live; "~" at its start already stands
@@ -28,6 +30,17 @@ struct CommandLine {
   QString folder;
   // --lang: the interface language; nothing to follow the system's locale.
   std::optional<Language> language;
+  // JOB: a job file to open at start, or to print with --print; empty when none was named.
+  QString job;
+  // With --print: the queue (empty: the default printer) or the PDF file (empty: none) the job goes
+  // to, the first label's place on the first sheet (1..8), the carton range of a reprint (empty:
+  // the whole run), and whether a question (overlapping cartons, labels past the printable area) is
+  // answered yes.
+  QString printer;
+  QString pdf;
+  int start_place = 1;
+  QString cartons;
+  bool yes = false;
 };
 
 // The exit status of a command line that cannot be followed, as for a shell's usage errors.

@@ -3,10 +3,12 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "app/command_print.h"
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/test_driver.h"
 #include "model/fonts.h"
+#include "print/qt_print_target.h"
 #include "version.h"
 
 namespace {
@@ -56,6 +58,19 @@ int main(int argc, char* argv[]) {
     }
   }
 
+  if (command_line.print) {
+    // No window is shown: the offscreen platform serves where there is no display at all.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    NameTheApplication();
+    InstallTranslations(language);
+    InstallFontSubstitutions();
+    ConsolePrompter prompter(stderr, command_line.yes);
+    ConsoleFeedback feedback(stderr);
+    QtPrintTarget target;
+    return PrintFromCommandLine(command_line, prompter, target, feedback);
+  }
+
   QApplication app(argc, argv);
   NameTheApplication();
   // Ties the window to the desktop entry cratemark.desktop, for its icon and name.
@@ -71,7 +86,6 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsSet("CRATEMARK_TEST_DRIVER")) new TestDriver(&window);
   window.show();
   // `cratemark JOB` opens the job; the question about a job left by a crash comes first.
-  const QString job = QApplication::arguments().value(1);
-  window.StartSession(job.startsWith(u'-') ? QString() : job);
+  window.StartSession(command_line.job);
   return app.exec();
 }

@@ -30,6 +30,7 @@
 #include "app/startup.h"
 #include "app/template_commands.h"
 #include "blocks/block_commands.h"
+#include "history/history_writer.h"
 #include "history/recall.h"
 #include "model/fonts.h"
 #include "model/row_choices.h"
@@ -38,6 +39,7 @@
 #include "picture/picture_chooser_window.h"
 #include "picture/picture_settings.h"
 #include "preview/preview_window.h"
+#include "print/print_run.h"
 #include "print/qt_print_target.h"
 #include "version.h"
 
@@ -313,6 +315,10 @@ void MainWindow::CreateMenus() {
   file->setObjectName(QStringLiteral("menu_file"));
   jobs_ = new JobController(this);
   jobs_->AddActions(file);
+  QAction* preview = file->addAction(tr("列印預覽(&V)…"), this, &MainWindow::OpenRunPreview);
+  preview->setObjectName(QStringLiteral("action_print_preview"));
+  preview->setShortcut(QKeySequence::Print);
+  file->addSeparator();
   QAction* quit = file->addAction(tr("結束(&X)"), this, &QWidget::close);
   quit->setObjectName(QStringLiteral("action_quit"));
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -433,6 +439,21 @@ void MainWindow::ConnectPreview() {
     show_preview_->raise();
     show_preview_->activateWindow();
   });
+}
+
+void MainWindow::OpenRunPreview() {
+  // The window is modal, so a second one cannot be asked for while one is open.
+  if (run_preview_) return;
+  bool checked = false;
+  RunCommand([this, &checked] { checked = CheckRun(model_, *prompter_); });
+  if (!checked) return;
+  auto* preview = new RunPreviewWindow(model_, *prompter_, preview_services_, this);
+  // The history record is the caller's to write, as for the print button; the job printed is the
+  // template the window was opened with.
+  connect(preview, &RunPreviewWindow::wholeRunPrinted, this,
+          [this, preview] { StorePrintedTemplate(preview->job(), *prompter_); });
+  run_preview_ = preview;
+  preview->show();
 }
 
 void MainWindow::SetDocumentOpener(std::unique_ptr<DocumentOpener> opener) {

@@ -16,6 +16,7 @@
 
 #include "model/main_model.h"
 #include "model/prompter.h"
+#include "preview/run_preview_window.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -29,6 +30,7 @@ class AlignmentField;
 class PictureBox;
 class PictureChooserWindow;
 class PreviewWindow;
+class RunPreviewWindow;
 class DocumentOpener;
 class GuideViewer;
 class JobController;
@@ -77,6 +79,17 @@ class MainWindow : public QMainWindow {
   // Where l_print's runs go: the default printer or a PDF file with the program's dialogs, unless
   // both are given here (the caller keeps them alive while the window lives).
   void SetPrintDevices(PrintTarget* target, PrintFeedback* feedback);
+
+  // 檔案 → 列印預覽…: the print checks, then the whole-run preview of the job as it stands. Nothing
+  // opens when a check fails.
+  void OpenRunPreview();
+  // The whole-run preview while it is open.
+  RunPreviewWindow* run_preview() const { return run_preview_; }
+  // Where the preview's prints go (tests; a printer's fit to its stock); the print system unless
+  // replaced.
+  void SetPreviewPrintServices(PreviewPrintServices services) {
+    preview_services_ = std::move(services);
+  }
 
  signals:
   // A command has run and the model is shown in the controls.
@@ -163,6 +176,8 @@ class MainWindow : public QMainWindow {
   QPointer<PreviewWindow> show_preview_;
   // Declared before the opener, which may still call on it while it lives.
   std::unique_ptr<GuideViewer> guide_viewer_;
+  QPointer<RunPreviewWindow> run_preview_;
+  PreviewPrintServices preview_services_;
   std::unique_ptr<DocumentOpener> document_opener_;
   PrintTarget* print_target_ = nullptr;
   PrintFeedback* print_feedback_ = nullptr;

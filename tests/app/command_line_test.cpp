@@ -87,7 +87,7 @@ TEST(CommandLine, ReadsItsOptionsAndRefusesAnythingElse) {
       {{"--lang"}, Action::kUsageError, {}, std::nullopt, "lang"},
       {{"--folder", ""}, Action::kUsageError, {}, std::nullopt, "--folder"},
       {{"--printer"}, Action::kUsageError, {}, std::nullopt, "printer"},
-      {{"job.json"}, Action::kUsageError, {}, std::nullopt, "job.json"},
+      {{"a.cratemark", "b.cratemark"}, Action::kUsageError, {}, std::nullopt, "b.cratemark"},
   };
   for (const auto& c : cases) {
     const QString name = c.options.join(u' ');
@@ -103,6 +103,14 @@ TEST(CommandLine, ReadsItsOptionsAndRefusesAnythingElse) {
     EXPECT_TRUE(line.text.contains(c.text))
         << name.toStdString() << ": " << line.text.toStdString();
   }
+}
+
+TEST(CommandLine, AJobIsNamedFromTheFolderTheProgramStartedIn) {
+  const CommandLine line =
+      Parse({QStringLiteral("--folder=/srv"), QStringLiteral("客戶A.cratemark")});
+  EXPECT_EQ(line.action, Action::kRun);
+  EXPECT_EQ(line.job, QDir::current().absoluteFilePath(QStringLiteral("客戶A.cratemark")));
+  EXPECT_TRUE(Parse({}).job.isEmpty());
 }
 
 TEST(CommandLine, TheHomeFolderStandsForTildeOnlyAtTheStart) {

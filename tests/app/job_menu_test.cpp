@@ -73,7 +73,7 @@ class JobMenuTest : public testing::Test {
   std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(JobMenuTest, TheFileMenuHoldsTheJobCommandsBeforeQuit) {
+TEST_F(JobMenuTest, TheFileMenuHoldsTheJobCommandsAndThePreviewBeforeQuit) {
   auto* menu = window->findChild<QMenu*>(QStringLiteral("menu_file"));
   ASSERT_NE(menu, nullptr);
   QStringList names;
@@ -82,7 +82,8 @@ TEST_F(JobMenuTest, TheFileMenuHoldsTheJobCommandsBeforeQuit) {
   }
   EXPECT_EQ(names,
             (QStringList{"action_new_job", "action_open_job", "action_save_job",
-                         "action_save_job_as", "action_import_packing_list", "action_quit"}));
+                         "action_save_job_as", "action_import_packing_list",
+                         "action_print_preview", "action_quit"}));
   const struct {
     const char* name;
     const char* text;
