@@ -48,9 +48,15 @@ TEST_F(FileReadingTest, NeverOpensWhatIsNoRegularFile) {
                            folder.File(QStringLiteral("missing")),
                            QString()};
   for (const QString& path : paths) {
-    EXPECT_FALSE(ReadRegularFile(path, 1024)) << path.toStdString();
+    FileReadFailure failure = FileReadFailure::kNotRead;
+    EXPECT_FALSE(ReadRegularFile(path, 1024, true, &failure)) << path.toStdString();
+    EXPECT_EQ(failure, FileReadFailure::kNotRegular) << path.toStdString();
     EXPECT_FALSE(IsRegularFile(path)) << path.toStdString();
   }
+  // A regular file that opens but cannot be read says so apart.
+  FileReadFailure failure = FileReadFailure::kNotRegular;
+  EXPECT_FALSE(ReadRegularFile(QStringLiteral("/proc/self/mem"), 1024, true, &failure));
+  EXPECT_EQ(failure, FileReadFailure::kNotRead);
 }
 
 TEST_F(FileReadingTest, ReadsNoMoreThanItIsAllowed) {
