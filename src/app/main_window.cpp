@@ -34,6 +34,7 @@
 #include "picture/picture_chooser_window.h"
 #include "picture/picture_settings.h"
 #include "preview/preview_window.h"
+#include "print/printer_fits.h"
 #include "print/qt_print_target.h"
 
 namespace {
@@ -455,7 +456,7 @@ void MainWindow::ConnectPrint() {
     RunCommand([this] {
       QtPrintTarget target;
       QtPrintFeedback feedback(this);
-      PrintButton(model_, *prompter_, target, feedback);
+      PrintButton(model_, *prompter_, target, feedback, PrinterFits{});
     });
   });
 }
