@@ -12,9 +12,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "about/about_box.h"
 #include "about/help_document.h"
@@ -34,8 +36,9 @@
 #include "picture/picture_chooser_window.h"
 #include "picture/picture_settings.h"
 #include "preview/preview_window.h"
-#include "print/printer_fits.h"
 #include "print/qt_print_target.h"
+#include "stock/printer_fit_dialog.h"
+#include "stock/printer_fit_store.h"
 
 namespace {
 
@@ -121,6 +124,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
 
   StartUp(model_);
   ShowModel();
+  LoadPrinterFitsAtStart();
 }
 
 MainWindow::~MainWindow() = default;
@@ -303,6 +307,9 @@ void MainWindow::CreateCommandButtons() {
 void MainWindow::CreateMenus() {
   QMenu* file = menuBar()->addMenu(tr("檔案(&F)"));
   file->setObjectName(QStringLiteral("menu_file"));
+  QAction* fits = file->addAction(tr("印表機校正(&C)…"), this, &MainWindow::OpenPrinterFits);
+  fits->setObjectName(QStringLiteral("action_printer_fit"));
+  file->addSeparator();
   QAction* quit = file->addAction(tr("結束(&X)"), this, &QWidget::close);
   quit->setObjectName(QStringLiteral("action_quit"));
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -456,9 +463,31 @@ void MainWindow::ConnectPrint() {
     RunCommand([this] {
       QtPrintTarget target;
       QtPrintFeedback feedback(this);
-      PrintButton(model_, *prompter_, target, feedback, PrinterFits{});
+      PrintButton(model_, *prompter_, target, feedback, printer_fits_);
     });
   });
+}
+
+void MainWindow::LoadPrinterFitsAtStart() {
+  const PrinterFitStore store;
+  const StoredPrinterFits stored = store.Load();
+  printer_fits_ = stored.Fits();
+  // Said once the window is up, over it.
+  const QString warning = DamagedFitsMessage(stored, store.path());
+  if (!warning.isEmpty()) {
+    QTimer::singleShot(0, this, [this, warning] { prompter_->Message(warning); });
+  }
+}
+
+void MainWindow::OpenPrinterFits() {
+  QStringList queues;
+  for (const QString& name : QPrinterInfo::availablePrinterNames()) queues << QueueOf(name);
+  queues.removeDuplicates();
+  PrinterFitDialog dialog(PrinterFitStore(), *prompter_, queues,
+                          QueueOf(QPrinterInfo::defaultPrinterName()), this);
+  dialog.exec();
+  // Sets that could not be read were reported at start-up; they stay without a fit.
+  printer_fits_ = PrinterFitStore().Load().Fits();
 }
 
 void MainWindow::RunCommand(const std::function<void()>& command) {

@@ -5,7 +5,7 @@
 // list, the picture fields and the command buttons. It holds no behaviour of its own: a control
 // event copies the controls into the MainModel, runs the command on the model and shows the model
 // again (RunCommand). The commands live in the widget-free folders: app/startup, blocks/, print/,
-// history/, picture/, preview/, about/.
+// history/, picture/, preview/, about/, stock/.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -15,6 +15,7 @@
 
 #include "model/main_model.h"
 #include "model/prompter.h"
+#include "print/printer_fits.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -56,6 +57,9 @@ class MainWindow : public QMainWindow {
   // What help_doc opens readme.txt with; the desktop's text editor unless replaced.
   void SetDocumentOpener(std::unique_ptr<DocumentOpener> opener);
 
+  // The printers' fits to their stock that the print button applies.
+  const PrinterFits& printer_fits() const { return printer_fits_; }
+
  private:
   void CreateTemplateArea();
   void CreateBlockArea();
@@ -72,6 +76,8 @@ class MainWindow : public QMainWindow {
   void ConnectEditingKeys();
   void ConnectAbout();
   void ConnectPrint();
+  void LoadPrinterFitsAtStart();
+  void OpenPrinterFits();
   void ShowChoices();
 
   QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
@@ -129,4 +135,5 @@ class MainWindow : public QMainWindow {
   QPointer<PictureChooserWindow> form3_;
   QPointer<PreviewWindow> show_preview_;
   std::unique_ptr<DocumentOpener> document_opener_;
+  PrinterFits printer_fits_;
 };

@@ -34,13 +34,6 @@ QString Translate(const char* text) {
   return QCoreApplication::translate("CalibrationSheet", text);
 }
 
-QString Millimetres(double twips, int decimals) {
-  const double mm = twips / kMm;
-  const QString digits = QString::number(std::abs(mm), 'f', decimals);
-  return (mm < -0.5 * std::pow(10.0, -decimals) ? QStringLiteral("-") : QStringLiteral("+")) +
-         digits;
-}
-
 double TickLength(int mm) {
   if (mm % 10 == 0) return 5 * kMm;
   if (mm % 5 == 0) return 3.5 * kMm;
@@ -52,8 +45,9 @@ double TickLength(int mm) {
 void DrawRulers(Surface& surface, const CalibrationSheet& sheet) {
   surface.SetFont(kMingFont, kRulerPoints, false);
   const QRectF& area = sheet.printable;
-  const double top = area.top() + std::max(0.0, -sheet.fit.offset.y());
-  const double left = area.left() + std::max(0.0, -sheet.fit.offset.x());
+  const QPointF offset = sheet.fit.ToStockFit().offset;
+  const double top = area.top() + std::max(0.0, -offset.y());
+  const double left = area.left() + std::max(0.0, -offset.x());
   for (int mm = int(std::ceil(area.left() / kMm)); mm * kMm <= area.right(); ++mm) {
     const double x = mm * kMm;
     surface.DrawLine(QLineF(x, top, x, top + TickLength(mm)), kTickWidth, kRulerColor);
@@ -72,20 +66,22 @@ void DrawRulers(Surface& surface, const CalibrationSheet& sheet) {
 
 void DrawNote(Surface& surface, const CalibrationSheet& sheet) {
   surface.SetFont(kMingFont, kNotePoints, false);
-  const QString pitch = sheet.fit.pitch
-                            ? QString::number(*sheet.fit.pitch / kMm, 'f', 2)
-                            : QString::number(PrinterFit::kTemplatePitchTwips / kMm, 'f', 2);
+  // The figures as the clerk typed them.
+  const PrinterFitTexts typed = PrinterFitTexts::Of(sheet.fit);
+  const auto sign = [](const QString& number) {
+    return number.startsWith(u'-') ? number : u'+' + number;
+  };
   const QStringList lines = {
       Translate("Cratemark 印表機校正頁: %1").arg(sheet.printer_name),
       Translate("水平位移 %1 公釐, 垂直位移 %2 公釐")
-          .arg(Millimetres(sheet.fit.offset.x(), 1), Millimetres(sheet.fit.offset.y(), 1)),
-      Translate("每排標籤的距離 %1 公釐").arg(pitch),
+          .arg(sign(typed.offset_x), sign(typed.offset_y)),
+      Translate("每排標籤的距離 %1 公釐").arg(typed.pitch),
       QString(),
       Translate("把這張紙疊在標籤紙上對著光看:"),
       Translate("粗十字應該落在每張標籤的左上角,"),
       Translate("「┌ 標籤文字」是標籤第一行字開始的地方。"),
-      Translate("差多少公釐, 就加到位移上 (往右、往下為正),"),
-      Translate("儲存後再印一張確認。"),
+      Translate("標籤的角在十字右邊或下面幾公釐, 位移就加幾公釐,"),
+      Translate("在左邊或上面就減。儲存後再印一張確認。"),
   };
   const QRectF first = sheet.Labels().first();
   const double x = std::max(first.left(), sheet.printable.left()) + 15 * kMm;
@@ -113,7 +109,7 @@ QList<QRectF> CalibrationSheet::Labels() const {
 }
 
 QList<QPointF> CalibrationSheet::TextStarts() const {
-  const double step = fit.pitch.value_or(PrinterFit::kTemplatePitchTwips);
+  const double step = fit.ToStockFit().pitch.value_or(PrinterFit::kTemplatePitchTwips);
   QList<QPointF> starts;
   for (int row = 0; row < 4; ++row) {
     for (int half = 0; half < 2; ++half) {
@@ -126,7 +122,7 @@ QList<QPointF> CalibrationSheet::TextStarts() const {
 void DrawCalibrationSheet(Surface& surface, const CalibrationSheet& sheet) {
   // The sheet is drawn in twips from the paper's edge; the surface's (0, 0) is the printable
   // area's corner, and the printer's offsets move everything as they move every printed page.
-  surface.SetOrigin(sheet.fit.offset - sheet.printable.topLeft());
+  surface.SetOrigin(sheet.fit.ToStockFit().offset - sheet.printable.topLeft());
   for (const QRectF& label : sheet.Labels()) {
     surface.DrawLine(QLineF(label.topLeft(), label.topRight()), kOutlineWidth);
     surface.DrawLine(QLineF(label.bottomLeft(), label.bottomRight()), kOutlineWidth);
@@ -166,10 +162,10 @@ std::optional<LabelSize> ReadLabelSize(const QString& width, const QString& heig
   return LabelSize{*w, *h};
 }
 
-bool PrintCalibrationSheet(const QString& queue, const StockFit& fit, const LabelSize& size,
+bool PrintCalibrationSheet(const QString& queue, const PrinterFit& fit, const LabelSize& size,
                            Prompter& prompter, PrintTarget& target, PrintFeedback& feedback) {
   PrintDestination destination;
-  destination.fit = fit;
+  destination.fit = fit.ToStockFit();
   if (queue.isEmpty()) {
     destination.pdf_path = feedback.AskPdfPath();
     if (destination.pdf_path.isEmpty()) return false;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "print/print_target.h"
+#include "stock/printer_fit.h"
 
 class Prompter;
 class Surface;
@@ -24,7 +25,7 @@ struct CalibrationSheet {
   static constexpr int kDefaultLabelHeightHundredths = 7425;
 
   QRectF printable;  // twips from the sheet's top-left corner, as the print target reports it
-  StockFit fit;      // the printer's fit, as its runs are printed
+  PrinterFit fit;    // the printer's settings, as its runs are printed with them
   double label_width_mm = 105;
   double label_height_mm = 74.25;
   QString printer_name;  // on the sheet, with the fit's figures
@@ -51,5 +52,5 @@ std::optional<LabelSize> ReadLabelSize(const QString& width, const QString& heig
 // Prints the calibration sheet with `fit` on the printer `queue`, or into a PDF file of the user's
 // choice when `queue` is empty. A message for a printer that is gone and for a printer or file that
 // fails. True when it was printed.
-bool PrintCalibrationSheet(const QString& queue, const StockFit& fit, const LabelSize& size,
+bool PrintCalibrationSheet(const QString& queue, const PrinterFit& fit, const LabelSize& size,
                            Prompter& prompter, PrintTarget& target, PrintFeedback& feedback);

@@ -90,7 +90,7 @@ TEST(CalibrationSheetOnAPrinter, TheEightOutlinesComeOutWhereTheStockHasThem) {
     ScriptedPrompter prompter;
     QtPrintTarget target;
     NoDialogs feedback;
-    ASSERT_TRUE(PrintCalibrationSheet(queue, StockFit{}, LabelSize{}, prompter, target, feedback))
+    ASSERT_TRUE(PrintCalibrationSheet(queue, PrinterFit{}, LabelSize{}, prompter, target, feedback))
         << prompter.messages.join(u'\n').toStdString();
     ASSERT_TRUE(WaitForPrintout(queue, printout));
 

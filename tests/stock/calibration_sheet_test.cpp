@@ -79,7 +79,8 @@ TEST(CalibrationSheet, TheOffsetsMoveEverythingAndTheTextMarksFollowThePitch) {
   CalibrationSheet sheet;
   sheet.printable = kOfficeArea;
   const RecordingSurface plain = Draw(sheet);
-  sheet.fit = StockFit{QPointF(1.5, -2) * kMm, 4209};
+  sheet.fit = PrinterFit{15, -20, 7425};
+  const QPointF offset = QPointF(1.5, -2) * kMm;
   const RecordingSurface moved = Draw(sheet);
 
   // Outlines and crosses are placed from the paper's edge; only the offsets move them.
@@ -87,14 +88,20 @@ TEST(CalibrationSheet, TheOffsetsMoveEverythingAndTheTextMarksFollowThePitch) {
   const QList<QLineF> after = LinesOfWidth(moved, 0.2) + LinesOfWidth(moved, 0.6);
   ASSERT_EQ(after.size(), before.size());
   for (qsizetype i = 0; i < before.size(); ++i) {
-    ExpectNear(after[i].p1(), before[i].p1() + sheet.fit.offset);
-    ExpectNear(after[i].p2(), before[i].p2() + sheet.fit.offset);
+    ExpectNear(after[i].p1(), before[i].p1() + offset);
+    ExpectNear(after[i].p2(), before[i].p2() + offset);
   }
+
+  // The sheet names the figures as they were typed, not as the twips round them.
+  QStringList notes;
+  for (const RecordingSurface::Text& text : moved.texts()) notes << text.text;
+  EXPECT_TRUE(notes.contains(QStringLiteral("水平位移 +1.5 公釐, 垂直位移 -2.0 公釐")));
+  EXPECT_TRUE(notes.contains(QStringLiteral("每排標籤的距離 74.25 公釐")));
 
   // A label's text begins at its column 1 of the first line, page rows a pitch apart: the
   // template's 4170 twips, or the printer's own.
   for (const auto& [surface, pitch, offset] :
-       {std::tuple(&plain, 4170.0, QPointF()), std::tuple(&moved, 4209.0, sheet.fit.offset)}) {
+       {std::tuple(&plain, 4170.0, QPointF()), std::tuple(&moved, 4209.0, offset)}) {
     const QList<QLineF> marks = LinesOfWidth(*surface, 0.3);
     ASSERT_EQ(marks.size(), 16);
     for (int place = 0; place < 8; ++place) {
@@ -160,7 +167,7 @@ TEST(CalibrationSheet, LabelSizesAreCheckedAndNamed) {
 }
 
 TEST(CalibrationSheet, PrintsOnTheChosenPrinterOrIntoAPdfFileAndSaysWhenItCannot) {
-  const StockFit fit{QPointF(30, -40), {}};
+  const PrinterFit fit{5, -7, {}};
   {
     ScriptedPrompter prompter;
     RecordingTarget target;
@@ -170,7 +177,7 @@ TEST(CalibrationSheet, PrintsOnTheChosenPrinterOrIntoAPdfFileAndSaysWhenItCannot
     EXPECT_EQ(target.destinations[0].printer, QStringLiteral("OFFICE"));
     EXPECT_TRUE(target.closed);
     EXPECT_EQ(target.surface.sheets(), 1);
-    EXPECT_EQ(target.surface.origin(), fit.offset - target.printable.topLeft());
+    EXPECT_EQ(target.surface.origin(), fit.ToStockFit().offset - target.printable.topLeft());
     EXPECT_TRUE(prompter.messages.isEmpty());
   }
   {
