@@ -3,12 +3,13 @@
 #include "model/fonts.h"
 #include "model/number_fields.h"
 #include "print/surface.h"
+#include "version.h"
 
 QStringList AboutLines() {
   // At 9 points a line is 180 twips and a column 90: from y 300 the text has to end above the OK
   // button at 4560 (line 22 at most) and stay within the box's 75 columns.
   QStringList lines{
-      QStringLiteral("Cratemark 0.2 版"),
+      QStringLiteral("Cratemark %1 版").arg(QLatin1String(kCratemarkVersion)),
       QString(),
       QStringLiteral("麥頭標籤列印程式"),
       QString(),
@@ -21,7 +22,7 @@ QStringList AboutLines() {
       QString(),
       QStringLiteral("使用方法請按主畫面的「說明文件」。"),
       QString(),
-      QStringLiteral("版本 0.2"),
+      QStringLiteral("版本 %1").arg(QLatin1String(kCratemarkVersion)),
       QString(),
       QStringLiteral("本程式以 MIT 授權條款發行:"),
       QStringLiteral("可以自由使用、複製、修改、合併、出版與散布,"),

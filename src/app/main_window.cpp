@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -20,14 +21,17 @@
 
 #include "about/about_box.h"
 #include "about/help_document.h"
+#include "about/help_window.h"
 #include "app/alignment_field.h"
 #include "app/content_key_filter.h"
 #include "app/editing_keys.h"
+#include "app/job_controller.h"
 #include "app/print_command.h"
 #include "app/qt_prompter.h"
 #include "app/startup.h"
 #include "app/template_commands.h"
 #include "blocks/block_commands.h"
+#include "history/history_writer.h"
 #include "history/recall.h"
 #include "model/fonts.h"
 #include "model/row_choices.h"
@@ -36,9 +40,11 @@
 #include "picture/picture_chooser_window.h"
 #include "picture/picture_settings.h"
 #include "preview/preview_window.h"
+#include "print/print_run.h"
 #include "print/qt_print_target.h"
 #include "stock/printer_fit_dialog.h"
 #include "stock/printer_fit_store.h"
+#include "version.h"
 
 namespace {
 
@@ -102,7 +108,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   // Controls that name no font use 新細明體 9 points, the usual face of Traditional Chinese forms.
   setFont(NewMing(9));
-  setWindowTitle(QStringLiteral("Cratemark 0.2版"));
+  setWindowTitle(QStringLiteral("Cratemark %1版").arg(QLatin1String(kCratemarkVersion)));
   // The controls stand in the client area below the menu bar, at their places in twips from its
   // top-left corner; the window is as big as the two together and cannot be resized.
   client_ = new QWidget(this);
@@ -124,6 +130,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
 
   StartUp(model_);
   ShowModel();
+  jobs_->TakeBaseline();
   LoadPrinterFitsAtStart();
 }
 
@@ -307,6 +314,11 @@ void MainWindow::CreateCommandButtons() {
 void MainWindow::CreateMenus() {
   QMenu* file = menuBar()->addMenu(tr("檔案(&F)"));
   file->setObjectName(QStringLiteral("menu_file"));
+  jobs_ = new JobController(this);
+  jobs_->AddActions(file);
+  QAction* preview = file->addAction(tr("列印預覽(&V)…"), this, &MainWindow::OpenRunPreview);
+  preview->setObjectName(QStringLiteral("action_print_preview"));
+  preview->setShortcut(QKeySequence::Print);
   QAction* fits = file->addAction(tr("印表機校正(&C)…"), this, &MainWindow::OpenPrinterFits);
   fits->setObjectName(QStringLiteral("action_printer_fit"));
   file->addSeparator();
@@ -408,6 +420,14 @@ void MainWindow::ConnectPicture() {
   });
 }
 
+void MainWindow::RedrawThumbnail() {
+  if (const auto thumbnail = LoadThumbnail(model_.pic_file_name, picture1_->width_twips())) {
+    picture1_->DrawThumbnail(*thumbnail);
+  } else {
+    picture1_->Clear();
+  }
+}
+
 void MainWindow::ConnectPreview() {
   connect(show_pre_, &QPushButton::clicked, this, [this] {
     if (!show_preview_) {
@@ -424,17 +444,40 @@ void MainWindow::ConnectPreview() {
   });
 }
 
+void MainWindow::OpenRunPreview() {
+  // The window is modal, so a second one cannot be asked for while one is open.
+  if (run_preview_) return;
+  bool checked = false;
+  RunCommand([this, &checked] { checked = CheckRun(model_, *prompter_); });
+  if (!checked) return;
+  PreviewPrintServices services = preview_services_;
+  // The preview is modal: the settings cannot change while it is open.
+  if (!services.fit) {
+    services.fit = [fits = printer_fits_](const PrintDestination& destination) {
+      return fits.For(destination);
+    };
+  }
+  auto* preview = new RunPreviewWindow(model_, *prompter_, services, this);
+  // The history record is the caller's to write, as for the print button; the job printed is the
+  // template the window was opened with.
+  connect(preview, &RunPreviewWindow::wholeRunPrinted, this,
+          [preview] { WriteHistory(preview->job()); });
+  run_preview_ = preview;
+  preview->show();
+}
+
 void MainWindow::SetDocumentOpener(std::unique_ptr<DocumentOpener> opener) {
   document_opener_ = std::move(opener);
 }
 
 void MainWindow::ConnectAbout() {
   if (!document_opener_) document_opener_ = std::make_unique<DesktopDocumentOpener>();
+  guide_viewer_ = std::make_unique<HelpWindowViewer>(this);
   connect(about_, &QPushButton::clicked, this, [this] { AboutBox::ShowFor(this); });
   connect(help_doc_, &QPushButton::clicked, this, [this] {
     RunCommand([this] {
-      OpenHelpDocument(model_.work_dir, QCoreApplication::applicationDirPath(), *document_opener_,
-                       *prompter_);
+      OpenHelpDocument(model_.work_dir, ProgramGuideFolders(QCoreApplication::applicationDirPath()),
+                       HelpDocumentName(QLocale()), *document_opener_, *guide_viewer_, *prompter_);
     });
   });
 }
@@ -491,34 +534,55 @@ void MainWindow::OpenPrinterFits() {
 }
 
 void MainWindow::RunCommand(const std::function<void()>& command) {
+  ++running_commands_;
   ReadControls();
   command();
   ShowModel();
+  --running_commands_;
+  emit ModelShown();
 }
 
-void MainWindow::ReadControls() {
+void MainWindow::ReadControls() { ReadControlsInto(model_); }
+
+MainModel MainWindow::ModelOnScreen() const {
+  MainModel model = model_;
+  ReadControlsInto(model);
+  return model;
+}
+
+void MainWindow::StartSession(const QString& job_path) { jobs_->StartSession(job_path); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (jobs_->MayClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::ReadControlsInto(MainModel& model) const {
   for (int i = 0; i < MainModel::kRows; ++i) {
-    model_.l_content[i] = l_content_[i]->text();
-    model_.l_array[i] = l_array_[i]->text();
+    model.l_content[i] = l_content_[i]->text();
+    model.l_array[i] = l_array_[i]->text();
   }
   const auto checked_row = [](QButtonGroup* group) {
     return group->checkedId() >= 0 ? group->checkedId() : MainModel::kNoRow;
   };
-  model_.pallet_row = checked_row(pallet_group_);
-  model_.carton_row = checked_row(carton_group_);
+  model.pallet_row = checked_row(pallet_group_);
+  model.carton_row = checked_row(carton_group_);
 
-  model_.l_block = l_block_->currentText();
-  model_.l_start = l_start_->text();
-  model_.l_end = l_end_->text();
-  model_.l_last = l_last_->currentText();
-  model_.l_pbox = l_pbox_->text();
-  model_.l_p_start_text = l_p_start_text_->text();
-  model_.p_mix_box = p_mix_box_->currentText();
+  model.l_block = l_block_->currentText();
+  model.l_start = l_start_->text();
+  model.l_end = l_end_->text();
+  model.l_last = l_last_->currentText();
+  model.l_pbox = l_pbox_->text();
+  model.l_p_start_text = l_p_start_text_->text();
+  model.p_mix_box = p_mix_box_->currentText();
 
-  model_.pic_file_name = pic_file_name_->text();
-  model_.pic_size = pic_size_->text();
-  model_.pic_d_left = pic_d_left_->text();
-  model_.pic_d_top = pic_d_top_->text();
+  model.pic_file_name = pic_file_name_->text();
+  model.pic_size = pic_size_->text();
+  model.pic_d_left = pic_d_left_->text();
+  model.pic_d_top = pic_d_top_->text();
 }
 
 void MainWindow::ShowModel() {

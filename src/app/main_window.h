@@ -5,7 +5,8 @@
 // list, the picture fields and the command buttons. It holds no behaviour of its own: a control
 // event copies the controls into the MainModel, runs the command on the model and shows the model
 // again (RunCommand). The commands live in the widget-free folders: app/startup, blocks/, print/,
-// history/, picture/, preview/, about/, stock/.
+// history/, picture/, preview/, about/, stock/; the job commands of the 檔案 menu are bound by
+// JobController (app/job_controller), on top of job/.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -15,6 +16,7 @@
 
 #include "model/main_model.h"
 #include "model/prompter.h"
+#include "preview/run_preview_window.h"
 #include "print/printer_fits.h"
 
 class QButtonGroup;
@@ -29,7 +31,10 @@ class AlignmentField;
 class PictureBox;
 class PictureChooserWindow;
 class PreviewWindow;
+class RunPreviewWindow;
 class DocumentOpener;
+class GuideViewer;
+class JobController;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -46,21 +51,54 @@ class MainWindow : public QMainWindow {
 
   // Copies the controls into the model, runs `command` on it and shows the model again.
   void RunCommand(const std::function<void()>& command);
+  // True while a command runs: the model and the controls may disagree until it is shown.
+  bool RunningCommand() const { return running_commands_ > 0; }
 
   // Control texts → model, and model → controls.
   void ReadControls();
   void ShowModel();
+  // A copy of the model with the texts of the controls in it; the model itself stays.
+  MainModel ModelOnScreen() const;
+
+  // Draws the picture of pic_file_name in the thumbnail box, or empties the box when it cannot be
+  // loaded, without a word and without touching pic_size: a job has been put on screen.
+  void RedrawThumbnail();
+
+  JobController& jobs() { return *jobs_; }
+  // Offers a job left by a program that did not end cleanly, then opens `job_path` when given.
+  void StartSession(const QString& job_path);
 
   // Twips → pixels at the screen's logical DPI (1440 twips an inch).
   static int Twips(int twips);
 
-  // What help_doc opens readme.txt with; the desktop's text editor unless replaced.
+  // What help_doc opens the user guide with; the desktop's application for text files unless
+  // replaced. When it fails, the guide shows in the program's own help window.
   void SetDocumentOpener(std::unique_ptr<DocumentOpener> opener);
 
   // The printers' fits to their stock that the print button applies.
   const PrinterFits& printer_fits() const { return printer_fits_; }
 
+  // 檔案 → 列印預覽…: the print checks, then the whole-run preview of the job as it stands. Nothing
+  // opens when a check fails.
+  void OpenRunPreview();
+  // The whole-run preview while it is open.
+  RunPreviewWindow* run_preview() const { return run_preview_; }
+  // Where the preview's prints go (tests; a printer's fit to its stock); the print system unless
+  // replaced.
+  void SetPreviewPrintServices(PreviewPrintServices services) {
+    preview_services_ = std::move(services);
+  }
+
+ signals:
+  // A command has run and the model is shown in the controls.
+  void ModelShown();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  void ReadControlsInto(MainModel& model) const;
+
   void CreateTemplateArea();
   void CreateBlockArea();
   void CreateHistoryAndPictureArea();
@@ -91,6 +129,8 @@ class MainWindow : public QMainWindow {
 
   MainModel model_;
   std::unique_ptr<Prompter> prompter_;
+  int running_commands_ = 0;
+  JobController* jobs_ = nullptr;
 
   // The client area: every control of the window stands in it.
   QWidget* client_ = nullptr;
@@ -134,6 +174,10 @@ class MainWindow : public QMainWindow {
   // The secondary windows, one of each while open; they delete themselves when closed.
   QPointer<PictureChooserWindow> form3_;
   QPointer<PreviewWindow> show_preview_;
+  // Declared before the opener, which may still call on it while it lives.
+  std::unique_ptr<GuideViewer> guide_viewer_;
+  QPointer<RunPreviewWindow> run_preview_;
+  PreviewPrintServices preview_services_;
   std::unique_ptr<DocumentOpener> document_opener_;
   PrinterFits printer_fits_;
 };

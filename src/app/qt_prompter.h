@@ -4,14 +4,16 @@
 
 class QWidget;
 
-// The program's message boxes: OK for a message, Yes and No for a question, titled with the
-// program's name, over the given window.
+// The program's message boxes: OK for a message, Yes and No for a question, 儲存 / 不儲存 / 取消
+// before changes would be lost, titled with the program's name, over the given window or the modal
+// window open above it.
 class QtPrompter : public Prompter {
  public:
   explicit QtPrompter(QWidget* parent) : parent_(parent) {}
 
   void Message(const QString& text) override;
   bool AskYesNo(const QString& text) override;
+  SaveChoice AskSaveChanges(const QString& text) override;
 
  private:
   QWidget* parent_;

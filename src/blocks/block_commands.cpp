@@ -129,14 +129,17 @@ void AddBlock(MainModel& model, Prompter& prompter) {
   RebuildBlockList(model);
   model.current_block = model.block_count;
 
-  // A block that ends on a partly filled pallet is followed by a block on the next pallet.
-  const PalletWalk walk = WalkPallets(model.blocks, model.block_count - 1);
-  const int64_t first_pallet = walk.pallet + (walk.left == 0 ? 1 : 0) + (walk.carry > 0 ? 1 : 0);
-  model.l_p_start_text = QString::number(first_pallet);
+  model.l_p_start_text = QString::number(ProposedFirstPallet(model.blocks, model.block_count - 1));
 
   model.l_start = QString::number(last_carton + 1);
   model.l_end.clear();
   model.l_block = QString::number(model.block_count);
+}
+
+int64_t ProposedFirstPallet(const BlockTable& table, int previous) {
+  // A block that ends on a partly filled pallet is followed by a block on the next pallet.
+  const PalletWalk walk = WalkPallets(table, previous);
+  return walk.pallet + (walk.left == 0 ? 1 : 0) + (walk.carry > 0 ? 1 : 0);
 }
 
 void RemoveBlock(MainModel& model, Prompter& prompter) {

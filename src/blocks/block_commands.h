@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+
+class BlockTable;
 class Prompter;
 struct MainModel;
 
@@ -19,6 +22,10 @@ void SelectBlock(MainModel& model, Prompter& prompter);
 // Stores the shown block and starts a new last block as a copy of it, with its first carton right
 // after the shown block's last one and its first pallet after the pallets already used.
 void AddBlock(MainModel& model, Prompter& prompter);
+
+// The first pallet 新增區段 proposes for the block after blocks 1..`previous`: the pallet after the
+// previous block's last one, or one further when that pallet is partly filled.
+int64_t ProposedFirstPallet(const BlockTable& table, int previous);
 
 // Drops the shown numbered block without storing its edits; the blocks behind it, and the
 // remainder carton, move down by one.

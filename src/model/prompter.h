@@ -2,6 +2,9 @@
 
 #include <QString>
 
+// The answers to the question asked before unsaved changes would be thrown away.
+enum class SaveChoice { kSave, kDiscard, kCancel };
+
 // Every message box of the program goes through this interface, so the commands can be run and
 // tested without a window. The Qt implementation lives with the main window; tests script answers.
 class Prompter {
@@ -13,4 +16,8 @@ class Prompter {
 
   // A message box with Yes and No buttons; true for Yes.
   virtual bool AskYesNo(const QString& text) = 0;
+
+  // A message box with 儲存, 不儲存 and 取消 buttons. A prompter that cannot ask (no one is at a
+  // window) answers Cancel, so nothing is thrown away unasked.
+  virtual SaveChoice AskSaveChanges(const QString& /*text*/) { return SaveChoice::kCancel; }
 };

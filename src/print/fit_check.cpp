@@ -51,6 +51,13 @@ class MeasuringSurface : public Surface {
   }
   void DrawImage(const Picture&, const QRectF& twips) override { Note(twips, true); }
   void DrawFilledRect(const QRectF& twips, const QColor&) override { Note(twips, false); }
+  // A barcode's bars go in one: their outline is what matters.
+  void DrawFilledRects(const QList<QRectF>& twips, const QColor&) override {
+    if (twips.isEmpty()) return;
+    QRectF all = twips.first();
+    for (const QRectF& r : twips) all = all.united(r);
+    Note(all, false);
+  }
   void DrawStroke(const QLineF& twips, double width_twips, const QColor&) override {
     const double half = width_twips / 2;
     Note(QRectF(twips.p1(), twips.p2()).normalized().adjusted(-half, -half, half, half), false);
@@ -157,8 +164,8 @@ bool ConfirmFit(const MainModel& model, const PrintLayout& layout,
   return prompter.AskYesNo(FitQuestion(*extent.first_outside, destination));
 }
 
-QList<QRectF> UnprintableBands(const QRectF& printable) {
-  const QRectF sheet(0, 0, kA4WidthTwips, kA4HeightTwips);
+QList<QRectF> UnprintableBands(const QRectF& printable, const QSizeF& paper) {
+  const QRectF sheet(QPointF(0, 0), paper);
   const QRectF inside = printable.intersected(sheet);
   if (inside.isEmpty()) return {sheet};
   QList<QRectF> bands;

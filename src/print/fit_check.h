@@ -54,7 +54,7 @@ QString FitQuestion(const FitOverhang& overhang, const PrintDestination& destina
 bool ConfirmFit(const MainModel& model, const PrintLayout& layout,
                 const PrintDestination& destination, Prompter& prompter, const PrintTarget& target);
 
-// The parts of an A4 sheet outside `printable` (twips from the sheet's top-left corner, as
+// The parts of the sheet outside `printable` (twips from the sheet's top-left corner, as
 // PrintTarget::PrintableArea gives it), for the whole-run preview to shade: up to four bands, top
-// and bottom across the sheet, left and right between them.
-QList<QRectF> UnprintableBands(const QRectF& printable);
+// and bottom across the sheet, left and right between them. `sheet`: the paper's size in twips.
+QList<QRectF> UnprintableBands(const QRectF& printable, const QSizeF& sheet);

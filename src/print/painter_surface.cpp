@@ -3,6 +3,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QVarLengthArray>
 #include <cmath>
 
 #include "model/display_width.h"
@@ -17,32 +18,35 @@ PainterSurface::PainterSurface(QPainter& painter, const QPaintDevice& device, do
       dpi_y_(device.logicalDpiY()) {}
 
 void PainterSurface::UpdateFont() {
-  if (applied_name_ == font_name() && applied_points_ == font_points() &&
-      applied_bold_ == font_bold() && !applied_name_.isNull()) {
+  if (font_ && std::get<0>(*font_key_) == font_name() && std::get<1>(*font_key_) == font_points() &&
+      std::get<2>(*font_key_) == font_bold()) {
     return;
   }
-  QFont font(font_name());
-  font.setPointSizeF(font_points());
-  font.setBold(font_bold());
-  // Kerning would pull characters out of their cells when a run is drawn in one call.
-  font.setKerning(false);
-  painter_.setFont(font);
-  metrics_.emplace(painter_.font(), painter_.device());
-  ascent_ = metrics_->ascent();
-  fits_cells_.clear();
-  applied_name_ = font_name();
-  applied_points_ = font_points();
-  applied_bold_ = font_bold();
+  FontKey key(font_name(), font_points(), font_bold());
+  auto found = fonts_.find(key);
+  if (found == fonts_.end()) {
+    QFont font(font_name());
+    font.setPointSizeF(font_points());
+    font.setBold(font_bold());
+    // Kerning would pull characters out of their cells when a run is drawn in one call.
+    font.setKerning(false);
+    const QFontMetricsF metrics(font, painter_.device());
+    const double ascent = metrics.ascent();
+    found = fonts_.emplace(std::move(key), FontState{font, metrics, ascent, {}}).first;
+  }
+  font_key_ = &found->first;
+  font_ = &found->second;
+  painter_.setFont(font_->font);
 }
 
 bool PainterSurface::FitsCells(char32_t code, int columns) {
-  auto found = fits_cells_.constFind(code);
-  if (found != fits_cells_.constEnd()) return *found;
+  auto found = font_->fits_cells.constFind(code);
+  if (found != font_->fits_cells.constEnd()) return *found;
   const double cells = DeviceX(ColumnWidth()) * columns;
-  const double advance = metrics_->horizontalAdvance(QString::fromUcs4(&code, 1));
+  const double advance = font_->metrics.horizontalAdvance(QString::fromUcs4(&code, 1));
   // A thousandth of a cell: forty characters in a row stay well inside a device pixel.
   const bool fits = std::abs(advance - cells) <= cells / 1000.0;
-  fits_cells_.insert(code, fits);
+  font_->fits_cells.insert(code, fits);
   return fits;
 }
 
@@ -51,7 +55,7 @@ void PainterSurface::DrawTextRun(double x, double y, const QString& text) {
   if (!painter_.isActive()) return;
   UpdateFont();
   const double cell = DeviceX(ColumnWidth());
-  const double baseline = DeviceY(y) + ascent_;
+  const double baseline = DeviceY(y) + font_->ascent;
   double left = DeviceX(x);
   // Characters the font draws exactly in their cells are gathered into runs and drawn in one call
   // each (far faster on a printer or PDF); any other character is put in its cells on its own.
@@ -113,6 +117,20 @@ void PainterSurface::DrawImage(const Picture& picture, const QRectF& twips) {
 void PainterSurface::DrawFilledRect(const QRectF& twips, const QColor& color) {
   if (!painter_.isActive()) return;
   painter_.fillRect(DeviceRect(twips), color);
+}
+
+void PainterSurface::DrawFilledRects(const QList<QRectF>& twips, const QColor& color) {
+  if (!painter_.isActive()) return;
+  QVarLengthArray<QRectF, 128> device;
+  for (const QRectF& r : twips) device.append(DeviceRect(r));
+  // Text is drawn with the pen, so pen and brush go back as they were.
+  const QPen pen = painter_.pen();
+  const QBrush brush = painter_.brush();
+  painter_.setPen(Qt::NoPen);
+  painter_.setBrush(color);
+  painter_.drawRects(device.constData(), int(device.size()));
+  painter_.setPen(pen);
+  painter_.setBrush(brush);
 }
 
 void PainterSurface::DrawStroke(const QLineF& twips, double width_twips, const QColor& color) {

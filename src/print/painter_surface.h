@@ -3,7 +3,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
-#include <optional>
+#include <map>
+#include <tuple>
 
 #include "print/surface.h"
 
@@ -32,11 +33,12 @@ class PainterSurface : public Surface {
   void DrawTextRun(double x, double y, const QString& text) override;
   void DrawImage(const Picture& picture, const QRectF& twips) override;
   void DrawFilledRect(const QRectF& twips, const QColor& color) override;
+  void DrawFilledRects(const QList<QRectF>& twips, const QColor& color) override;
   void DrawStroke(const QLineF& twips, double width_twips, const QColor& color) override;
 
   QPainter& painter() { return painter_; }
   // The painter has begun anew and lost its font.
-  void ForgetFont() { applied_name_.clear(); }
+  void ForgetFont() { font_ = nullptr; }
 
  private:
   void UpdateFont();
@@ -44,14 +46,22 @@ class PainterSurface : public Surface {
   // go to the device in one call and still keep to the grid.
   bool FitsCells(char32_t code, int columns);
 
+  // A font with what has been measured of it. A label switches between its grid font and the
+  // small font under a barcode many times a sheet; each keeps its measurements.
+  struct FontState {
+    QFont font;
+    QFontMetricsF metrics;
+    double ascent;  // device pixels
+    QHash<char32_t, bool> fits_cells;
+  };
+  using FontKey = std::tuple<QString, double, bool>;
+
   QPainter& painter_;
   double width_twips_;
   double dpi_x_;
   double dpi_y_;
-  QString applied_name_;
-  double applied_points_ = 0;
-  bool applied_bold_ = false;
-  double ascent_ = 0;  // device pixels
-  std::optional<QFontMetricsF> metrics_;
-  QHash<char32_t, bool> fits_cells_;
+  std::map<FontKey, FontState> fonts_;
+  // The painter's font; null when it must be set again.
+  const FontKey* font_key_ = nullptr;
+  FontState* font_ = nullptr;
 };

@@ -82,6 +82,8 @@ struct PrintChoice {
   int64_t from = 0;
   int64_t to = 0;
   int start_place = 1;  // the first label's place on the first sheet
+
+  bool operator==(const PrintChoice&) const = default;
 };
 
 // The labels a print puts on paper, place after place: the chosen labels of the plan packed from

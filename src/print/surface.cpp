@@ -48,6 +48,26 @@ void Surface::FillRect(const QRectF& twips, const QColor& color) {
   DrawFilledRect(twips.translated(origin_), color);
 }
 
+void Surface::FillRects(const QList<QRectF>& twips, const QColor& color) {
+  if (std::none_of(twips.begin(), twips.end(), [](const QRectF& r) { return !r.isEmpty(); })) {
+    return;
+  }
+  BeforeDrawing();
+  if (std::all_of(twips.begin(), twips.end(), [](const QRectF& r) { return !r.isEmpty(); })) {
+    DrawFilledRects(twips, color);
+    return;
+  }
+  QList<QRectF> filled;
+  for (const QRectF& r : twips) {
+    if (!r.isEmpty()) filled.append(r);
+  }
+  DrawFilledRects(filled, color);
+}
+
+void Surface::DrawFilledRects(const QList<QRectF>& twips, const QColor& color) {
+  for (const QRectF& r : twips) DrawFilledRect(r, color);
+}
+
 void Surface::DrawLine(const QLineF& twips, double width_twips, const QColor& color) {
   if (width_twips <= 0) return;
   BeforeDrawing();

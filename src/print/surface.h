@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QLineF>
+#include <QList>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -57,6 +58,9 @@ class Surface {
   // Marks that are not text (barcode bars and modules, outlines and rulers, shading), in twips, on
   // the current page like text. The print position stays where it is.
   void FillRect(const QRectF& twips, const QColor& color = Qt::black);
+  // Many rectangles of one colour in one go, like a barcode's bars: a PDF keeps them as one path
+  // instead of a fill with its own colour each. Empty rectangles are left out.
+  void FillRects(const QList<QRectF>& twips, const QColor& color = Qt::black);
   void DrawLine(const QLineF& twips, double width_twips, const QColor& color = Qt::black);
 
   // Draws `text` in the current font's cells with its top-left corner at (x, y) twips, without
@@ -79,6 +83,8 @@ class Surface {
   virtual void DrawTextRun(double x, double y, const QString& text) = 0;
   virtual void DrawImage(const Picture& picture, const QRectF& twips) = 0;
   virtual void DrawFilledRect(const QRectF& twips, const QColor& color) = 0;
+  // By default one DrawFilledRect a rectangle.
+  virtual void DrawFilledRects(const QList<QRectF>& twips, const QColor& color);
   virtual void DrawStroke(const QLineF& twips, double width_twips, const QColor& color) = 0;
   // Starts sheet number `page` (from 1). The first sheet is started by the first drawing.
   virtual void StartPage(int page) { (void)page; }

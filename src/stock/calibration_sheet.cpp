@@ -64,6 +64,7 @@ void DrawRulers(Surface& surface, const CalibrationSheet& sheet) {
   }
 }
 
+// What goes onto the paper stays as it is, whatever the language of the windows.
 void DrawNote(Surface& surface, const CalibrationSheet& sheet) {
   surface.SetFont(kMingFont, kNotePoints, false);
   // The figures as the clerk typed them.
@@ -72,16 +73,16 @@ void DrawNote(Surface& surface, const CalibrationSheet& sheet) {
     return number.startsWith(u'-') ? number : u'+' + number;
   };
   const QStringList lines = {
-      Translate("Cratemark 印表機校正頁: %1").arg(sheet.printer_name),
-      Translate("水平位移 %1 公釐, 垂直位移 %2 公釐")
+      QStringLiteral("Cratemark 印表機校正頁: %1").arg(sheet.printer_name),
+      QStringLiteral("水平位移 %1 公釐, 垂直位移 %2 公釐")
           .arg(sign(typed.offset_x), sign(typed.offset_y)),
-      Translate("每排標籤的距離 %1 公釐").arg(typed.pitch),
+      QStringLiteral("每排標籤的距離 %1 公釐").arg(typed.pitch),
       QString(),
-      Translate("把這張紙疊在標籤紙上對著光看:"),
-      Translate("粗十字應該落在每張標籤的左上角,"),
-      Translate("「┌ 標籤文字」是標籤第一行字開始的地方。"),
-      Translate("標籤的角在十字右邊或下面幾公釐, 位移就加幾公釐,"),
-      Translate("在左邊或上面就減。儲存後再印一張確認。"),
+      QStringLiteral("把這張紙疊在標籤紙上對著光看:"),
+      QStringLiteral("粗十字應該落在每張標籤的左上角,"),
+      QStringLiteral("「┌ 標籤文字」是標籤第一行字開始的地方。"),
+      QStringLiteral("標籤的角在十字右邊或下面幾公釐, 位移就加幾公釐,"),
+      QStringLiteral("在左邊或上面就減。儲存後再印一張確認。"),
   };
   const QRectF first = sheet.Labels().first();
   const double x = std::max(first.left(), sheet.printable.left()) + 15 * kMm;
@@ -141,7 +142,7 @@ void DrawCalibrationSheet(Surface& surface, const CalibrationSheet& sheet) {
   for (const QPointF& start : sheet.TextStarts()) {
     surface.DrawLine(QLineF(start, start + QPointF(kMarkArm, 0)), kMarkWidth);
     surface.DrawLine(QLineF(start, start + QPointF(0, kMarkArm)), kMarkWidth);
-    surface.DrawTextAt(start.x() + surface.ColumnWidth(), start.y(), Translate("標籤文字"));
+    surface.DrawTextAt(start.x() + surface.ColumnWidth(), start.y(), QStringLiteral("標籤文字"));
   }
   DrawNote(surface, sheet);
 }
@@ -193,7 +194,7 @@ bool PrintCalibrationSheet(const QString& queue, const PrinterFit& fit, const La
   sheet.fit = fit;
   sheet.label_width_mm = size.width_hundredths / 100.0;
   sheet.label_height_mm = size.height_hundredths / 100.0;
-  sheet.printer_name = queue.isEmpty() ? Translate("PDF 檔") : queue;
+  sheet.printer_name = queue.isEmpty() ? QStringLiteral("PDF 檔") : queue;
   DrawCalibrationSheet(*surface, sheet);
   if (target.Failed()) {
     target.Abort();

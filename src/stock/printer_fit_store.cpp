@@ -74,6 +74,11 @@ bool Unreadable(const QSettings& settings, const QString& path) {
   return found != damaged.cend() && *found == marks;
 }
 
+QString& ChosenDefaultPath() {
+  static QString path;
+  return path;
+}
+
 }  // namespace
 
 std::optional<PrinterFit> StoredPrinterFits::Find(const QString& queue) const {
@@ -93,9 +98,12 @@ PrinterFits StoredPrinterFits::Fits() const {
 }
 
 QString PrinterFitStore::DefaultPath() {
+  if (!ChosenDefaultPath().isEmpty()) return ChosenDefaultPath();
   return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
       .filePath(QStringLiteral("Cratemark/printers.conf"));
 }
+
+void PrinterFitStore::SetDefaultPath(const QString& path) { ChosenDefaultPath() = path; }
 
 StoredPrinterFits PrinterFitStore::Load() const {
   StoredPrinterFits stored;

@@ -43,8 +43,10 @@ struct StoredPrinterFits {
 // in a wrong place without a word.
 class PrinterFitStore {
  public:
-  // Per user: ~/.config/Cratemark/printers.conf (XDG_CONFIG_HOME is honoured).
+  // Per user: ~/.config/Cratemark/printers.conf (XDG_CONFIG_HOME is honoured), unless another
+  // file was set, as tests set one of their own.
   static QString DefaultPath();
+  static void SetDefaultPath(const QString& path);
 
   explicit PrinterFitStore(QString path = DefaultPath()) : path_(std::move(path)) {}
 

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringEncoder>
 #include <QTest>
 
 #include "about/about_box.h"
@@ -16,20 +17,27 @@
 #include "print/recording_surface.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
+#include "version.h"
 
 namespace {
 
-const QString kTitle = QStringLiteral("Cratemark 0.2 版");
+const QString kTitle = QStringLiteral("Cratemark %1 版").arg(QLatin1String(kCratemarkVersion));
 constexpr double kTitleWidth = 16 * 90;  // 16 columns of 9-point type
 
 class RecordingOpener : public DocumentOpener {
  public:
-  bool Open(const QString& path) override {
+  void Open(const QString& path, std::function<void(bool)> done) override {
     opened << path;
-    return works;
+    done(works);
   }
   QStringList opened;
   bool works = true;
+};
+
+class RecordingViewer : public GuideViewer {
+ public:
+  void Show(const QString& path, const QString& text) override { shown << path + u'|' + text; }
+  QStringList shown;
 };
 
 // The bounding box of everything drawn darker than the background, above the button.
@@ -101,33 +109,83 @@ TEST(AboutText, TextFitsAboveTheButtonAndInsideTheBox) {
 }
 
 TEST(HelpDocument, OpensTheWorkingFoldersCopyElseTheProgramsElseSaysSo) {
-  TempFolder work, program;
+  TempFolder work, program, share;
   RecordingOpener opener;
+  RecordingViewer viewer;
   ScriptedPrompter prompter;
+  const QStringList program_dirs{program.path(), share.path()};
 
+  share.Write(kHelpDocument, "package copy");
+  EXPECT_EQ(OpenHelpDocument(work.path(), program_dirs, kHelpDocument, opener, viewer, prompter),
+            share.File(kHelpDocument));
   program.Write(kHelpDocument, "program's copy");
-  EXPECT_EQ(OpenHelpDocument(work.path(), program.path(), opener, prompter),
+  EXPECT_EQ(OpenHelpDocument(work.path(), program_dirs, kHelpDocument, opener, viewer, prompter),
             program.File(kHelpDocument));
   work.Write(kHelpDocument, "working folder's copy");
-  EXPECT_EQ(OpenHelpDocument(work.path(), program.path(), opener, prompter),
+  EXPECT_EQ(OpenHelpDocument(work.path(), program_dirs, kHelpDocument, opener, viewer, prompter),
             work.File(kHelpDocument));
-  EXPECT_EQ(opener.opened, (QStringList{program.File(kHelpDocument), work.File(kHelpDocument)}));
+  EXPECT_EQ(opener.opened, (QStringList{share.File(kHelpDocument), program.File(kHelpDocument),
+                                        work.File(kHelpDocument)}));
   EXPECT_TRUE(prompter.messages.isEmpty());
+  EXPECT_TRUE(viewer.shown.isEmpty()) << "the desktop opened it";
 
-  opener.works = false;
-  EXPECT_EQ(OpenHelpDocument(work.path(), program.path(), opener, prompter), QString());
+  // The English guide is another file; the Chinese one does not stand in for it.
+  EXPECT_EQ(
+      OpenHelpDocument(work.path(), program_dirs, kEnglishHelpDocument, opener, viewer, prompter),
+      QString());
   ASSERT_EQ(prompter.messages.size(), 1);
-  EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("無法開啟說明文件")));
+  EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("找不到說明文件 readme_en.txt")));
 
   // A folder of that name is no document.
   TempFolder empty;
   QDir(empty.path()).mkdir(kHelpDocument);
   opener.opened.clear();
   prompter.messages.clear();
-  EXPECT_EQ(OpenHelpDocument(empty.path(), QString(), opener, prompter), QString());
+  EXPECT_EQ(OpenHelpDocument(empty.path(), {}, kHelpDocument, opener, viewer, prompter), QString());
   EXPECT_TRUE(opener.opened.isEmpty());
   ASSERT_EQ(prompter.messages.size(), 1);
   EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("找不到說明文件 readme.txt")));
+}
+
+TEST(HelpDocument, WhenTheDesktopCannotOpenItTheProgramShowsIt) {
+  TempFolder work;
+  RecordingOpener opener;
+  opener.works = false;
+  RecordingViewer viewer;
+  ScriptedPrompter prompter;
+  work.Write(kHelpDocument, QStringLiteral("一、標籤範本").toUtf8());
+
+  EXPECT_EQ(OpenHelpDocument(work.path(), {}, kHelpDocument, opener, viewer, prompter),
+            work.File(kHelpDocument));
+  EXPECT_EQ(viewer.shown, QStringList{work.File(kHelpDocument) + QStringLiteral("|一、標籤範本")});
+  EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST(HelpDocument, GuidesAreReadInUtf8OrBig5) {
+  const QString text = QStringLiteral("說明文件 C/NO. : 12");
+  QStringEncoder big5("Big5");
+  ASSERT_TRUE(big5.isValid()) << "Qt without ICU cannot read Big5";
+  QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+  const struct {
+    const char* name;
+    QByteArray bytes;
+  } cases[] = {
+      {"UTF-8", text.toUtf8()},
+      {"UTF-8 with a byte order mark", "\xEF\xBB\xBF" + text.toUtf8()},
+      {"Big5", big5(text)},
+      {"UTF-16 with a byte order mark", utf16(text)},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DecodeHelpDocument(c.bytes), text) << c.name;
+}
+
+TEST(HelpDocument, TheGuideFollowsTheLanguageAndTheProgramsFolder) {
+  EXPECT_EQ(HelpDocumentName(QLocale(QLocale::English, QLocale::UnitedKingdom)),
+            QStringLiteral("readme_en.txt"));
+  EXPECT_EQ(HelpDocumentName(QLocale(QLocale::Chinese, QLocale::Taiwan)),
+            QStringLiteral("readme.txt"));
+  EXPECT_EQ(HelpDocumentName(QLocale::c()), QStringLiteral("readme.txt"));
+  EXPECT_EQ(ProgramGuideFolders(QStringLiteral("/usr/bin")),
+            (QStringList{QStringLiteral("/usr/bin"), QStringLiteral("/usr/share/cratemark")}));
 }
 
 TEST(AboutBox, StandsCentredWithItsButtonFocused) {

@@ -16,6 +16,7 @@
 
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
+#include "version.h"
 
 namespace {
 
@@ -54,7 +55,8 @@ class MainWindowTest : public testing::Test {
 }  // namespace
 
 TEST_F(MainWindowTest, EveryControlStandsAtItsPlace) {
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("Cratemark 0.2版"));
+  EXPECT_EQ(window->windowTitle(),
+            QStringLiteral("Cratemark %1版").arg(QLatin1String(kCratemarkVersion)));
   // The client area keeps its size below the menu bar; the window cannot be resized.
   EXPECT_EQ(window->client_area()->size(), TwipRect(0, 0, 11235, 6450).size());
   window->show();

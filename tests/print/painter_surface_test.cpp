@@ -72,6 +72,24 @@ TEST(PainterSurface, RunsOfCharactersLandInTheirCells) {
   }
 }
 
+TEST(PainterSurface, AFontTakenUpAgainDrawsAsTheFirstTime) {
+  const QString text = QStringLiteral("C/NO. : 12 台灣");
+  QImage image = Blank();
+  {
+    QPainter painter(&image);
+    PainterSurface surface(painter, 5760);
+    // The grid font, the small font of a barcode's text, the grid font again; the first two far
+    // below the image.
+    surface.SetFont(kMingFont, 12);
+    surface.DrawTextAt(0, 5000, QStringLiteral("X"));
+    surface.SetFont(kMingFont, 8, true);
+    surface.DrawTextAt(0, 5000, QStringLiteral("1234"));
+    surface.SetFont(kMingFont, 12);
+    surface.DrawTextAt(0, 0, text);
+  }
+  EXPECT_EQ(image, ThroughSurface(kMingFont, text));
+}
+
 TEST(PagedSurface, PdfGetsNoEmptyPageAndThePictureOnce) {
   TempFolder folder;
   QImage logo(200, 100, QImage::Format_RGB32);
@@ -134,6 +152,8 @@ TEST(PainterSurface, ShapesAndFreeTextLandWhereTheirTwipsSay) {
     // A bar 1440 × 72 twips from (144, 0) and a hair line across the bottom third.
     surface.FillRect(QRectF(144, 0, 1440, 72));
     surface.DrawLine(QLineF(0, 300, 2880, 300), 24);
+    // Bars in one go, right of the digit; the digit after them still has its pen.
+    surface.FillRects({QRectF(3600, 0, 72, 240), QRectF(3744, 0, 144, 240)});
     surface.DrawTextAt(2880, 0, QStringLiteral("8"));
     EXPECT_EQ(surface.x(), 240);  // free text and shapes leave the print position alone
     EXPECT_EQ(surface.y(), 480);
@@ -148,6 +168,10 @@ TEST(PainterSurface, ShapesAndFreeTextLandWhereTheirTwipsSay) {
   EXPECT_FALSE(dark(150, 90));
   EXPECT_TRUE(dark(2000, 300));
   EXPECT_FALSE(dark(2000, 330));
+  EXPECT_TRUE(dark(3636, 120));
+  EXPECT_FALSE(dark(3708, 120));
+  EXPECT_TRUE(dark(3870, 200));
+  EXPECT_FALSE(dark(3910, 120));
   bool digit_drawn = false;
   for (int x = 2880; x < 3000 && !digit_drawn; x += 4) {
     for (int y = 0; y < 240 && !digit_drawn; y += 4) digit_drawn = dark(x, y);

@@ -4,15 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QThread>
 #include <algorithm>
 #include <cmath>
 
@@ -22,6 +19,7 @@
 #include "model/main_model.h"
 #include "print/printer_fits.h"
 #include "print/qt_print_target.h"
+#include "support/printout.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
@@ -38,47 +36,11 @@ class NoDialogs : public PrintFeedback {
   void EndProgress() override {}
 };
 
-QString Output(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(30000)) return {};
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
+using printout::Word;
 
-// Waits until the queue has handed the job to its file and the file is complete.
-bool WaitForPrintout() {
-  QDeadlineTimer deadline(60000);
-  while (!deadline.hasExpired()) {
-    if (QFileInfo(kPrintout).size() > 0 &&
-        Output(QStringLiteral("lpstat"), {"-o", kQueue}).trimmed().isEmpty()) {
-      return true;
-    }
-    QThread::msleep(100);
-  }
-  return false;
-}
+bool WaitForPrintout() { return printout::WaitFor(kQueue, kPrintout); }
 
-struct Word {
-  double x, y;  // top-left corner, points
-  QString text;
-};
-
-// The words of page `page` (from 1) with their boxes, as pdftotext -bbox gives them.
-QList<Word> WordsOn(int page) {
-  const QString html =
-      Output(QStringLiteral("pdftotext"),
-             {"-bbox", "-f", QString::number(page), "-l", QString::number(page), kPrintout, "-"});
-  static const QRegularExpression word(
-      QString::fromUtf8(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
-  QList<Word> words;
-  for (const auto& m : word.globalMatch(html)) {
-    QString text = m.captured(3);
-    text.replace(QStringLiteral("&apos;"), QStringLiteral("'"))
-        .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-    words << Word{m.captured(1).toDouble(), m.captured(2).toDouble(), text};
-  }
-  return words;
-}
+QList<Word> WordsOn(int page) { return printout::WordsOn(kPrintout, page); }
 
 }  // namespace
 
@@ -120,7 +82,7 @@ TEST(PrintToPrinter, SmallConsignmentComesOutOfTheDefaultPrinterInItsColumns) {
   ASSERT_TRUE(WaitForPrintout()) << "the printer wrote nothing within a minute";
 
   // Ten labels: five page rows, four on the first sheet and one on the second.
-  const QString info = Output(QStringLiteral("pdfinfo"), {kPrintout});
+  const QString info = printout::Output(QStringLiteral("pdfinfo"), {kPrintout});
   EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))))
       << info.toStdString();
   EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();

@@ -132,10 +132,15 @@ TEST(Surface, ShapesStartTheirPageAndAreRecorded) {
   surface.NewPage();
   surface.DrawLine(QLineF(0, 0, 100, 0), 5);
   surface.DrawLine(QLineF(0, 0, 100, 0), 0);  // no width: nothing
+  surface.NewPage();
+  surface.FillRects({QRectF(1, 2, 0, 4)});  // only empty ones: nothing, not even a page
+  surface.FillRects({QRectF(1, 2, 3, 4), QRectF(5, 6, 0, 8), QRectF(9, 10, 11, 12)}, Qt::red);
   surface.EndDocument();
   using Shape = RecordingSurface::Shape;
-  ASSERT_EQ(surface.shapes().size(), 2);
+  ASSERT_EQ(surface.shapes().size(), 4);
   EXPECT_EQ(surface.shapes()[0], (Shape{1, Shape::kRect, QRectF(10, 20, 30, 40), 0, Qt::black}));
   EXPECT_EQ(surface.shapes()[1], (Shape{2, Shape::kLine, QRectF(0, 0, 100, 0), 5, Qt::black}));
-  EXPECT_EQ(surface.sheets(), 2);
+  EXPECT_EQ(surface.shapes()[2], (Shape{3, Shape::kRect, QRectF(1, 2, 3, 4), 0, Qt::red}));
+  EXPECT_EQ(surface.shapes()[3], (Shape{3, Shape::kRect, QRectF(9, 10, 11, 12), 0, Qt::red}));
+  EXPECT_EQ(surface.sheets(), 3);
 }

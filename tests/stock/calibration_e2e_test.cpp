@@ -3,16 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QPrinterInfo>
-#include <QProcess>
-#include <QThread>
 
 #include "print/qt_print_target.h"
 #include "stock/calibration_sheet.h"
+#include "support/printout.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
@@ -28,26 +25,6 @@ class NoDialogs : public PrintFeedback {
   bool SheetsDone(int) override { return true; }
   void EndProgress() override {}
 };
-
-QString Output(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(60000)) return {};
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// Waits until the queue has handed the job to its file and the file is complete.
-bool WaitForPrintout(const QString& queue, const QString& file) {
-  QDeadlineTimer deadline(60000);
-  while (!deadline.hasExpired()) {
-    if (QFileInfo(file).size() > 0 &&
-        Output(QStringLiteral("lpstat"), {"-o", queue}).trimmed().isEmpty()) {
-      return true;
-    }
-    QThread::msleep(100);
-  }
-  return false;
-}
 
 // The long straight lines of a page: rows (or columns) of which more than `share` is dark, in
 // runs of neighbours; each run's middle, in millimetres from the paper's edge.
@@ -82,22 +59,22 @@ TEST(CalibrationSheetOnAPrinter, TheEightOutlinesComeOutWhereTheStockHasThem) {
   for (const auto& q : queues) {
     SCOPED_TRACE(q.queue);
     const QString queue = QString::fromLatin1(q.queue);
-    const QString printout = QString::fromLatin1(q.printout);
+    const QString file = QString::fromLatin1(q.printout);
     if (!QPrinterInfo::availablePrinterNames().contains(queue))
       GTEST_SKIP() << "No queue " << q.queue
                    << ": start the test printers with scripts/test-printer.";
-    QFile::remove(printout);
+    QFile::remove(file);
     ScriptedPrompter prompter;
     QtPrintTarget target;
     NoDialogs feedback;
     ASSERT_TRUE(PrintCalibrationSheet(queue, PrinterFit{}, LabelSize{}, prompter, target, feedback))
         << prompter.messages.join(u'\n').toStdString();
-    ASSERT_TRUE(WaitForPrintout(queue, printout));
+    ASSERT_TRUE(printout::WaitFor(queue, file));
 
     TempFolder folder;
     const QString base = folder.File(QStringLiteral("sheet"));
-    Output(QStringLiteral("pdftoppm"),
-           {"-r", QString::number(kDpi), "-gray", "-singlefile", printout, base});
+    printout::Output(QStringLiteral("pdftoppm"),
+                     {"-r", QString::number(kDpi), "-gray", "-singlefile", file, base});
     const QImage page(base + QStringLiteral(".pgm"));
     ASSERT_FALSE(page.isNull());
     // Qt's A4 is 595 × 842 points, 209.9 mm across: the outline along the paper's right edge

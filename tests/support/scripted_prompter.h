@@ -7,8 +7,8 @@
 #include "model/prompter.h"
 #include "support/qt_printers.h"
 
-// Records every message and question and answers questions from a script (Yes when the script
-// has run out).
+// Records every message and question and answers questions from a script (Yes, or Cancel for the
+// question about unsaved changes, when the script has run out).
 class ScriptedPrompter : public Prompter {
  public:
   void Message(const QString& text) override { messages << text; }
@@ -21,7 +21,16 @@ class ScriptedPrompter : public Prompter {
     return answer;
   }
 
+  SaveChoice AskSaveChanges(const QString& text) override {
+    questions << text;
+    if (save_answers.empty()) return SaveChoice::kCancel;
+    const SaveChoice answer = save_answers.front();
+    save_answers.pop_front();
+    return answer;
+  }
+
   QStringList messages;
   QStringList questions;
   std::deque<bool> answers;
+  std::deque<SaveChoice> save_answers;
 };

@@ -1,0 +1,63 @@
+#pragma once
+
+// The program's command line. Parsing needs no window and no display: main() parses before it
+// creates the application, and answers --help, --version and every refusal without a window.
+//
+// Adding an option: declare it in ParseCommandLine (command_line.cpp), give CommandLine a field
+// and fill it there; the help text lists the option by itself.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "app/language.h"
+
+struct CommandLine {
+  enum class Action {
+    kRun,          // open the main window
+    kShowHelp,     // print `text` on standard output and end with status 0
+    kShowVersion,  // the same, for the version
+    kUsageError,   // print `text` on standard error and end with kUsageExitStatus
+  };
+
+  Action action = Action::kRun;
+  // --print: print `job` without a window and end (kRun only).
+  bool print = false;
+  // The help, the version or what is wrong with the command line.
+  QString text;
+  // --folder: the working folder, where the history files live; "~" at its start already stands
+  // for the home folder. Empty when not given: the folder the program was started in.
+  QString folder;
+  // --lang: the interface language; nothing to follow the system's locale.
+  std::optional<Language> language;
+  // JOB: a job file to open at start, or to print with --print; empty when none was named.
+  QString job;
+  // With --print: the queue (empty: the default printer) or the PDF file (empty: none) the job goes
+  // to, the first label's place on the first sheet (1..8), the carton range of a reprint (empty:
+  // the whole run), and whether a question (overlapping cartons, labels past the printable area) is
+  // answered yes.
+  QString printer;
+  QString pdf;
+  int start_place = 1;
+  QString cartons;
+  bool yes = false;
+};
+
+// The exit status of a command line that cannot be followed, as for a shell's usage errors.
+inline constexpr int kUsageExitStatus = 2;
+
+// `arguments` as main() got them, the program's path first. The texts are translated with the
+// translations installed at the time of the call.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+// A folder value as a shell would have given it: "~" and "~/…" name the home folder. The
+// desktop entry relies on this, since a desktop launcher runs Exec without a shell.
+QString ExpandHome(const QString& folder);
+
+enum class FolderResult { kEntered, kCannotCreate, kCannotEnter };
+
+// Makes `folder` the working folder, creating it and its parents when missing.
+FolderResult EnterWorkFolder(const QString& folder);
+
+// What to tell the user when EnterWorkFolder failed; empty for kEntered.
+QString FolderErrorText(FolderResult result, const QString& folder);

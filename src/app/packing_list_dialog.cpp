@@ -1,0 +1,57 @@
+#include "app/packing_list_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+PackingListDialog::PackingListDialog(const std::vector<PackedBlock>& blocks, int replaced_blocks,
+                                     QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(QStringLiteral("packing_list_dialog"));
+  setWindowTitle(tr("匯入裝箱單"));
+
+  auto* text = new QLabel(tr("裝箱單會變成下面 %1 個區段, 取代目前的 %2 個區段。\n"
+                             "每個區段都使用畫面上的內容與對齊; 尾數箱要再重新選一次。")
+                              .arg(blocks.size())
+                              .arg(replaced_blocks),
+                          this);
+
+  auto* table = new QTableWidget(int(blocks.size()), 6, this);
+  table->setObjectName(QStringLiteral("packing_list_table"));
+  table->setHorizontalHeaderLabels({tr("區段"), tr("箱號 from"), tr("箱號 to"), tr("每墊板的箱數"),
+                                    tr("墊板起始數"), tr("混打")});
+  table->verticalHeader()->hide();
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::NoSelection);
+  for (int row = 0; row < int(blocks.size()); ++row) {
+    const PackedBlock& block = blocks[row];
+    const QStringList cells{QString::number(row + 1),
+                            QString::number(block.start),
+                            QString::number(block.end),
+                            QString::number(block.pbox),
+                            QString::number(block.first_pallet),
+                            block.mixed ? QStringLiteral("Yes") : QStringLiteral("No")};
+    for (int column = 0; column < cells.size(); ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      table->setItem(row, column, item);
+    }
+  }
+  table->resizeColumnsToContents();
+  table->horizontalHeader()->setStretchLastSection(true);
+
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(tr("取代區段"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(text);
+  layout->addWidget(table);
+  layout->addWidget(buttons);
+  resize(560, 420);
+}

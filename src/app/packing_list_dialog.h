@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "job/packing_list.h"
+
+// Shows the blocks a packing list makes, one row each, and asks before they replace the job's
+// blocks.
+class PackingListDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  PackingListDialog(const std::vector<PackedBlock>& blocks, int replaced_blocks,
+                    QWidget* parent = nullptr);
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+class MainWindow;
+class QSocketNotifier;
+
+// Lets an end-to-end test stand in for the user of a running program, which it starts with
+// CRATEMARK_TEST_DRIVER=1 in the environment; without that variable nothing of this exists. The
+// test writes one command a line to standard input:
+//   type NAME TEXT   types TEXT, key by key, at the end of the field named NAME
+//   answer ROLE      presses the button of the open message box with that role: yes, no, save,
+//                    discard or cancel (waits for the box to appear)
+//   dump             writes the job as 儲存工作 would save it to standard output, then a line "."
+//   close            closes the main window as the title bar's close button does
+// Every command but `answer` waits until no message box is open. The commands go through the
+// window's real keys, dialogs and timers. A command that has waited for a few seconds says on
+// standard error what it waits for, so a failing test shows the message box in the way.
+class TestDriver : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TestDriver(MainWindow* window);
+
+ private:
+  void ReadInput();
+  void RunNext();
+  bool Run(const QString& command);
+
+  MainWindow* window_;
+  QSocketNotifier* input_ = nullptr;
+  QByteArray pending_;
+  QStringList commands_;
+  QTimer retry_;
+  QPointer<QWidget> answered_;  // the message box answered last, until it has gone
+  int waits_ = 0;               // retries of the first command so far
+};

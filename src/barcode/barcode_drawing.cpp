@@ -1,0 +1,131 @@
+#include "barcode/barcode_drawing.h"
+
+#include <QCoreApplication>
+#include <cmath>
+
+#include "model/fonts.h"
+#include "model/number_fields.h"
+#include "print/picture_file.h"
+#include "print/surface.h"
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("Barcode", text); }
+
+// Millimetres on the label, as the user's placement fields count them, rounded up to a tenth so
+// that moving by that much is enough.
+QString LabelMm(double twips) {
+  return QString::number(std::ceil(twips / kTwipsPerMm * 10.0) / 10.0, 'f', 1);
+}
+
+// The first character Code 128 cannot hold (it holds ISO 8859-1), or an empty text.
+QString FirstNonLatin1(const QString& content) {
+  for (char32_t code : content.toUcs4()) {
+    if (code > 0xFF) return QString::fromUcs4(&code, 1);
+  }
+  return QString();
+}
+
+QString EncodeMessage(const BarcodeSettings& settings, const QString& content,
+                      const EncodedSymbol& encoded, const QString& where) {
+  const QString kind = KindDisplayName(settings.kind);
+  switch (encoded.failure) {
+    case EncodeFailure::kEmpty:
+      return Tr("%1的標籤: 「%2」是空的, 沒有東西可以印成條碼。").arg(where, ContentFieldName());
+    case EncodeFailure::kInvalidCharacter: {
+      const QString character =
+          settings.kind == BarcodeKind::kCode128 ? FirstNonLatin1(content) : QString();
+      if (!character.isEmpty()) {
+        return Tr("%1的標籤: 「%2」的「%3」裡有 %4 不能印的字「%5」。%4 只能印英文字母、數字和"
+                  "符號; 要印中文請改用 QR 碼。")
+            .arg(where, ContentFieldName(), content, kind, character);
+      }
+      return Tr("%1的標籤: 「%2」的「%3」裡有 %4 不能印的字。")
+          .arg(where, ContentFieldName(), content, kind);
+    }
+    case EncodeFailure::kTooLong:
+      return Tr("%1的標籤: 「%2」太長了, %3 放不下「%4」。")
+          .arg(where, ContentFieldName(), kind, content);
+    case EncodeFailure::kNone:
+    case EncodeFailure::kOther:
+      break;
+  }
+  return Tr("%1的標籤: 「%2」的「%3」無法印成 %4 (%5)。")
+      .arg(where, ContentFieldName(), content, kind, encoded.detail);
+}
+
+}  // namespace
+
+BarcodeEncoder& SharedBarcodeEncoder() {
+  static BarcodeEncoder encoder;
+  return encoder;
+}
+
+QPointF SymbolOffset(const BarcodeSettings& settings) {
+  return QPointF(Fix(settings.left_mm * kTwipsPerMm), Fix(settings.top_mm * kTwipsPerMm));
+}
+
+void DrawSymbol(Surface& surface, const BarcodeSymbol& symbol, double x, double y) {
+  QList<QRectF> bars;
+  bars.reserve(symbol.bars.size());
+  for (const QRectF& bar : symbol.bars) bars.append(bar.translated(x, y));
+  surface.FillRects(bars);
+  if (symbol.texts.isEmpty()) return;
+  // The label's rows are laid out in the font's cells: whatever the text below the bars needs,
+  // the font the grid had comes back exactly.
+  const QString name = surface.font_name();
+  const double points = surface.font_points();
+  const bool bold = surface.font_bold();
+  for (const BarcodeText& text : symbol.texts) {
+    surface.SetFont(kMingFont, text.points, false);
+    surface.DrawTextAt(x + text.x, y + text.y, text.text);
+  }
+  surface.SetFont(name, points, bold);
+}
+
+bool DrawBarcode(Surface& surface, const BarcodeSettings& settings, const QString& content,
+                 double label_left, double label_top, BarcodeEncoder& encoder) {
+  if (settings.kind == BarcodeKind::kNone) return false;
+  const EncodedSymbol encoded = encoder.Encode(settings, content);
+  if (!encoded.symbol) return false;
+  const QPointF offset = SymbolOffset(settings);
+  DrawSymbol(surface, *encoded.symbol, label_left + offset.x(), label_top + offset.y());
+  return true;
+}
+
+std::optional<QString> CheckBarcode(const BarcodeSettings& settings, const QString& content,
+                                    const BarcodeLabel& label, BarcodeEncoder& encoder) {
+  if (settings.kind == BarcodeKind::kNone) return std::nullopt;
+  const QString where = LabelName(label);
+  const EncodedSymbol encoded = encoder.Encode(settings, content);
+  if (!encoded.symbol) return EncodeMessage(settings, content, encoded, where);
+
+  const QPointF offset = SymbolOffset(settings);
+  const bool linear = IsLinear(settings.kind);
+  const double past_right = offset.x() + encoded.symbol->width - kLabelWidthTwips;
+  if (past_right > 0) {
+    const QString fields = linear
+                               ? Tr("請把「%1」或「%2」調小, 或縮短「%3」。")
+                                     .arg(LeftFieldName(), ModuleFieldName(), ContentFieldName())
+                               : Tr("請把「%1」或「%2」調小, 或縮短「%3」。")
+                                     .arg(LeftFieldName(), HeightFieldName(), ContentFieldName());
+    return Tr("%1的標籤: 條碼 (連同兩旁的空白區) 超出標籤右邊 %2 公釐。%3")
+        .arg(where, LabelMm(past_right), fields);
+  }
+  const double past_bottom = offset.y() + encoded.symbol->height - kPageRowPitchTwips;
+  if (past_bottom > 0) {
+    return Tr("%1的標籤: 條碼超出這一列標籤的下邊 %2 公釐。請把「%3」或「%4」調小。")
+        .arg(where, LabelMm(past_bottom), TopFieldName(), HeightFieldName());
+  }
+  return std::nullopt;
+}
+
+std::optional<QString> CheckLabelBarcode(const BarcodeSettings& settings, const BarcodeLabel& label,
+                                         BarcodeEncoder& encoder) {
+  if (settings.kind == BarcodeKind::kNone) return std::nullopt;
+  const QString problem = SettingsProblem(settings);
+  if (!problem.isEmpty()) return Tr("%1的標籤: %2").arg(LabelName(label), problem);
+  const BarcodeContent content = ComposeContent(settings, label);
+  if (!content.error.isEmpty()) return content.error;
+  return CheckBarcode(settings, content.text, label, encoder);
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <memory>
+
+#include "barcode/barcode_settings.h"
+
+struct zint_symbol;
+
+// Twips of a real millimetre. A symbol's own size (module width, bar height) is what scanners and
+// verifiers measure, so it is not drawn with the label's rounded factor; where the symbol sits on
+// the label is (barcode_drawing.h).
+inline constexpr double kSymbolTwipsPerMm = 1440.0 / 25.4;
+
+// The human-readable line of a linear code, in the program's Ming font: one cell of points × 10
+// twips a character, one line of points × 20 twips high.
+struct BarcodeText {
+  QString text;
+  double x = 0;  // twips, top-left of the first cell, from the symbol's top-left corner
+  double y = 0;
+  double points = 0;
+  double width = 0;  // twips, the cells of the whole text
+
+  bool operator==(const BarcodeText&) const = default;
+};
+
+// A symbol as plain geometry, ready to be drawn on any surface at any resolution. Twips from the
+// symbol's top-left corner, which is the corner of its quiet zones:
+//  - a linear code is its left quiet zone, the bars (the configured height), its right quiet zone,
+//    and below the bars the human-readable line, centred under the bars;
+//  - a QR code is its module square (the configured height, so the module size follows from the
+//    number of modules) with the quiet zone on all four sides, and no text.
+struct BarcodeSymbol {
+  QList<QRectF> bars;  // dark areas; a QR code's modules in runs along a row
+  QList<BarcodeText> texts;
+  double width = 0;   // quiet zones included
+  double height = 0;  // quiet zones and text included
+  double module = 0;  // the module (narrow bar) size
+  double quiet_zone = 0;
+  int modules = 0;  // modules across, without the quiet zones
+};
+
+// Why a content could not be encoded.
+enum class EncodeFailure {
+  kNone,
+  kEmpty,             // nothing to encode
+  kInvalidCharacter,  // a character the kind cannot encode (Chinese in Code 128)
+  kTooLong,           // more than the kind holds
+  kOther,             // anything else libzint refused
+};
+
+struct EncodedSymbol {
+  std::shared_ptr<const BarcodeSymbol> symbol;  // null when the content could not be encoded
+  EncodeFailure failure = EncodeFailure::kNone;
+  QString detail;  // libzint's own words, for the log and the odd case
+};
+
+// The largest size of the human-readable line; smaller only where the text would be wider than
+// the bars.
+inline constexpr double kMaxTextPoints = 10.0;
+
+// Turns contents into symbols through libzint. Holds one libzint symbol that every encoding
+// reuses and the last few hundred symbols by content, so a page drawn again (the preview) or a
+// constant content costs nothing. Not for use from two threads at once.
+class BarcodeEncoder {
+ public:
+  BarcodeEncoder();
+  ~BarcodeEncoder();
+  BarcodeEncoder(const BarcodeEncoder&) = delete;
+  BarcodeEncoder& operator=(const BarcodeEncoder&) = delete;
+
+  // The symbol of `content` in the kind, height and module width of `settings`. For GS1-128
+  // the content is the element string, "(00)" and the 18 digits.
+  EncodedSymbol Encode(const BarcodeSettings& settings, const QString& content);
+
+  // Encodings that libzint did (not found among the kept symbols).
+  int encoded() const { return encoded_; }
+
+ private:
+  struct Key {
+    BarcodeKind kind;
+    double height_mm;
+    double module_mm;
+    QString content;
+    bool operator==(const Key&) const = default;
+  };
+  friend size_t qHash(const Key& key, size_t seed) {
+    return qHashMulti(seed, int(key.kind), key.height_mm, key.module_mm, key.content);
+  }
+
+  EncodedSymbol EncodeNew(const BarcodeSettings& settings, const QString& content);
+
+  zint_symbol* zint_ = nullptr;
+  QHash<Key, EncodedSymbol> kept_;
+  int encoded_ = 0;
+};

@@ -1,0 +1,103 @@
+#include "job/job_commands.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "app/startup.h"
+#include "blocks/block_store.h"
+#include "job/bounded_file.h"
+#include "model/main_model.h"
+#include "model/prompter.h"
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("JobCommands", text); }
+
+// Takes SaveBlock's messages away from the user while the window only looks at the job.
+class SilentPrompter : public Prompter {
+ public:
+  void Message(const QString&) override {}
+  bool AskYesNo(const QString&) override { return false; }
+};
+
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace
+
+std::optional<Job> JobToSave(MainModel& model, Prompter& prompter) {
+  if (!SaveBlock(model, prompter)) return std::nullopt;
+  Job job = CaptureJob(model);
+  if (const QString problem = JobProblem(job); !problem.isEmpty()) {
+    prompter.Message(Tr("無法儲存工作: %1, 請修改後再儲存").arg(problem));
+    return std::nullopt;
+  }
+  return job;
+}
+
+std::optional<Job> JobAsSaved(const MainModel& model) {
+  MainModel copy = model;
+  SilentPrompter silent;
+  return JobToSave(copy, silent);
+}
+
+std::optional<QByteArray> JobBytesAsSaved(const MainModel& model) {
+  const auto job = JobAsSaved(model);
+  if (!job) return std::nullopt;
+  return JobBytes(JobToJson(*job));
+}
+
+std::optional<QByteArray> SaveJobFile(MainModel& model, Prompter& prompter, const QString& path) {
+  const auto job = JobToSave(model, prompter);
+  if (!job) return std::nullopt;
+  const QByteArray bytes = JobBytes(JobToJson(*job));
+  if (!WriteWhole(path, bytes)) {
+    prompter.Message(Tr("無法寫入工作檔「%1」, 請確認資料夾存在並且可以寫入, 磁碟也還有空間")
+                         .arg(QFileInfo(path).fileName()));
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+std::optional<Job> ReadJobFile(const QString& path, QString* problem) {
+  const auto bytes = ReadBoundedFile(path, kMaxJobFileBytes, problem);
+  if (!bytes) return std::nullopt;
+  return ParseJob(*bytes, problem);
+}
+
+QString OpenJobProblem(const QString& path, const QString& problem) {
+  return Tr("無法開啟工作檔「%1」: %2").arg(QFileInfo(path).fileName(), problem);
+}
+
+bool OpenJobFile(MainModel& model, Prompter& prompter, const QString& path) {
+  QString problem;
+  const auto job = ReadJobFile(path, &problem);
+  if (!job) {
+    prompter.Message(OpenJobProblem(path, problem));
+    return false;
+  }
+  ApplyJob(*job, model);
+  return true;
+}
+
+void NewJob(MainModel& model) {
+  MainModel fresh;
+  fresh.work_dir = model.work_dir;
+  StartUp(fresh);
+  model = fresh;
+}
+
+QString JobWindowTitle(const QString& path, bool modified) {
+  const QString program = QStringLiteral("Cratemark 0.2版");
+  if (path.isEmpty() && !modified) return program;
+  const QString name = path.isEmpty() ? Tr("未命名工作") : QFileInfo(path).fileName();
+  return QStringLiteral("%1%2 - %3").arg(name, modified ? QStringLiteral("*") : QString(), program);
+}

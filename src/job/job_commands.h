@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+#include "job/job_file.h"
+
+class Prompter;
+struct MainModel;
+
+// The job commands of the 檔案 menu on the model, and what the window needs to tell whether the
+// job has unsaved changes. Each command that refuses shows why and changes nothing.
+
+// Job files larger than this are refused before they are read. A job of 98 blocks whose every
+// row holds 1,000 Chinese characters stays below 6 MB.
+inline constexpr qint64 kMaxJobFileBytes = 8 * 1024 * 1024;
+
+// The job as 儲存工作 would write it: the block on screen is stored first with SaveBlock, as the
+// print run does. When SaveBlock or the job's checks refuse, the message is shown and nothing is
+// returned; the table keeps what SaveBlock stored.
+std::optional<Job> JobToSave(MainModel& model, Prompter& prompter);
+
+// The same without a word and on a copy: the model stays as it is. Nothing when the job could not
+// be saved as it stands. Comparing these bytes with the last saved ones tells unsaved changes.
+std::optional<Job> JobAsSaved(const MainModel& model);
+std::optional<QByteArray> JobBytesAsSaved(const MainModel& model);
+
+// Writes the job to `path` in one piece (QSaveFile): either the whole new file is there or the old
+// one stays. Returns the bytes written.
+std::optional<QByteArray> SaveJobFile(MainModel& model, Prompter& prompter, const QString& path);
+
+// Reads and checks a job file; the problem, in words for the user, goes to `problem`.
+std::optional<Job> ReadJobFile(const QString& path, QString* problem);
+
+// Opens a job file into the model after checking all of it; a file that does not pass leaves the
+// model as it was and shows what is wrong with it.
+bool OpenJobFile(MainModel& model, Prompter& prompter, const QString& path);
+
+// The message for a job file that cannot be opened.
+QString OpenJobProblem(const QString& path, const QString& problem);
+
+// 開新工作: the state the window starts in. Unlike Refresh it asks nothing and also puts the mixed
+// option and the picture fields back to their start values.
+void NewJob(MainModel& model);
+
+// "Cratemark 0.2版" while no job file is open and nothing has changed; otherwise the job's file
+// name (or 未命名工作), a "*" while there are unsaved changes, and the program's name.
+QString JobWindowTitle(const QString& path, bool modified);

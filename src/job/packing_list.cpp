@@ -1,0 +1,332 @@
+#include "job/packing_list.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <array>
+#include <limits>
+
+#include "blocks/block_commands.h"
+#include "blocks/block_store.h"
+#include "history/history_files.h"
+#include "job/bounded_file.h"
+#include "model/block_table.h"
+#include "model/main_model.h"
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("PackingList", text); }
+
+constexpr qint64 kMaxPackingListBytes = 8 * 1024 * 1024;
+constexpr qint64 kHighestCarton = 32766;  // the print run's carton numbers
+
+enum Column { kFrom, kTo, kPerPallet, kFirstPallet, kMixed, kColumns };
+
+struct ColumnName {
+  const char* chinese;
+  const char* english;
+  bool required;
+};
+constexpr std::array<ColumnName, kColumns> kColumnNames{{
+    {"起", "from", true},
+    {"迄", "to", true},
+    {"每板箱數", "cartons per pallet", true},
+    {"起始板號", "first pallet", false},
+    {"混打", "mixed", false},
+}};
+
+int ColumnOf(const QString& header) {
+  const QString name = header.simplified().toLower();
+  for (int column = 0; column < kColumns; ++column) {
+    if (name == QString::fromUtf8(kColumnNames[column].chinese) ||
+        name == QLatin1String(kColumnNames[column].english)) {
+      return column;
+    }
+  }
+  return -1;
+}
+
+bool IsBlank(const CsvRecord& record) {
+  for (const QString& field : record.fields) {
+    if (!field.trimmed().isEmpty()) return false;
+  }
+  return true;
+}
+
+// Reads the cells of one row; the first bad cell stops it with a message naming the line and the
+// column as the file's header writes it.
+class RowReader {
+ public:
+  RowReader(const CsvRecord& record, const std::array<int, kColumns>& index,
+            const QStringList& headers)
+      : record_(record), index_(index), headers_(headers) {}
+
+  QString problem;
+
+  bool Has(Column column) const { return index_[column] >= 0 && !Cell(column).isEmpty(); }
+
+  QString Cell(Column column) const { return record_.fields.value(index_[column]).trimmed(); }
+
+  QString Header(Column column) const { return headers_.value(index_[column]).trimmed(); }
+
+  std::optional<qint64> Integer(Column column, qint64 lo, qint64 hi, const QString& what) {
+    if (!problem.isEmpty()) return std::nullopt;
+    const QString text = Cell(column);
+    if (text.isEmpty())
+      return Refuse(Tr("裝箱單第 %1 行「%2」欄是空的").arg(record_.line).arg(Header(column)));
+    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (!digits.match(text).hasMatch()) {
+      return Refuse(
+          Tr("裝箱單第 %1 行「%2」欄的「%3」不是整數").arg(record_.line).arg(Header(column), text));
+    }
+    if (!ok || value < lo || value > hi) {
+      return Refuse(Tr("裝箱單第 %1 行「%2」欄的%3 %4 超出 %5 到 %6 的範圍")
+                        .arg(record_.line)
+                        .arg(Header(column), what, text)
+                        .arg(lo)
+                        .arg(hi));
+    }
+    return value;
+  }
+
+  std::optional<bool> Mixed() {
+    if (!problem.isEmpty()) return std::nullopt;
+    if (!Has(kMixed)) return false;
+    const QString text = Cell(kMixed).toLower();
+    static const QStringList yes{QStringLiteral("yes"), QStringLiteral("y"), QStringLiteral("是"),
+                                 QStringLiteral("true"), QStringLiteral("1")};
+    static const QStringList no{QStringLiteral("no"), QStringLiteral("n"), QStringLiteral("否"),
+                                QStringLiteral("false"), QStringLiteral("0")};
+    if (yes.contains(text)) return true;
+    if (no.contains(text)) return false;
+    return Refuse(Tr("裝箱單第 %1 行「%2」欄的「%3」看不懂, 請填 Yes 或 No")
+                      .arg(record_.line)
+                      .arg(Header(kMixed), Cell(kMixed)));
+  }
+
+  std::nullopt_t Refuse(const QString& text) {
+    problem = text;
+    return std::nullopt;
+  }
+
+ private:
+  const CsvRecord& record_;
+  const std::array<int, kColumns>& index_;
+  const QStringList& headers_;
+};
+
+}  // namespace
+
+QChar GuessCsvSeparator(const QString& text) {
+  int commas = 0;
+  int tabs = 0;
+  bool quoted = false;
+  for (const QChar c : text) {
+    if (c == u'"') quoted = !quoted;
+    if (quoted) continue;
+    if (c == u'\n' || c == u'\r') break;
+    if (c == u',') ++commas;
+    if (c == u'\t') ++tabs;
+  }
+  return tabs > commas ? QChar(u'\t') : QChar(u',');
+}
+
+std::optional<QList<CsvRecord>> SplitCsv(const QString& text, QChar separator, QString* problem) {
+  QList<CsvRecord> records;
+  CsvRecord record{1, {}};
+  QString field;
+  bool quoted = false;     // inside quotes
+  bool has_field = false;  // the row has begun: a character, a separator or quotes were read
+  int line = 1;
+
+  const auto end_field = [&] {
+    record.fields << field;
+    field.clear();
+  };
+  const auto end_record = [&] {
+    if (has_field) {
+      end_field();
+      records << record;
+    }
+    record = CsvRecord{line, {}};
+    has_field = false;
+  };
+
+  const auto next = [&text](qsizetype i) { return i + 1 < text.size() ? text[i + 1] : QChar(); };
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    const bool line_break = c == u'\n' || c == u'\r';
+    // "\r\n" is one line break.
+    const bool counts_as_line = c == u'\n' || (c == u'\r' && next(i) != u'\n');
+    if (quoted) {
+      if (c == u'"') {
+        if (next(i) == u'"') {
+          field += u'"';
+          ++i;
+        } else {
+          quoted = false;
+        }
+      } else {
+        field += c;
+        if (counts_as_line) ++line;
+      }
+      continue;
+    }
+    if (line_break) {
+      if (counts_as_line) {
+        ++line;
+        end_record();
+      }
+      continue;
+    }
+    has_field = true;
+    if (c == u'"' && field.isEmpty()) {
+      quoted = true;
+    } else if (c == separator) {
+      end_field();
+    } else {
+      field += c;
+    }
+  }
+  if (quoted) {
+    *problem = Tr("裝箱單第 %1 行的引號 (\") 沒有結束").arg(record.line);
+    return std::nullopt;
+  }
+  end_record();
+  return records;
+}
+
+std::optional<std::vector<PackedBlock>> ParsePackingList(const QByteArray& bytes,
+                                                         QString* problem) {
+  const QString text = DecodeHistoryText(bytes);
+  auto split = SplitCsv(text, GuessCsvSeparator(text), problem);
+  if (!split) return std::nullopt;
+  QList<CsvRecord> rows;
+  for (const CsvRecord& record : *split) {
+    if (!IsBlank(record)) rows << record;
+  }
+  if (rows.isEmpty()) {
+    *problem = Tr("裝箱單是空的");
+    return std::nullopt;
+  }
+
+  const CsvRecord header = rows.takeFirst();
+  std::array<int, kColumns> index;
+  index.fill(-1);
+  for (int i = 0; i < header.fields.size(); ++i) {
+    const int column = ColumnOf(header.fields[i]);
+    if (column < 0) continue;
+    if (index[column] >= 0) {
+      *problem = Tr("裝箱單第 %1 行有兩個「%2」欄")
+                     .arg(header.line)
+                     .arg(QString::fromUtf8(kColumnNames[column].chinese));
+      return std::nullopt;
+    }
+    index[column] = i;
+  }
+  for (int column = 0; column < kColumns; ++column) {
+    if (kColumnNames[column].required && index[column] < 0) {
+      *problem = Tr("裝箱單的第一列要寫出各欄的名稱, 卻找不到「%1」欄 (也可寫成 %2)")
+                     .arg(QString::fromUtf8(kColumnNames[column].chinese),
+                          QLatin1String(kColumnNames[column].english));
+      return std::nullopt;
+    }
+  }
+  if (rows.isEmpty()) {
+    *problem = Tr("裝箱單除了標題列以外沒有任何區段");
+    return std::nullopt;
+  }
+  if (rows.size() > BlockTable::kMaxBlocks) {
+    *problem =
+        Tr("裝箱單有 %1 個區段, 最多只能有 %2 個").arg(rows.size()).arg(BlockTable::kMaxBlocks);
+    return std::nullopt;
+  }
+
+  // The blocks go into a table of their own as they are read, so a missing first pallet is worked
+  // out from the blocks before it exactly as 新增區段 does.
+  BlockTable table;
+  std::vector<PackedBlock> blocks;
+  for (int n = 1; n <= rows.size(); ++n) {
+    RowReader row(rows[n - 1], index, header.fields);
+    const auto from = row.Integer(kFrom, 1, kHighestCarton, Tr("箱號"));
+    const auto to = row.Integer(kTo, 1, kHighestCarton, Tr("箱號"));
+    const auto pbox =
+        row.Integer(kPerPallet, 1, std::numeric_limits<int32_t>::max(), Tr("每板箱數"));
+    std::optional<qint64> first_pallet;
+    if (row.Has(kFirstPallet)) {
+      first_pallet = row.Integer(kFirstPallet, std::numeric_limits<int16_t>::min(),
+                                 std::numeric_limits<int16_t>::max(), Tr("板號"));
+    }
+    const auto mixed = row.Mixed();
+    if (row.problem.isEmpty() && *from > *to) {
+      row.problem = Tr("裝箱單第 %1 行「%2」欄的箱號 %3 比「%4」欄的 %5 還大")
+                        .arg(rows[n - 1].line)
+                        .arg(row.Header(kFrom))
+                        .arg(*from)
+                        .arg(row.Header(kTo))
+                        .arg(*to);
+    }
+    if (!row.problem.isEmpty()) {
+      *problem = row.problem;
+      return std::nullopt;
+    }
+    if (!first_pallet) {
+      const int64_t proposed = n == 1 ? 1 : ProposedFirstPallet(table, n - 1);
+      if (proposed > std::numeric_limits<int16_t>::max()) {
+        *problem = Tr("裝箱單第 %1 行: 接在上一個區段後面的起始板號 %2 超出 -32768 到 32767 的"
+                      "範圍, 請在「起始板號」欄填入板號")
+                       .arg(rows[n - 1].line)
+                       .arg(proposed);
+        return std::nullopt;
+      }
+      first_pallet = proposed;
+    }
+
+    const PackedBlock block{int32_t(*from), int32_t(*to), int32_t(*pbox), int16_t(*first_pallet),
+                            *mixed};
+    BlockEntry& entry = table[n];
+    entry.blk_start = block.start;
+    entry.blk_end = block.end;
+    entry.blk_pbox = block.pbox;
+    entry.blk_p_start = block.first_pallet;
+    entry.blk_mix = block.mixed ? QStringLiteral("Yes") : QStringLiteral("No");
+    blocks.push_back(block);
+  }
+  return blocks;
+}
+
+std::optional<std::vector<PackedBlock>> ReadPackingListFile(const QString& path, QString* problem) {
+  QString file_problem;
+  const auto bytes = ReadBoundedFile(path, kMaxPackingListBytes, &file_problem);
+  if (!bytes) {
+    *problem = Tr("無法匯入裝箱單「%1」: %2").arg(QFileInfo(path).fileName(), file_problem);
+    return std::nullopt;
+  }
+  return ParsePackingList(*bytes, problem);
+}
+
+void ApplyPackingList(MainModel& model, const std::vector<PackedBlock>& blocks) {
+  BlockEntry shown;
+  for (int row = 0; row <= model.max_line; ++row) {
+    shown.blk_content[row] = model.l_content[row];
+    shown.blk_array[row] = model.l_array[row].trimmed();
+  }
+  for (int entry = 0; entry < BlockTable::kEntries; ++entry) model.blocks.Clear(entry);
+  for (int n = 1; n <= int(blocks.size()); ++n) {
+    BlockEntry entry = shown;
+    entry.blk_start = blocks[n - 1].start;
+    entry.blk_end = blocks[n - 1].end;
+    entry.blk_pbox = blocks[n - 1].pbox;
+    entry.blk_p_start = blocks[n - 1].first_pallet;
+    entry.blk_mix = blocks[n - 1].mixed ? QStringLiteral("Yes") : QStringLiteral("No");
+    model.blocks[n] = entry;
+  }
+  model.block_count = int32_t(blocks.size());
+  model.current_block = 1;
+  model.remainder_edited = 0;
+  LoadBlock(model, 1);
+  model.l_block = QStringLiteral("1");
+  RebuildBlockList(model);
+}

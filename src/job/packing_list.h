@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+struct MainModel;
+
+// The import of a packing list: a CSV file as Excel saves it on a Traditional Chinese Windows
+// machine (Big5 / code page 950, or UTF-8 with or without a byte-order mark; commas or tabs; quoted
+// fields with commas, quotes and line breaks in them). Its first row names the columns, in Chinese
+// or English and in any order:
+//   起 / from, 迄 / to, 每板箱數 / cartons per pallet    required
+//   起始板號 / first pallet                              optional: as 新增區段 would propose it
+//   混打 / mixed                                         optional: No
+// Other columns are ignored, and so are empty rows. Every other row becomes a numbered block.
+
+// One row of the file: its fields and the line of the file it starts on (from 1).
+struct CsvRecord {
+  int line = 0;
+  QStringList fields;
+};
+
+// Splits the text into rows and fields; nothing, with the problem, for a quote that never ends.
+std::optional<QList<CsvRecord>> SplitCsv(const QString& text, QChar separator, QString* problem);
+
+// Comma or tab: whichever the first line has more of outside quotes.
+QChar GuessCsvSeparator(const QString& text);
+
+struct PackedBlock {
+  int32_t start = 0;
+  int32_t end = 0;
+  int32_t pbox = 0;
+  int16_t first_pallet = 0;
+  bool mixed = false;
+
+  bool operator==(const PackedBlock&) const = default;
+};
+
+// The blocks a packing list makes, checked line by line; on the first bad line nothing is returned
+// and `problem` names the line and the column.
+std::optional<std::vector<PackedBlock>> ParsePackingList(const QByteArray& bytes, QString* problem);
+
+// The same for a file; its problems name the file.
+std::optional<std::vector<PackedBlock>> ReadPackingListFile(const QString& path, QString* problem);
+
+// Replaces the job's blocks with the imported ones, each with the template rows and alignments of
+// the block on screen; block 1 is shown. The remainder carton is set up afresh when it is next
+// picked, after the new last block.
+void ApplyPackingList(MainModel& model, const std::vector<PackedBlock>& blocks);

@@ -1,0 +1,91 @@
+#include "job/recovery_file.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QLockFile>
+#include <QSaveFile>
+
+#include "job/bounded_file.h"
+#include "job/job_commands.h"
+
+namespace {
+
+const QString kRecoveryOf = QStringLiteral("recovery_of");
+
+QString FolderKey(const QString& work_folder) {
+  const QDir folder(work_folder);
+  QString canonical = folder.canonicalPath();
+  if (canonical.isEmpty()) canonical = folder.absolutePath();
+  return QString::fromLatin1(
+      QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+}
+
+}  // namespace
+
+RecoveryFile::RecoveryFile(const QString& data_dir, const QString& work_folder)
+    : data_dir_(data_dir),
+      base_(QDir(data_dir).filePath(QStringLiteral("recovery-") + FolderKey(work_folder))) {}
+
+RecoveryFile::~RecoveryFile() = default;
+
+QString RecoveryFile::SlotPath(int slot, const QString& suffix) const {
+  return QStringLiteral("%1-%2%3").arg(base_).arg(slot).arg(suffix);
+}
+
+bool RecoveryFile::Claim() {
+  if (lock_) return true;
+  if (data_dir_.isEmpty() || !QDir().mkpath(data_dir_)) return false;
+  std::unique_ptr<QLockFile> first_free;
+  int first_free_slot = 0;
+  for (int slot = 1; slot <= kSlots; ++slot) {
+    auto lock = std::make_unique<QLockFile>(SlotPath(slot, QStringLiteral(".lock")));
+    // Only a dead owner makes a lock stale: a program may well run for days.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) continue;
+    if (QFileInfo::exists(SlotPath(slot, QStringLiteral(".cratemark")))) {
+      lock_ = std::move(lock);
+      path_ = SlotPath(slot, QStringLiteral(".cratemark"));
+      return true;
+    }
+    if (!first_free) {
+      first_free = std::move(lock);
+      first_free_slot = slot;
+    }
+  }
+  if (!first_free) return false;
+  lock_ = std::move(first_free);
+  path_ = SlotPath(first_free_slot, QStringLiteral(".cratemark"));
+  return true;
+}
+
+bool RecoveryFile::HasLeftover() const { return claimed() && QFileInfo::exists(path_); }
+
+QDateTime RecoveryFile::LeftoverTime() const { return QFileInfo(path_).lastModified(); }
+
+bool RecoveryFile::Write(const QByteArray& bytes) {
+  if (!claimed()) return false;
+  QSaveFile file(path_);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return false;
+  return file.commit();
+}
+
+void RecoveryFile::Remove() {
+  if (claimed()) QFile::remove(path_);
+}
+
+QByteArray RecoveryBytes(const Job& job, const QString& job_path) {
+  QJsonObject object = JobToJson(job);
+  object.insert(kRecoveryOf, job_path);
+  return JobBytes(object);
+}
+
+std::optional<RecoveredJob> ReadRecovery(const QString& path, QString* problem) {
+  const auto bytes = ReadBoundedFile(path, kMaxJobFileBytes, problem);
+  if (!bytes) return std::nullopt;
+  auto job = ParseJob(*bytes, problem);
+  if (!job) return std::nullopt;
+  const QString job_path = QJsonDocument::fromJson(*bytes).object().value(kRecoveryOf).toString();
+  return RecoveredJob{std::move(*job), job_path};
+}

@@ -1,0 +1,424 @@
+#include "preview/run_preview_window.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
+
+#include "model/prompter.h"
+#include "preview/sheet_preview.h"
+#include "preview/sheet_view.h"
+#include "print/fit_check.h"
+#include "print/print_run.h"
+#include "print/qt_print_target.h"
+
+namespace {
+
+constexpr int kPanelWidth = 330;  // pixels: the summary and the print panel beside the pages
+
+// The PDF file's printable area stands for the page when there is no printer to ask.
+const QString kAnyPdf = QStringLiteral("preview.pdf");
+
+QLineEdit* NumberField(const char* name, const QString& text, QWidget* parent) {
+  auto* field = new QLineEdit(text, parent);
+  field->setObjectName(QLatin1String(name));
+  field->setMaximumWidth(70);
+  field->setAlignment(Qt::AlignRight);
+  return field;
+}
+
+}  // namespace
+
+RunPreviewWindow::RunPreviewWindow(const MainModel& job, Prompter& prompter,
+                                   PreviewPrintServices services, QWidget* parent)
+    : QDialog(parent),
+      job_(job),
+      plan_(RunPlan::Of(job_)),
+      prompter_(prompter),
+      services_(std::move(services)) {
+  setObjectName(QStringLiteral("run_preview"));
+  setWindowTitle(tr("列印預覽"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  // Modal to the main window: the job is a snapshot, and nothing may change it while it shows.
+  setWindowModality(Qt::WindowModal);
+  setSizeGripEnabled(true);
+
+  view_ = new SheetView(this);
+  view_->setObjectName(QStringLiteral("sheet_view"));
+  view_->SetTipText([this](qint64 label) { return LabelTip(plan_, label); });
+
+  auto* pages = new QVBoxLayout;
+  pages->addWidget(CreateNavigation());
+  pages->addWidget(view_, 1);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(pages, 1);
+  layout->addWidget(CreatePanel());
+
+  FillPrinters();
+  Connect();
+  ChoiceChanged();
+
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize room = screen ? screen->availableGeometry().size() : QSize(1024, 768);
+  resize(std::min(room.width() * 9 / 10, 1100), std::min(room.height() * 9 / 10, 900));
+}
+
+RunPreviewWindow::~RunPreviewWindow() = default;
+
+QWidget* RunPreviewWindow::CreateNavigation() {
+  auto* bar = new QWidget(this);
+  auto* row = new QHBoxLayout(bar);
+  row->setContentsMargins(0, 0, 0, 0);
+  const auto button = [bar, row](const char* name, const QString& text, const QString& tip,
+                                 const QKeySequence& key) {
+    auto* b = new QPushButton(text, bar);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(tip);
+    b->setShortcut(key);
+    b->setAutoDefault(false);
+    row->addWidget(b);
+    return b;
+  };
+  first_ = button("first_page", tr("第一頁"), tr("第一張標籤紙 (Ctrl+Home)"),
+                  QKeySequence(Qt::CTRL | Qt::Key_Home));
+  previous_ = button("previous_page", tr("上一頁"), tr("上一張標籤紙 (Page Up)"),
+                     QKeySequence(Qt::Key_PageUp));
+  row->addWidget(new QLabel(tr("第"), bar));
+  page_number_ = new QSpinBox(bar);
+  page_number_->setObjectName(QStringLiteral("page_number"));
+  page_number_->setKeyboardTracking(false);
+  row->addWidget(page_number_);
+  page_count_ = new QLabel(bar);
+  page_count_->setObjectName(QStringLiteral("page_count"));
+  row->addWidget(page_count_);
+  next_ = button("next_page", tr("下一頁"), tr("下一張標籤紙 (Page Down)"),
+                 QKeySequence(Qt::Key_PageDown));
+  last_ = button("last_page", tr("最後一頁"), tr("最後一張標籤紙 (Ctrl+End)"),
+                 QKeySequence(Qt::CTRL | Qt::Key_End));
+  row->addStretch(1);
+  row->addWidget(new QLabel(tr("縮放:"), bar));
+  zoom_ = new QComboBox(bar);
+  zoom_->setObjectName(QStringLiteral("zoom"));
+  zoom_->addItem(tr("整頁"), int(ZoomMode::kWholePage));
+  zoom_->addItem(tr("頁寬"), int(ZoomMode::kPageWidth));
+  zoom_->addItem(tr("100 %"), int(ZoomMode::kActualSize));
+  zoom_->setToolTip(tr("也可以按住 Ctrl 轉動滑鼠滾輪來放大縮小"));
+  row->addWidget(zoom_);
+  return bar;
+}
+
+QWidget* RunPreviewWindow::CreatePanel() {
+  auto* panel = new QWidget(this);
+  panel->setFixedWidth(kPanelWidth);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+
+  auto* summary_box = new QGroupBox(tr("摘要"), panel);
+  auto* summary_layout = new QVBoxLayout(summary_box);
+  summary_text_ = new QTextBrowser(summary_box);
+  summary_text_->setObjectName(QStringLiteral("summary"));
+  summary_text_->setOpenLinks(false);
+  summary_layout->addWidget(summary_text_);
+  column->addWidget(summary_box, 1);
+
+  auto* print_box = new QGroupBox(tr("列印"), panel);
+  auto* form = new QFormLayout(print_box);
+  printer_ = new QComboBox(print_box);
+  printer_->setObjectName(QStringLiteral("printer"));
+  form->addRow(tr("印表機:"), printer_);
+  copies_ = new QSpinBox(print_box);
+  copies_->setObjectName(QStringLiteral("copies"));
+  copies_->setRange(1, kMaxCopies);
+  copies_->setMaximumWidth(80);
+  form->addRow(tr("份數:"), copies_);
+  start_place_ = new QSpinBox(print_box);
+  start_place_->setObjectName(QStringLiteral("start_place"));
+  start_place_->setRange(1, plan_.places_per_sheet());
+  start_place_->setMaximumWidth(80);
+  start_place_->setToolTip(
+      tr("第一張標籤紙從第幾格開始印: 由左到右、由上到下數, 前面的格子留空, "
+         "用來印完用過一半的標籤紙"));
+  form->addRow(tr("起始位置:"), start_place_);
+
+  kind_ = new QButtonGroup(this);
+  whole_ = new QRadioButton(tr("全部"), print_box);
+  whole_->setObjectName(QStringLiteral("print_whole"));
+  whole_->setChecked(true);
+  kind_->addButton(whole_, PrintChoice::kWholeRun);
+  form->addRow(tr("列印範圍:"), whole_);
+
+  const PrintLayout whole_run(plan_, PrintChoice{});
+  const auto range_row = [&](const char* radio_name, const QString& caption, QRadioButton*& radio,
+                             PrintChoice::Kind kind, const char* from_name, QLineEdit*& from,
+                             const QString& from_text, const char* to_name, QLineEdit*& to,
+                             const QString& to_text, const QString& unit) {
+    auto* row = new QWidget(print_box);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    radio = new QRadioButton(caption, row);
+    radio->setObjectName(QLatin1String(radio_name));
+    kind_->addButton(radio, kind);
+    from = NumberField(from_name, from_text, row);
+    to = NumberField(to_name, to_text, row);
+    line->addWidget(radio);
+    line->addWidget(from);
+    line->addWidget(new QLabel(tr("到"), row));
+    line->addWidget(to);
+    if (!unit.isEmpty()) line->addWidget(new QLabel(unit, row));
+    line->addStretch(1);
+    form->addRow(QString(), row);
+  };
+  const auto [lowest, highest] = CartonSpan(plan_);
+  range_row("print_sheets", tr("第"), sheets_range_, PrintChoice::kSheets, "sheets_from",
+            sheets_from_, QStringLiteral("1"), "sheets_to", sheets_to_,
+            QString::number(std::max<int64_t>(whole_run.sheets(), 1)), tr("張"));
+  range_row("print_cartons", tr("箱號"), cartons_range_, PrintChoice::kCartons, "cartons_from",
+            cartons_from_, QString::number(lowest), "cartons_to", cartons_to_,
+            QString::number(highest), QString());
+
+  choice_status_ = new QLabel(print_box);
+  choice_status_->setObjectName(QStringLiteral("choice_status"));
+  choice_status_->setWordWrap(true);
+  // Room for a message of three lines, so the panel does not jump while the user types.
+  choice_status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  choice_status_->setMinimumHeight(choice_status_->fontMetrics().lineSpacing() * 3);
+  form->addRow(choice_status_);
+  column->addWidget(print_box);
+
+  auto* buttons = new QHBoxLayout;
+  print_ = new QPushButton(tr("列印"), panel);
+  print_->setObjectName(QStringLiteral("print"));
+  // Enter in a range field must not print: it only ends the typing.
+  print_->setAutoDefault(false);
+  save_pdf_ = new QPushButton(tr("存成 PDF…"), panel);
+  save_pdf_->setObjectName(QStringLiteral("save_pdf"));
+  save_pdf_->setAutoDefault(false);
+  close_ = new QPushButton(tr("關閉"), panel);
+  close_->setObjectName(QStringLiteral("close"));
+  close_->setAutoDefault(false);
+  buttons->addWidget(print_);
+  buttons->addWidget(save_pdf_);
+  buttons->addWidget(close_);
+  column->addLayout(buttons);
+  return panel;
+}
+
+void RunPreviewWindow::FillPrinters() {
+  const QStringList names = QPrinterInfo::availablePrinterNames();
+  printer_->addItems(names);
+  const QString preferred = QPrinterInfo::defaultPrinterName();
+  if (names.contains(preferred)) printer_->setCurrentText(preferred);
+  if (names.isEmpty()) {
+    printer_->setPlaceholderText(tr("沒有印表機, 只能存成 PDF"));
+    printer_->setEnabled(false);
+    print_->setEnabled(false);
+  }
+}
+
+void RunPreviewWindow::Connect() {
+  connect(first_, &QPushButton::clicked, this, [this] { view_->ShowSheet(1); });
+  connect(previous_, &QPushButton::clicked, this, [this] { view_->ShowSheet(view_->sheet() - 1); });
+  connect(next_, &QPushButton::clicked, this, [this] { view_->ShowSheet(view_->sheet() + 1); });
+  connect(last_, &QPushButton::clicked, this, [this] { view_->ShowSheet(view_->sheet_count()); });
+  connect(page_number_, &QSpinBox::valueChanged, this,
+          [this](int sheet) { view_->ShowSheet(sheet); });
+  connect(view_, &SheetView::sheetChanged, this, &RunPreviewWindow::ShowPageNumber);
+  connect(zoom_, &QComboBox::activated, this,
+          [this](int index) { view_->SetZoom(ZoomMode(zoom_->itemData(index).toInt())); });
+  connect(view_, &SheetView::zoomChanged, this, &RunPreviewWindow::ShowZoom);
+
+  connect(printer_, &QComboBox::currentIndexChanged, this, &RunPreviewWindow::ChoiceChanged);
+  connect(copies_, &QSpinBox::valueChanged, this, &RunPreviewWindow::ChoiceChanged);
+  connect(start_place_, &QSpinBox::valueChanged, this, &RunPreviewWindow::ChoiceChanged);
+  connect(kind_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+    if (on) ChoiceChanged();
+  });
+  // Typing a range chooses it.
+  for (QLineEdit* field : {sheets_from_, sheets_to_}) {
+    connect(field, &QLineEdit::textEdited, sheets_range_,
+            [this] { sheets_range_->setChecked(true); });
+    connect(field, &QLineEdit::textChanged, this, &RunPreviewWindow::ChoiceChanged);
+  }
+  for (QLineEdit* field : {cartons_from_, cartons_to_}) {
+    connect(field, &QLineEdit::textEdited, cartons_range_,
+            [this] { cartons_range_->setChecked(true); });
+    connect(field, &QLineEdit::textChanged, this, &RunPreviewWindow::ChoiceChanged);
+  }
+
+  connect(print_, &QPushButton::clicked, this, &RunPreviewWindow::Print);
+  connect(save_pdf_, &QPushButton::clicked, this, &RunPreviewWindow::SaveAsPdf);
+  connect(close_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+PrintOptionTexts RunPreviewWindow::OptionTexts() const {
+  PrintOptionTexts texts;
+  texts.kind = PrintChoice::Kind(std::max(kind_->checkedId(), 0));
+  texts.start = start_place_->text();
+  texts.copies = copies_->text();
+  if (texts.kind == PrintChoice::kSheets) {
+    texts.from = sheets_from_->text();
+    texts.to = sheets_to_->text();
+  } else if (texts.kind == PrintChoice::kCartons) {
+    texts.from = cartons_from_->text();
+    texts.to = cartons_to_->text();
+  }
+  return texts;
+}
+
+void RunPreviewWindow::ChoiceChanged() {
+  const PrintOptionsRead read = ReadPrintOptions(OptionTexts(), plan_);
+  if (read.options) {
+    ShowLayout(read.options->choice);
+    choice_status_->setStyleSheet(QString());
+    choice_status_->setText(LayoutSummary(*layout_));
+  } else {
+    // The pages keep showing the last choice that was right; the message says what is wrong.
+    if (!layout_) ShowLayout(PrintChoice{});
+    choice_status_->setStyleSheet(QStringLiteral("color: #b00000"));
+    choice_status_->setText(read.message);
+  }
+}
+
+PrintDestination RunPreviewWindow::PreviewDestination() const {
+  PrintDestination destination;
+  destination.printer = printer_->currentText();
+  if (destination.printer.isEmpty()) destination.pdf_path = kAnyPdf;
+  if (services_.fit) destination.fit = services_.fit(destination);
+  return destination;
+}
+
+void RunPreviewWindow::ShowLayout(const PrintChoice& choice) {
+  const PrintDestination destination = PreviewDestination();
+  const bool new_paper = destination != paper_for_;
+  if (new_paper) {
+    // Asking the print system for a printer's area takes a moment: once for each printer chosen.
+    paper_for_ = destination;
+    paper_ = PaperSetup{target().PrintableArea(destination), destination.fit};
+    if (paper_.printable.isEmpty()) {
+      PrintDestination pdf;
+      pdf.pdf_path = kAnyPdf;
+      paper_.printable = target().PrintableArea(pdf);
+    }
+  }
+  // The copies change nothing on the pages.
+  if (!new_paper && layout_ && choice == shown_choice_) return;
+  shown_choice_ = choice;
+  // The drawer refers to the layout: it goes first.
+  sheets_.reset();
+  layout_.emplace(plan_, choice);
+  sheets_ = std::make_unique<SheetPreview>(job_, *layout_, paper_);
+  view_->SetSheets(layout_->sheets(),
+                   [this](qint64 sheet, int dpi, double ratio, QList<LabelArea>* areas) {
+                     return sheets_->Paint(sheet, dpi, ratio, areas);
+                   });
+  if (summary_.isEmpty() || summary_start_ != choice.start_place) {
+    summary_start_ = choice.start_place;
+    summary_ = RunSummary(job_, plan_, choice.start_place);
+    summary_text_->setHtml(SummaryHtml(summary_));
+  }
+  ShowPageNumber();
+}
+
+void RunPreviewWindow::ShowPageNumber() {
+  const qint64 count = view_->sheet_count();
+  const qint64 sheet = view_->sheet();
+  {
+    const QSignalBlocker block(page_number_);
+    page_number_->setRange(count > 0 ? 1 : 0,
+                           int(std::min<qint64>(count, std::numeric_limits<int>::max())));
+    page_number_->setValue(int(count > 0 ? sheet : 0));
+  }
+  page_count_->setText(tr("頁, 共 %1 頁").arg(count));
+  first_->setEnabled(sheet > 1);
+  previous_->setEnabled(sheet > 1);
+  next_->setEnabled(sheet < count);
+  last_->setEnabled(sheet < count);
+}
+
+void RunPreviewWindow::ShowZoom() {
+  const ZoomMode mode = view_->zoom_mode();
+  constexpr int kCustomItem = 3;
+  if (mode == ZoomMode::kCustom) {
+    const QString text =
+        tr("%1 %").arg(qRound(100.0 * view_->dpi() / std::max(1, view_->logicalDpiX())));
+    if (zoom_->count() <= kCustomItem) zoom_->addItem(text, int(ZoomMode::kCustom));
+    zoom_->setItemText(kCustomItem, text);
+    zoom_->setCurrentIndex(kCustomItem);
+    return;
+  }
+  zoom_->setCurrentIndex(zoom_->findData(int(mode)));
+  if (zoom_->count() > kCustomItem) zoom_->removeItem(kCustomItem);
+}
+
+void RunPreviewWindow::Print() {
+  const PrintOptionsRead read = ReadPrintOptions(OptionTexts(), plan_);
+  if (!read.options) {
+    prompter_.Message(read.message);
+    return;
+  }
+  PrintDestination destination;
+  destination.printer = printer_->currentText();
+  if (destination.printer.isEmpty()) {
+    prompter_.Message(tr("找不到任何印表機, 無法列印。請按「存成 PDF…」把標籤存成 PDF 檔。"));
+    return;
+  }
+  destination.copies = read.options->copies;
+  PrintTo(destination, *read.options);
+}
+
+void RunPreviewWindow::SaveAsPdf() {
+  const PrintOptionsRead read = ReadPrintOptions(OptionTexts(), plan_);
+  if (!read.options) {
+    prompter_.Message(read.message);
+    return;
+  }
+  PrintDestination destination;
+  destination.pdf_path = feedback().AskPdfPath();
+  if (destination.pdf_path.isEmpty()) return;
+  PrintTo(destination, *read.options);
+}
+
+void RunPreviewWindow::PrintTo(PrintDestination destination, const PrintOptions& options) {
+  if (services_.fit) destination.fit = services_.fit(destination);
+  const PrintLayout layout(plan_, options.choice);
+  if (!ConfirmFit(job_, layout, destination, prompter_, target())) return;
+  if (!PrintLayoutTo(job_, layout, destination, prompter_, target(), feedback())) return;
+  choice_status_->setStyleSheet(QString());
+  choice_status_->setText(destination.pdf_path.isEmpty()
+                              ? tr("已送到印表機 %1: %2 張標籤, %3 張標籤紙, %4 份")
+                                    .arg(destination.printer)
+                                    .arg(layout.label_count())
+                                    .arg(layout.sheets())
+                                    .arg(destination.copies)
+                              : tr("已存成 PDF 檔 %1: %2 張標籤, %3 頁")
+                                    .arg(destination.pdf_path)
+                                    .arg(layout.label_count())
+                                    .arg(layout.sheets()));
+  if (options.choice.kind == PrintChoice::kWholeRun) emit wholeRunPrinted();
+}
+
+PrintTarget& RunPreviewWindow::target() {
+  if (services_.target) return *services_.target;
+  if (!own_target_) own_target_ = std::make_unique<QtPrintTarget>();
+  return *own_target_;
+}
+
+PrintFeedback& RunPreviewWindow::feedback() {
+  if (services_.feedback) return *services_.feedback;
+  if (!own_feedback_) own_feedback_ = std::make_unique<QtPrintFeedback>(this);
+  return *own_feedback_;
+}

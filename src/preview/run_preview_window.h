@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "model/main_model.h"
+#include "preview/run_summary.h"
+#include "preview/sheet_preview.h"
+#include "print/print_options.h"
+#include "print/print_target.h"
+#include "print/run_plan.h"
+
+class Prompter;
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTextBrowser;
+class SheetView;
+
+// Where the preview's prints go; what is left null is the print system (printers and PDF files)
+// with its dialogs over the preview window.
+struct PreviewPrintServices {
+  PrintTarget* target = nullptr;
+  PrintFeedback* feedback = nullptr;
+  // A printer's fit to its label stock; none: nothing moves.
+  std::function<StockFit(const PrintDestination&)> fit;
+};
+
+// The whole-run preview "列印預覽": every sheet of a job as the chosen printer will print it, with
+// the run's summary and checks beside the pages, and the print panel: printer and copies, the start
+// place on the first sheet, what to print (the whole run, sheets a–b or cartons a–b), 列印 and
+// 存成 PDF…. The pages show what the current choice prints.
+//
+// The job is a copy of the main window's model taken when the preview opens (after the print
+// checks passed), so the pages never change under the user; the window is modal to the main window,
+// so the template cannot change behind it either. It deletes itself when closed.
+//
+// It writes no history: a whole run that printed to its end says so with wholeRunPrinted, and the
+// main window, which opened it, stores the record. Reprints of sheets or cartons store none.
+class RunPreviewWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  RunPreviewWindow(const MainModel& job, Prompter& prompter, PreviewPrintServices services = {},
+                   QWidget* parent = nullptr);
+  ~RunPreviewWindow() override;
+
+  const MainModel& job() const { return job_; }
+  const RunPlan& plan() const { return plan_; }
+  // The print the pages show: the last choice that was right.
+  const PrintLayout& layout() const { return *layout_; }
+  const QList<SummaryLine>& summary() const { return summary_; }
+  SheetView* view() const { return view_; }
+
+  // The choices as typed.
+  PrintOptionTexts OptionTexts() const;
+  // Prints the current choice on the chosen printer, or into a PDF file the user names.
+  void Print();
+  void SaveAsPdf();
+
+ signals:
+  // A whole run went to the printer or into a PDF file to its end.
+  void wholeRunPrinted();
+
+ private:
+  QWidget* CreateNavigation();
+  QWidget* CreatePanel();
+  void Connect();
+  void FillPrinters();
+  // Reads the choices and, when they are right, shows what they print.
+  void ChoiceChanged();
+  void ShowLayout(const PrintChoice& choice);
+  void ShowPageNumber();
+  void ShowZoom();
+  PrintDestination PreviewDestination() const;
+  void PrintTo(PrintDestination destination, const PrintOptions& options);
+
+  PrintTarget& target();
+  PrintFeedback& feedback();
+
+  const MainModel job_;
+  const RunPlan plan_;
+  Prompter& prompter_;
+  PreviewPrintServices services_;
+  std::unique_ptr<PrintTarget> own_target_;
+  std::unique_ptr<PrintFeedback> own_feedback_;
+
+  std::optional<PrintLayout> layout_;
+  PrintChoice shown_choice_;                   // what `layout_` was made for
+  std::optional<PrintDestination> paper_for_;  // the destination `paper_` was asked for
+  PaperSetup paper_;
+  std::unique_ptr<SheetPreview> sheets_;
+  QList<SummaryLine> summary_;
+  int summary_start_ = 0;  // the start place the summary was made for
+
+  SheetView* view_ = nullptr;
+  QPushButton* first_ = nullptr;
+  QPushButton* previous_ = nullptr;
+  QPushButton* next_ = nullptr;
+  QPushButton* last_ = nullptr;
+  QSpinBox* page_number_ = nullptr;
+  QLabel* page_count_ = nullptr;
+  QComboBox* zoom_ = nullptr;
+
+  QTextBrowser* summary_text_ = nullptr;
+  QComboBox* printer_ = nullptr;
+  QSpinBox* copies_ = nullptr;
+  QSpinBox* start_place_ = nullptr;
+  QButtonGroup* kind_ = nullptr;
+  QRadioButton* whole_ = nullptr;
+  QRadioButton* sheets_range_ = nullptr;
+  QRadioButton* cartons_range_ = nullptr;
+  QLineEdit* sheets_from_ = nullptr;
+  QLineEdit* sheets_to_ = nullptr;
+  QLineEdit* cartons_from_ = nullptr;
+  QLineEdit* cartons_to_ = nullptr;
+  QLabel* choice_status_ = nullptr;
+  QPushButton* print_ = nullptr;
+  QPushButton* save_pdf_ = nullptr;
+  QPushButton* close_ = nullptr;
+};

@@ -1,0 +1,108 @@
+#include "preview/run_summary.h"
+
+#include <QCoreApplication>
+
+#include "model/main_model.h"
+#include "print/run_plan.h"
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("RunSummary", text); }
+
+// "26–40", or "46" for a range of one.
+QString Span(int64_t from, int64_t to) {
+  return from == to ? QString::number(from) : QStringLiteral("%1–%2").arg(from).arg(to);
+}
+
+QString Where(const PrintLayout& layout, int64_t label) {
+  const std::optional<PrintLayout::Place> place = layout.PlaceOfLabel(label);
+  if (!place) return {};
+  return Tr("第 %1 張第 %2 格").arg(place->sheet).arg(place->page_row * 2 + place->half + 1);
+}
+
+QString BlockLine(const PlannedBlock& block, const PrintLayout& layout) {
+  const BlockPallets& pallets = block.pallets;
+  if (pallets.cartons == 0) return Tr("第 %1 區段: 沒有標籤").arg(block.block);
+  const int64_t last = block.first_carton + pallets.cartons - 1;
+  QString text = Tr("第 %1 區段: 箱號 %2, 共 %3 箱; 墊板 %4")
+                     .arg(block.block)
+                     .arg(Span(block.first_carton, last))
+                     .arg(pallets.cartons)
+                     .arg(Span(pallets.LowestPallet(), pallets.HighestPallet()));
+  if (pallets.carried > 0) {
+    text += Tr(", 其中 %1 箱 (箱號 %2) 併入前面區段的墊板 %3")
+                .arg(pallets.carried)
+                .arg(Span(block.first_carton, block.first_carton + pallets.carried - 1))
+                .arg(pallets.carry_pallet);
+  }
+  return text + Tr("; 從%1開始").arg(Where(layout, block.first_label));
+}
+
+}  // namespace
+
+QList<SummaryLine> RunSummary(const MainModel& model, const RunPlan& plan, int start_place) {
+  const PrintLayout layout(plan, PrintChoice{PrintChoice::kWholeRun, 0, 0, start_place});
+  QList<SummaryLine> lines;
+  lines << SummaryLine{SummaryLine::kTotal, Tr("共 %1 張標籤, 印在 %2 張標籤紙上 (每張 %3 格)")
+                                                .arg(plan.label_count())
+                                                .arg(layout.sheets())
+                                                .arg(plan.places_per_sheet())};
+  for (const PlannedBlock& block : plan.blocks()) {
+    if (block.remainder) {
+      lines << SummaryLine{SummaryLine::kRemainder, Tr("尾數箱: 箱號 %1; 墊板 %2; 在%3")
+                                                        .arg(block.first_carton)
+                                                        .arg(block.pallets.first_pallet)
+                                                        .arg(Where(layout, block.first_label))};
+    } else {
+      lines << SummaryLine{SummaryLine::kBlock, BlockLine(block, layout)};
+    }
+  }
+
+  const qsizetype before_checks = lines.size();
+  for (const BlockOverlap& overlap : plan.Overlaps()) {
+    lines << SummaryLine{SummaryLine::kWarning,
+                         Tr("注意: 第 %1 區段和第 %2 區段都有箱號 %3, 這些箱子會印出兩張標籤。")
+                             .arg(overlap.first_block)
+                             .arg(overlap.second_block)
+                             .arg(Span(overlap.from, overlap.to))};
+  }
+  for (const PlannedBlock& block : plan.blocks()) {
+    const BlockEntry& entry = model.blocks[block.block];
+    if (block.remainder || entry.blk_start <= entry.blk_end) continue;
+    lines << SummaryLine{SummaryLine::kWarning,
+                         Tr("注意: 第 %1 區段的起始箱號 %2 大於結束箱號 %3, 這個區段不會印出標籤。")
+                             .arg(block.block)
+                             .arg(entry.blk_start)
+                             .arg(entry.blk_end)};
+  }
+  if (lines.size() == before_checks) {
+    lines << SummaryLine{SummaryLine::kAllClear, Tr("檢查: 箱號沒有重複, 每個區段都有標籤。")};
+  }
+  return lines;
+}
+
+QString LayoutSummary(const PrintLayout& layout) {
+  return Tr("這次列印 %1 張標籤, 共 %2 張標籤紙").arg(layout.label_count()).arg(layout.sheets());
+}
+
+QString SummaryHtml(const QList<SummaryLine>& lines) {
+  QString html;
+  for (const SummaryLine& line : lines) {
+    const QString text = line.text.toHtmlEscaped();
+    switch (line.kind) {
+      case SummaryLine::kTotal:
+        html += QStringLiteral("<p><b>%1</b></p>").arg(text);
+        break;
+      case SummaryLine::kWarning:
+        html += QStringLiteral("<p style=\"color:#b00000\"><b>%1</b></p>").arg(text);
+        break;
+      case SummaryLine::kAllClear:
+        html += QStringLiteral("<p style=\"color:#006000\">%1</p>").arg(text);
+        break;
+      default:
+        html += QStringLiteral("<p>%1</p>").arg(text);
+        break;
+    }
+  }
+  return html;
+}

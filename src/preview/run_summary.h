@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class PrintLayout;
+class RunPlan;
+struct MainModel;
+
+// One line of the run's summary beside the preview's pages, with what it is about, so the window
+// can set the checks apart.
+struct SummaryLine {
+  enum Kind {
+    kTotal,      // labels and sheets in all
+    kBlock,      // a numbered block
+    kRemainder,  // the remainder carton
+    kWarning,    // a check that found something: overlapping or empty blocks
+    kAllClear,   // the checks found nothing
+  };
+  Kind kind;
+  QString text;
+
+  bool operator==(const SummaryLine&) const = default;
+};
+
+// What the run of `plan` (made from `model`) puts on paper, laid out as a whole run from
+// `start_place`: labels and sheets in all; per block its cartons, the pallets it uses, the cartons
+// it carries onto an earlier block's pallet and the sheet and place of its first label; the
+// remainder carton; then the checks: blocks sharing carton numbers, and blocks whose first carton
+// number is above their last, which print nothing.
+QList<SummaryLine> RunSummary(const MainModel& model, const RunPlan& plan, int start_place = 1);
+
+// One line on what a print of `layout` puts on paper: its labels and sheets.
+QString LayoutSummary(const PrintLayout& layout);
+
+// The summary as HTML for a rich-text label: one paragraph a line, the warnings in red.
+QString SummaryHtml(const QList<SummaryLine>& lines);

@@ -1,0 +1,227 @@
+#include "preview/sheet_view.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kMargin = 12;      // desk around the sheet, pixels
+constexpr int kWheelStep = 120;  // one notch of a mouse wheel
+constexpr double kZoomStep = 1.25;
+const QColor kDesk(0x80, 0x80, 0x80);
+const QColor kShadow(0x50, 0x50, 0x50);
+
+}  // namespace
+
+SheetView::SheetView(QWidget* parent) : QAbstractScrollArea(parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  viewport()->setAutoFillBackground(false);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SheetView::SetSheets(qint64 count, PagePainter painter) {
+  painter_ = std::move(painter);
+  count_ = std::max<qint64>(count, 0);
+  page_sheet_ = 0;  // whatever the image shows belongs to the old sheets
+  areas_.clear();
+  const qint64 sheet = std::clamp<qint64>(sheet_, 1, std::max<qint64>(count_, 1));
+  if (sheet != sheet_) {
+    sheet_ = sheet;
+    emit sheetChanged(sheet_);
+  }
+  viewport()->update();
+}
+
+void SheetView::ShowSheet(qint64 sheet) {
+  sheet = std::clamp<qint64>(sheet, 1, std::max<qint64>(count_, 1));
+  verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+  if (sheet == sheet_) return;
+  sheet_ = sheet;
+  viewport()->update();
+  emit sheetChanged(sheet_);
+}
+
+void SheetView::SetZoom(ZoomMode mode) {
+  zoom_ = mode;
+  if (mode == ZoomMode::kCustom) custom_dpi_ = dpi_;
+  UpdateZoom();
+}
+
+void SheetView::ZoomBy(int steps) {
+  custom_dpi_ =
+      std::clamp(int(std::lround(dpi_ * std::pow(kZoomStep, steps))), kMinZoomDpi, kMaxZoomDpi);
+  zoom_ = ZoomMode::kCustom;
+  UpdateZoom();
+}
+
+QSize SheetView::PageSize() const {
+  const QSizeF paper = A4Twips() * dpi_ / 1440.0;
+  return QSize(qRound(paper.width()), qRound(paper.height()));
+}
+
+void SheetView::UpdateZoom() {
+  // The fitting modes fit the page into the viewport as it is without scroll bars.
+  const QSize room = maximumViewportSize();
+  const int dpi = ZoomDpi(zoom_, room, kMargin, logicalDpiX(), custom_dpi_);
+  int room_width = room.width();
+  if (zoom_ == ZoomMode::kPageWidth) {
+    // The page is taller than the view: leave room for the vertical scroll bar.
+    room_width -= verticalScrollBar()->sizeHint().width();
+  }
+  dpi_ = zoom_ == ZoomMode::kPageWidth
+             ? ZoomDpi(zoom_, QSize(room_width, room.height()), kMargin, logicalDpiX())
+             : dpi;
+
+  const QSize page = PageSize();
+  const QSize content(page.width() + 2 * kMargin, page.height() + 2 * kMargin);
+  const QSize view = viewport()->size();
+  horizontalScrollBar()->setRange(0, std::max(0, content.width() - view.width()));
+  horizontalScrollBar()->setPageStep(view.width());
+  horizontalScrollBar()->setSingleStep(std::max(1, view.width() / 20));
+  verticalScrollBar()->setRange(0, std::max(0, content.height() - view.height()));
+  verticalScrollBar()->setPageStep(view.height());
+  verticalScrollBar()->setSingleStep(std::max(1, view.height() / 20));
+  viewport()->update();
+  emit zoomChanged();
+}
+
+QRect SheetView::PageRect() const {
+  const QSize page = PageSize();
+  const QSize view = viewport()->size();
+  const int left = page.width() + 2 * kMargin <= view.width()
+                       ? (view.width() - page.width()) / 2
+                       : kMargin - horizontalScrollBar()->value();
+  const int top = page.height() + 2 * kMargin <= view.height()
+                      ? (view.height() - page.height()) / 2
+                      : kMargin - verticalScrollBar()->value();
+  return QRect(QPoint(left, top), page);
+}
+
+void SheetView::EnsurePage() {
+  const double ratio = devicePixelRatioF();
+  if (page_sheet_ == sheet_ && page_dpi_ == dpi_ && page_ratio_ == ratio) return;
+  page_ = QImage();  // the old page goes before the new one is drawn
+  areas_.clear();
+  page_sheet_ = 0;
+  if (!painter_ || sheet_ > count_) return;
+  page_ = painter_(sheet_, dpi_, ratio, &areas_);
+  page_sheet_ = sheet_;
+  page_dpi_ = dpi_;
+  page_ratio_ = ratio;
+  ++pages_painted_;
+  emit pagePainted(sheet_);
+}
+
+void SheetView::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(viewport());
+  painter.fillRect(viewport()->rect(), kDesk);
+  if (count_ == 0) return;
+  EnsurePage();
+  const QRect page = PageRect();
+  painter.fillRect(page.translated(3, 3), kShadow);
+  if (page_.isNull()) {
+    painter.fillRect(page, Qt::white);
+  } else {
+    painter.drawImage(page.topLeft(), page_);
+  }
+}
+
+void SheetView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  UpdateZoom();
+}
+
+void SheetView::scrollContentsBy(int /*dx*/, int /*dy*/) { viewport()->update(); }
+
+void SheetView::wheelEvent(QWheelEvent* event) {
+  const int delta = event->angleDelta().y();
+  if (delta == 0) {
+    QAbstractScrollArea::wheelEvent(event);
+    return;
+  }
+  if (event->modifiers() & Qt::ControlModifier) {
+    wheel_rest_ += delta;
+    const int steps = wheel_rest_ / kWheelStep;
+    if (steps != 0) {
+      wheel_rest_ -= steps * kWheelStep;
+      // The spot of the paper under the mouse stays under it.
+      const QPointF mouse = event->position();
+      const QPointF paper = (mouse - PageRect().topLeft()) / dpi_;
+      ZoomBy(steps);
+      const QPointF moved = paper * dpi_ - (mouse - QPointF(kMargin, kMargin));
+      horizontalScrollBar()->setValue(qRound(moved.x()));
+      verticalScrollBar()->setValue(qRound(moved.y()));
+    }
+    event->accept();
+    return;
+  }
+  // Scrolls within the page; past its top or bottom the wheel turns the sheet, a notch at a time
+  // (a touchpad's small steps are gathered into notches).
+  QScrollBar* bar = verticalScrollBar();
+  const bool down = delta < 0;
+  const bool at_end = down ? bar->value() >= bar->maximum() : bar->value() <= bar->minimum();
+  if (!at_end) {
+    wheel_rest_ = 0;
+    QAbstractScrollArea::wheelEvent(event);
+    return;
+  }
+  event->accept();
+  wheel_rest_ += delta;
+  if (std::abs(wheel_rest_) < kWheelStep) return;
+  wheel_rest_ = 0;
+  if (down && sheet_ < count_) {
+    ShowSheet(sheet_ + 1);
+  } else if (!down && sheet_ > 1) {
+    ShowSheet(sheet_ - 1);
+    bar->setValue(bar->maximum());  // coming back up, the previous sheet shows its foot
+  }
+}
+
+void SheetView::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_PageDown:
+      ShowSheet(sheet_ + 1);
+      break;
+    case Qt::Key_PageUp:
+      ShowSheet(sheet_ - 1);
+      break;
+    case Qt::Key_Home:
+      ShowSheet(1);
+      break;
+    case Qt::Key_End:
+      ShowSheet(count_);
+      break;
+    default:
+      QAbstractScrollArea::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}
+
+std::optional<qint64> SheetView::LabelAt(const QPoint& point) const {
+  if (page_sheet_ != sheet_ || dpi_ <= 0) return std::nullopt;
+  const QPointF on_page = point - PageRect().topLeft();
+  return LabelAtPoint(areas_, on_page * 1440.0 / dpi_);
+}
+
+bool SheetView::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const std::optional<qint64> label = LabelAt(help->pos());
+    if (label && tip_) {
+      QToolTip::showText(help->globalPos(), tip_(*label), viewport());
+    } else {
+      QToolTip::hideText();
+      event->ignore();
+    }
+    return true;
+  }
+  return QAbstractScrollArea::viewportEvent(event);
+}

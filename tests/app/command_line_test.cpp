@@ -1,0 +1,239 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLocale>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTranslator>
+
+#include "app/language.h"
+#include "support/temp_folder.h"
+#include "version.h"
+
+namespace {
+
+using Action = CommandLine::Action;
+
+CommandLine Parse(const QStringList& options) {
+  return ParseCommandLine(QStringList{QStringLiteral("cratemark")} + options);
+}
+
+// Each test starts and ends without the program's translations and with the default locale.
+class Translated : public testing::Test {
+ protected:
+  ~Translated() override {
+    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) delete t;
+    QLocale::setDefault(old_locale_);
+  }
+
+ private:
+  QLocale old_locale_;
+};
+
+struct ProgramRun {
+  int status = -1;
+  QString out;
+  QString err;
+};
+
+// The program itself, started without any display: no DISPLAY, no WAYLAND_DISPLAY and no Qt
+// platform chosen.
+ProgramRun RunProgram(const QStringList& arguments, const QString& lang) {
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* name :
+       {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE"}) {
+    env.remove(QLatin1String(name));
+  }
+  env.insert(QStringLiteral("LANG"), lang);
+  process.setProcessEnvironment(env);
+  process.start(QStringLiteral(CRATEMARK_PROGRAM), arguments);
+  if (!process.waitForFinished(30000)) return {};
+  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+          QString::fromUtf8(process.readAllStandardError())};
+}
+
+}  // namespace
+
+TEST(CommandLine, ReadsItsOptionsAndRefusesAnythingElse) {
+  const QString home = QDir::homePath();
+  const struct {
+    QStringList options;
+    Action action;
+    QString folder;
+    std::optional<Language> language;
+    QString text;  // what the printed text contains
+  } cases[] = {
+      {{}, Action::kRun, {}, std::nullopt, {}},
+      {{"--folder", "/srv/labels"}, Action::kRun, "/srv/labels", std::nullopt, {}},
+      {{"--folder=~/Cratemark"}, Action::kRun, home + "/Cratemark", std::nullopt, {}},
+      {{"--lang", "en"}, Action::kRun, {}, Language::kEnglish, {}},
+      {{"--lang=zh_TW", "--folder", "x"}, Action::kRun, "x", Language::kTraditionalChinese, {}},
+      {{"--version"},
+       Action::kShowVersion,
+       {},
+       std::nullopt,
+       QStringLiteral("Cratemark %1\n").arg(QLatin1String(kCratemarkVersion))},
+      {{"-v"}, Action::kShowVersion, {}, std::nullopt, "Cratemark"},
+      {{"--help"}, Action::kShowHelp, {}, std::nullopt, "--folder <folder>"},
+      {{"-h", "--lang", "en"}, Action::kShowHelp, {}, Language::kEnglish, "--lang <zh_TW|en>"},
+      {{"--lang", "fr"}, Action::kUsageError, {}, std::nullopt, "「fr」"},
+      {{"--lang", "zh_CN"}, Action::kUsageError, {}, std::nullopt, "zh_CN"},
+      {{"--lang"}, Action::kUsageError, {}, std::nullopt, "lang"},
+      {{"--folder", ""}, Action::kUsageError, {}, std::nullopt, "--folder"},
+      {{"--printer"}, Action::kUsageError, {}, std::nullopt, "printer"},
+      {{"a.cratemark", "b.cratemark"}, Action::kUsageError, {}, std::nullopt, "b.cratemark"},
+  };
+  for (const auto& c : cases) {
+    const QString name = c.options.join(u' ');
+    const CommandLine line = Parse(c.options);
+    EXPECT_EQ(line.action, c.action) << name.toStdString();
+    if (c.action == Action::kUsageError) {
+      EXPECT_TRUE(line.text.startsWith(QStringLiteral("cratemark: "))) << name.toStdString();
+      EXPECT_TRUE(line.text.contains(QStringLiteral("--help"))) << name.toStdString();
+      continue;
+    }
+    EXPECT_EQ(line.folder, c.folder) << name.toStdString();
+    EXPECT_EQ(line.language, c.language) << name.toStdString();
+    EXPECT_TRUE(line.text.contains(c.text))
+        << name.toStdString() << ": " << line.text.toStdString();
+  }
+}
+
+TEST(CommandLine, AJobIsNamedFromTheFolderTheProgramStartedIn) {
+  const CommandLine line =
+      Parse({QStringLiteral("--folder=/srv"), QStringLiteral("客戶A.cratemark")});
+  EXPECT_EQ(line.action, Action::kRun);
+  EXPECT_EQ(line.job, QDir::current().absoluteFilePath(QStringLiteral("客戶A.cratemark")));
+  EXPECT_TRUE(Parse({}).job.isEmpty());
+}
+
+TEST(CommandLine, TheHomeFolderStandsForTildeOnlyAtTheStart) {
+  const QString home = QDir::homePath();
+  EXPECT_EQ(ExpandHome(QStringLiteral("~")), home);
+  EXPECT_EQ(ExpandHome(QStringLiteral("~/Cratemark")), home + QStringLiteral("/Cratemark"));
+  EXPECT_EQ(ExpandHome(QStringLiteral("~other/x")), QStringLiteral("~other/x"));
+  EXPECT_EQ(ExpandHome(QStringLiteral("a/~/b")), QStringLiteral("a/~/b"));
+}
+
+TEST(CommandLine, EntersTheWorkFolderCreatingItWhenMissing) {
+  TempFolder top;
+  const QString old_dir = QDir::currentPath();
+  const QString nested = top.File(QStringLiteral("office/labels"));
+  EXPECT_EQ(EnterWorkFolder(nested), FolderResult::kEntered);
+  EXPECT_EQ(QDir::currentPath(), nested);
+  EXPECT_EQ(EnterWorkFolder(top.path()), FolderResult::kEntered) << "an existing folder";
+  EXPECT_EQ(QDir::currentPath(), top.path());
+
+  top.Write(QStringLiteral("taken"), "a file, not a folder");
+  EXPECT_EQ(EnterWorkFolder(top.File(QStringLiteral("taken"))), FolderResult::kCannotCreate);
+  EXPECT_EQ(EnterWorkFolder(top.File(QStringLiteral("taken/sub"))), FolderResult::kCannotCreate);
+  EXPECT_EQ(QDir::currentPath(), top.path()) << "a refused folder leaves the working folder";
+  EXPECT_TRUE(FolderErrorText(FolderResult::kCannotCreate, top.File(QStringLiteral("taken")))
+                  .contains(top.File(QStringLiteral("taken"))));
+  EXPECT_EQ(FolderErrorText(FolderResult::kEntered, top.path()), QString());
+  QDir::setCurrent(old_dir);
+}
+
+TEST(Language, FollowsTheMessageLocaleUnlessNamed) {
+  const struct {
+    const char* locale;
+    Language language;
+  } cases[] = {
+      {"en_US.UTF-8", Language::kEnglish},
+      {"en_GB", Language::kEnglish},
+      {"en", Language::kEnglish},
+      {"zh_TW.UTF-8", Language::kTraditionalChinese},
+      {"de_DE.UTF-8", Language::kTraditionalChinese},
+      {"C.UTF-8", Language::kTraditionalChinese},
+      {"C", Language::kTraditionalChinese},
+      {"", Language::kTraditionalChinese},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LanguageOfLocale(QLatin1String(c.locale)), c.language) << c.locale;
+  }
+  EXPECT_EQ(LanguageNamed(QStringLiteral("en")), Language::kEnglish);
+  EXPECT_EQ(LanguageNamed(QStringLiteral("zh_TW")), Language::kTraditionalChinese);
+  EXPECT_EQ(LanguageNamed(QStringLiteral("EN")), std::nullopt);
+  EXPECT_EQ(LanguageNamed(QStringLiteral("zh")), std::nullopt);
+}
+
+TEST_F(Translated, StandardButtonsSpeakTheChosenLanguage) {
+  const struct {
+    Language language;
+    QStringList buttons;  // OK, Yes, No, Cancel without their accelerators
+    QLocale::Language locale;
+  } cases[] = {
+      {Language::kTraditionalChinese,
+       {QStringLiteral("確定"), QStringLiteral("是(Y)"), QStringLiteral("否(N)"),
+        QStringLiteral("取消")},
+       QLocale::Chinese},
+      {Language::kEnglish,
+       {QStringLiteral("OK"), QStringLiteral("Yes"), QStringLiteral("No"),
+        QStringLiteral("Cancel")},
+       QLocale::English},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(InstallTranslations(c.language), QStringList());
+    EXPECT_EQ(QLocale().language(), c.locale);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Cratemark"), QStringLiteral("?"),
+                    QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QStringList texts;
+    for (auto button : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
+      texts << box.button(button)->text().remove(u'&');
+    }
+    EXPECT_EQ(texts, c.buttons);
+  }
+}
+
+TEST_F(Translated, TheEnglishTranslationIsBuiltIn) {
+  EXPECT_EQ(InstallTranslations(Language::kEnglish), QStringList());
+  EXPECT_TRUE(Parse({QStringLiteral("--help")}).text.contains(QStringLiteral("Show this help.")));
+  // Installing again replaces the translations rather than stacking them.
+  EXPECT_EQ(InstallTranslations(Language::kTraditionalChinese), QStringList());
+  EXPECT_TRUE(Parse({QStringLiteral("--help")}).text.contains(QStringLiteral("顯示這份說明。")));
+}
+
+// Help, version and refusals come from the program itself, without any display to open a
+// window on, in the language of the locale.
+TEST(Program, AnswersWithoutADisplay) {
+  TempFolder folder;
+  folder.Write(QStringLiteral("taken"), "a file, not a folder");
+  const struct {
+    QStringList arguments;
+    QString lang;
+    int status;
+    QString out;
+    QString err;
+  } cases[] = {
+      {{"--version"},
+       "zh_TW.UTF-8",
+       0,
+       QStringLiteral("Cratemark %1\n").arg(QLatin1String(kCratemarkVersion)),
+       {}},
+      {{"--help"}, "zh_TW.UTF-8", 0, "顯示這份說明。", {}},
+      {{"--help"}, "en_US.UTF-8", 0, "Show this help.", {}},
+      {{"--help", "--lang", "en"}, "zh_TW.UTF-8", 0, "Show this help.", {}},
+      {{"--lang", "fr"}, "zh_TW.UTF-8", kUsageExitStatus, {}, "「fr」"},
+      {{"--folder", folder.File("taken")},
+       "en_US.UTF-8",
+       kUsageExitStatus,
+       {},
+       "Cannot create the working folder"},
+  };
+  for (const auto& c : cases) {
+    const QString name = c.arguments.join(u' ') + QStringLiteral(" LANG=") + c.lang;
+    const ProgramRun run = RunProgram(c.arguments, c.lang);
+    EXPECT_EQ(run.status, c.status) << name.toStdString() << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(c.out)) << name.toStdString() << ": " << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains(c.err)) << name.toStdString() << ": " << run.err.toStdString();
+    if (c.err.isEmpty()) {
+      EXPECT_EQ(run.err, QString()) << name.toStdString();
+    }
+  }
+}

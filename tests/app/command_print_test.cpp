@@ -1,0 +1,191 @@
+// `cratemark --print JOB`: the real program, started without any display, prints a job file to the
+// CUPS test queues of scripts/test-printer (LABELS, the default, writes /tmp/printout/last.pdf) or
+// into a PDF file, and the PDF is read back.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <cmath>
+
+#include "history/history_files.h"
+#include "job/job_commands.h"
+#include "stock/printer_fit_store.h"
+#include "support/printout.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_folder.h"
+#include "support/worked_example.h"
+
+namespace {
+
+struct Outcome {
+  int status = -1;
+  QString err;
+};
+
+class CommandPrintTest : public testing::Test {
+ protected:
+  CommandPrintTest() {
+    MainModel model;
+    model.work_dir = folder.path();
+    SetUpWorkedExample(model);
+    ScriptedPrompter prompter;
+    job = folder.File(QStringLiteral("客戶A.cratemark"));
+    EXPECT_TRUE(SaveJobFile(model, prompter, job)) << prompter.messages.join(u'\n').toStdString();
+  }
+
+  // The program in the temporary folder, with no display.
+  Outcome Cratemark(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+      env.remove(QLatin1String(name));
+    }
+    env.insert(QStringLiteral("LANG"), QStringLiteral("zh_TW.UTF-8"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder.path());
+    process.start(QStringLiteral(CRATEMARK_PROGRAM), arguments);
+    if (!process.waitForFinished(60000)) return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+  }
+
+  bool HistoryWritten() const {
+    return QFileInfo::exists(folder.File(HistoryFileName(QStringLiteral("record_"), 1)));
+  }
+
+  // Carton and pallet numbers on page 1 of `pdf`, with the label place (1..8) they stand in, for a
+  // printable area whose corner is 18 points from the left and 36 from the top.
+  static QStringList NumbersOnFirstSheet(const QString& pdf) {
+    QStringList found;
+    for (const printout::Word& w : printout::WordsOn(pdf, 1)) {
+      if (!w.text.front().isDigit()) continue;
+      const int half = w.x < 18 + 48 * 6 ? 0 : 1;
+      const int page_row = int(std::floor((w.y - 36) / (16 * 12 + 16.5)));
+      found << QStringLiteral("%1@%2").arg(w.text).arg(page_row * 2 + half + 1);
+    }
+    found.sort();
+    return found;
+  }
+
+  static QString Pages(const QString& pdf) {
+    const QString info = printout::Output(QStringLiteral("pdfinfo"), {pdf});
+    return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1);
+  }
+
+  TempFolder folder;
+  QString job;
+};
+
+}  // namespace
+
+TEST_F(CommandPrintTest, AWholeRunGoesToTheDefaultPrinterOrAPdfFileAndIsRecorded) {
+  if (QPrinterInfo::defaultPrinterName() != u"LABELS") {
+    GTEST_SKIP() << "No default queue LABELS: start the test printers with scripts/test-printer.";
+  }
+  const QString printout = QStringLiteral("/tmp/printout/last.pdf");
+  QFile::remove(printout);
+  Outcome run = Cratemark({QStringLiteral("--print"), job});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  ASSERT_TRUE(printout::WaitFor(QStringLiteral("LABELS"), printout));
+  EXPECT_EQ(Pages(printout), QStringLiteral("5"));
+  EXPECT_TRUE(NumbersOnFirstSheet(printout).contains(QStringLiteral("8@8")));
+  EXPECT_TRUE(HistoryWritten());
+
+  QFile::remove(folder.File(HistoryFileName(QStringLiteral("record_"), 1)));
+  run = Cratemark(
+      {QStringLiteral("--print"), job, QStringLiteral("--pdf"), QStringLiteral("labels.pdf")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const QString pdf = folder.File(QStringLiteral("labels.pdf"));
+  EXPECT_EQ(Pages(pdf), QStringLiteral("5"));
+  EXPECT_TRUE(NumbersOnFirstSheet(pdf).contains(QStringLiteral("1@1")));
+  EXPECT_TRUE(HistoryWritten());
+}
+
+TEST_F(CommandPrintTest, AReprintOfCartonsFromAStartPlaceLeavesTheHistoryAlone) {
+  if (QPrinterInfo::defaultPrinterName() != u"LABELS") {
+    GTEST_SKIP() << "No default queue LABELS: start the test printers with scripts/test-printer.";
+  }
+  const QString printout = QStringLiteral("/tmp/printout/last.pdf");
+  QFile::remove(printout);
+  const Outcome run =
+      Cratemark({QStringLiteral("--print"), job, QStringLiteral("--start"), QStringLiteral("3"),
+                 QStringLiteral("--cartons"), QStringLiteral("17-18")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  ASSERT_TRUE(printout::WaitFor(QStringLiteral("LABELS"), printout));
+  EXPECT_EQ(Pages(printout), QStringLiteral("1"));
+  // Pallet 2 and cartons 17 and 18 in places 3 and 4, nothing else.
+  EXPECT_EQ(NumbersOnFirstSheet(printout), (QStringList{"17@3", "18@4", "2@3", "2@4"}));
+  EXPECT_FALSE(HistoryWritten());
+}
+
+TEST_F(CommandPrintTest, RefusalsAndBadArgumentsHaveTheirOwnExitStatus) {
+  folder.Write(QStringLiteral("broken.cratemark"), "{\"format\": \"cratemark-job\"");
+  const struct {
+    QStringList arguments;
+    int status;
+    const char* says;  // part of the message on standard error
+  } cases[] = {
+      {{"--print", "broken.cratemark", "--pdf", "x.pdf"}, 1, "broken.cratemark"},
+      {{"--print", "missing.cratemark", "--pdf", "x.pdf"}, 1, "找不到"},
+      {{"--print", "客戶A.cratemark", "--cartons", "90-99", "--pdf", "x.pdf"}, 1, "箱號"},
+      {{"--print", "客戶A.cratemark", "--printer", "NO_SUCH_QUEUE"}, 1, "NO_SUCH_QUEUE"},
+      {{"--print"}, 2, "--print"},
+      {{"--print", "客戶A.cratemark", "--start", "9"}, 2, "--start"},
+      {{"--print", "客戶A.cratemark", "--cartons", "x"}, 2, "--cartons"},
+      {{"--print", "客戶A.cratemark", "--pdf", "a.pdf", "--printer", "LABELS"}, 2, "--pdf"},
+      {{"客戶A.cratemark", "--pdf", "a.pdf"}, 2, "--print"},
+  };
+  for (const auto& c : cases) {
+    const std::string name = c.arguments.join(u' ').toStdString();
+    const Outcome run = Cratemark(c.arguments);
+    EXPECT_EQ(run.status, c.status) << name << ": " << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.says)))
+        << name << ": " << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(folder.File(QStringLiteral("x.pdf")))) << name;
+    EXPECT_FALSE(HistoryWritten()) << name;
+  }
+}
+
+TEST_F(CommandPrintTest, ThePrinterSettingsMoveThePrintAndTheFitCheckWantsYes) {
+  const auto words = [this](const char* pdf) {
+    QList<printout::Word> found = printout::WordsOn(folder.File(QString::fromLatin1(pdf)), 1);
+    EXPECT_FALSE(found.isEmpty()) << pdf;
+    return found;
+  };
+  Outcome run = Cratemark(
+      {QStringLiteral("--print"), job, QStringLiteral("--pdf"), QStringLiteral("plain.pdf")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+
+  // The PDF files' settings: 2 mm right and 3 mm down. A printer's settings do not apply.
+  const PrinterFitStore store;
+  ASSERT_TRUE(store.Save(QString(), PrinterFit{20, 30, {}}));
+  ASSERT_TRUE(store.Save(QStringLiteral("LABELS"), PrinterFit{-100, -100, {}}));
+  run = Cratemark(
+      {QStringLiteral("--print"), job, QStringLiteral("--pdf"), QStringLiteral("moved.pdf")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const QList<printout::Word> plain = words("plain.pdf");
+  const QList<printout::Word> moved = words("moved.pdf");
+  ASSERT_EQ(moved.size(), plain.size());
+  for (qsizetype i = 0; i < plain.size(); ++i) {
+    EXPECT_EQ(moved[i].text, plain[i].text);
+    EXPECT_NEAR(moved[i].x - plain[i].x, 2 * 72 / 25.4, 0.05) << plain[i].text.toStdString();
+    EXPECT_NEAR(moved[i].y - plain[i].y, 3 * 72 / 25.4, 0.05) << plain[i].text.toStdString();
+  }
+
+  // 3 mm up: the first lines go past the top of the printable area; only --yes prints them.
+  ASSERT_TRUE(store.Save(QString(), PrinterFit{0, -30, {}}));
+  run = Cratemark(
+      {QStringLiteral("--print"), job, QStringLiteral("--pdf"), QStringLiteral("up.pdf")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.contains(QStringLiteral("超出上緣 3.0 公釐"))) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(QStringLiteral("印表機校正"))) << run.err.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(folder.File(QStringLiteral("up.pdf"))));
+  run = Cratemark({QStringLiteral("--print"), job, QStringLiteral("--pdf"),
+                   QStringLiteral("up.pdf"), QStringLiteral("--yes")});
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(folder.File(QStringLiteral("up.pdf"))));
+  QFile::remove(store.path());
+}

@@ -1,0 +1,208 @@
+// The job commands as the window binds them: the 檔案 menu, the title, the question before unsaved
+// changes are lost and the recent jobs. What the commands do is tested in tests/job.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTest>
+
+#include "app/job_controller.h"
+#include "app/main_window.h"
+#include "app/packing_list_dialog.h"
+#include "app/startup.h"
+#include "job/job_commands.h"
+#include "picture/picture_box.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+const QString kProgram = QStringLiteral("Cratemark 0.2版");
+
+class JobMenuTest : public testing::Test {
+ protected:
+  JobMenuTest() : old_dir(QDir::currentPath()) {
+    QDir::setCurrent(folder.path());
+    QSettings(QSettings::UserScope, QStringLiteral("Cratemark"), QStringLiteral("Cratemark"))
+        .remove(QStringLiteral("recent_jobs"));
+    auto scripted = std::make_unique<ScriptedPrompter>();
+    prompter = scripted.get();
+    window = std::make_unique<MainWindow>(std::move(scripted));
+    window->show();
+  }
+  ~JobMenuTest() override { QDir::setCurrent(old_dir); }
+
+  QLineEdit* Row(int i) {
+    return window->findChild<QLineEdit*>(QStringLiteral("l_content(%1)").arg(i));
+  }
+  QAction* Action(const char* name) { return window->findChild<QAction*>(QLatin1String(name)); }
+
+  // Shortcuts reach the active window only.
+  void Shortcut(Qt::Key key) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), key, Qt::ControlModifier);
+  }
+
+  QString Title() {
+    QCoreApplication::processEvents();
+    return window->windowTitle();
+  }
+
+  // A job file of one block with "SAVED" in row 0.
+  QString WriteJob(const QString& name, const QString& picture = {}) {
+    MainModel model;
+    model.work_dir = folder.path();
+    StartUp(model);
+    model.l_content[0] = QStringLiteral("SAVED");
+    model.l_end = QStringLiteral("10");
+    model.pic_file_name = picture;
+    ScriptedPrompter quiet;
+    EXPECT_TRUE(SaveJobFile(model, quiet, folder.File(name)));
+    return folder.File(name);
+  }
+
+  TempFolder folder;
+  QString old_dir;
+  ScriptedPrompter* prompter = nullptr;
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(JobMenuTest, TheFileMenuHoldsTheJobCommandsAndThePreviewBeforeQuit) {
+  auto* menu = window->findChild<QMenu*>(QStringLiteral("menu_file"));
+  ASSERT_NE(menu, nullptr);
+  QStringList names;
+  for (QAction* action : menu->actions()) {
+    if (!action->isSeparator()) names << action->objectName();
+  }
+  EXPECT_EQ(names, (QStringList{"action_new_job", "action_open_job", "action_save_job",
+                                "action_save_job_as", "action_import_packing_list",
+                                "action_print_preview", "action_printer_fit", "action_quit"}));
+  const struct {
+    const char* name;
+    const char* text;
+    QKeySequence keys;
+  } actions[] = {
+      {"action_new_job", "開新工作(&N)", QKeySequence(Qt::CTRL | Qt::Key_N)},
+      {"action_open_job", "開啟工作(&O)…", QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {"action_save_job", "儲存工作(&S)", QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {"action_save_job_as", "另存新檔(&A)…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+      {"action_import_packing_list", "匯入裝箱單(&I)…", QKeySequence()},
+  };
+  for (const auto& a : actions) {
+    QAction* action = Action(a.name);
+    ASSERT_NE(action, nullptr) << a.name;
+    EXPECT_EQ(action->text(), QString::fromUtf8(a.text));
+    EXPECT_EQ(action->shortcut(), a.keys) << a.name;
+  }
+}
+
+TEST_F(JobMenuTest, TheTitleNamesTheJobAndStarsUnsavedChanges) {
+  EXPECT_EQ(Title(), kProgram);
+  QTest::keyClicks(Row(3), QStringLiteral("x"));
+  EXPECT_EQ(Title(), QStringLiteral("未命名工作* - ") + kProgram);
+  QTest::keyClick(Row(3), Qt::Key_Backspace);
+  EXPECT_EQ(Title(), kProgram) << "typed back, the job is as it was";
+
+  const QString path = WriteJob(QStringLiteral("客戶A.cratemark"));
+  ASSERT_TRUE(window->jobs().OpenJob(path));
+  EXPECT_EQ(Row(0)->text(), QStringLiteral("SAVED"));
+  EXPECT_EQ(Title(), QStringLiteral("客戶A.cratemark - ") + kProgram) << "opening changes nothing";
+
+  QTest::keyClicks(Row(5), QStringLiteral("NEW"));
+  EXPECT_EQ(Title(), QStringLiteral("客戶A.cratemark* - ") + kProgram);
+  Shortcut(Qt::Key_S);
+  EXPECT_EQ(Title(), QStringLiteral("客戶A.cratemark - ") + kProgram);
+  EXPECT_TRUE(folder.Read(QStringLiteral("客戶A.cratemark")).contains("NEW"));
+  EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join(u'|').toStdString();
+}
+
+TEST_F(JobMenuTest, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
+  const QString question = QStringLiteral("工作「客戶A.cratemark」有還沒儲存的修改, 要先儲存嗎?");
+  const QString path = WriteJob(QStringLiteral("客戶A.cratemark"));
+  ASSERT_TRUE(window->jobs().OpenJob(path));
+  QTest::keyClicks(Row(5), QStringLiteral("EDIT"));
+
+  // 開新工作 and closing, each answered 取消: nothing happens.
+  prompter->save_answers = {SaveChoice::kCancel, SaveChoice::kCancel};
+  Shortcut(Qt::Key_N);
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(Row(5)->text(), QStringLiteral("EDIT"));
+  EXPECT_EQ(prompter->questions, (QStringList{question, question}));
+
+  // 不儲存 for 開新工作: the start-up state.
+  prompter->save_answers = {SaveChoice::kDiscard};
+  Action("action_new_job")->trigger();
+  EXPECT_EQ(Row(0)->text(), QString());
+  EXPECT_EQ(Title(), kProgram);
+  EXPECT_FALSE(folder.Read(QStringLiteral("客戶A.cratemark")).contains("EDIT"));
+
+  // 儲存 when closing a job with a file: the file gets the edit and the window closes.
+  ASSERT_TRUE(window->jobs().OpenJob(path));
+  QTest::keyClicks(Row(5), QStringLiteral("EDIT"));
+  prompter->save_answers = {SaveChoice::kSave};
+  prompter->questions.clear();
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(prompter->questions, QStringList{question});
+  EXPECT_TRUE(folder.Read(QStringLiteral("客戶A.cratemark")).contains("EDIT"));
+}
+
+TEST_F(JobMenuTest, TheThumbnailShowsTheOpenedJobsPicture) {
+  QImage red(40, 30, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  ASSERT_TRUE(red.save(folder.File(QStringLiteral("logo.png"))));
+  auto* box = window->findChild<PictureBox*>(QStringLiteral("Picture1"));
+  ASSERT_TRUE(window->jobs().OpenJob(
+      WriteJob(QStringLiteral("logo.cratemark"), folder.File(QStringLiteral("logo.png")))));
+  EXPECT_EQ(box->canvas().pixelColor(2, 2), QColor(Qt::red));
+  EXPECT_EQ(Title(), QStringLiteral("logo.cratemark - ") + kProgram) << "pic_size stays as saved";
+  Action("action_new_job")->trigger();
+  EXPECT_NE(box->canvas().pixelColor(2, 2), QColor(Qt::red));
+}
+
+TEST_F(JobMenuTest, AnUnchangedJobClosesWithoutAQuestion) {
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(prompter->questions.isEmpty());
+}
+
+TEST_F(JobMenuTest, RecentJobsOpenAndAMissingOneLeavesTheList) {
+  const QString first = WriteJob(QStringLiteral("first.cratemark"));
+  const QString second = WriteJob(QStringLiteral("second.cratemark"));
+  ASSERT_TRUE(window->jobs().OpenJob(first));
+  ASSERT_TRUE(window->jobs().OpenJob(second));
+  ASSERT_NE(Action("action_recent_2"), nullptr);
+  EXPECT_EQ(Action("action_recent_1")->text(), QStringLiteral("&1 second.cratemark"));
+  EXPECT_EQ(Action("action_recent_2")->text(), QStringLiteral("&2 first.cratemark"));
+
+  Action("action_recent_2")->trigger();
+  EXPECT_EQ(window->jobs().job_path(), first);
+  EXPECT_EQ(Action("action_recent_1")->text(), QStringLiteral("&1 first.cratemark"));
+
+  QFile::remove(second);
+  Action("action_recent_2")->trigger();
+  EXPECT_EQ(prompter->messages,
+            QStringList{
+                QStringLiteral("找不到工作檔「%1」, 已經把它從最近的工作清單中移除").arg(second)});
+  EXPECT_EQ(Action("action_recent_2"), nullptr);
+  EXPECT_EQ(window->jobs().job_path(), first);
+}
+
+}  // namespace
+
+TEST(PackingListDialog, ShowsEveryBlockToBeMade) {
+  PackingListDialog dialog({{1, 25, 10, 1, false}, {26, 40, 10, 4, true}}, 3);
+  auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("packing_list_table"));
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->rowCount(), 2);
+  QStringList second;
+  for (int column = 0; column < table->columnCount(); ++column) {
+    second << table->item(1, column)->text();
+  }
+  EXPECT_EQ(second, (QStringList{"2", "26", "40", "10", "4", "Yes"}));
+}

@@ -1,0 +1,279 @@
+#include "preview/run_preview_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolTip>
+#include <QWheelEvent>
+
+#include "app/main_window.h"
+#include "history/history_files.h"
+#include "preview/sheet_view.h"
+#include "support/recording_target.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_folder.h"
+#include "support/worked_example.h"
+
+namespace {
+
+class RunPreviewWindowTest : public testing::Test {
+ protected:
+  RunPreviewWindowTest() : old_dir(QDir::currentPath()) {
+    QDir::setCurrent(folder.path());
+    auto scripted = std::make_unique<ScriptedPrompter>();
+    prompter = scripted.get();
+    window = std::make_unique<MainWindow>(std::move(scripted));
+    window->SetPreviewPrintServices(PreviewPrintServices{&target, &target, {}});
+    SetUpWorkedExample(window->model());
+    window->ShowModel();
+    window->show();
+  }
+  ~RunPreviewWindowTest() override {
+    window.reset();
+    QDir::setCurrent(old_dir);
+  }
+
+  // Opens the preview through the menu, as the user does.
+  RunPreviewWindow* Open() {
+    window->findChild<QAction*>(QStringLiteral("action_print_preview"))->trigger();
+    RunPreviewWindow* preview = window->run_preview();
+    if (preview) preview->resize(900, 700);
+    return preview;
+  }
+
+  template <typename T>
+  T* In(RunPreviewWindow* preview, const char* name) {
+    T* child = preview->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  void Click(RunPreviewWindow* preview, const char* name) {
+    QTest::mouseClick(In<QPushButton>(preview, name), Qt::LeftButton);
+  }
+  void Type(RunPreviewWindow* preview, const char* name, const QString& text) {
+    QLineEdit* field = In<QLineEdit>(preview, name);
+    field->selectAll();
+    QTest::keyClicks(field, text);
+  }
+  bool HistoryWritten() const {
+    return QFileInfo::exists(folder.File(HistoryFileName(QStringLiteral("record_"), 1)));
+  }
+
+  TempFolder folder;
+  QString old_dir;
+  ScriptedPrompter* prompter = nullptr;
+  RecordingTarget target;
+  std::unique_ptr<MainWindow> window;
+};
+
+void Wheel(SheetView* view, int delta, Qt::KeyboardModifiers modifiers = {}) {
+  const QPointF at = view->viewport()->rect().center();
+  QWheelEvent event(at, view->viewport()->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton,
+                    modifiers, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(view->viewport(), &event);
+}
+
+}  // namespace
+
+TEST_F(RunPreviewWindowTest, FileMenuOpensTheModalPreviewOfTheJobWithCtrlP) {
+  QMenu* file = window->findChild<QMenu*>(QStringLiteral("menu_file"));
+  ASSERT_NE(file, nullptr);
+  QAction* action = window->findChild<QAction*>(QStringLiteral("action_print_preview"));
+  ASSERT_NE(action, nullptr);
+  EXPECT_EQ(action->text(), QStringLiteral("列印預覽(&V)…"));
+  EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+  const QList<QAction*> entries = file->actions();
+  EXPECT_LT(entries.indexOf(action),
+            entries.indexOf(window->findChild<QAction*>(QStringLiteral("action_quit"))));
+
+  RunPreviewWindow* preview = Open();
+  ASSERT_NE(preview, nullptr);
+  EXPECT_TRUE(preview->isVisible());
+  EXPECT_EQ(preview->windowTitle(), QStringLiteral("列印預覽"));
+  EXPECT_EQ(preview->windowModality(), Qt::WindowModal);
+  EXPECT_EQ(preview->view()->sheet_count(), 5);
+  EXPECT_EQ(In<QLabel>(preview, "page_count")->text(), QStringLiteral("頁, 共 5 頁"));
+  EXPECT_TRUE(
+      In<QTextBrowser>(preview, "summary")->toPlainText().contains(u"第 2 區段: 箱號 26–40"));
+  EXPECT_TRUE(prompter->messages.isEmpty());
+
+  // The job is a copy: the main window's model may change, the preview's pages do not.
+  window->model().blocks[1].blk_end = 5;
+  EXPECT_EQ(preview->plan().label_count(), 40);
+}
+
+TEST_F(RunPreviewWindowTest, AFailedPrintCheckOpensNothing) {
+  window->model().l_pbox = QString();
+  window->ShowModel();
+  EXPECT_EQ(Open(), nullptr);
+  EXPECT_EQ(prompter->messages, QStringList{QStringLiteral("每P的箱數輸入錯誤")});
+}
+
+TEST_F(RunPreviewWindowTest, NavigationTurnsThePages) {
+  RunPreviewWindow* preview = Open();
+  ASSERT_NE(preview, nullptr);
+  SheetView* view = preview->view();
+  auto* page = In<QSpinBox>(preview, "page_number");
+  EXPECT_FALSE(In<QPushButton>(preview, "previous_page")->isEnabled());
+  const struct {
+    const char* button;
+    qint64 sheet;
+  } steps[] = {{"next_page", 2}, {"last_page", 5}, {"previous_page", 4}, {"first_page", 1}};
+  for (const auto& step : steps) {
+    Click(preview, step.button);
+    EXPECT_EQ(view->sheet(), step.sheet) << step.button;
+    EXPECT_EQ(page->value(), step.sheet) << step.button;
+  }
+  page->setValue(3);
+  EXPECT_EQ(view->sheet(), 3);
+  Click(preview, "last_page");
+  EXPECT_FALSE(In<QPushButton>(preview, "next_page")->isEnabled());
+
+  // In the whole-page view a notch of the wheel turns a sheet.
+  view->ShowSheet(2);
+  ASSERT_EQ(view->zoom_mode(), ZoomMode::kWholePage);
+  Wheel(view, -120);
+  EXPECT_EQ(view->sheet(), 3);
+  Wheel(view, 120);
+  Wheel(view, 60);  // half a notch does not yet turn it
+  EXPECT_EQ(view->sheet(), 2);
+  EXPECT_EQ(page->value(), 2);
+}
+
+TEST_F(RunPreviewWindowTest, ZoomModesAndCtrlWheel) {
+  RunPreviewWindow* preview = Open();
+  ASSERT_NE(preview, nullptr);
+  SheetView* view = preview->view();
+  auto* zoom = In<QComboBox>(preview, "zoom");
+  const int whole_page = view->dpi();
+  QTest::keyClick(zoom, Qt::Key_Down);
+  EXPECT_EQ(view->zoom_mode(), ZoomMode::kPageWidth);
+  const int page_width = view->dpi();
+  EXPECT_GT(page_width, whole_page);
+  QTest::keyClick(zoom, Qt::Key_Down);
+  EXPECT_EQ(view->zoom_mode(), ZoomMode::kActualSize);
+  EXPECT_EQ(view->dpi(), view->logicalDpiX());
+  // The page is taller than the view now: the wheel scrolls before it turns the sheet.
+  Wheel(view, -120);
+  EXPECT_EQ(view->sheet(), 1);
+
+  Wheel(view, 120, Qt::ControlModifier);
+  EXPECT_EQ(view->zoom_mode(), ZoomMode::kCustom);
+  EXPECT_EQ(view->dpi(), qRound(view->logicalDpiX() * 1.25));
+  EXPECT_EQ(zoom->currentText(), QStringLiteral("125 %"));
+  QTest::keyClick(zoom, Qt::Key_Home);
+  EXPECT_EQ(view->zoom_mode(), ZoomMode::kWholePage);
+  EXPECT_EQ(view->dpi(), whole_page);
+  EXPECT_EQ(zoom->count(), 3);
+}
+
+TEST_F(RunPreviewWindowTest, HoveringALabelNamesItsBlockCartonAndPallet) {
+  RunPreviewWindow* preview = Open();
+  ASSERT_NE(preview, nullptr);
+  SheetView* view = preview->view();
+  view->ShowSheet(4);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(preview));
+  view->viewport()->repaint();
+  ASSERT_EQ(view->pages_painted(), 1) << "only the sheet in view is drawn";
+  // Place 2 of sheet 4 holds carton 26, the first of block 2, carried onto pallet 3.
+  const QRect page = view->PageRect();
+  const QPointF label_centre = target.printable.topLeft() + QPointF(5760 + 2880, 1920);
+  const QPoint at = page.topLeft() + (label_centre * view->dpi() / 1440.0).toPoint();
+  EXPECT_EQ(view->LabelAt(at), 25);
+  QHelpEvent tip(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(view->viewport(), &tip);
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("第 2 區段\n箱號 26\n墊板 3"));
+  EXPECT_FALSE(view->LabelAt(page.topLeft() + QPoint(2, 2)).has_value());
+}
+
+TEST_F(RunPreviewWindowTest, ReprintOfCartonsFromAStartPlaceShowsAndPrintsJustThoseAndNoHistory) {
+  RunPreviewWindow* preview = Open();
+  ASSERT_NE(preview, nullptr);
+  In<QSpinBox>(preview, "start_place")->setValue(3);
+  In<QSpinBox>(preview, "copies")->setValue(2);
+  Type(preview, "cartons_from", QStringLiteral("17"));
+  Type(preview, "cartons_to", QStringLiteral("18"));
+  EXPECT_TRUE(In<QRadioButton>(preview, "print_cartons")->isChecked());
+  EXPECT_EQ(preview->view()->sheet_count(), 1);
+  EXPECT_EQ(preview->layout().first_place(), 2);
+
+  Click(preview, "print");
+  EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join(u'\n').toStdString();
+  ASSERT_EQ(target.destinations.size(), 1);
+  EXPECT_EQ(target.destinations[0].copies, 2);
+  QStringList cartons;
+  for (const auto& text : target.surface.texts()) {
+    if (text.text.startsWith(u"C/NO.")) cartons << text.text;
+  }
+  EXPECT_EQ(cartons, (QStringList{"C/NO. : 17", "C/NO. : 18"}));
+  EXPECT_FALSE(HistoryWritten());
+  EXPECT_TRUE(preview->isVisible());
+}
+
+TEST_F(RunPreviewWindowTest, AWholeRunWritesTheHistoryRecordOnPaperOrInAPdfFile) {
+  RunPreviewWindow* preview = Open();
+  ASSERT_NE(preview, nullptr);
+  Click(preview, "print");
+  EXPECT_EQ(target.surface.sheets(), 5);
+  EXPECT_TRUE(HistoryWritten());
+
+  QFile::remove(folder.File(HistoryFileName(QStringLiteral("record_"), 1)));
+  target.pdf_answer = folder.File(QStringLiteral("run.pdf"));
+  Click(preview, "save_pdf");
+  EXPECT_EQ(target.opened.last(), target.pdf_answer);
+  EXPECT_TRUE(HistoryWritten());
+
+  // A file dialog left with Cancel prints nothing.
+  QFile::remove(folder.File(HistoryFileName(QStringLiteral("record_"), 1)));
+  target.pdf_answer.clear();
+  Click(preview, "save_pdf");
+  EXPECT_EQ(target.opened.size(), 2);
+  EXPECT_FALSE(HistoryWritten());
+}
+
+TEST_F(RunPreviewWindowTest, BadChoicesPrintNothingAndStayAsTyped) {
+  RunPreviewWindow* preview = Open();
+  ASSERT_NE(preview, nullptr);
+  Type(preview, "cartons_from", QStringLiteral("50"));
+  Type(preview, "cartons_to", QStringLiteral("60"));
+  // The pages still show the last choice that was right; the panel says what is wrong.
+  EXPECT_EQ(preview->view()->sheet_count(), 5);
+  EXPECT_TRUE(In<QLabel>(preview, "choice_status")->text().contains(u"箱號 … 到 …"));
+  Click(preview, "print");
+  Click(preview, "save_pdf");
+  ASSERT_EQ(prompter->messages.size(), 2);
+  EXPECT_TRUE(prompter->messages[0].contains(u"箱號 … 到 …"));
+  EXPECT_TRUE(target.opened.isEmpty());
+  EXPECT_EQ(target.pdf_questions, 0);
+  EXPECT_EQ(In<QLineEdit>(preview, "cartons_from")->text(), QStringLiteral("50"));
+  EXPECT_EQ(In<QLineEdit>(preview, "cartons_to")->text(), QStringLiteral("60"));
+
+  Type(preview, "sheets_to", QStringLiteral("9"));
+  EXPECT_TRUE(In<QRadioButton>(preview, "print_sheets")->isChecked());
+  EXPECT_TRUE(In<QLabel>(preview, "choice_status")->text().contains(u"第 … 到 … 張"));
+  Click(preview, "print");
+  EXPECT_TRUE(prompter->messages.last().contains(u"第 … 到 … 張"));
+  EXPECT_TRUE(target.opened.isEmpty());
+
+  // A printer that went away between choice and print.
+  if (In<QComboBox>(preview, "printer")->count() == 0) GTEST_SKIP() << "no printer to choose";
+  Type(preview, "sheets_to", QStringLiteral("2"));
+  EXPECT_EQ(preview->view()->sheet_count(), 2);
+  target.printers.clear();
+  Click(preview, "print");
+  EXPECT_TRUE(prompter->messages.last().contains(u"找不到印表機"))
+      << prompter->messages.last().toStdString();
+  EXPECT_TRUE(target.opened.isEmpty());
+  EXPECT_FALSE(HistoryWritten());
+}

@@ -1,0 +1,169 @@
+#include "preview/sheet_preview.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "print/print_run.h"
+#include "print/recording_surface.h"
+#include "print/run_plan.h"
+#include "support/recording_target.h"
+#include "support/temp_folder.h"
+#include "support/worked_example.h"
+
+namespace {
+
+// A printer whose stock sits a little off and whose labels are a little further apart.
+const StockFit kFit{QPointF(100, -60), 4200.0};
+
+class SheetPreviewTest : public testing::Test {
+ protected:
+  SheetPreviewTest() {
+    model.work_dir = folder.path();
+    SetUpWorkedExample(model);
+    QImage logo(40, 20, QImage::Format_RGB32);
+    logo.fill(Qt::darkBlue);
+    logo.save(folder.File(QStringLiteral("logo.png")));
+    model.pic_file_name = folder.File(QStringLiteral("logo.png"));
+    model.pic_size = QStringLiteral("20");
+  }
+
+  PaperSetup Paper() const { return PaperSetup{target.printable, kFit}; }
+
+  TempFolder folder;
+  MainModel model;
+  RecordingTarget target;
+};
+
+// What a recorded text says and where it stands, moved by `shift` twips.
+struct Placed {
+  QString text;
+  double x, y;
+  bool operator==(const Placed&) const = default;
+};
+
+QList<Placed> Texts(const QList<RecordingSurface::Text>& texts, const QPointF& shift) {
+  QList<Placed> placed;
+  for (const auto& t : texts) placed << Placed{t.text, t.x + shift.x(), t.y + shift.y()};
+  return placed;
+}
+
+}  // namespace
+
+TEST_F(SheetPreviewTest, PageCountFollowsTheChoice) {
+  const RunPlan plan = RunPlan::Of(model);
+  const struct {
+    PrintChoice choice;
+    int64_t sheets;
+  } cases[] = {
+      {{}, 5},
+      {{PrintChoice::kWholeRun, 0, 0, 3}, 6},
+      {{PrintChoice::kSheets, 2, 4, 1}, 3},
+      {{PrintChoice::kCartons, 17, 18, 8}, 2},
+  };
+  for (const auto& c : cases) {
+    const PrintLayout layout(plan, c.choice);
+    EXPECT_EQ(SheetPreview(model, layout, Paper()).sheets(), c.sheets) << c.choice.start_place;
+  }
+}
+
+TEST_F(SheetPreviewTest, EachSheetOnScreenIsTheSheetThePrinterGets) {
+  const RunPlan plan = RunPlan::Of(model);
+  for (const PrintChoice& choice : {PrintChoice{PrintChoice::kWholeRun, 0, 0, 3},
+                                    PrintChoice{PrintChoice::kCartons, 17, 27, 6}}) {
+    SCOPED_TRACE(choice.kind);
+    const PrintLayout layout(plan, choice);
+    RecordingTarget printer;
+    ScriptedPrompter prompter;
+    PrintDestination destination;
+    destination.printer = QStringLiteral("LABELS");
+    destination.fit = kFit;
+    ASSERT_TRUE(PrintLayoutTo(model, layout, destination, prompter, printer, printer));
+    ASSERT_EQ(printer.surface.sheets(), layout.sheets());
+
+    SheetPreview preview(model, layout, Paper());
+    for (int64_t sheet = 1; sheet <= layout.sheets(); ++sheet) {
+      SCOPED_TRACE(sheet);
+      RecordingSurface screen(A4Twips().width());
+      preview.Draw(screen, sheet);
+      // The printer's (0, 0) is its printable area's corner; the screen's is the paper's.
+      const QPointF corner = target.printable.topLeft();
+      const QList<Placed> on_screen = Texts(screen.texts(), -corner);
+      EXPECT_FALSE(on_screen.isEmpty());
+      EXPECT_EQ(on_screen, Texts(printer.surface.TextsOn(int(sheet)), {}));
+      QList<QRectF> screen_pictures;
+      QList<QRectF> printed_pictures;
+      for (const auto& image : screen.images()) screen_pictures << image.rect.translated(-corner);
+      for (const auto& image : printer.surface.images()) {
+        if (image.page == sheet) printed_pictures << image.rect;
+      }
+      EXPECT_EQ(screen_pictures, printed_pictures);
+    }
+  }
+}
+
+TEST_F(SheetPreviewTest, TheLabelUnderThePointerIsTheOneDrawnThere) {
+  const RunPlan plan = RunPlan::Of(model);
+  const PrintLayout layout(plan, PrintChoice{PrintChoice::kCartons, 17, 21, 3});
+  SheetPreview preview(model, layout, Paper());
+  RecordingSurface screen(A4Twips().width());
+  const QList<LabelArea> areas = preview.Draw(screen, 1);
+  ASSERT_EQ(areas.size(), 5);
+
+  // Every carton number drawn lies in the area of the label that carries it.
+  int found = 0;
+  for (const auto& text : screen.texts()) {
+    if (!text.text.startsWith(u"C/NO. : ")) continue;
+    const std::optional<int64_t> label = LabelAtPoint(areas, QPointF(text.x + 10, text.y + 10));
+    ASSERT_TRUE(label.has_value()) << text.text.toStdString();
+    EXPECT_EQ(QStringLiteral("C/NO. : %1").arg(plan.Label(*label).carton), text.text);
+    ++found;
+  }
+  EXPECT_EQ(found, 5);
+
+  // Places 1 and 2 stay empty; the paper's margin and the gap between page rows hold no label.
+  const QPointF origin = Paper().Origin();
+  EXPECT_FALSE(LabelAtPoint(areas, origin + QPointF(1000, 1000)).has_value());
+  EXPECT_FALSE(LabelAtPoint(areas, QPointF(100, 100)).has_value());
+  const QRectF third = areas[0].rect;
+  EXPECT_FALSE(LabelAtPoint(areas, QPointF(third.center().x(), third.bottom() + 20)).has_value());
+  EXPECT_EQ(LabelAtPoint(areas, third.center()), 16);  // carton 17
+  EXPECT_EQ(LabelTip(plan, 16), QStringLiteral("第 1 區段\n箱號 17\n墊板 2"));
+  EXPECT_EQ(LabelTip(plan, 26), QStringLiteral("第 2 區段\n箱號 27\n墊板 3"));
+}
+
+TEST_F(SheetPreviewTest, APageIsWhitePaperWithTheLabelsInk) {
+  const RunPlan plan = RunPlan::Of(model);
+  const PrintLayout layout(plan, PrintChoice{});
+  SheetPreview preview(model, layout, PaperSetup{target.printable, {}});
+  QList<LabelArea> areas;
+  const QImage page = preview.Paint(1, 72, 1.0, &areas);
+  EXPECT_EQ(page.size(), QSize(595, 842));  // A4 at 72 dots an inch
+  EXPECT_EQ(areas.size(), 8);
+  const auto dark_in = [&page](const QRectF& twips) {
+    // The lowest page row runs past the foot of the paper with its blank last lines.
+    const QRect pixels = QRect(QPoint(int(twips.left() / 20), int(twips.top() / 20)),
+                               QPoint(int(twips.right() / 20), int(twips.bottom() / 20)))
+                             .intersected(page.rect());
+    int dark = 0;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+      for (int x = pixels.left(); x <= pixels.right(); ++x) {
+        if (qGray(page.pixel(x, y)) < 128) ++dark;
+      }
+    }
+    return dark;
+  };
+  // Ink in every label, none in the margin above the first page row.
+  for (const LabelArea& area : areas) EXPECT_GT(dark_in(area.rect), 50);
+  EXPECT_EQ(dark_in(QRectF(0, 0, 11900, target.printable.top() - 20)), 0);
+}
+
+TEST(ZoomDpi, FitsThePageOrTakesTheScreensSize) {
+  const QSize view(600, 800);  // 60 dots an inch fit across A4's 8.27 inches
+  EXPECT_EQ(ZoomDpi(ZoomMode::kPageWidth, view, 10, 96), 70);  // 580 / 8.27
+  EXPECT_EQ(ZoomDpi(ZoomMode::kWholePage, view, 10, 96), 66);  // 780 / 11.69
+  EXPECT_EQ(ZoomDpi(ZoomMode::kActualSize, view, 10, 96), 96);
+  EXPECT_EQ(ZoomDpi(ZoomMode::kCustom, view, 10, 96, 150), 150);
+  EXPECT_EQ(ZoomDpi(ZoomMode::kCustom, view, 10, 96, 5000), kMaxZoomDpi);
+  EXPECT_EQ(ZoomDpi(ZoomMode::kWholePage, QSize(0, 0), 10, 96), kMinZoomDpi);
+}
