@@ -21,6 +21,7 @@
 #include "model/main_model.h"
 #include "model/prompter.h"
 #include "app/print_command.h"
+#include "print/printer_fits.h"
 #include "print/qt_print_target.h"
 
 namespace {
@@ -111,7 +112,7 @@ bool Render(const QString& folder, const QString& pdf, int labels, const QString
 
   PdfAnswers answers(pdf);
   PdfFileTarget target;
-  return PrintButton(model, answers, target, answers);
+  return PrintButton(model, answers, target, answers, PrinterFits{});
 }
 
 void Bench(const QString& folder, const char* name, int labels, const QString& picture) {

@@ -11,8 +11,10 @@
 #include "job/job_commands.h"
 #include "job/job_file.h"
 #include "model/main_model.h"
+#include "print/fit_check.h"
 #include "print/print_options.h"
 #include "print/print_run.h"
+#include "print/printer_fits.h"
 #include "print/run_plan.h"
 
 namespace {
@@ -64,7 +66,7 @@ void ConsoleFeedback::EndProgress() {
 }
 
 int PrintFromCommandLine(const CommandLine& command_line, Prompter& prompter, PrintTarget& target,
-                         PrintFeedback& feedback) {
+                         PrintFeedback& feedback, const PrinterFits& fits) {
   QString problem;
   const std::optional<Job> job = ReadJobFile(command_line.job, &problem);
   if (!job) {
@@ -107,7 +109,13 @@ int PrintFromCommandLine(const CommandLine& command_line, Prompter& prompter, Pr
            "檔。"));
     return kNotPrinted;
   }
+  // Named, so that the print goes to the printer whose fit it was given.
+  if (destination.printer.isEmpty() && destination.pdf_path.isEmpty()) {
+    destination.printer = target.DefaultPrinterName();
+  }
+  destination.fit = fits.For(destination);
   const PrintLayout layout(plan, read.options->choice);
+  if (!ConfirmFit(model, layout, destination, prompter, target)) return kNotPrinted;
   if (!PrintLayoutTo(model, layout, destination, prompter, target, feedback)) return kNotPrinted;
   // A record that cannot be stored is said on standard error; the labels are out all the same.
   if (read.options->choice.kind == PrintChoice::kWholeRun) StorePrintedTemplate(model, prompter);

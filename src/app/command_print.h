@@ -7,14 +7,16 @@
 #include "print/print_target.h"
 
 struct CommandLine;
+struct PrinterFits;
 
 // `cratemark --print JOB`: the job printed without any window, through the same checks, the same
 // plan and the same targets as the window. Messages go to standard error; a question is answered
 // yes only with --yes, and otherwise stops the print. A whole run stores the history record in the
-// working folder as 印吧 does; a reprint of cartons stores none. Returns the exit status: 0
-// printed, 1 refused or failed (nothing printed).
+// working folder as 印吧 does; a reprint of cartons stores none. The printer's fit from `fits`
+// moves the print, and the fit check's question is a question like the others. Returns the exit
+// status: 0 printed, 1 refused or failed (nothing printed).
 int PrintFromCommandLine(const CommandLine& command_line, Prompter& prompter, PrintTarget& target,
-                         PrintFeedback& feedback);
+                         PrintFeedback& feedback, const PrinterFits& fits);
 
 // Messages and questions on standard error, answered from the command line.
 class ConsolePrompter : public Prompter {

@@ -9,6 +9,7 @@
 #include "app/test_driver.h"
 #include "model/fonts.h"
 #include "print/qt_print_target.h"
+#include "stock/printer_fit_store.h"
 #include "version.h"
 
 namespace {
@@ -68,7 +69,8 @@ int main(int argc, char* argv[]) {
     ConsolePrompter prompter(stderr, command_line.yes);
     ConsoleFeedback feedback(stderr);
     QtPrintTarget target;
-    return PrintFromCommandLine(command_line, prompter, target, feedback);
+    return PrintFromCommandLine(command_line, prompter, target, feedback,
+                                LoadPrinterFits(PrinterFitStore(), prompter));
   }
 
   QApplication app(argc, argv);

@@ -13,9 +13,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "about/about_box.h"
 #include "about/help_document.h"
@@ -41,6 +43,8 @@
 #include "preview/preview_window.h"
 #include "print/print_run.h"
 #include "print/qt_print_target.h"
+#include "stock/printer_fit_dialog.h"
+#include "stock/printer_fit_store.h"
 #include "version.h"
 
 namespace {
@@ -128,6 +132,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   StartUp(model_);
   ShowModel();
   jobs_->TakeBaseline();
+  LoadPrinterFitsAtStart();
 }
 
 MainWindow::~MainWindow() = default;
@@ -318,6 +323,8 @@ void MainWindow::CreateMenus() {
   QAction* preview = file->addAction(tr("列印預覽(&V)…"), this, &MainWindow::OpenRunPreview);
   preview->setObjectName(QStringLiteral("action_print_preview"));
   preview->setShortcut(QKeySequence::Print);
+  QAction* fits = file->addAction(tr("印表機校正(&C)…"), this, &MainWindow::OpenPrinterFits);
+  fits->setObjectName(QStringLiteral("action_printer_fit"));
   file->addSeparator();
   QAction* quit = file->addAction(tr("結束(&X)"), this, &QWidget::close);
   quit->setObjectName(QStringLiteral("action_quit"));
@@ -447,7 +454,14 @@ void MainWindow::OpenRunPreview() {
   bool checked = false;
   RunCommand([this, &checked] { checked = CheckRun(model_, *prompter_); });
   if (!checked) return;
-  auto* preview = new RunPreviewWindow(model_, *prompter_, preview_services_, this);
+  PreviewPrintServices services = preview_services_;
+  // The preview is modal: the settings cannot change while it is open.
+  if (!services.fit) {
+    services.fit = [fits = printer_fits_](const PrintDestination& destination) {
+      return fits.For(destination);
+    };
+  }
+  auto* preview = new RunPreviewWindow(model_, *prompter_, services, this);
   // The history record is the caller's to write, as for the print button; the job printed is the
   // template the window was opened with.
   connect(preview, &RunPreviewWindow::wholeRunPrinted, this,
@@ -503,9 +517,31 @@ void MainWindow::ConnectPrint() {
       QtPrintFeedback qt_feedback(this);
       const bool given = print_target_ && print_feedback_;
       PrintButton(model_, *prompter_, given ? *print_target_ : qt_target,
-                  given ? *print_feedback_ : qt_feedback);
+                  given ? *print_feedback_ : qt_feedback, printer_fits_);
     });
   });
+}
+
+void MainWindow::LoadPrinterFitsAtStart() {
+  const PrinterFitStore store;
+  const StoredPrinterFits stored = store.Load();
+  printer_fits_ = stored.Fits();
+  // Said once the window is up, over it.
+  const QString warning = DamagedFitsMessage(stored, store.path());
+  if (!warning.isEmpty()) {
+    QTimer::singleShot(0, this, [this, warning] { prompter_->Message(warning); });
+  }
+}
+
+void MainWindow::OpenPrinterFits() {
+  QStringList queues;
+  for (const QString& name : QPrinterInfo::availablePrinterNames()) queues << QueueOf(name);
+  queues.removeDuplicates();
+  PrinterFitDialog dialog(PrinterFitStore(), *prompter_, queues,
+                          QueueOf(QPrinterInfo::defaultPrinterName()), this);
+  dialog.exec();
+  // Sets that could not be read were reported at start-up; they stay without a fit.
+  printer_fits_ = PrinterFitStore().Load().Fits();
 }
 
 void MainWindow::RunCommand(const std::function<void()>& command) {

@@ -5,7 +5,7 @@
 // list, the picture fields and the command buttons. It holds no behaviour of its own: a control
 // event copies the controls into the MainModel, runs the command on the model and shows the model
 // again (RunCommand). The commands live in the widget-free folders: app/startup, blocks/, print/,
-// history/, picture/, preview/, about/; the job commands of the 檔案 menu are bound by
+// history/, picture/, preview/, about/, stock/; the job commands of the 檔案 menu are bound by
 // JobController (app/job_controller), on top of job/.
 
 #include <QMainWindow>
@@ -17,6 +17,7 @@
 #include "model/main_model.h"
 #include "model/prompter.h"
 #include "preview/run_preview_window.h"
+#include "print/printer_fits.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -80,6 +81,9 @@ class MainWindow : public QMainWindow {
   // both are given here (the caller keeps them alive while the window lives).
   void SetPrintDevices(PrintTarget* target, PrintFeedback* feedback);
 
+  // The printers' fits to their stock that the print button applies.
+  const PrinterFits& printer_fits() const { return printer_fits_; }
+
   // 檔案 → 列印預覽…: the print checks, then the whole-run preview of the job as it stands. Nothing
   // opens when a check fails.
   void OpenRunPreview();
@@ -116,6 +120,8 @@ class MainWindow : public QMainWindow {
   void ConnectEditingKeys();
   void ConnectAbout();
   void ConnectPrint();
+  void LoadPrinterFitsAtStart();
+  void OpenPrinterFits();
   void ShowChoices();
 
   QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
@@ -181,4 +187,5 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<DocumentOpener> document_opener_;
   PrintTarget* print_target_ = nullptr;
   PrintFeedback* print_feedback_ = nullptr;
+  PrinterFits printer_fits_;
 };

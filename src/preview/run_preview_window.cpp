@@ -22,6 +22,7 @@
 #include "model/prompter.h"
 #include "preview/sheet_preview.h"
 #include "preview/sheet_view.h"
+#include "print/fit_check.h"
 #include "print/print_run.h"
 #include "print/qt_print_target.h"
 
@@ -394,6 +395,7 @@ void RunPreviewWindow::SaveAsPdf() {
 void RunPreviewWindow::PrintTo(PrintDestination destination, const PrintOptions& options) {
   if (services_.fit) destination.fit = services_.fit(destination);
   const PrintLayout layout(plan_, options.choice);
+  if (!ConfirmFit(job_, layout, destination, prompter_, target())) return;
   if (!PrintLayoutTo(job_, layout, destination, prompter_, target(), feedback())) return;
   choice_status_->setStyleSheet(QString());
   choice_status_->setText(destination.pdf_path.isEmpty()

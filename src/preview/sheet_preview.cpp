@@ -8,6 +8,7 @@
 
 #include "model/fonts.h"
 #include "model/main_model.h"
+#include "print/fit_check.h"
 #include "print/painter_surface.h"
 #include "print/run_plan.h"
 
@@ -16,6 +17,8 @@ namespace {
 // The print run's font.
 constexpr double kPrintPoints = 12.0;
 constexpr double kTwipsPerInch = 1440.0;
+// Grey, and light enough to read what lies under it.
+const QColor kUnprintableShade(96, 96, 96, 64);
 
 }  // namespace
 
@@ -71,6 +74,11 @@ QImage SheetPreview::Paint(int64_t sheet, int dots_per_inch, double pixel_ratio,
   PainterSurface surface(painter, paper.width());
   QList<LabelArea> drawn = Draw(surface, sheet);
   if (areas) *areas = std::move(drawn);
+  // Where the printer cannot print, shaded over the labels: what runs into it shows dimmed.
+  surface.SetOrigin(QPointF());
+  for (const QRectF& band : UnprintableBands(paper_.printable, paper)) {
+    surface.FillRect(band, kUnprintableShade);
+  }
   return image;
 }
 

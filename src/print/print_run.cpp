@@ -9,7 +9,9 @@
 #include "model/main_model.h"
 #include "model/number_fields.h"
 #include "model/prompter.h"
+#include "print/fit_check.h"
 #include "print/print_target.h"
+#include "print/printer_fits.h"
 #include "print/run_drawing.h"
 #include "print/run_plan.h"
 #include "print/surface.h"
@@ -21,7 +23,6 @@ constexpr int64_t kLowestCarton = -32768;
 constexpr int64_t kHighestCarton = 32766;
 // Shorter runs are over before a progress dialog could be read.
 constexpr int kProgressAfterSheets = 3;
-constexpr double kPrintPoints = 12.0;
 
 bool CartonFits(int64_t number) { return number >= kLowestCarton && number <= kHighestCarton; }
 
@@ -130,7 +131,7 @@ bool Printing::Go() {
     Stop();
     return false;
   }
-  surface->SetFont(kMingFont, kPrintPoints, false);
+  surface->SetFont(kMingFont, kLabelPoints, false);
   surface->SetOrigin(destination_.fit.offset);
 
   const int64_t sheets = layout_.sheets();
@@ -216,7 +217,8 @@ QString OverlapQuestion(const MainModel& model) {
       .arg(lines.join(u'\n'));
 }
 
-bool PrintRun(MainModel& model, Prompter& prompter, PrintTarget& target, PrintFeedback& feedback) {
+bool PrintRun(MainModel& model, Prompter& prompter, PrintTarget& target, PrintFeedback& feedback,
+              const PrinterFits& fits) {
   const int shown = model.current_block;
   const BlockEntry before = model.blocks[shown];
   if (!CheckRun(model, prompter)) return false;
@@ -235,9 +237,17 @@ bool PrintRun(MainModel& model, Prompter& prompter, PrintTarget& target, PrintFe
     }
     destination.pdf_path = feedback.AskPdfPath();
     if (destination.pdf_path.isEmpty()) return false;
+  } else {
+    // Named, so that the run goes to the printer whose fit it was given.
+    destination.printer = target.DefaultPrinterName();
   }
+  destination.fit = fits.For(destination);
   const RunPlan plan = RunPlan::Of(model);
   const PrintLayout layout(plan, PrintChoice{});
+  if (!ConfirmFit(model, layout, destination, prompter, target)) {
+    model.blocks[shown] = before;
+    return false;
+  }
   return PrintLayoutTo(model, layout, destination, prompter, target, feedback);
 }
 

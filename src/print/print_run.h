@@ -8,6 +8,7 @@ class PrintLayout;
 class PrintTarget;
 struct MainModel;
 struct PrintDestination;
+struct PrinterFits;
 
 // The checks of the print button, in their order, each stopping with its message: the remainder
 // option, the carton range on screen, storing the block on screen (which stays stored when a later
@@ -22,10 +23,13 @@ QString OverlapQuestion(const MainModel& model);
 // What the print button does: the checks, the overlap question, then the whole run on the default
 // printer from the first place of the first sheet (into a PDF file of the user's choice when there
 // is no printer): two labels a page row, four page rows a sheet, each carton's label with its
-// pallet and carton number, then the odd or the remainder label. A No to the overlap question
-// prints nothing and leaves the block table as it was. True when the document was printed to its
-// end; the caller then stores the history record.
-bool PrintRun(MainModel& model, Prompter& prompter, PrintTarget& target, PrintFeedback& feedback);
+// pallet and carton number, then the odd or the remainder label. The run is printed with that
+// printer's fit from `fits` (the PDF files' one for a PDF file), after the fit check has asked
+// about marks outside the printer's printable area. A No to the overlap question or to the fit
+// check prints nothing and leaves the block table as it was. True when the document was printed
+// to its end; the caller then stores the history record.
+bool PrintRun(MainModel& model, Prompter& prompter, PrintTarget& target, PrintFeedback& feedback,
+              const PrinterFits& fits);
 
 // Prints the labels of `layout` (made from a plan of `model` that passed CheckRun) to
 // `destination`. A printer that fails, a printer that has gone away or a Cancel in the progress

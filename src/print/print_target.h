@@ -34,6 +34,8 @@ class PrintTarget {
   virtual ~PrintTarget() = default;
 
   virtual bool HasDefaultPrinter() const = 0;
+  // The queue name of the print system's default printer; empty when there is none.
+  virtual QString DefaultPrinterName() const = 0;
   // True while the print system offers the queue `name`.
   virtual bool HasPrinter(const QString& name) const = 0;
 

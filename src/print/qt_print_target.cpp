@@ -34,6 +34,10 @@ QtPrintTarget::~QtPrintTarget() { Release(); }
 
 bool QtPrintTarget::HasDefaultPrinter() const { return !QPrinterInfo::defaultPrinter().isNull(); }
 
+QString QtPrintTarget::DefaultPrinterName() const {
+  return QPrinterInfo::defaultPrinter().printerName();
+}
+
 bool QtPrintTarget::HasPrinter(const QString& name) const {
   return QPrinterInfo::availablePrinterNames().contains(name);
 }

@@ -26,6 +26,7 @@ class QtPrintTarget : public PrintTarget {
   ~QtPrintTarget() override;
 
   bool HasDefaultPrinter() const override;
+  QString DefaultPrinterName() const override;
   bool HasPrinter(const QString& name) const override;
   QRectF PrintableArea(const PrintDestination& destination) const override;
   Surface* Open(const PrintDestination& destination) override;

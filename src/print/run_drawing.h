@@ -9,6 +9,9 @@
 class Surface;
 struct MainModel;
 
+// The labels' print size, points: a column of 120 twips, a line of 240.
+inline constexpr double kLabelPoints = 12.0;
+
 // Puts the texts of `label` into half `half` of the page-row texts: the rows of its block, with
 // "P/NO. : " and its pallet number in the pallet-number row and "C/NO. : " and its carton number in
 // the carton-number row ("P/NO. " and "C/NO. " for the remainder carton). A row marked for both

@@ -13,6 +13,7 @@
 
 #include "history/history_files.h"
 #include "job/job_commands.h"
+#include "stock/printer_fit_store.h"
 #include "support/printout.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -146,4 +147,45 @@ TEST_F(CommandPrintTest, RefusalsAndBadArgumentsHaveTheirOwnExitStatus) {
     EXPECT_FALSE(QFileInfo::exists(folder.File(QStringLiteral("x.pdf")))) << name;
     EXPECT_FALSE(HistoryWritten()) << name;
   }
+}
+
+TEST_F(CommandPrintTest, ThePrinterSettingsMoveThePrintAndTheFitCheckWantsYes) {
+  const auto words = [this](const char* pdf) {
+    QList<printout::Word> found = printout::WordsOn(folder.File(QString::fromLatin1(pdf)), 1);
+    EXPECT_FALSE(found.isEmpty()) << pdf;
+    return found;
+  };
+  Outcome run = Cratemark(
+      {QStringLiteral("--print"), job, QStringLiteral("--pdf"), QStringLiteral("plain.pdf")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+
+  // The PDF files' settings: 2 mm right and 3 mm down. A printer's settings do not apply.
+  const PrinterFitStore store;
+  ASSERT_TRUE(store.Save(QString(), PrinterFit{20, 30, {}}));
+  ASSERT_TRUE(store.Save(QStringLiteral("LABELS"), PrinterFit{-100, -100, {}}));
+  run = Cratemark(
+      {QStringLiteral("--print"), job, QStringLiteral("--pdf"), QStringLiteral("moved.pdf")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const QList<printout::Word> plain = words("plain.pdf");
+  const QList<printout::Word> moved = words("moved.pdf");
+  ASSERT_EQ(moved.size(), plain.size());
+  for (qsizetype i = 0; i < plain.size(); ++i) {
+    EXPECT_EQ(moved[i].text, plain[i].text);
+    EXPECT_NEAR(moved[i].x - plain[i].x, 2 * 72 / 25.4, 0.05) << plain[i].text.toStdString();
+    EXPECT_NEAR(moved[i].y - plain[i].y, 3 * 72 / 25.4, 0.05) << plain[i].text.toStdString();
+  }
+
+  // 3 mm up: the first lines go past the top of the printable area; only --yes prints them.
+  ASSERT_TRUE(store.Save(QString(), PrinterFit{0, -30, {}}));
+  run = Cratemark(
+      {QStringLiteral("--print"), job, QStringLiteral("--pdf"), QStringLiteral("up.pdf")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.contains(QStringLiteral("超出上緣 3.0 公釐"))) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(QStringLiteral("印表機校正"))) << run.err.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(folder.File(QStringLiteral("up.pdf"))));
+  run = Cratemark({QStringLiteral("--print"), job, QStringLiteral("--pdf"),
+                   QStringLiteral("up.pdf"), QStringLiteral("--yes")});
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(folder.File(QStringLiteral("up.pdf"))));
+  QFile::remove(store.path());
 }

@@ -8,6 +8,7 @@
 #include "model/main_model.h"
 #include "model/row_choices.h"
 #include "app/print_command.h"
+#include "print/printer_fits.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -64,7 +65,7 @@ TEST(Consignment, ThreeBlocksOneMixedAndTheRemainderPrintTheirNumbers) {
   model.l_content[0] = QStringLiteral("LAST CARTON");
 
   RecordingTarget target;
-  ASSERT_TRUE(PrintButton(model, prompter, target, target));
+  ASSERT_TRUE(PrintButton(model, prompter, target, target, PrinterFits{}));
   EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'|').toStdString();
 
   QStringList cartons;

@@ -80,10 +80,9 @@ TEST_F(JobMenuTest, TheFileMenuHoldsTheJobCommandsAndThePreviewBeforeQuit) {
   for (QAction* action : menu->actions()) {
     if (!action->isSeparator()) names << action->objectName();
   }
-  EXPECT_EQ(names,
-            (QStringList{"action_new_job", "action_open_job", "action_save_job",
-                         "action_save_job_as", "action_import_packing_list",
-                         "action_print_preview", "action_quit"}));
+  EXPECT_EQ(names, (QStringList{"action_new_job", "action_open_job", "action_save_job",
+                                "action_save_job_as", "action_import_packing_list",
+                                "action_print_preview", "action_printer_fit", "action_quit"}));
   const struct {
     const char* name;
     const char* text;

@@ -17,6 +17,7 @@
 #include "app/startup.h"
 #include "history/history_files.h"
 #include "model/main_model.h"
+#include "print/printer_fits.h"
 #include "print/qt_print_target.h"
 #include "support/printout.h"
 #include "support/scripted_prompter.h"
@@ -75,7 +76,7 @@ TEST(PrintToPrinter, SmallConsignmentComesOutOfTheDefaultPrinterInItsColumns) {
   ScriptedPrompter prompter;
   QtPrintTarget target;
   NoDialogs feedback;
-  ASSERT_TRUE(PrintButton(model, prompter, target, feedback))
+  ASSERT_TRUE(PrintButton(model, prompter, target, feedback, PrinterFits{}))
       << prompter.messages.join(u'\n').toStdString();
   EXPECT_TRUE(prompter.messages.isEmpty());
   ASSERT_TRUE(WaitForPrintout()) << "the printer wrote nothing within a minute";

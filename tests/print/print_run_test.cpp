@@ -3,13 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPrinterInfo>
+#include <cmath>
 #include <vector>
 
 #include "app/print_command.h"
 #include "app/startup.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
+#include "print/printer_fits.h"
+#include "print/qt_print_target.h"
 #include "print/run_plan.h"
+#include "stock/printer_fit.h"
 #include "support/model_state.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
@@ -73,7 +78,7 @@ class PrintRunTest : public testing::Test {
     model.l_last = QStringLiteral("Yes");
   }
 
-  bool Print() { return PrintButton(model, prompter, target, target); }
+  bool Print() { return PrintButton(model, prompter, target, target, fits); }
 
   // The printed texts that begin with `prefix`, in print order.
   QList<Text> Printed(const QString& prefix) const {
@@ -98,6 +103,7 @@ class PrintRunTest : public testing::Test {
   MainModel model;
   ScriptedPrompter prompter;
   RecordingTarget target;
+  PrinterFits fits;
 };
 
 QString Range(int from, int to) {
@@ -523,5 +529,213 @@ TEST_F(PrintRunTest, AStockFitMovesEveryMarkAndSpacesThePageRows) {
     const QRectF b = moved.surface.images()[i].rect;
     const int page_row = int(a.y() / kPageRow);
     EXPECT_EQ(b, a.translated(-57, 113 + page_row * (5000 - kPageRow)));
+  }
+}
+
+namespace {
+
+constexpr double kMm = 1440 / 25.4;  // physical millimetres, as the printer settings give them
+
+// A print target whose printable area is the one the print system reports for a real queue.
+class QueueAreaTarget : public RecordingTarget {
+ public:
+  QRectF PrintableArea(const PrintDestination& destination) const override {
+    return QtPrintTarget().PrintableArea(destination);
+  }
+};
+
+}  // namespace
+
+TEST_F(PrintRunTest, PrinterSettingsMoveEveryTextAndPictureByExactlyTheOffsets) {
+  SetBlocks({{1, 19, 10, 1}});
+  model.pic_file_name = folder.File(QStringLiteral("logo.png"));
+  QImage(40, 20, QImage::Format_RGB32).save(model.pic_file_name);
+  model.pic_size = QStringLiteral("10");
+  const MainModel start = model;
+  ASSERT_TRUE(Print());
+  const RecordingSurface plain = target.surface;
+
+  // As the printer settings hold them: tenths of a millimetre, hundredths for the pitch.
+  const PrinterFit cases[] = {{-15, 23, {}}, {200, -200, {}}, {0, 0, 7425}, {1, -7, 7425}};
+  for (const PrinterFit& c : cases) {
+    SCOPED_TRACE(c.offset_x_tenths);
+    Reset();
+    model = start;
+    const StockFit fit = c.ToStockFit();
+    fits.printers[QStringLiteral("LABELS")] = fit;
+    ASSERT_TRUE(Print());
+    const QPointF offset = QPointF(c.offset_x_tenths, c.offset_y_tenths) / 10 * kMm;
+    EXPECT_EQ(fit.offset, offset);
+    // The step from one page row to the next is the pitch; nothing else about a mark changes.
+    const double step = c.pitch_hundredths ? std::round(74.25 * kMm) - kPageRow : 0;
+    const QList<Text>& texts = target.surface.texts();
+    ASSERT_EQ(texts.size(), plain.texts().size());
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+      const Text& a = plain.texts()[i];
+      const int page_row = int(a.y / kPageRow);
+      EXPECT_EQ(texts[i].text, a.text);
+      EXPECT_EQ(texts[i].page, a.page);
+      EXPECT_DOUBLE_EQ(texts[i].x, a.x + offset.x());
+      EXPECT_DOUBLE_EQ(texts[i].y, a.y + offset.y() + page_row * step);
+    }
+    const QList<RecordingSurface::Image>& images = target.surface.images();
+    ASSERT_EQ(images.size(), plain.images().size());
+    ASSERT_EQ(images.size(), 19);
+    for (qsizetype i = 0; i < images.size(); ++i) {
+      const QRectF a = plain.images()[i].rect;
+      const int page_row = int(a.y() / kPageRow);
+      EXPECT_EQ(images[i].page, plain.images()[i].page);
+      EXPECT_EQ(images[i].rect, a.translated(offset.x(), offset.y() + page_row * step));
+    }
+    EXPECT_EQ(target.surface.sheets(), plain.sheets());
+  }
+}
+
+TEST_F(PrintRunTest, SettingsOfOtherPrintersAndUnsetSettingsChangeNothing) {
+  SetBlocks({{1, 11, 10, 1}});
+  const MainModel start = model;
+  ASSERT_TRUE(Print());
+  const QList<Text> plain = target.surface.texts();
+  const StockFit moved{QPointF(100, 200), 4300};
+
+  const struct {
+    const char* name;
+    QString default_printer;  // empty: no printer, the run goes into a PDF file
+    QHash<QString, StockFit> printers;
+    StockFit pdf;
+    bool applies;
+  } cases[] = {
+      {"nothing stored", "LABELS", {}, {}, false},
+      {"another printer's set", "LABELS", {{"OTHER", moved}, {"LABELS2", moved}}, {}, false},
+      {"the PDF files' set on a printer", "LABELS", {}, moved, false},
+      {"the default printer's own set", "OTHER", {{"OTHER", moved}}, {}, true},
+      {"an instance of the queue", "OTHER/draft", {{"OTHER", moved}}, {}, true},
+      {"a printer's set on a PDF file", "", {{"LABELS", moved}}, {}, false},
+      {"the PDF files' set on a PDF file", "", {{"LABELS", moved}}, moved, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Reset();
+    model = start;
+    fits = PrinterFits{c.printers, c.pdf};
+    target.default_printer = c.default_printer;
+    target.printers << c.default_printer;
+    target.has_printer = !c.default_printer.isEmpty();
+    target.pdf_answer = QStringLiteral("/tmp/labels.pdf");
+    ASSERT_TRUE(Print());
+    ASSERT_EQ(target.destinations.size(), 1);
+    EXPECT_EQ(target.destinations[0].printer, c.default_printer);
+    EXPECT_EQ(target.destinations[0].fit, c.applies ? moved : StockFit{});
+    const QList<Text>& texts = target.surface.texts();
+    ASSERT_EQ(texts.size(), plain.size());
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+      if (c.applies) {
+        EXPECT_NE(texts[i], plain[i]);
+      } else {
+        EXPECT_EQ(texts[i], plain[i]);
+      }
+    }
+  }
+}
+
+TEST_F(PrintRunTest, ARunOffThePrintableAreaAsksFirstAndNoChangesNothing) {
+  SetBlocks({{1, 30, 10, 1}});
+  // A text in the label's last line: on the generic PDF printer, 12.7 mm from the paper's top,
+  // the fourth page row's last line lies past the printable area's bottom.
+  model.blocks[1].blk_content[15] = QStringLiteral("MADE IN TAIWAN");
+  LoadBlock(model, 1);
+  model.l_end = QStringLiteral("31");  // an edit a No must not leave stored
+  const MainModel before = model;
+  prompter.answers = {false};
+  EXPECT_FALSE(Print());
+  ASSERT_EQ(prompter.questions.size(), 1);
+  // 3 · 4170 + 16 · 240 = 16350 twips, 952 past the area's 15398.
+  EXPECT_EQ(prompter.questions[0],
+            QStringLiteral("第 1 張紙第 4 排標籤的第 16 行超出印表機「LABELS」可以列印的範圍, "
+                           "超出下緣 16.8 公釐, 超出的部分印不出來。\n"
+                           "請到「檔案 → 印表機校正…」調整這台印表機的位移或每排標籤的距離。\n\n"
+                           "還是要照這樣印嗎?"));
+  EXPECT_TRUE(target.opened.isEmpty());
+  EXPECT_FALSE(HistoryWritten());
+  ExpectSameModel(before, model);
+
+  prompter = ScriptedPrompter();
+  prompter.answers = {true};
+  EXPECT_TRUE(Print());
+  EXPECT_EQ(prompter.questions.size(), 1);
+  EXPECT_EQ(Cartons(), Range(1, 31));
+  EXPECT_TRUE(HistoryWritten());
+
+  // Offsets that move the labels up and left: the first mark past an edge is named. The first
+  // line starts in column 2, 120 twips (2.1 mm) in.
+  model.l_content[15].clear();
+  model.l_array[0] = QStringLiteral("靠左");
+  const struct {
+    QPointF offset_mm;
+    const char* what;
+  } moves[] = {
+      {{0, -1}, "第 1 張紙第 1 排標籤的第 1 行超出印表機「LABELS」可以列印的範圍, 超出上緣 1.0"},
+      {{-5, 0}, "第 1 張紙第 1 排標籤的第 1 行超出印表機「LABELS」可以列印的範圍, 超出左邊 2.9"},
+      {{-2.1, 0}, nullptr},
+  };
+  for (const auto& m : moves) {
+    prompter = ScriptedPrompter();
+    prompter.answers = {false};
+    fits.printers[QStringLiteral("LABELS")] = StockFit{m.offset_mm * kMm, {}};
+    EXPECT_EQ(Print(), !m.what);
+    if (!m.what) {
+      EXPECT_TRUE(prompter.questions.isEmpty());
+      continue;
+    }
+    ASSERT_EQ(prompter.questions.size(), 1);
+    EXPECT_TRUE(prompter.questions[0].startsWith(QString::fromUtf8(m.what)))
+        << prompter.questions[0].toStdString();
+  }
+}
+
+TEST_F(PrintRunTest, FitCheckOnTheTestQueuesPrintableAreas) {
+  // The areas come from the PPDs of the queues that scripts/test-printer sets up.
+  const struct {
+    const char* queue;
+    QRectF area;  // printable area, points from the paper's top-left corner
+    const char* question;
+  } cases[] = {
+      {"MARGIN4MM", {12, 12, 571, 818}, nullptr},
+      {"LABELS",
+       {18, 36, 559, 770},
+       "第 1 張紙第 4 排標籤的第 16 行超出印表機「LABELS」可以列印的範圍, 超出下緣 16.8 公釐"},
+      // Qt keeps a margin of 10 points where a printer could print to the paper's edge.
+      {"FULLPAGE", {10, 10, 575, 822}, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.queue);
+    const QString queue = QString::fromLatin1(c.queue);
+    if (!QPrinterInfo::availablePrinterNames().contains(queue))
+      GTEST_SKIP() << "No queue " << c.queue
+                   << ": start the test printers with scripts/test-printer.";
+    Reset();
+    SetBlocks({{1, 8, 10, 1}});
+    model.blocks[1].blk_content[15] = QStringLiteral("MADE IN TAIWAN");
+    LoadBlock(model, 1);
+    QueueAreaTarget queue_target;
+    queue_target.default_printer = queue;
+    queue_target.printers = {queue};
+    const QRectF area = queue_target.PrintableArea({queue, {}, 1, {}});
+    EXPECT_NEAR(area.left() / 20, c.area.left(), 0.1);
+    EXPECT_NEAR(area.top() / 20, c.area.top(), 0.1);
+    EXPECT_NEAR(area.width() / 20, c.area.width(), 0.1);
+    EXPECT_NEAR(area.height() / 20, c.area.height(), 0.1);
+
+    prompter.answers = {false};
+    EXPECT_EQ(PrintButton(model, prompter, queue_target, queue_target, fits), !c.question);
+    if (c.question) {
+      ASSERT_EQ(prompter.questions.size(), 1);
+      EXPECT_TRUE(prompter.questions[0].startsWith(QString::fromUtf8(c.question)))
+          << prompter.questions[0].toStdString();
+      EXPECT_TRUE(queue_target.opened.isEmpty());
+    } else {
+      EXPECT_TRUE(prompter.questions.isEmpty()) << prompter.questions.join(u'\n').toStdString();
+      EXPECT_EQ(queue_target.destinations.size(), 1);
+    }
   }
 }

@@ -17,6 +17,7 @@
 #include "blocks/block_store.h"
 #include "model/main_model.h"
 #include "print/print_run.h"
+#include "print/printer_fits.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -89,7 +90,7 @@ QString Record(const Case& c, const QString& folder) {
 
   ScriptedPrompter prompter;
   RecordingTarget target;
-  const bool printed = PrintRun(model, prompter, target, target);
+  const bool printed = PrintRun(model, prompter, target, target, PrinterFits{});
 
   QString record;
   QTextStream out(&record);

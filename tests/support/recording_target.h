@@ -24,7 +24,8 @@ class RecordingTarget : public PrintTarget, public PrintFeedback {
   QStringList opened;  // the PDF path of each Open ("" for a printer)
   QList<PrintDestination> destinations;
   QStringList printers{QStringLiteral("LABELS")};  // the queues the print system offers
-  QRectF printable{360, 720, 11186, 15398};        // the generic PDF printer's A4, in twips
+  QString default_printer = QStringLiteral("LABELS");
+  QRectF printable{360, 720, 11186, 15398};  // the generic PDF printer's A4, in twips
   int pdf_questions = 0;
   bool closed = false;
   bool aborted = false;
@@ -33,6 +34,7 @@ class RecordingTarget : public PrintTarget, public PrintFeedback {
   bool progress_ended = false;
 
   bool HasDefaultPrinter() const override { return has_printer; }
+  QString DefaultPrinterName() const override { return has_printer ? default_printer : QString(); }
   bool HasPrinter(const QString& name) const override { return printers.contains(name); }
   QRectF PrintableArea(const PrintDestination&) const override { return printable; }
   Surface* Open(const PrintDestination& destination) override {

@@ -1,0 +1,209 @@
+#include "stock/calibration_sheet.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+#include "model/fonts.h"
+#include "model/prompter.h"
+#include "print/printer_fits.h"
+#include "print/run_drawing.h"
+#include "print/surface.h"
+#include "stock/printer_fit.h"
+
+namespace {
+
+constexpr double kMm = kTwipsPerPaperMm;
+constexpr double kOutlineWidth = 0.2 * kMm;
+// The crosses lie on the outlines of edge-to-edge stock: bolder, so they stand out at the corners.
+constexpr double kCrossWidth = 0.6 * kMm;
+constexpr double kCrossArm = 5 * kMm;
+constexpr double kTickWidth = 0.15 * kMm;
+constexpr double kMarkWidth = 0.3 * kMm;
+constexpr double kMarkArm = 3 * kMm;
+constexpr double kRulerPoints = 6;
+// The rulers run where the first page row's text begins: grey, so the black marks stand out.
+const QColor kRulerColor(120, 120, 120);
+constexpr double kNotePoints = 9;
+// A label is 48 columns of 120 twips: the right-hand label's text starts this far right.
+constexpr double kLabelWidthTwips = 48 * 120;
+
+QString Translate(const char* text) {
+  return QCoreApplication::translate("CalibrationSheet", text);
+}
+
+double TickLength(int mm) {
+  if (mm % 10 == 0) return 5 * kMm;
+  if (mm % 5 == 0) return 3.5 * kMm;
+  return 2 * kMm;
+}
+
+// The rulers stand at the printable area's top and left edges, kept inside it when the offsets
+// move them up or left; their marks count millimetres from the paper's edge.
+void DrawRulers(Surface& surface, const CalibrationSheet& sheet) {
+  surface.SetFont(kMingFont, kRulerPoints, false);
+  const QRectF& area = sheet.printable;
+  const QPointF offset = sheet.fit.ToStockFit().offset;
+  const double top = area.top() + std::max(0.0, -offset.y());
+  const double left = area.left() + std::max(0.0, -offset.x());
+  for (int mm = int(std::ceil(area.left() / kMm)); mm * kMm <= area.right(); ++mm) {
+    const double x = mm * kMm;
+    surface.DrawLine(QLineF(x, top, x, top + TickLength(mm)), kTickWidth, kRulerColor);
+    if (mm % 10 == 0 && mm > 0) {
+      surface.DrawTextAt(x + 0.5 * kMm, top + 3 * kMm, QString::number(mm));
+    }
+  }
+  for (int mm = int(std::ceil(area.top() / kMm)); mm * kMm <= area.bottom(); ++mm) {
+    const double y = mm * kMm;
+    surface.DrawLine(QLineF(left, y, left + TickLength(mm), y), kTickWidth, kRulerColor);
+    if (mm % 10 == 0 && mm > 0) {
+      surface.DrawTextAt(left + 5.5 * kMm, y - surface.LineHeight() / 2, QString::number(mm));
+    }
+  }
+}
+
+// What goes onto the paper stays as it is, whatever the language of the windows.
+void DrawNote(Surface& surface, const CalibrationSheet& sheet) {
+  surface.SetFont(kMingFont, kNotePoints, false);
+  // The figures as the clerk typed them.
+  const PrinterFitTexts typed = PrinterFitTexts::Of(sheet.fit);
+  const auto sign = [](const QString& number) {
+    return number.startsWith(u'-') ? number : u'+' + number;
+  };
+  const QStringList lines = {
+      QStringLiteral("Cratemark 印表機校正頁: %1").arg(sheet.printer_name),
+      QStringLiteral("水平位移 %1 公釐, 垂直位移 %2 公釐")
+          .arg(sign(typed.offset_x), sign(typed.offset_y)),
+      QStringLiteral("每排標籤的距離 %1 公釐").arg(typed.pitch),
+      QString(),
+      QStringLiteral("把這張紙疊在標籤紙上對著光看:"),
+      QStringLiteral("粗十字應該落在每張標籤的左上角,"),
+      QStringLiteral("「┌ 標籤文字」是標籤第一行字開始的地方。"),
+      QStringLiteral("標籤的角在十字右邊或下面幾公釐, 位移就加幾公釐,"),
+      QStringLiteral("在左邊或上面就減。儲存後再印一張確認。"),
+  };
+  const QRectF first = sheet.Labels().first();
+  const double x = std::max(first.left(), sheet.printable.left()) + 15 * kMm;
+  double y = first.top() + 25 * kMm;
+  for (const QString& line : lines) {
+    surface.DrawTextAt(x, y, line);
+    y += 1.5 * surface.LineHeight();
+  }
+}
+
+}  // namespace
+
+QList<QRectF> CalibrationSheet::Labels() const {
+  const double width = label_width_mm * kMm;
+  const double height = label_height_mm * kMm;
+  const double left = (kA4WidthTwips - 2 * width) / 2;
+  const double top = (kA4HeightTwips - 4 * height) / 2;
+  QList<QRectF> labels;
+  for (int row = 0; row < 4; ++row) {
+    for (int column = 0; column < 2; ++column) {
+      labels << QRectF(left + column * width, top + row * height, width, height);
+    }
+  }
+  return labels;
+}
+
+QList<QPointF> CalibrationSheet::TextStarts() const {
+  const double step = fit.ToStockFit().pitch.value_or(PrinterFit::kTemplatePitchTwips);
+  QList<QPointF> starts;
+  for (int row = 0; row < 4; ++row) {
+    for (int half = 0; half < 2; ++half) {
+      starts << printable.topLeft() + QPointF(half * kLabelWidthTwips, row * step);
+    }
+  }
+  return starts;
+}
+
+void DrawCalibrationSheet(Surface& surface, const CalibrationSheet& sheet) {
+  // The sheet is drawn in twips from the paper's edge; the surface's (0, 0) is the printable
+  // area's corner, and the printer's offsets move everything as they move every printed page.
+  surface.SetOrigin(sheet.fit.ToStockFit().offset - sheet.printable.topLeft());
+  for (const QRectF& label : sheet.Labels()) {
+    surface.DrawLine(QLineF(label.topLeft(), label.topRight()), kOutlineWidth);
+    surface.DrawLine(QLineF(label.bottomLeft(), label.bottomRight()), kOutlineWidth);
+    surface.DrawLine(QLineF(label.topLeft(), label.bottomLeft()), kOutlineWidth);
+    surface.DrawLine(QLineF(label.topRight(), label.bottomRight()), kOutlineWidth);
+  }
+  for (const QRectF& label : sheet.Labels()) {
+    const QPointF corner = label.topLeft();
+    surface.DrawLine(QLineF(corner - QPointF(kCrossArm, 0), corner + QPointF(kCrossArm, 0)),
+                     kCrossWidth);
+    surface.DrawLine(QLineF(corner - QPointF(0, kCrossArm), corner + QPointF(0, kCrossArm)),
+                     kCrossWidth);
+  }
+  DrawRulers(surface, sheet);
+  surface.SetFont(kMingFont, kLabelPoints, false);
+  for (const QPointF& start : sheet.TextStarts()) {
+    surface.DrawLine(QLineF(start, start + QPointF(kMarkArm, 0)), kMarkWidth);
+    surface.DrawLine(QLineF(start, start + QPointF(0, kMarkArm)), kMarkWidth);
+    surface.DrawTextAt(start.x() + surface.ColumnWidth(), start.y(), QStringLiteral("標籤文字"));
+  }
+  DrawNote(surface, sheet);
+}
+
+std::optional<LabelSize> ReadLabelSize(const QString& width, const QString& height,
+                                       Prompter& prompter) {
+  // Two across and four down must fit on the A4 sheet.
+  const std::optional<int> w = ReadFixedPoint(width, 2);
+  if (!w || *w < 2000 || *w > CalibrationSheet::kDefaultLabelWidthHundredths) {
+    prompter.Message(Translate("標籤寬度要填 20.00 到 105.00 之間的公釐數, 最多兩位小數。"));
+    return std::nullopt;
+  }
+  const std::optional<int> h = ReadFixedPoint(height, 2);
+  if (!h || *h < 2000 || *h > CalibrationSheet::kDefaultLabelHeightHundredths) {
+    prompter.Message(Translate("標籤高度要填 20.00 到 74.25 之間的公釐數, 最多兩位小數。"));
+    return std::nullopt;
+  }
+  return LabelSize{*w, *h};
+}
+
+bool PrintCalibrationSheet(const QString& queue, const PrinterFit& fit, const LabelSize& size,
+                           Prompter& prompter, PrintTarget& target, PrintFeedback& feedback) {
+  PrintDestination destination;
+  destination.fit = fit.ToStockFit();
+  if (queue.isEmpty()) {
+    destination.pdf_path = feedback.AskPdfPath();
+    if (destination.pdf_path.isEmpty()) return false;
+  } else {
+    destination.printer = queue;
+  }
+  const QRectF printable = target.PrintableArea(destination);
+  if (printable.isEmpty() || (!queue.isEmpty() && !target.HasPrinter(queue))) {
+    prompter.Message(
+        Translate("找不到印表機「%1」, 它可能已經被移除了。校正頁沒有印出來。").arg(queue));
+    return false;
+  }
+  const QString failed =
+      queue.isEmpty()
+          ? Translate("無法寫入 PDF 檔 %1, 校正頁沒有存下來。").arg(destination.pdf_path)
+          : Translate("印表機發生錯誤, 校正頁沒有印出來。請檢查印表機後再印一次。");
+  Surface* surface = target.Open(destination);
+  if (!surface) {
+    target.Abort();
+    prompter.Message(failed);
+    return false;
+  }
+  CalibrationSheet sheet;
+  sheet.printable = printable;
+  sheet.fit = fit;
+  sheet.label_width_mm = size.width_hundredths / 100.0;
+  sheet.label_height_mm = size.height_hundredths / 100.0;
+  sheet.printer_name = queue.isEmpty() ? QStringLiteral("PDF 檔") : queue;
+  DrawCalibrationSheet(*surface, sheet);
+  if (target.Failed()) {
+    target.Abort();
+    prompter.Message(failed);
+    return false;
+  }
+  if (!target.Close()) {
+    prompter.Message(failed);
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+#include "stock/printer_fit_store.h"
+
+class QComboBox;
+class QLineEdit;
+class Prompter;
+class PrintFeedback;
+class PrintTarget;
+
+// 印表機校正: the printer settings, one set per printer queue and one for PDF files, and the
+// calibration sheet. A thin window over PrinterFitStore, ReadPrinterFit and PrintCalibrationSheet:
+// typed fields are read and stored only when all of them are good, and a set typed but not stored
+// is offered for storing before another printer is chosen or the window closes.
+class PrinterFitDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `queues`: the printers the print system offers; `default_queue` is chosen first.
+  PrinterFitDialog(PrinterFitStore store, Prompter& prompter, const QStringList& queues,
+                   const QString& default_queue, QWidget* parent = nullptr);
+  ~PrinterFitDialog() override;
+
+  // Where the calibration sheet goes; the print system and its file dialog unless replaced.
+  void SetPrintTarget(PrintTarget* target, PrintFeedback* feedback);
+
+  // The chosen set: a queue, or empty for PDF files.
+  QString queue() const;
+
+  // What the buttons do; false when nothing was stored or printed.
+  bool Save();
+  bool PrintSheet();
+
+  void done(int result) override;
+
+ private:
+  void ChoosePrinter(int index);
+  void ShowSet(const QString& queue);
+  PrinterFitTexts Typed() const;
+  bool KeepOrStoreTyped();
+
+  PrinterFitStore store_;
+  Prompter& prompter_;
+  PrintTarget* target_ = nullptr;
+  PrintFeedback* feedback_ = nullptr;
+  QComboBox* printer_ = nullptr;
+  QLineEdit* offset_x_ = nullptr;
+  QLineEdit* offset_y_ = nullptr;
+  QLineEdit* pitch_ = nullptr;
+  QLineEdit* label_width_ = nullptr;
+  QLineEdit* label_height_ = nullptr;
+  int shown_index_ = -1;
+  PrinterFitTexts shown_;  // as the chosen set was shown or last stored
+};
