@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "model/main_model.h"
 #include "model/prompter.h"
@@ -124,14 +125,22 @@ class MainWindow : public QMainWindow {
   void OpenPrinterFits();
   void ShowChoices();
 
-  QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
-                   const QString& caption);
-  QLineEdit* AddTextBox(const char* name, int left, int top, int width, int height,
-                        const QString& text, const QString& tooltip = {});
-  QComboBox* AddDropDown(const char* name, int left, int top, int width, int height,
-                         const QStringList& list, const QString& text);
-  QPushButton* AddButton(const char* name, int left, int top, int width, int height,
-                         const QString& caption, const QString& tooltip = {});
+  // Controls of the client area, at their places in the window's table of places.
+  QLabel* AddLabel(const char* name, const QString& caption);
+  QLineEdit* AddTextBox(const char* name, const QString& text, const QString& tooltip = {});
+  QComboBox* AddDropDown(const char* name, const QStringList& list, const QString& text);
+  QPushButton* AddButton(const char* name, const QString& caption, const QString& tooltip = {});
+
+  // A text of the model and the field or box that shows it. A quiet box's signals are held while
+  // a text is shown in it, so that showing is never taken for the user's pick.
+  struct TextBinding {
+    QLineEdit* field;
+    QComboBox* box;
+    QString MainModel::*text;
+    bool quiet;
+  };
+  // The block fields and the picture fields, in the order they are shown.
+  std::vector<TextBinding> TextBindings() const;
 
   MainModel model_;
   std::unique_ptr<Prompter> prompter_;

@@ -49,7 +49,6 @@ struct MainModel {
   int32_t current_block = 0;
   int16_t remainder_edited = 0;
   QString record_prefix;
-  QString record_line;
 
   BlockTable blocks;
 

@@ -7,7 +7,9 @@
 
 #include "model/file_reading.h"
 
-int NaturalSize(int pixels) { return int(std::lround(pixels * 2540.0 / 96.0)); }
+int NaturalSize(int pixels) {
+  return int(std::lround(pixels * kHundredthsMmPerInch / kNaturalPixelsPerInch));
+}
 
 std::optional<Picture> LoadPicture(const QString& path) {
   if (path.isEmpty()) return Picture{};

@@ -4,8 +4,8 @@
 
 #include "model/fonts.h"
 #include "print/picture_file.h"
-#include "print/recording_surface.h"
 #include "support/qt_printers.h"
+#include "support/recording_surface.h"
 
 namespace {
 

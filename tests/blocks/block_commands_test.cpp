@@ -4,9 +4,9 @@
 
 #include <functional>
 
-#include "app/startup.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
+#include "model/start_values.h"
 #include "support/model_state.h"
 #include "support/scripted_prompter.h"
 
@@ -25,7 +25,7 @@ class BlockCommandsTest : public testing::Test {
   void Reset() {
     model = MainModel{};
     model.work_dir = QStringLiteral("/nonexistent-cratemark-folder");
-    StartUp(model);
+    SetStartValues(model);
     prompter.messages.clear();
   }
 

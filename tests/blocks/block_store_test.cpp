@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/startup.h"
 #include "model/main_model.h"
+#include "model/start_values.h"
 #include "support/scripted_prompter.h"
 
 namespace {
@@ -14,7 +14,7 @@ class BlockStoreTest : public testing::Test {
  protected:
   BlockStoreTest() {
     model.work_dir = QStringLiteral("/nonexistent-cratemark-folder");
-    StartUp(model);
+    SetStartValues(model);
   }
 
   void SetBlock(int entry, int32_t start, int32_t end, int32_t pbox, int16_t p_start,
@@ -180,15 +180,18 @@ TEST_F(BlockStoreTest, SavedBlockComesBackNormalised) {
   EXPECT_EQ(model.l_array[15], QStringLiteral("靠右"));
 }
 
-TEST_F(BlockStoreTest, WalkPalletsGivesTheExamplesResults) {
+TEST_F(BlockStoreTest, WalkPalletsHandsAPartlyFilledLastPalletOnToAMixedBlockOnly) {
+  // 25 cartons ten a pallet: pallet 3 holds five and has five places left.
   SetBlock(1, 1, 25, 10, 1);
   EXPECT_EQ(WalkPallets(model.blocks, 1), (PalletWalk{3, 5, 5, 3}));
 
+  // A mixed block fills those places first; an unmixed one starts on its own pallets.
   SetBlock(2, 26, 40, 10, 4, "Yes");
   EXPECT_EQ(WalkPallets(model.blocks, 2), (PalletWalk{5, 10, 0, 4}));
   SetBlock(2, 26, 40, 10, 4, "No");
   EXPECT_EQ(WalkPallets(model.blocks, 2), (PalletWalk{5, 5, 5, 5}));
 
+  // A full last pallet leaves nothing to hand on.
   SetBlock(1, 1, 20, 10, 1);
   EXPECT_EQ(WalkPallets(model.blocks, 1), (PalletWalk{3, 10, 0, 2}));
 }

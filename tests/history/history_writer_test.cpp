@@ -12,10 +12,10 @@
 #include <QMap>
 #include <thread>
 
-#include "app/startup.h"
 #include "history/history_files.h"
 #include "history/recall.h"
 #include "model/main_model.h"
+#include "model/start_values.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
@@ -27,7 +27,7 @@ class HistoryWriterTest : public testing::Test {
  protected:
   HistoryWriterTest() {
     model.work_dir = folder.path();
-    StartUp(model);
+    SetStartValues(model);
     model.l_content[0] = QStringLiteral("NEW");
   }
 

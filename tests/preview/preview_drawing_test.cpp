@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "support/test_pictures.h"
-#include "print/recording_surface.h"
 #include "support/qt_printers.h"
+#include "support/recording_surface.h"
 #include "support/temp_folder.h"
+#include "support/test_pictures.h"
 
 namespace {
 

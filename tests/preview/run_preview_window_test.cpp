@@ -34,7 +34,7 @@ class RunPreviewWindowTest : public testing::Test {
     auto scripted = std::make_unique<ScriptedPrompter>();
     prompter = scripted.get();
     window = std::make_unique<MainWindow>(std::move(scripted));
-    window->SetPreviewPrintServices(PreviewPrintServices{&target, &target, {}});
+    window->SetPreviewPrintServices(PreviewPrintServices{&target, &target, {}, {}});
     SetUpWorkedExample(window->model());
     window->ShowModel();
     window->show();

@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QProgressDialog>
 #include <QThread>
-#include <QWidget>
 
 #include "model/fonts.h"
 #include "print/surface.h"
@@ -71,25 +68,4 @@ TEST(QtPrintTarget, AbortedJobNeverReachesThePrinter) {
   // A job handed over comes out within a fraction of a second (see the end-to-end test).
   QThread::msleep(1500);
   EXPECT_FALSE(QFileInfo::exists(printout));
-}
-
-TEST(QtPrintFeedback, TheProgressDialogLeavesTheScreenTheMomentTheRunEnds) {
-  // After a printer error the error box runs an event loop of its own; the dialog must not wait
-  // for the main loop to go, or it stays stuck on screen beside the box.
-  QWidget window;
-  window.show();
-  QtPrintFeedback feedback(&window);
-  const auto shown = [] {
-    int count = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (qobject_cast<QProgressDialog*>(w) && w->isVisible()) ++count;
-    }
-    return count;
-  };
-  feedback.StartProgress(5);
-  EXPECT_TRUE(feedback.SheetsDone(1));
-  EXPECT_EQ(shown(), 1);
-  feedback.EndProgress();
-  EXPECT_EQ(shown(), 0);   // before any event is processed
-  feedback.EndProgress();  // a second end does nothing
 }

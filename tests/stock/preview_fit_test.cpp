@@ -62,7 +62,7 @@ TEST(PreviewFit, PrintsWithTheChosenPrintersFitAfterTheFitCheck) {
   ScriptedPrompter& prompter = *scripted;
   MainWindow window(std::move(scripted));
   RecordingTarget target;
-  window.SetPreviewPrintServices({&target, &target, {}});
+  window.SetPreviewPrintServices({&target, &target, {}, {}});
   SetUpWorkedExample(window.model());
   window.ShowModel();
   window.show();

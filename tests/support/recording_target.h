@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "print/print_target.h"
-#include "print/recording_surface.h"
+#include "support/recording_surface.h"
 
 // A print target and feedback for tests: the run's pages go onto a recording surface, the device
 // can be made to fail at a sheet, and the user's answers are scripted.
