@@ -34,7 +34,15 @@ file(WRITE "${CRATEMARK_WIDGET_HEADERS}" "${forbidden_lines}\n")
 set(_cratemark_widget_free_script "${CMAKE_CURRENT_LIST_DIR}/check_widget_free.cmake")
 
 function(cratemark_widget_free target)
-  get_target_property(sources ${target} SOURCES)
+  get_target_property(listed ${target} SOURCES)
+  get_target_property(dir ${target} SOURCE_DIR)
+  set(sources)
+  foreach(source ${listed})
+    if(NOT IS_ABSOLUTE "${source}")
+      set(source "${dir}/${source}")
+    endif()
+    list(APPEND sources "${source}")
+  endforeach()
   set(stamp "${CMAKE_CURRENT_BINARY_DIR}/${target}.widget_free")
   add_custom_command(
     OUTPUT "${stamp}"

@@ -3,6 +3,7 @@
 #         -P check_widget_free.cmake
 # Follows the program's own headers ("folder/file.h" under ROOT) from each source and fails on the
 # first include of a widget or print-support header, naming the chain that led to it.
+cmake_minimum_required(VERSION 3.25)
 file(STRINGS "${FORBIDDEN}" forbidden)
 set(found)
 set(seen)
@@ -28,7 +29,7 @@ function(scan file chain)
 endfunction()
 
 foreach(source ${SOURCES})
-  if(IS_ABSOLUTE "${source}" AND EXISTS "${source}" AND source MATCHES "\\.(h|cpp)$")
+  if(EXISTS "${source}" AND source MATCHES "\\.(h|cpp)$")
     scan("${source}" "")
   endif()
 endforeach()
