@@ -9,14 +9,18 @@
 #include <sys/stat.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -52,6 +56,11 @@ class RandomPrompter : public Prompter {
     ++questions;
     return random_() % 2 == 0;
   }
+  SaveChoice AskSaveChanges(const QString&) override {
+    ++questions;
+    const SaveChoice choices[] = {SaveChoice::kSave, SaveChoice::kDiscard, SaveChoice::kCancel};
+    return choices[random_() % 3];
+  }
   int messages = 0;
   int questions = 0;
 
@@ -68,6 +77,45 @@ class NoEditor : public DocumentOpener {
 
  private:
   int calls_ = 0;
+};
+
+// Closes the dialogs that run an event loop of their own (file dialogs, the printer settings):
+// while one is open the test's next event cannot be sent, as a person would close it too. A modal
+// window the test's events can reach (the whole-run preview) is left open for a while first.
+class DialogCloser : public QObject {
+ public:
+  DialogCloser() {
+    timer_.setInterval(20);
+    connect(&timer_, &QTimer::timeout, this, [this] { CloseIf(in_action); });
+    timer_.start();
+  }
+
+  // True while an event of the test is being handled: a modal window seen then holds up the test.
+  bool in_action = false;
+  int closed = 0;
+
+  // Closes the open modal window when `now`, or when it has stood through many of the test's
+  // steps.
+  void CloseIf(bool now) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    if (modal != seen_) {
+      seen_ = modal;
+      steps_ = 0;
+    }
+    if (!now && ++steps_ < 300) return;
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->reject();
+    } else {
+      modal->close();
+    }
+    ++closed;
+  }
+
+ private:
+  QTimer timer_;
+  QPointer<QWidget> seen_;
+  int steps_ = 0;
 };
 
 // Stops the process when the event loop has not come back for a minute: a hang fails the test
@@ -222,7 +270,12 @@ TEST_F(RandomGuiTest, ThousandsOfClicksKeysAndPastesNeitherCrashNorHang) {
   // Runs go onto a recording surface; a long one is cancelled at its second sheet.
   RecordingTarget target;
   window->SetPrintDevices(&target, &target);
+  window->SetPreviewPrintServices({&target, &target, {}, {}});
+  // 結束 closes the main window; the test opens it again rather than end.
+  QApplication::setQuitOnLastWindowClosed(false);
   window->show();
+  DialogCloser closer;
+  int reopened = 0;
   const QStringList pastes = Pastes(folder);
 
   Watchdog watchdog;
@@ -236,6 +289,11 @@ TEST_F(RandomGuiTest, ThousandsOfClicksKeysAndPastesNeitherCrashNorHang) {
     target.has_printer = random() % 8 != 0;
     target.pdf_answer = folder.File(QStringLiteral("labels.pdf"));
 
+    closer.CloseIf(false);
+    if (!window->isVisible()) {
+      window->show();
+      ++reopened;
+    }
     const QList<QWidget*> targets = Targets();
     ASSERT_FALSE(targets.isEmpty());
     windows_seen =
@@ -250,6 +308,7 @@ TEST_F(RandomGuiTest, ThousandsOfClicksKeysAndPastesNeitherCrashNorHang) {
                                                            : targets[pick(targets.size())];
     QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : widget;
     const int what = pick(100);
+    closer.in_action = true;
     if (what < 35) {
       const QPoint at(pick(std::max(1, widget->width())), pick(std::max(1, widget->height())));
       if (what < 30) {
@@ -271,6 +330,13 @@ TEST_F(RandomGuiTest, ThousandsOfClicksKeysAndPastesNeitherCrashNorHang) {
       QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
     } else if (what < 93) {
       MakePrintable(*window, random);
+    } else if (what < 94) {
+      // A menu entry chosen, as from the menu bar or by its shortcut.
+      QList<QAction*> actions;
+      for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->isEnabled() && !action->isSeparator() && !action->menu()) actions << action;
+      }
+      if (!actions.isEmpty()) actions[pick(actions.size())]->trigger();
     } else if (what < 96) {
       // A picture path typed in whole, as the clerk does; the clicks then show or print it.
       window->findChild<QLineEdit*>(QStringLiteral("pic_file_name"))
@@ -278,6 +344,7 @@ TEST_F(RandomGuiTest, ThousandsOfClicksKeysAndPastesNeitherCrashNorHang) {
     } else {
       widget->setFocus();
     }
+    closer.in_action = false;
     if (step % 50 == 0) {
       QTest::qWait(40);  // long enough for the key filter's wait to end
     } else {
@@ -300,9 +367,9 @@ TEST_F(RandomGuiTest, ThousandsOfClicksKeysAndPastesNeitherCrashNorHang) {
         << row->objectName().toStdString();
   }
   std::printf(
-      "random GUI test: %d messages, %d questions answered, %d runs printed, up to %d "
-      "windows open\n",
-      answers->messages, answers->questions, printed, windows_seen);
+      "random GUI test: %d messages, %d questions answered, %d runs printed, up to %d windows "
+      "open, %d dialogs closed, the main window reopened %d times\n",
+      answers->messages, answers->questions, printed, windows_seen, closer.closed, reopened);
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (w != window) w->close();
   }
