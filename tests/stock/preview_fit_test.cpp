@@ -23,7 +23,8 @@ TEST(PreviewFit, PagesShadeWhereThePrinterCannotPrint) {
   MainModel model;
   model.work_dir = folder.path();
   SetUpWorkedExample(model);
-  const PrintLayout layout(RunPlan::Of(model), PrintChoice{});
+  const RunPlan plan = RunPlan::Of(model);
+  const PrintLayout layout(plan, PrintChoice{});
   constexpr int kDpi = 72;  // a point a dot: twips / 20
   const struct {
     const char* what;
