@@ -19,6 +19,12 @@ QLineEdit* Field(QWidget* parent, const char* name) {
   return field;
 }
 
+QLabel* Hint(QWidget* parent, const char* name, const QString& text) {
+  auto* hint = new QLabel(text, parent);
+  hint->setObjectName(QLatin1String(name));
+  return hint;
+}
+
 }  // namespace
 
 BarcodeDialog::BarcodeDialog(const BarcodeSettings& settings, Prompter& prompter, QWidget* parent)
@@ -38,21 +44,21 @@ BarcodeDialog::BarcodeDialog(const BarcodeSettings& settings, Prompter& prompter
   height_ = Field(this, "barcode_height");
   module_ = Field(this, "barcode_module");
 
-  auto* hint =
-      new QLabel(tr("{C} 印成箱號, {P} 印成墊板號, {B} 印成區段號, 例如 PO4711-{C}。\n"
-                    "SSCC 由擴充碼、GS1 廠商代碼和補零的箱號組成, 最後一位檢查碼自動算出。"),
-                 this);
-  hint->setObjectName(QStringLiteral("barcode_hint"));
-  hint->setWordWrap(true);
+  // Short hints under the fields they are about, greyed with them.
+  content_hint_ =
+      Hint(this, "barcode_hint", tr("{C} 是箱號, {P} 是墊板號, {B} 是區段號, 例如 PO4711-{C}"));
+  sscc_hint_ = Hint(this, "barcode_sscc_hint",
+                    tr("SSCC = 擴充碼 + 廠商代碼 + 補零的箱號 + 自動算出的檢查碼"));
 
   auto* form = new QFormLayout;
   const QString name = QStringLiteral("%1:");
   const QString mm = tr("%1 (公釐):");
   form->addRow(name.arg(KindFieldName()), kind_);
   form->addRow(name.arg(ContentFieldName()), content_);
-  form->addRow(QString(), hint);
+  form->addRow(QString(), content_hint_);
   form->addRow(name.arg(ExtensionFieldName()), extension_);
   form->addRow(name.arg(PrefixFieldName()), prefix_);
+  form->addRow(QString(), sscc_hint_);
   form->addRow(mm.arg(LeftFieldName()), left_);
   form->addRow(mm.arg(TopFieldName()), top_);
   form->addRow(mm.arg(HeightFieldName()), height_);
@@ -98,9 +104,12 @@ void BarcodeDialog::SetFields(const BarcodeFields& fields) {
 void BarcodeDialog::ShowKind() {
   const BarcodeKind kind = Fields().kind;
   const bool any = kind != BarcodeKind::kNone;
-  content_->setEnabled(kind == BarcodeKind::kCode128 || kind == BarcodeKind::kQrCode);
-  extension_->setEnabled(kind == BarcodeKind::kSscc);
-  prefix_->setEnabled(kind == BarcodeKind::kSscc);
+  const bool text = kind == BarcodeKind::kCode128 || kind == BarcodeKind::kQrCode;
+  content_->setEnabled(text);
+  content_hint_->setEnabled(text);
+  for (QWidget* sscc : std::initializer_list<QWidget*>{extension_, prefix_, sscc_hint_}) {
+    sscc->setEnabled(kind == BarcodeKind::kSscc);
+  }
   for (QLineEdit* field : {left_, top_, height_}) field->setEnabled(any);
   module_->setEnabled(IsLinear(kind));
 }

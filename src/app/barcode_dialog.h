@@ -7,6 +7,7 @@
 
 class Prompter;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 // 檔案 → 條碼設定…: the job's barcode settings as fields. OK reads them with AcceptBarcodeFields;
@@ -32,6 +33,8 @@ class BarcodeDialog : public QDialog {
   BarcodeSettings settings_;
   QComboBox* kind_ = nullptr;
   QLineEdit* content_ = nullptr;
+  QLabel* content_hint_ = nullptr;
+  QLabel* sscc_hint_ = nullptr;
   QLineEdit* extension_ = nullptr;
   QLineEdit* prefix_ = nullptr;
   QLineEdit* left_ = nullptr;
