@@ -65,8 +65,8 @@ void SheetDrawer::DrawPageRow(Surface& surface, int64_t sheet, int page_row) {
   if (barcode.kind == BarcodeKind::kNone) return;
   const double top = PageRowTop(surface);
   for (int half = 0; half < 2; ++half) {
-    if (labels[half])
-      DrawBarcode(surface, barcode, labels[half]->barcode, half * kLabelWidthTwips, top);
+    if (!labels[half]) continue;
+    DrawBarcode(surface, barcode, labels[half]->barcode, half * kLabelWidthTwips, top);
   }
 }
 
