@@ -21,3 +21,7 @@ std::optional<int16_t> RoundToInt16(double value);
 
 // Truncation toward zero, as the label arithmetic uses it (Fix(-5.5) is -5).
 double Fix(double value);
+
+// Millimetres typed by the user become twips by this rounded factor (not 1440/25.4); the printed
+// label, the preview, the pic_size proposal and the barcode's place on the label all use it.
+inline constexpr double kTwipsPerMm = 57.6;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+#include "model/number_fields.h"  // kTwipsPerMm
+
 // A picture as the label, the preview and the thumbnail use it: the decoded image and its natural
 // size in hundredths of a millimetre. The natural size is the pixel size at 96 pixels an inch
 // (2540/96 a pixel, rounded), so a picture 100 pixels wide is 2646.
@@ -14,10 +16,6 @@ struct Picture {
 
   bool IsEmpty() const { return image.isNull(); }
 };
-
-// Millimetres typed by the user become twips by this rounded factor (not 1440/25.4); the printed
-// label, the preview and the pic_size proposal all use it.
-inline constexpr double kTwipsPerMm = 57.6;
 
 // Natural size of `pixels` pixels in hundredths of a millimetre.
 int NaturalSize(int pixels);
