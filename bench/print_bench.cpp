@@ -10,77 +10,30 @@
 //                               only renders nine labels with the picture (and the barcode) into
 //                               FILE.pdf, to look at
 
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QImage>
-#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "app/print_command.h"
 #include "app/startup.h"
+#include "bench_support.h"
 #include "model/fonts.h"
 #include "model/main_model.h"
 #include "model/prompter.h"
-#include "app/print_command.h"
 #include "print/print_run.h"
 #include "print/printer_fits.h"
 #include "print/qt_print_target.h"
 
 namespace {
 
-// The run's answers: save as PDF (there is "no printer") into the given file.
-class PdfAnswers : public Prompter, public PrintFeedback {
- public:
-  explicit PdfAnswers(QString path) : path_(std::move(path)) {}
-  void Message(const QString& text) override {
-    std::fprintf(stderr, "message: %s\n", qPrintable(text));
-  }
-  bool AskYesNo(const QString&) override { return true; }
-  QString AskPdfPath() override { return path_; }
-  void StartProgress(int) override {}
-  bool SheetsDone(int) override { return true; }
-  void EndProgress() override {}
-
- private:
-  QString path_;
-};
-
 class PdfFileTarget : public QtPrintTarget {
  public:
   bool HasDefaultPrinter() const override { return false; }
 };
-
-// Processor time of this process, user and system, in seconds: on a busy machine the wall time
-// also counts what other processes took.
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-long PeakKilobytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
-
-void MakePicture(const QString& path) {
-  QImage image(200, 100, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  painter.setPen(QPen(Qt::darkBlue, 6));
-  painter.drawEllipse(10, 10, 180, 80);
-  painter.drawText(QRect(0, 0, 200, 100), Qt::AlignCenter, QStringLiteral("LOGO"));
-  painter.end();
-  image.save(path);
-}
 
 // A symbol in the label's free upper right corner, beside the picture.
 BarcodeSettings Barcode(BarcodeKind kind) {
@@ -96,42 +49,10 @@ BarcodeSettings Barcode(BarcodeKind kind) {
   return settings;
 }
 
-// `labels` labels of the bench's template, ten to a pallet.
+// `labels` labels of the bench's shipping mark, with `barcode` on every label.
 MainModel Job(const QString& folder, int labels, const QString& picture,
               const BarcodeSettings& barcode) {
-  MainModel model;
-  model.work_dir = folder;
-  StartUp(model);
-  const QStringList rows{QString(),
-                         QString(),
-                         QString(),
-                         QString(),
-                         QStringLiteral("ACME TRADING CO."),
-                         QStringLiteral("(IN DIA.)"),
-                         QStringLiteral("HAMBURG"),
-                         QStringLiteral("P/NO.:"),
-                         QStringLiteral("C/NO.:"),
-                         QStringLiteral("ITEM NO. 4711"),
-                         QStringLiteral("Q'TY :          PCS."),
-                         QStringLiteral("G.WT.:          KGS."),
-                         QStringLiteral("SIZE : 40 x 30 x 25 CM"),
-                         QStringLiteral("MADE IN TAIWAN"),
-                         QStringLiteral("台灣製造"),
-                         QStringLiteral("FRAGILE")};
-  for (int row = 0; row < MainModel::kRows; ++row) model.l_content[row] = rows[row];
-  model.l_array[12] = QStringLiteral("靠右");
-  model.l_array[15] = QStringLiteral("靠左");
-  model.pallet_row = 7;
-  model.carton_row = 8;
-  model.l_start = QStringLiteral("1");
-  model.l_end = QString::number(labels);
-  model.l_pbox = QStringLiteral("10");
-  model.l_p_start_text = QStringLiteral("1");
-  model.l_last = QStringLiteral("No");
-  model.pic_file_name = picture;
-  model.pic_size = QStringLiteral("25");
-  model.pic_d_left = QStringLiteral("2");
-  model.pic_d_top = QStringLiteral("2");
+  MainModel model = bench::ShippingMark(folder, labels, picture);
   model.barcode = barcode;
   return model;
 }
@@ -157,24 +78,25 @@ const Run kRuns[] = {
 // One run of kRuns through the print button into a PDF file.
 int PrintOne(const Run& run, const QString& folder) {
   const QString picture = QDir(folder).filePath(QStringLiteral("logo.png"));
-  if (run.picture) MakePicture(picture);
+  if (run.picture) bench::MakePicture(picture);
   const QString pdf = QDir(folder).filePath(QStringLiteral("bench.pdf"));
   MainModel model =
       Job(folder, run.labels, run.picture ? picture : QString(), Barcode(run.barcode));
-  PdfAnswers answers(pdf);
+  bench::YesAnswers answers(pdf);
   PdfFileTarget target;
   QElapsedTimer timer;
   timer.start();
-  const double cpu_start = CpuSeconds();
+  const double cpu_start = bench::CpuSeconds();
   const bool printed = PrintButton(model, answers, target, answers, PrinterFits{});
   const double seconds = timer.nsecsElapsed() / 1e9;
-  const double cpu = CpuSeconds() - cpu_start;
+  const double cpu = bench::CpuSeconds() - cpu_start;
   const int sheets = (run.labels + 7) / 8;
   std::printf(
       "%-18s %6d labels %5d sheets  wall %6.2f s = %4.0f sheets/s  cpu %6.2f s = %4.0f sheets/s"
       "  peak %3ld MB  pdf %6.2f MB%s\n",
       run.name, run.labels, sheets, seconds, sheets / seconds, cpu, sheets / cpu,
-      PeakKilobytes() / 1024, QFileInfo(pdf).size() / 1048576.0, printed ? "" : "  (NOT PRINTED)");
+      long(bench::PeakMegabytes()), QFileInfo(pdf).size() / 1048576.0,
+      printed ? "" : "  (NOT PRINTED)");
   QFile::remove(pdf);
   return printed ? 0 : 1;
 }
@@ -182,13 +104,13 @@ int PrintOne(const Run& run, const QString& folder) {
 // The print button's checks alone on the 32,766 labels, every label's barcode among them.
 int CheckOnly(BarcodeKind kind, const QString& folder) {
   MainModel model = Job(folder, 32766, QString(), Barcode(kind));
-  PdfAnswers answers(QString{});
+  bench::YesAnswers answers(QString{});
   QElapsedTimer timer;
   timer.start();
-  const double cpu_start = CpuSeconds();
+  const double cpu_start = bench::CpuSeconds();
   const bool passed = CheckRun(model, answers);
   const double seconds = timer.nsecsElapsed() / 1e9;
-  const double cpu = CpuSeconds() - cpu_start;
+  const double cpu = bench::CpuSeconds() - cpu_start;
   std::printf("checks, %-10s  32766 labels  4096 sheets  wall %6.3f s  cpu %6.3f s%s\n",
               kind == BarcodeKind::kNone      ? "no barcode"
               : kind == BarcodeKind::kCode128 ? "Code 128"
@@ -219,14 +141,14 @@ int main(int argc, char* argv[]) {
   QTemporaryDir temporary;
   if (argc >= 3 && qstrcmp(argv[1], "--sample") == 0) {
     const QString picture = QDir(temporary.path()).filePath(QStringLiteral("logo.png"));
-    MakePicture(picture);
+    bench::MakePicture(picture);
     const QByteArray kind = argc > 3 ? QByteArray(argv[3]) : QByteArray();
     const BarcodeKind barcode = kind == "code128" ? BarcodeKind::kCode128
                                 : kind == "sscc"  ? BarcodeKind::kSscc
                                 : kind == "qr"    ? BarcodeKind::kQrCode
                                                   : BarcodeKind::kNone;
     MainModel model = Job(temporary.path(), 9, picture, Barcode(barcode));
-    PdfAnswers answers(QString::fromLocal8Bit(argv[2]));
+    bench::YesAnswers answers(QString::fromLocal8Bit(argv[2]));
     PdfFileTarget target;
     return PrintButton(model, answers, target, answers, PrinterFits{}) ? 0 : 1;
   }
