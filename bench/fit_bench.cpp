@@ -6,12 +6,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QImage>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 
 #include "app/startup.h"
+#include "bench_support.h"
 #include "model/fonts.h"
 #include "model/main_model.h"
 #include "model/prompter.h"
@@ -22,36 +22,15 @@
 
 namespace {
 
-class Silent : public Prompter {
- public:
-  void Message(const QString& text) override {
-    std::fprintf(stderr, "message: %s\n", qPrintable(text));
-  }
-  bool AskYesNo(const QString&) override { return true; }
-};
-
-// A label with every row filled, the picture on it, `labels` cartons ten to a pallet.
-void SetUp(MainModel& model, const QString& folder, int labels) {
-  model.work_dir = folder;
-  StartUp(model);
-  for (int row = 0; row < MainModel::kRows; ++row) {
+// The bench's shipping mark with every row filled and the logo, `labels` cartons ten to a pallet.
+MainModel Job(const QString& folder, int labels) {
+  const QString picture = QDir(folder).filePath(QStringLiteral("logo.png"));
+  bench::MakePicture(picture);
+  MainModel model = bench::ShippingMark(folder, labels, picture);
+  for (int row = 0; row < 4; ++row) {
     model.l_content[row] = QStringLiteral("ROW %1 OF THE SHIPPING MARK 台灣製造").arg(row + 1);
   }
-  model.l_content[3] = QStringLiteral("P/NO.:");
-  model.l_content[4] = QStringLiteral("C/NO.:");
-  model.l_array[11] = QStringLiteral("靠右");
-  model.pallet_row = 3;
-  model.carton_row = 4;
-  model.l_start = QStringLiteral("1");
-  model.l_end = QString::number(labels);
-  model.l_pbox = QStringLiteral("10");
-  model.l_p_start_text = QStringLiteral("1");
-  model.l_last = QStringLiteral("No");
-  model.pic_file_name = QDir(folder).filePath(QStringLiteral("logo.png"));
-  QImage picture(200, 100, QImage::Format_RGB32);
-  picture.fill(Qt::white);
-  picture.save(model.pic_file_name);
-  model.pic_size = QStringLiteral("25");
+  return model;
 }
 
 }  // namespace
@@ -63,10 +42,9 @@ int main(int argc, char* argv[]) {
   QTemporaryDir folder;
 
   for (const int sheets : {512, 4096}) {
-    MainModel model;
     // Carton numbers stop at 32766: the longest run's last sheet holds six labels.
-    SetUp(model, folder.path(), std::min(8 * sheets, 32766));
-    Silent prompter;
+    MainModel model = Job(folder.path(), std::min(8 * sheets, 32766));
+    bench::YesAnswers prompter;
     if (!CheckRun(model, prompter)) return 1;
     const RunPlan plan = RunPlan::Of(model);
     const PrintLayout layout(plan, PrintChoice{});

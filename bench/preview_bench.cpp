@@ -10,9 +10,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QImage>
-#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -20,6 +17,7 @@
 #include <cstdio>
 
 #include "app/startup.h"
+#include "bench_support.h"
 #include "blocks/block_store.h"
 #include "model/fonts.h"
 #include "model/main_model.h"
@@ -35,84 +33,26 @@ namespace {
 
 constexpr int kLabelsPerSheet = 8;
 
-class QuietPrompter : public Prompter {
- public:
-  void Message(const QString& text) override {
-    std::fprintf(stderr, "message: %s\n", qPrintable(text));
-  }
-  bool AskYesNo(const QString&) override { return true; }
-};
-
-// The process's peak resident memory so far, in megabytes.
-double PeakMegabytes() {
-  QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : status.readAll().split('\n')) {
-    if (line.startsWith("VmHWM:"))
-      return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-  }
-  return 0;
+// A run of `sheets` full sheets less two labels (4,096 sheets: 32,766 labels, the most the carton
+// numbering can print), with the logo, checked as the print button checks it.
+MainModel Run(const QString& folder, int64_t sheets) {
+  const QString picture = QDir(folder).filePath(QStringLiteral("logo.png"));
+  bench::MakePicture(picture);
+  MainModel model = bench::ShippingMark(folder, int(sheets * kLabelsPerSheet - 2), picture);
+  bench::YesAnswers answers;
+  if (!CheckRun(model, answers)) std::fprintf(stderr, "the run does not pass its checks\n");
+  return model;
 }
 
 double Milliseconds(const QElapsedTimer& timer) { return timer.nsecsElapsed() / 1e6; }
-
-void MakePicture(const QString& path) {
-  QImage image(200, 100, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  painter.setPen(QPen(Qt::darkBlue, 6));
-  painter.drawEllipse(10, 10, 180, 80);
-  painter.drawText(QRect(0, 0, 200, 100), Qt::AlignCenter, QStringLiteral("LOGO"));
-  painter.end();
-  image.save(path);
-}
-
-// A run of `sheets` full sheets less two labels (4,096 sheets: 32,766 labels, the most the carton
-// numbering can print), checked as the print button checks it.
-MainModel Run(const QString& folder, int64_t sheets) {
-  MainModel model;
-  model.work_dir = folder;
-  StartUp(model);
-  const QStringList rows{QStringLiteral("ACME TRADING CO."),
-                         QStringLiteral("(IN DIA.)"),
-                         QStringLiteral("HAMBURG"),
-                         QStringLiteral("P/NO.:"),
-                         QStringLiteral("C/NO.:"),
-                         QStringLiteral("ITEM NO. 4711"),
-                         QStringLiteral("Q'TY :          PCS."),
-                         QStringLiteral("N.WT.:          KGS."),
-                         QStringLiteral("G.WT.:          KGS."),
-                         QStringLiteral("SIZE : 40 x 30 x 25 CM"),
-                         QStringLiteral("MADE IN TAIWAN"),
-                         QStringLiteral("R.O.C."),
-                         QStringLiteral("台灣製造"),
-                         QString(),
-                         QString(),
-                         QStringLiteral("FRAGILE")};
-  for (int row = 0; row < MainModel::kRows; ++row) model.l_content[row] = rows[row];
-  model.pallet_row = 3;
-  model.carton_row = 4;
-  model.l_start = QStringLiteral("1");
-  model.l_end = QString::number(sheets * kLabelsPerSheet - 2);
-  model.l_pbox = QStringLiteral("10");
-  model.l_p_start_text = QStringLiteral("1");
-  model.l_last = QStringLiteral("No");
-  const QString picture = QDir(folder).filePath(QStringLiteral("logo.png"));
-  MakePicture(picture);
-  model.pic_file_name = picture;
-  model.pic_size = QStringLiteral("25");
-  QuietPrompter prompter;
-  if (!CheckRun(model, prompter)) std::fprintf(stderr, "the run does not pass its checks\n");
-  return model;
-}
 
 void WaitForPaint(SheetView* view, int painted) {
   while (view->pages_painted() < painted) QCoreApplication::processEvents();
 }
 
 int Preview(const MainModel& model) {
-  const double start_mb = PeakMegabytes();
-  QuietPrompter prompter;
+  const double start_mb = bench::PeakMegabytes();
+  bench::YesAnswers prompter;
   QElapsedTimer timer;
   timer.start();
   auto* window = new RunPreviewWindow(model, prompter);
@@ -121,7 +61,7 @@ int Preview(const MainModel& model) {
   SheetView* view = window->view();
   WaitForPaint(view, 1);
   const double first_ms = Milliseconds(timer);
-  const double first_mb = PeakMegabytes();
+  const double first_mb = bench::PeakMegabytes();
 
   // A flip: the next sheet drawn from the plan and put on screen.
   constexpr int kFlips = 50;
@@ -152,13 +92,13 @@ int Preview(const MainModel& model) {
       " all sheets %5.1f s; peak %5.1f MB (before opening %5.1f, after the first sheet %5.1f)\n",
       static_cast<long long>(view->sheet_count()),
       static_cast<long long>(window->plan().label_count()), first_ms, flip_ms, flip_100_ms, all_s,
-      PeakMegabytes(), start_mb, first_mb);
+      bench::PeakMegabytes(), start_mb, first_mb);
   delete window;
   return 0;
 }
 
 int Dialog(const MainModel& model) {
-  const double start_mb = PeakMegabytes();
+  const double start_mb = bench::PeakMegabytes();
   const RunPlan plan = RunPlan::Of(model);
   const PrintLayout layout(plan, PrintChoice{});
   QElapsedTimer timer;
@@ -184,7 +124,7 @@ int Dialog(const MainModel& model) {
       "dialog   %5lld sheets %6lld labels: first page shown %8.1f ms (%d pages recorded); peak "
       "%6.1f MB (before opening %5.1f)\n",
       static_cast<long long>(layout.sheets()), static_cast<long long>(plan.label_count()), first_ms,
-      pages, PeakMegabytes(), start_mb);
+      pages, bench::PeakMegabytes(), start_mb);
   return 0;
 }
 

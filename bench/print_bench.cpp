@@ -1,136 +1,134 @@
-// Renders long print runs through the real print run and painter surface into PDF files and
-// prints labels, sheets, wall time, peak memory and file size of each.
+// Renders long print runs through the real print run (the print button's checks, the plan, the
+// sheet drawer, the Qt print target) into PDF files, with and without a barcode on every label, and
+// prints labels, sheets, wall and processor time, peak memory and file size of each; then how long
+// the run's check of every label's barcode takes on its own.
 //
-//   print_bench [folder]           (default: a temporary folder, removed afterwards)
-//   print_bench --sample FILE.pdf  only renders nine labels with the picture into FILE.pdf, to look
-//   at
-
-#include <sys/resource.h>
+//   print_bench [folder]        every run, each in a process of its own (default folder: a
+//                               temporary one, removed afterwards)
+//   print_bench --child RUN FOLDER
+//   print_bench --sample FILE.pdf [code128|sscc|qr]
+//                               only renders nine labels with the picture (and the barcode) into
+//                               FILE.pdf, to look at
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QImage>
-#include <QPainter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "app/print_command.h"
 #include "app/startup.h"
+#include "bench_support.h"
 #include "model/fonts.h"
 #include "model/main_model.h"
 #include "model/prompter.h"
-#include "app/print_command.h"
+#include "print/print_run.h"
 #include "print/printer_fits.h"
 #include "print/qt_print_target.h"
 
 namespace {
-
-// The run's answers: save as PDF (there is "no printer") into the given file.
-class PdfAnswers : public Prompter, public PrintFeedback {
- public:
-  explicit PdfAnswers(QString path) : path_(std::move(path)) {}
-  void Message(const QString& text) override {
-    std::fprintf(stderr, "message: %s\n", qPrintable(text));
-  }
-  bool AskYesNo(const QString&) override { return true; }
-  QString AskPdfPath() override { return path_; }
-  void StartProgress(int) override {}
-  bool SheetsDone(int) override { return true; }
-  void EndProgress() override {}
-
- private:
-  QString path_;
-};
 
 class PdfFileTarget : public QtPrintTarget {
  public:
   bool HasDefaultPrinter() const override { return false; }
 };
 
-// Processor time of this process, user and system, in seconds: on a busy machine the wall time
-// also counts what other processes took.
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+// A symbol in the label's free upper right corner, beside the picture.
+BarcodeSettings Barcode(BarcodeKind kind) {
+  BarcodeSettings settings;
+  settings.kind = kind;
+  settings.content_template = kind == BarcodeKind::kQrCode
+                                  ? QStringLiteral("臺灣製造 PO4711 C/NO. {C} P/NO. {P}")
+                                  : QStringLiteral("{C}");
+  settings.company_prefix = QStringLiteral("4712345");
+  settings.left_mm = kind == BarcodeKind::kSscc ? 36 : kind == BarcodeKind::kQrCode ? 75 : 62;
+  settings.top_mm = 1;
+  settings.height_mm = kind == BarcodeKind::kQrCode ? 14 : 10;
+  return settings;
 }
 
-long PeakKilobytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
+// `labels` labels of the bench's shipping mark, with `barcode` on every label.
+MainModel Job(const QString& folder, int labels, const QString& picture,
+              const BarcodeSettings& barcode) {
+  MainModel model = bench::ShippingMark(folder, labels, picture);
+  model.barcode = barcode;
+  return model;
 }
 
-void MakePicture(const QString& path) {
-  QImage image(200, 100, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  painter.setPen(QPen(Qt::darkBlue, 6));
-  painter.drawEllipse(10, 10, 180, 80);
-  painter.drawText(QRect(0, 0, 200, 100), Qt::AlignCenter, QStringLiteral("LOGO"));
-  painter.end();
-  image.save(path);
-}
+struct Run {
+  const char* name;
+  int labels;
+  bool picture;
+  BarcodeKind barcode;
+};
 
-// Renders `labels` labels into `pdf`; false when the run did not print.
-bool Render(const QString& folder, const QString& pdf, int labels, const QString& picture) {
-  MainModel model;
-  model.work_dir = folder;
-  StartUp(model);
-  const QStringList rows{QStringLiteral("ACME TRADING CO."),
-                         QStringLiteral("(IN DIA.)"),
-                         QStringLiteral("HAMBURG"),
-                         QStringLiteral("P/NO.:"),
-                         QStringLiteral("C/NO.:"),
-                         QStringLiteral("ITEM NO. 4711"),
-                         QStringLiteral("Q'TY :          PCS."),
-                         QStringLiteral("N.WT.:          KGS."),
-                         QStringLiteral("G.WT.:          KGS."),
-                         QStringLiteral("SIZE : 40 x 30 x 25 CM"),
-                         QStringLiteral("MADE IN TAIWAN"),
-                         QStringLiteral("R.O.C."),
-                         QStringLiteral("台灣製造"),
-                         QString(),
-                         QString(),
-                         QStringLiteral("FRAGILE")};
-  for (int row = 0; row < MainModel::kRows; ++row) model.l_content[row] = rows[row];
-  model.l_array[11] = QStringLiteral("靠右");
-  model.l_array[15] = QStringLiteral("靠左");
-  model.pallet_row = 3;
-  model.carton_row = 4;
-  model.l_start = QStringLiteral("1");
-  model.l_end = QString::number(labels);
-  model.l_pbox = QStringLiteral("10");
-  model.l_p_start_text = QStringLiteral("1");
-  model.l_last = QStringLiteral("No");
-  model.pic_file_name = picture;
-  model.pic_size = QStringLiteral("25");
-  model.pic_d_left = QStringLiteral("2");
-  model.pic_d_top = QStringLiteral("2");
+const Run kRuns[] = {
+    {"8000, no picture", 8000, false, BarcodeKind::kNone},
+    {"8000, picture", 8000, true, BarcodeKind::kNone},
+    {"32766, picture", 32766, true, BarcodeKind::kNone},
+    {"32766, no picture", 32766, false, BarcodeKind::kNone},
+    {"8192, Code 128", 8192, false, BarcodeKind::kCode128},
+    {"32766, Code 128", 32766, false, BarcodeKind::kCode128},
+    {"32766, SSCC", 32766, false, BarcodeKind::kSscc},
+    {"32766, QR code", 32766, false, BarcodeKind::kQrCode},
+};
 
-  PdfAnswers answers(pdf);
-  PdfFileTarget target;
-  return PrintButton(model, answers, target, answers, PrinterFits{});
-}
-
-void Bench(const QString& folder, const char* name, int labels, const QString& picture) {
+// One run of kRuns through the print button into a PDF file.
+int PrintOne(const Run& run, const QString& folder) {
+  const QString picture = QDir(folder).filePath(QStringLiteral("logo.png"));
+  if (run.picture) bench::MakePicture(picture);
   const QString pdf = QDir(folder).filePath(QStringLiteral("bench.pdf"));
+  MainModel model =
+      Job(folder, run.labels, run.picture ? picture : QString(), Barcode(run.barcode));
+  bench::YesAnswers answers(pdf);
+  PdfFileTarget target;
   QElapsedTimer timer;
   timer.start();
-  const double cpu_start = CpuSeconds();
-  const bool printed = Render(folder, pdf, labels, picture);
+  const double cpu_start = bench::CpuSeconds();
+  const bool printed = PrintButton(model, answers, target, answers, PrinterFits{});
   const double seconds = timer.nsecsElapsed() / 1e9;
-  const double cpu = CpuSeconds() - cpu_start;
-  const int sheets = (labels + 7) / 8;
+  const double cpu = bench::CpuSeconds() - cpu_start;
+  const int sheets = (run.labels + 7) / 8;
   std::printf(
-      "%-17s %6d labels %5d sheets  wall %6.2f s = %4.0f sheets/s  cpu %6.2f s = %4.0f sheets/s"
+      "%-18s %6d labels %5d sheets  wall %6.2f s = %4.0f sheets/s  cpu %6.2f s = %4.0f sheets/s"
       "  peak %3ld MB  pdf %6.2f MB%s\n",
-      name, labels, sheets, seconds, sheets / seconds, cpu, sheets / cpu, PeakKilobytes() / 1024,
-      QFileInfo(pdf).size() / 1048576.0, printed ? "" : "  (NOT PRINTED)");
-  std::fflush(stdout);
+      run.name, run.labels, sheets, seconds, sheets / seconds, cpu, sheets / cpu,
+      long(bench::PeakMegabytes()), QFileInfo(pdf).size() / 1048576.0,
+      printed ? "" : "  (NOT PRINTED)");
   QFile::remove(pdf);
+  return printed ? 0 : 1;
+}
+
+// The print button's checks alone on the 32,766 labels, every label's barcode among them.
+int CheckOnly(BarcodeKind kind, const QString& folder) {
+  MainModel model = Job(folder, 32766, QString(), Barcode(kind));
+  bench::YesAnswers answers(QString{});
+  QElapsedTimer timer;
+  timer.start();
+  const double cpu_start = bench::CpuSeconds();
+  const bool passed = CheckRun(model, answers);
+  const double seconds = timer.nsecsElapsed() / 1e9;
+  const double cpu = bench::CpuSeconds() - cpu_start;
+  std::printf("checks, %-10s  32766 labels  4096 sheets  wall %6.3f s  cpu %6.3f s%s\n",
+              kind == BarcodeKind::kNone      ? "no barcode"
+              : kind == BarcodeKind::kCode128 ? "Code 128"
+              : kind == BarcodeKind::kSscc    ? "SSCC"
+                                              : "QR code",
+              seconds, cpu, passed ? "" : "  (REFUSED)");
+  return passed ? 0 : 1;
+}
+
+int Child(const QString& run, const QString& folder) {
+  for (const Run& r : kRuns) {
+    if (run == QLatin1String(r.name)) return PrintOne(r, folder);
+  }
+  for (BarcodeKind kind :
+       {BarcodeKind::kNone, BarcodeKind::kCode128, BarcodeKind::kSscc, BarcodeKind::kQrCode}) {
+    if (run == QStringLiteral("checks %1").arg(int(kind))) return CheckOnly(kind, folder);
+  }
+  return 2;
 }
 
 }  // namespace
@@ -141,19 +139,34 @@ int main(int argc, char* argv[]) {
   InstallFontSubstitutions();
 
   QTemporaryDir temporary;
-  if (argc == 3 && qstrcmp(argv[1], "--sample") == 0) {
+  if (argc >= 3 && qstrcmp(argv[1], "--sample") == 0) {
     const QString picture = QDir(temporary.path()).filePath(QStringLiteral("logo.png"));
-    MakePicture(picture);
-    return Render(temporary.path(), QString::fromLocal8Bit(argv[2]), 9, picture) ? 0 : 1;
+    bench::MakePicture(picture);
+    const QByteArray kind = argc > 3 ? QByteArray(argv[3]) : QByteArray();
+    const BarcodeKind barcode = kind == "code128" ? BarcodeKind::kCode128
+                                : kind == "sscc"  ? BarcodeKind::kSscc
+                                : kind == "qr"    ? BarcodeKind::kQrCode
+                                                  : BarcodeKind::kNone;
+    MainModel model = Job(temporary.path(), 9, picture, Barcode(barcode));
+    bench::YesAnswers answers(QString::fromLocal8Bit(argv[2]));
+    PdfFileTarget target;
+    return PrintButton(model, answers, target, answers, PrinterFits{}) ? 0 : 1;
   }
+  if (argc == 4 && qstrcmp(argv[1], "--child") == 0) {
+    return Child(QString::fromUtf8(argv[2]), QString::fromLocal8Bit(argv[3]));
+  }
+
   const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
   QDir().mkpath(folder);
-  const QString picture = QDir(folder).filePath(QStringLiteral("logo.png"));
-  MakePicture(picture);
-
-  std::printf("start: peak %ld MB\n", PeakKilobytes() / 1024);
-  Bench(folder, "8000, no picture", 8000, QString());
-  Bench(folder, "8000, picture", 8000, picture);
-  Bench(folder, "32766, picture", 32766, picture);
+  // Each run in a fresh process, so one's peak memory does not hide the next one's.
+  QStringList children;
+  for (const Run& run : kRuns) children << QString::fromLatin1(run.name);
+  for (int kind = 0; kind < 4; ++kind) children << QStringLiteral("checks %1").arg(kind);
+  for (const QString& run : children) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), run, folder});
+    child.waitForFinished(-1);
+  }
   return 0;
 }

@@ -23,6 +23,7 @@
 #include "about/help_document.h"
 #include "about/help_window.h"
 #include "app/alignment_field.h"
+#include "app/barcode_dialog.h"
 #include "app/content_key_filter.h"
 #include "app/editing_keys.h"
 #include "app/job_controller.h"
@@ -281,6 +282,8 @@ void MainWindow::CreateMenus() {
   file->setObjectName(QStringLiteral("menu_file"));
   jobs_ = new JobController(this);
   jobs_->AddActions(file);
+  file->addAction(tr("條碼設定(&B)…"), this, &MainWindow::OpenBarcodeSettings)
+      ->setObjectName(QStringLiteral("action_barcode_settings"));
   QAction* preview = file->addAction(tr("列印預覽(&V)…"), this, &MainWindow::OpenRunPreview);
   preview->setObjectName(QStringLiteral("action_print_preview"));
   preview->setShortcut(QKeySequence::Print);
@@ -424,6 +427,12 @@ void MainWindow::OpenRunPreview() {
           [this, preview] { StorePrintedTemplate(preview->job(), *prompter_); });
   run_preview_ = preview;
   preview->show();
+}
+
+void MainWindow::OpenBarcodeSettings() {
+  BarcodeDialog dialog(model_.barcode, *prompter_, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  RunCommand([this, &dialog] { model_.barcode = dialog.settings(); });
 }
 
 void MainWindow::SetDocumentOpener(std::unique_ptr<DocumentOpener> opener) {

@@ -88,6 +88,8 @@ class MainWindow : public QMainWindow {
   // 檔案 → 列印預覽…: the print checks, then the whole-run preview of the job as it stands. Nothing
   // opens when a check fails.
   void OpenRunPreview();
+  // 檔案 → 條碼設定…: the barcode settings dialog; OK puts its settings into the job.
+  void OpenBarcodeSettings();
   // The whole-run preview while it is open.
   RunPreviewWindow* run_preview() const { return run_preview_; }
   // Where the preview's prints go (tests; a printer's fit to its stock); the print system unless

@@ -4,6 +4,7 @@
 #include <QJsonValue>
 #include <array>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 #include "model/number_fields.h"
@@ -90,8 +91,14 @@ void SetError(QString* error, const QString& message) {
   if (error) *error = message;
 }
 
-QString JsonFieldMessage(const char* key) {
-  return Tr("工作檔裡的條碼設定「%1」不對。").arg(QString::fromLatin1(key));
+// The job file's messages name a field as the dialog does and by its key, as the other job
+// checks do: 條碼設定的「條碼內容」(template).
+QString JsonField(QString (*name)(), const char* key) {
+  return Tr("條碼設定的「%1」(%2)").arg(name(), QString::fromLatin1(key));
+}
+
+QString JsonFieldMessage(QString (*name)(), const char* key) {
+  return Tr("%1不對。").arg(JsonField(name, key));
 }
 
 }  // namespace
@@ -128,7 +135,7 @@ QString SettingsProblem(const BarcodeSettings& settings) {
     if (settings.sscc_extension < 0 || settings.sscc_extension > 9) return ExtensionMessage();
     if (!IsCompanyPrefix(settings.company_prefix)) return PrefixMessage(settings.company_prefix);
   } else if (settings.content_template.isEmpty()) {
-    return Tr("「%1」是空的: 請填入要印成條碼的文字, 可以用 {C} 代表箱號、{P} 代表棧板號、"
+    return Tr("「%1」是空的: 請填入要印成條碼的文字, 可以用 {C} 代表箱號、{P} 代表墊板號、"
               "{B} 代表區段號。")
         .arg(ContentFieldName());
   }
@@ -159,18 +166,19 @@ std::optional<BarcodeSettings> BarcodeSettingsFromJson(const QJsonObject& json, 
   if (!kind.isUndefined()) {
     const std::optional<BarcodeKind> known = KindFromName(kind.toString());
     if (!kind.isString() || !known) {
-      SetError(error, Tr("工作檔裡的條碼種類「%1」看不懂。").arg(kind.toVariant().toString()));
+      SetError(error, Tr("%1「%2」看不懂。")
+                          .arg(JsonField(KindFieldName, "kind"), kind.toVariant().toString()));
       return std::nullopt;
     }
     settings.kind = *known;
   }
-  for (const auto& [key, member] :
-       {std::pair{"template", &BarcodeSettings::content_template},
-        std::pair{"company_prefix", &BarcodeSettings::company_prefix}}) {
+  for (const auto& [key, name, member] :
+       {std::tuple{"template", &ContentFieldName, &BarcodeSettings::content_template},
+        std::tuple{"company_prefix", &PrefixFieldName, &BarcodeSettings::company_prefix}}) {
     const QJsonValue value = json.value(QLatin1String(key));
     if (value.isUndefined()) continue;
     if (!value.isString()) {
-      SetError(error, JsonFieldMessage(key));
+      SetError(error, JsonFieldMessage(name, key));
       return std::nullopt;
     }
     settings.*member = value.toString();
@@ -179,7 +187,7 @@ std::optional<BarcodeSettings> BarcodeSettingsFromJson(const QJsonObject& json, 
   if (!extension.isUndefined()) {
     const double digit = extension.toDouble(-1);
     if (!extension.isDouble() || digit != std::floor(digit) || digit < 0 || digit > 9) {
-      SetError(error, JsonFieldMessage("sscc_extension"));
+      SetError(error, JsonFieldMessage(ExtensionFieldName, "sscc_extension"));
       return std::nullopt;
     }
     settings.sscc_extension = int(digit);
@@ -188,14 +196,14 @@ std::optional<BarcodeSettings> BarcodeSettingsFromJson(const QJsonObject& json, 
     const QJsonValue value = json.value(QLatin1String(field.json_key));
     if (value.isUndefined()) continue;
     if (!value.isDouble()) {
-      SetError(error, JsonFieldMessage(field.json_key));
+      SetError(error, JsonFieldMessage(field.name, field.json_key));
       return std::nullopt;
     }
     settings.*field.member = value.toDouble();
   }
   const QString problem = SettingsProblem(settings);
   if (!problem.isEmpty()) {
-    SetError(error, problem);
+    SetError(error, Tr("條碼設定的%1").arg(problem));
     return std::nullopt;
   }
   return settings;

@@ -4,37 +4,9 @@
 #include <QString>
 #include <optional>
 
+#include "model/label_barcode.h"
+
 class Prompter;
-
-// Which symbol goes on every label of a run.
-enum class BarcodeKind {
-  kNone,     // no symbol: the labels print exactly as without barcodes
-  kCode128,  // the content template in Code 128
-  kSscc,     // GS1-128 with the SSCC-18 (AI 00) built from the carton number
-  kQrCode,   // the content template in a QR code
-};
-
-// The barcode settings of a job. Millimetres are the user's: placement (left, top) goes onto the
-// label with the label's own factor, like the picture; the symbol's height and module width are
-// real millimetres, because a scanner and a verifier measure them (see barcode_symbol.h).
-struct BarcodeSettings {
-  BarcodeKind kind = BarcodeKind::kNone;
-  // Code 128 and QR code: free text with {C} (carton), {P} (pallet) and {B} (block).
-  QString content_template = QStringLiteral("{C}");
-  // SSCC: the extension digit and the GS1 company prefix (7 to 10 digits, kept as typed).
-  int sscc_extension = 0;
-  QString company_prefix;
-  // Top-left corner of the symbol (its quiet zones included) from the label's top-left corner.
-  double left_mm = 2.0;
-  double top_mm = 2.0;
-  // Height of the bars (linear codes) or of the module square (QR code), without quiet zones and
-  // without the human-readable line.
-  double height_mm = 15.0;
-  // Width of the narrow bar of a linear code; a QR code takes its module size from the height.
-  double module_mm = 0.33;
-
-  bool operator==(const BarcodeSettings&) const = default;
-};
 
 // Limits of the numbers; the dialog, the job file and the checks share them.
 inline constexpr int kMinPrefixDigits = 7;

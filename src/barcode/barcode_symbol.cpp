@@ -180,3 +180,8 @@ EncodedSymbol BarcodeEncoder::EncodeNew(const BarcodeSettings& settings, const Q
   }
   return {std::move(symbol), EncodeFailure::kNone, QString()};
 }
+
+BarcodeEncoder& SharedBarcodeEncoder() {
+  static BarcodeEncoder encoder;
+  return encoder;
+}

@@ -98,3 +98,7 @@ class BarcodeEncoder {
   QHash<Key, EncodedSymbol> kept_;
   int encoded_ = 0;
 };
+
+// The encoder that the drawing and the checks use unless given one: the print run, the previews
+// and the checks all run on the window's thread.
+BarcodeEncoder& SharedBarcodeEncoder();

@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
+#include "barcode/barcode_settings.h"
 #include "blocks/block_commands.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
@@ -45,6 +47,7 @@ QString Label(const QString& key) {
       {QStringLiteral("pic_size"), QT_TRANSLATE_NOOP("JobFile", "圖案寬度")},
       {QStringLiteral("pic_d_left"), QT_TRANSLATE_NOOP("JobFile", "離左邊界")},
       {QStringLiteral("pic_d_top"), QT_TRANSLATE_NOOP("JobFile", "離上邊界")},
+      {QStringLiteral("barcode"), QT_TRANSLATE_NOOP("JobFile", "條碼設定")},
       {QStringLiteral("blocks"), QT_TRANSLATE_NOOP("JobFile", "區段")},
       {QStringLiteral("remainder"), QT_TRANSLATE_NOOP("JobFile", "尾數箱")},
       {QStringLiteral("blk_start"), QT_TRANSLATE_NOOP("JobFile", "箱號 from")},
@@ -250,6 +253,7 @@ Job CaptureJob(const MainModel& model) {
   job.pic_size = model.pic_size;
   job.pic_d_left = model.pic_d_left;
   job.pic_d_top = model.pic_d_top;
+  job.barcode = model.barcode;
   const int last_entry = std::clamp(model.block_count + 1, 1, BlockTable::kEntries - 1);
   for (int entry = 1; entry <= last_entry; ++entry) job.entries.push_back(model.blocks[entry]);
   return job;
@@ -298,6 +302,17 @@ QString JobProblem(const Job& job) {
           TextProblem(Field({}, QStringLiteral("pic_file_name")), job.pic_file_name, kMaxJobPath);
       !problem.isEmpty()) {
     return problem;
+  }
+  const QString barcode_place = Tr("條碼設定的");
+  for (const auto& [name, key, text] :
+       {std::tuple{ContentFieldName(), "template", job.barcode.content_template},
+        std::tuple{PrefixFieldName(), "company_prefix", job.barcode.company_prefix}}) {
+    const QString field =
+        QStringLiteral("%1「%2」(%3)").arg(barcode_place, name, QLatin1String(key));
+    if (QString problem = TextProblem(field, text); !problem.isEmpty()) return problem;
+  }
+  if (QString problem = SettingsProblem(job.barcode); !problem.isEmpty()) {
+    return barcode_place + problem;
   }
 
   for (int entry = 1; entry <= job.block_count + 1; ++entry) {
@@ -350,6 +365,7 @@ QJsonObject JobToJson(const Job& job) {
            {QStringLiteral("pic_d_left"), job.pic_d_left},
            {QStringLiteral("pic_d_top"), job.pic_d_top},
        }},
+      {QStringLiteral("barcode"), BarcodeSettingsToJson(job.barcode)},
       {QStringLiteral("blocks"), blocks},
       {QStringLiteral("remainder"), EntryToJson(job.entries[job.block_count])},
   };
@@ -409,6 +425,14 @@ std::optional<Job> ParseJob(const QByteArray& bytes, QString* problem) {
   const auto pic_size = read.Text(pictures, picture_place, QStringLiteral("pic_size"));
   const auto pic_d_left = read.Text(pictures, picture_place, QStringLiteral("pic_d_left"));
   const auto pic_d_top = read.Text(pictures, picture_place, QStringLiteral("pic_d_top"));
+  // Written since barcodes came; a job without it has none.
+  std::optional<BarcodeSettings> barcode = BarcodeSettings();
+  if (top.contains(QStringLiteral("barcode"))) {
+    const auto object = read.Object(top, {}, QStringLiteral("barcode"));
+    QString barcode_problem;
+    barcode = object ? BarcodeSettingsFromJson(*object, &barcode_problem) : std::nullopt;
+    if (object && !barcode) read.problem = barcode_problem;
+  }
   const auto blocks = read.Array(top, {}, QStringLiteral("blocks"));
   if (blocks && blocks->size() > BlockTable::kMaxBlocks) {
     *problem = TooManyBlocks(blocks->size());
@@ -447,6 +471,7 @@ std::optional<Job> ParseJob(const QByteArray& bytes, QString* problem) {
   job.pic_size = *pic_size;
   job.pic_d_left = *pic_d_left;
   job.pic_d_top = *pic_d_top;
+  job.barcode = *barcode;
   if (QString found = JobProblem(job); !found.isEmpty()) {
     *problem = found;
     return std::nullopt;
@@ -469,6 +494,7 @@ void ApplyJob(const Job& job, MainModel& model) {
   model.pic_size = job.pic_size;
   model.pic_d_left = job.pic_d_left;
   model.pic_d_top = job.pic_d_top;
+  model.barcode = job.barcode;
 
   LoadBlock(model, model.current_block);
   // The list drops "尾數箱" while l_last is not "Yes"; l_block then names the last block, as it

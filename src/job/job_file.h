@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/block_table.h"
+#include "model/label_barcode.h"
 
 struct MainModel;
 
@@ -19,12 +20,13 @@ struct MainModel;
 //   "pallet_row", "carton_row": the marked template rows, 0..15, or -1 for none
 //   "l_last": the remainder-carton option as typed ("Yes", "No", …)
 //   "picture": {"pic_file_name", "pic_size", "pic_d_left", "pic_d_top"}, the fields' texts
+//   "barcode": the barcode settings (BarcodeSettingsToJson); a file without it has no barcode
 //   "blocks": entries 1..block_count, "remainder": entry block_count + 1, each
 //       {"blk_start", "blk_end", "blk_pbox", "blk_p_start", "blk_mix",
 //        "blk_content": [16 texts], "blk_array": [16 texts]}
 //
 // Keys this version does not know are ignored wherever they stand, so a file written by a later
-// version that only adds settings (barcodes, say) still opens; a later version that changes the
+// version that only adds settings still opens; a later version that changes the
 // meaning of a key raises "version" instead, and such a file is refused. QJsonDocument writes the
 // keys sorted, so the same job always gives the same bytes.
 
@@ -49,6 +51,7 @@ struct Job {
   QString pic_size;
   QString pic_d_left;
   QString pic_d_top;
+  BarcodeSettings barcode;
   // Entries 1..block_count + 1 of the block table: the numbered blocks, then the remainder carton.
   std::vector<BlockEntry> entries;
 };
@@ -69,6 +72,7 @@ QByteArray JobBytes(const QJsonObject& object);
 // problem, in words for the user, goes to `problem`.
 std::optional<Job> ParseJob(const QByteArray& bytes, QString* problem);
 
-// Puts the job into the model: the table, the counts, the marks, l_last and the picture fields;
+// Puts the job into the model: the table, the counts, the marks, l_last, the picture fields and
+// the barcode settings;
 // the entry current_block is shown and l_block lists the blocks with the shown entry as its text.
 void ApplyJob(const Job& job, MainModel& model);

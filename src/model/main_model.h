@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "model/block_table.h"
+#include "model/label_barcode.h"
 
 // The main window's state as plain data: the texts of its fields, the row choices, the lists of
 // its combo boxes and list box, the program-wide variables and the block table. Every command is a
@@ -39,6 +40,9 @@ struct MainModel {
   QString pic_size;
   QString pic_d_left = QStringLiteral("1");
   QString pic_d_top = QStringLiteral("1");
+  // The symbol on every label, a job setting like the picture fields (條碼設定…): the refresh
+  // command leaves it alone, 開新工作 puts it back to none.
+  BarcodeSettings barcode;
 
   // Program-wide state; the start-up sequence gives them their start values.
   int16_t max_line = 0;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/units.h"
+
 // How the number fields of the main window are read. A field keeps the text the user typed; the
 // number is taken from it where it is used.
 
@@ -27,3 +29,6 @@ std::optional<int16_t> RoundToInt16(double value);
 
 // Truncation toward zero, as the label arithmetic uses it (Fix(-5.5) is -5).
 double Fix(double value);
+
+// Millimetres become twips by kTwipsPerMm (model/units.h), also for the barcode's place on the
+// label.

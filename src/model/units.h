@@ -12,7 +12,7 @@ inline constexpr double kMmPerInch = 25.4;
 inline constexpr double kMetresPerInch = 0.0254;
 
 // Millimetres typed by the user become twips by this rounded factor (not 1440/25.4 = 56.69); the
-// printed label, the preview and the pic_size proposal all use it.
+// printed label, the preview, the pic_size proposal and the barcode's place all use it.
 inline constexpr double kTwipsPerMm = 57.6;
 // Physical millimetres on the paper, as a ruler reads them: for what has to measure true there (the
 // printers' offsets and the label stock, a barcode's modules).

@@ -1,7 +1,10 @@
 #include "preview/preview_drawing.h"
 
+#include "barcode/barcode_content.h"
 #include "model/fonts.h"
 #include "model/main_model.h"
+#include "model/number_fields.h"
+#include "print/barcode_painter.h"
 #include "print/label_layout.h"
 #include "print/surface.h"
 
@@ -16,6 +19,15 @@ QString TrimBlanks(const QString& text) {
   return text.mid(first, last - first);
 }
 
+void DrawPicture(const PreviewLabel& label, Surface& surface) {
+  if (label.pic_file_name.isEmpty()) return;
+  const std::optional<Picture> picture = LoadPicture(label.pic_file_name);
+  if (!picture || picture->IsEmpty()) return;
+  const std::optional<QRectF> rect = PreviewPictureRect(label, picture->width, picture->height);
+  if (!rect) return;
+  surface.DrawPicture(*picture, rect->x(), rect->y(), rect->width(), rect->height());
+}
+
 }  // namespace
 
 PreviewLabel PreviewLabel::Of(const MainModel& model) {
@@ -28,6 +40,15 @@ PreviewLabel PreviewLabel::Of(const MainModel& model) {
   label.pic_size = model.pic_size;
   label.pic_d_left = model.pic_d_left;
   label.pic_d_top = model.pic_d_top;
+  label.barcode = model.barcode;
+  if (model.barcode.kind != BarcodeKind::kNone) {
+    // The fields as typed, read as the block commands read them; the preview prints no run, so
+    // there is no planned label to take the numbers from.
+    const BarcodeLabel sample{model.current_block, int64_t(LeadingNumber(model.l_p_start_text)),
+                              int64_t(LeadingNumber(model.l_start)),
+                              model.current_block > model.block_count};
+    label.barcode_content = ComposeContent(model.barcode, sample).text;
+  }
   return label;
 }
 
@@ -53,10 +74,6 @@ void DrawPreview(const PreviewLabel& label, Surface& surface) {
     surface.PrintAtColumn(PreviewColumn(text, label.l_array[row]), text, true);
   }
 
-  if (label.pic_file_name.isEmpty()) return;
-  const std::optional<Picture> picture = LoadPicture(label.pic_file_name);
-  if (!picture || picture->IsEmpty()) return;
-  const std::optional<QRectF> rect = PreviewPictureRect(label, picture->width, picture->height);
-  if (!rect) return;
-  surface.DrawPicture(*picture, rect->x(), rect->y(), rect->width(), rect->height());
+  DrawPicture(label, surface);
+  DrawBarcode(surface, label.barcode, label.barcode_content, 0, 0);
 }

@@ -5,13 +5,15 @@
 #include <array>
 #include <optional>
 
+#include "model/label_barcode.h"
 #include "print/picture_file.h"
 
 struct MainModel;
 class Surface;
 
 // One label of the template as it stands in the main window, drawn on screen: the sixteen rows as
-// typed (marker texts included, no numbers) placed by their alignment, then the label picture.
+// typed (marker texts included, no numbers) placed by their alignment, then the label picture and
+// the barcode.
 
 // What the preview reads from the main window.
 struct PreviewLabel {
@@ -24,7 +26,13 @@ struct PreviewLabel {
   QString pic_size;
   QString pic_d_left;
   QString pic_d_top;
+  BarcodeSettings barcode;
+  // What the barcode of a sample label encodes; empty when it cannot be composed.
+  QString barcode_content;
 
+  // The template on screen. The barcode is that of a sample label made from the block fields on
+  // screen, since the preview shows no run: the first carton (l_start) on the first pallet
+  // (l_p_start_text) of the block on screen.
   static PreviewLabel Of(const MainModel& model);
 };
 
@@ -37,6 +45,6 @@ int PreviewColumn(const QString& text, const QString& alignment);
 std::optional<QRectF> PreviewPictureRect(const PreviewLabel& label, int natural_width,
                                          int natural_height);
 
-// Draws the label from the top of `surface`: the rows, one line each, then the picture over them.
-// A picture that cannot be used is left out without a word.
+// Draws the label from the top of `surface`: the rows, one line each, then the picture over them,
+// then the barcode. A picture or barcode that cannot be used is left out without a word.
 void DrawPreview(const PreviewLabel& label, Surface& surface);

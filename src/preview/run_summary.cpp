@@ -20,6 +20,15 @@ QString Where(const PrintLayout& layout, int64_t label) {
   return Tr("第 %1 張第 %2 格").arg(place->sheet).arg(place->page_row * 2 + place->half + 1);
 }
 
+// "; 條碼「1」到「25」": what the block's first and last labels encode, when the job has barcodes.
+QString BarcodeSpan(const RunPlan& plan, const PlannedBlock& block) {
+  if (plan.barcode().kind == BarcodeKind::kNone || block.pallets.cartons == 0) return {};
+  const QString first = plan.Label(block.first_label).barcode;
+  const QString last = plan.Label(block.first_label + block.pallets.cartons - 1).barcode;
+  if (first == last) return Tr("; 條碼「%1」").arg(first);
+  return Tr("; 條碼「%1」到「%2」").arg(first, last);
+}
+
 QString BlockLine(const PlannedBlock& block, const PrintLayout& layout) {
   const BlockPallets& pallets = block.pallets;
   if (pallets.cartons == 0) return Tr("第 %1 區段: 沒有標籤").arg(block.block);
@@ -35,7 +44,8 @@ QString BlockLine(const PlannedBlock& block, const PrintLayout& layout) {
                 .arg(Span(block.first_carton, block.first_carton + pallets.carried - 1))
                 .arg(pallets.carry_pallet);
   }
-  return text + Tr("; 從%1開始").arg(Where(layout, block.first_label));
+  return text + Tr("; 從%1開始").arg(Where(layout, block.first_label)) +
+         BarcodeSpan(layout.plan(), block);
 }
 
 }  // namespace
@@ -49,10 +59,11 @@ QList<SummaryLine> RunSummary(const MainModel& model, const RunPlan& plan, int s
                                                 .arg(plan.places_per_sheet())};
   for (const PlannedBlock& block : plan.blocks()) {
     if (block.remainder) {
-      lines << SummaryLine{SummaryLine::kRemainder, Tr("尾數箱: 箱號 %1; 墊板 %2; 在%3")
-                                                        .arg(block.first_carton)
-                                                        .arg(block.pallets.first_pallet)
-                                                        .arg(Where(layout, block.first_label))};
+      const QString text = Tr("尾數箱: 箱號 %1; 墊板 %2; 在%3")
+                               .arg(block.first_carton)
+                               .arg(block.pallets.first_pallet)
+                               .arg(Where(layout, block.first_label));
+      lines << SummaryLine{SummaryLine::kRemainder, text + BarcodeSpan(plan, block)};
     } else {
       lines << SummaryLine{SummaryLine::kBlock, BlockLine(block, layout)};
     }

@@ -25,9 +25,9 @@ struct SummaryLine {
 
 // What the run of `plan` (made from `model`) puts on paper, laid out as a whole run from
 // `start_place`: labels and sheets in all; per block its cartons, the pallets it uses, the cartons
-// it carries onto an earlier block's pallet and the sheet and place of its first label; the
-// remainder carton; then the checks: blocks sharing carton numbers, and blocks whose first carton
-// number is above their last, which print nothing.
+// it carries onto an earlier block's pallet, the sheet and place of its first label and what its
+// first and last barcodes encode; the remainder carton; then the checks: blocks sharing carton
+// numbers, and blocks whose first carton number is above their last, which print nothing.
 QList<SummaryLine> RunSummary(const MainModel& model, const RunPlan& plan, int start_place = 1);
 
 // One line on what a print of `layout` puts on paper: its labels and sheets.

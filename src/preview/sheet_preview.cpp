@@ -95,10 +95,14 @@ QString LabelTip(const RunPlan& plan, int64_t label) {
       planned.remainder
           ? QCoreApplication::translate("SheetPreview", "尾數箱")
           : QCoreApplication::translate("SheetPreview", "第 %1 區段").arg(planned.block);
-  return QCoreApplication::translate("SheetPreview", "%1\n箱號 %2\n墊板 %3")
-      .arg(block)
-      .arg(planned.carton)
-      .arg(planned.pallet);
+  QString tip = QCoreApplication::translate("SheetPreview", "%1\n箱號 %2\n墊板 %3")
+                    .arg(block)
+                    .arg(planned.carton)
+                    .arg(planned.pallet);
+  if (!planned.barcode.isEmpty()) {
+    tip += QCoreApplication::translate("SheetPreview", "\n條碼 %1").arg(planned.barcode);
+  }
+  return tip;
 }
 
 int ZoomDpi(ZoomMode mode, const QSize& view, int margin, double screen_dpi, int custom_dpi) {

@@ -67,7 +67,8 @@ class SheetPreview {
 // The label under `point` (twips on the paper), if any.
 std::optional<int64_t> LabelAtPoint(const QList<LabelArea>& areas, const QPointF& point);
 
-// The tooltip for label `label` of `plan`: its block, carton and pallet.
+// The tooltip for label `label` of `plan`: its block, carton and pallet, and what its barcode
+// encodes when the job has one.
 QString LabelTip(const RunPlan& plan, int64_t label);
 
 // How big the preview shows a page: the whole page in the view, the page's width in the view, or

@@ -24,7 +24,7 @@ void DrawLabelPicture(Surface& surface, const MainModel& model, const std::array
     // The label arithmetic is 16-bit: a place that does not fit leaves this picture and the next
     // one out.
     const auto left = RoundToInt16(rect->x() + half * kLabelWidthTwips);
-    const auto top = RoundToInt16(rect->y() + (surface.y() - kRowsAboveLastRow));
+    const auto top = RoundToInt16(rect->y() + PageRowTop(surface));
     if (!left || !top) return;
     surface.DrawPicture(*picture, *left, *top, rect->width(), rect->height());
   }
@@ -40,6 +40,8 @@ const Picture* PictureCache::Get(const QString& path) {
   }
   return found->has_value() ? &**found : nullptr;
 }
+
+double PageRowTop(const Surface& surface) { return surface.y() - kRowsAboveLastRow; }
 
 PictureSettings PictureSettingsOf(const MainModel& model) {
   return PictureSettings{model.pic_file_name, model.pic_size, model.pic_d_left, model.pic_d_top};

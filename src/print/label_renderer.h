@@ -42,6 +42,10 @@ class PictureCache {
 // The picture fields of the main window.
 PictureSettings PictureSettingsOf(const MainModel& model);
 
+// The top of the first line of the page row that PrintLabel has just printed: it leaves the print
+// position on the last row's line, fifteen lines below. Pictures and barcodes are placed from it.
+double PageRowTop(const Surface& surface);
+
 // Prints one page row of two labels at the surface's print position: every template row of both
 // labels at its column by its alignment, then the label picture on each label that is there. Every
 // printed cell of the row's texts is emptied. A picture that cannot be drawn is left out without a

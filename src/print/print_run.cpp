@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <cstdint>
 
+#include "barcode/barcode_check.h"
 #include "blocks/block_store.h"
 #include "model/fonts.h"
 #include "model/main_model.h"
@@ -81,6 +82,23 @@ bool NumbersFit(const MainModel& model, Prompter& prompter) {
   if (PrintsRemainder(model) && !CartonFits(model.blocks[model.block_count + 1].blk_start)) {
     prompter.Message(CartonRangeMessage(QStringLiteral("尾數箱")));
     return false;
+  }
+  return true;
+}
+
+// Every label's symbol, before anything prints: the first label that cannot carry its symbol
+// stops the run with the message naming the field and the label.
+bool BarcodesFit(const MainModel& model, Prompter& prompter) {
+  if (model.barcode.kind == BarcodeKind::kNone) return true;
+  const RunPlan plan = RunPlan::Of(model);
+  for (int64_t index = 0; index < plan.label_count(); ++index) {
+    const PlannedLabel label = plan.Label(index);
+    const std::optional<QString> problem = CheckLabelBarcode(
+        model.barcode, BarcodeLabel{label.block, label.pallet, label.carton, label.remainder});
+    if (problem) {
+      prompter.Message(*problem);
+      return false;
+    }
   }
   return true;
 }
@@ -197,7 +215,7 @@ void Printing::Stop() {
 }  // namespace
 
 bool CheckRun(MainModel& model, Prompter& prompter) {
-  return Checks(model, prompter) && NumbersFit(model, prompter);
+  return Checks(model, prompter) && NumbersFit(model, prompter) && BarcodesFit(model, prompter);
 }
 
 QString OverlapQuestion(const MainModel& model) {

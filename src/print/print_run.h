@@ -13,7 +13,8 @@ struct PrinterFits;
 // The checks of the print button, in their order, each stopping with its message: the remainder
 // option, the carton range on screen, storing the block on screen (which stays stored when a later
 // check fails), cartons per pallet, the pallet-number and carton-number rows, and numbers that the
-// 16-bit carton numbering cannot print. True when a run may be planned from the table.
+// 16-bit carton numbering cannot print, then every label's barcode (CheckLabelBarcode). True when a
+// run may be planned from the table.
 bool CheckRun(MainModel& model, Prompter& prompter);
 
 // The question the print button asks before it prints a run whose numbered blocks share carton

@@ -1,6 +1,8 @@
 #include "print/run_drawing.h"
 
+#include "barcode/barcode_check.h"
 #include "model/main_model.h"
+#include "print/barcode_painter.h"
 #include "print/surface.h"
 
 void ComposeLabel(const MainModel& model, const PlannedLabel& label, PrintBuffer& texts, int half) {
@@ -56,6 +58,16 @@ void SheetDrawer::DrawPageRow(Surface& surface, int64_t sheet, int page_row) {
     }
   }
   PrintLabel(surface, model_, row, pictures_);
+
+  // Each label's symbol over its texts and picture, from the label's top-left corner; a half
+  // without a label gets none.
+  const BarcodeSettings& barcode = layout_.plan().barcode();
+  if (barcode.kind == BarcodeKind::kNone) return;
+  const double top = PageRowTop(surface);
+  for (int half = 0; half < 2; ++half) {
+    if (!labels[half]) continue;
+    DrawBarcode(surface, barcode, labels[half]->barcode, half * kLabelWidthTwips, top);
+  }
 }
 
 void SheetDrawer::StepToNextPageRow(Surface& surface) const {

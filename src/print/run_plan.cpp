@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "barcode/barcode_content.h"
 #include "model/main_model.h"
 
 RunPlan RunPlan::Of(const MainModel& model) {
@@ -15,6 +16,7 @@ RunPlan RunPlan::Of(const MainModel& model) {
     next += pallets.cartons;
   }
   plan.last_block_ = model.block_count;
+  plan.barcode_ = model.barcode;
   if (model.page_rows_per_page > 0) plan.page_rows_per_sheet_ = model.page_rows_per_page;
   // The option is read trimmed here, unlike the run's first check: "Yes " passes that check without
   // a remainder set up and still prints the entry after the blocks.
@@ -32,7 +34,7 @@ RunPlan RunPlan::Of(const MainModel& model) {
   return plan;
 }
 
-PlannedLabel RunPlan::Label(int64_t index) const {
+PlannedLabel RunPlan::Numbers(int64_t index) const {
   // The block whose labels reach past `index`; blocks without cartons take no index.
   const auto found = std::lower_bound(blocks_.begin(), blocks_.end(), index,
                                       [](const PlannedBlock& block, int64_t i) {
@@ -46,16 +48,27 @@ PlannedLabel RunPlan::Label(int64_t index) const {
   label.remainder = found->remainder;
   label.carton = found->first_carton + in_block;
   label.pallet = found->pallets.PalletOf(in_block);
+  return label;
+}
+
+PlannedLabel RunPlan::Label(int64_t index) const {
+  PlannedLabel label = Numbers(index);
+  if (label.block == 0) return label;
 
   const int64_t partner = index / 2 * 2 + 1;
   if (partner == index) {
     label.alignment_block = label.block;
   } else if (partner < label_count_) {
-    label.alignment_block = Label(partner).block;
+    label.alignment_block = Numbers(partner).block;
   } else {
     // The last label alone in its page row: the remainder's own alignments, or else the last
     // block's, whether or not that block has a label.
     label.alignment_block = remainder_block_ != 0 ? remainder_block_ : last_block_;
+  }
+  if (barcode_.kind != BarcodeKind::kNone) {
+    label.barcode = ComposeContent(barcode_, BarcodeLabel{label.block, label.pallet, label.carton,
+                                                          label.remainder})
+                        .text;
   }
   return label;
 }

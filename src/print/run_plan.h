@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "blocks/pallet_counter.h"
+#include "model/label_barcode.h"
 
 struct MainModel;
 
@@ -19,6 +20,10 @@ struct PlannedLabel {
   // label's page row is completed, so a page row holding the last carton of one block and the first
   // of the next takes the next block's alignments.
   int alignment_block = 0;
+  // What the label's barcode encodes (see ComposeContent): the template expanded with its numbers,
+  // or "(00)" and the SSCC. Empty without a barcode, and for a label whose content cannot be
+  // composed (the run's checks refuse it before anything prints).
+  QString barcode;
 };
 
 // A block's share of the run.
@@ -65,8 +70,15 @@ class RunPlan {
   int page_rows_per_sheet() const { return page_rows_per_sheet_; }
   int places_per_sheet() const { return 2 * page_rows_per_sheet_; }
 
+  // The job's barcode settings, which every label's content follows.
+  const BarcodeSettings& barcode() const { return barcode_; }
+
  private:
+  // The label's block, numbers and remainder mark, without its alignments and barcode.
+  PlannedLabel Numbers(int64_t index) const;
+
   QList<PlannedBlock> blocks_;
+  BarcodeSettings barcode_;
   int page_rows_per_sheet_ = 4;
   int64_t label_count_ = 0;
   int last_block_ = 0;       // block_count: the lone last label's alignments

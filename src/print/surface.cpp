@@ -53,13 +53,17 @@ void Surface::FillRects(const QList<QRectF>& twips, const QColor& color) {
     return;
   }
   BeforeDrawing();
-  if (std::all_of(twips.begin(), twips.end(), [](const QRectF& r) { return !r.isEmpty(); })) {
+  // Without a printer's fit (the usual case) the rectangles go as they are, without a copy.
+  const bool all_filled =
+      std::all_of(twips.begin(), twips.end(), [](const QRectF& r) { return !r.isEmpty(); });
+  if (all_filled && origin_.isNull()) {
     DrawFilledRects(twips, color);
     return;
   }
   QList<QRectF> filled;
+  filled.reserve(twips.size());
   for (const QRectF& r : twips) {
-    if (!r.isEmpty()) filled.append(r);
+    if (!r.isEmpty()) filled.append(r.translated(origin_));
   }
   DrawFilledRects(filled, color);
 }

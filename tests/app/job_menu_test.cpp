@@ -10,7 +10,10 @@
 #include <QSettings>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
+#include "app/barcode_dialog.h"
 #include "app/job_controller.h"
 #include "app/main_window.h"
 #include "app/packing_list_dialog.h"
@@ -82,7 +85,8 @@ TEST_F(JobMenuTest, TheFileMenuHoldsTheJobCommandsAndThePreviewBeforeQuit) {
   }
   EXPECT_EQ(names, (QStringList{"action_new_job", "action_open_job", "action_save_job",
                                 "action_save_job_as", "action_import_packing_list",
-                                "action_print_preview", "action_printer_fit", "action_quit"}));
+                                "action_barcode_settings", "action_print_preview",
+                                "action_printer_fit", "action_quit"}));
   const struct {
     const char* name;
     const char* text;
@@ -93,6 +97,7 @@ TEST_F(JobMenuTest, TheFileMenuHoldsTheJobCommandsAndThePreviewBeforeQuit) {
       {"action_save_job", "儲存工作(&S)", QKeySequence(Qt::CTRL | Qt::Key_S)},
       {"action_save_job_as", "另存新檔(&A)…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
       {"action_import_packing_list", "匯入裝箱單(&I)…", QKeySequence()},
+      {"action_barcode_settings", "條碼設定(&B)…", QKeySequence()},
   };
   for (const auto& a : actions) {
     QAction* action = Action(a.name);
@@ -164,6 +169,50 @@ TEST_F(JobMenuTest, TheThumbnailShowsTheOpenedJobsPicture) {
   EXPECT_EQ(Title(), QStringLiteral("logo.cratemark - ") + kProgram) << "pic_size stays as saved";
   Action("action_new_job")->trigger();
   EXPECT_NE(box->canvas().pixelColor(2, 2), QColor(Qt::red));
+}
+
+TEST_F(JobMenuTest, BarcodeSettingsAreTheJobsAndMarkItUnsaved) {
+  // The dialog is modal: it is worked once it is open, `answer` saying what to do in it.
+  const auto open_dialog = [&](const std::function<void(BarcodeDialog&)>& answer) {
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<BarcodeDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      answer(*dialog);
+      if (dialog->isVisible()) dialog->reject();
+    });
+    Action("action_barcode_settings")->trigger();
+  };
+  BarcodeFields fields = FieldsFromSettings(BarcodeSettings());
+  fields.kind = BarcodeKind::kSscc;
+  fields.company_prefix = QStringLiteral("471234");  // six digits
+
+  // A bad field: its message, the dialog stays open with what was typed; Cancel then changes
+  // nothing.
+  open_dialog([&](BarcodeDialog& dialog) {
+    dialog.SetFields(fields);
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.Fields(), fields);
+  });
+  EXPECT_EQ(prompter->messages,
+            QStringList{QStringLiteral("「GS1 廠商代碼」要填 7 到 10 位數字, 現在是「471234」。")});
+  EXPECT_EQ(window->model().barcode, BarcodeSettings());
+  EXPECT_EQ(Title(), kProgram);
+
+  fields.company_prefix = QStringLiteral("4712345");
+  open_dialog([&](BarcodeDialog& dialog) {
+    dialog.SetFields(fields);
+    dialog.accept();
+  });
+  EXPECT_EQ(window->model().barcode.kind, BarcodeKind::kSscc);
+  EXPECT_EQ(window->model().barcode.company_prefix, QStringLiteral("4712345"));
+  EXPECT_EQ(Title(), QStringLiteral("未命名工作* - ") + kProgram);
+
+  // Opening it again shows the settings; 開新工作 puts them back to none.
+  open_dialog([&](BarcodeDialog& dialog) { EXPECT_EQ(dialog.Fields(), fields); });
+  prompter->save_answers = {SaveChoice::kDiscard};
+  Action("action_new_job")->trigger();
+  EXPECT_EQ(window->model().barcode, BarcodeSettings());
 }
 
 TEST_F(JobMenuTest, AnUnchangedJobClosesWithoutAQuestion) {

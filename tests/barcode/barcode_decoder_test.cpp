@@ -1,26 +1,47 @@
-// Draws symbols into a PDF through the painter surface, rasterises it at 300 dpi and reads the
-// symbols back with a real decoder (zbarimg from zbar-tools).
+// Prints runs with barcodes into a PDF file through the real print path (the run's checks, its
+// plan, the sheet drawer and the Qt print target), rasterises every page at 300 dpi and reads the
+// symbols back with a real decoder (zbarimg from zbar-tools): every label's code must decode to
+// the text expected for it, at the label's own place on its sheet.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QPageLayout>
-#include <QPdfWriter>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <functional>
+#include <map>
 
-#include "barcode/barcode_drawing.h"
-#include "model/fonts.h"
-#include "print/paged_surface.h"
+#include "app/startup.h"
+#include "blocks/block_store.h"
+#include "model/main_model.h"
+#include "print/print_run.h"
+#include "print/qt_print_target.h"
+#include "print/run_plan.h"
 #include "support/qt_printers.h"
+#include "support/recording_target.h"
+#include "support/scripted_prompter.h"
+#include "support/test_barcodes.h"
 
 namespace {
 
-// The cartons of one page: eight labels, two to a page row, four page rows.
-constexpr int kLabelsPerPage = 8;
+constexpr double kDpi = 300;
+constexpr double kTwipsPerDot = 1440 / kDpi;
+constexpr double kLabelTwips = 5760;
+constexpr double kPageRowTwips = 16 * 240 + 330;
+
+// A place on a sheet: page row and half (0 left, 1 right).
+using Place = std::pair<int, int>;
+
+// The GS1 mod-10 check digit worked out here on its own, not with the program's function: from the
+// right, digits weigh 3, 1, 3, 1 …; the check digit tops the sum up to a multiple of ten.
+int CheckDigit(const QString& digits) {
+  int sum = 0;
+  for (qsizetype i = 0; i < digits.size(); ++i) {
+    sum += digits[digits.size() - 1 - i].digitValue() * (i % 2 == 0 ? 3 : 1);
+  }
+  return (10 - sum % 10) % 10;
+}
 
 class BarcodeDecoderTest : public testing::Test {
  protected:
@@ -32,117 +53,145 @@ class BarcodeDecoderTest : public testing::Test {
     ASSERT_TRUE(folder_.isValid());
   }
 
-  static BarcodeSettings Settings(BarcodeKind kind, const QString& content_template) {
-    BarcodeSettings settings;
-    settings.kind = kind;
-    settings.content_template = content_template;
-    settings.sscc_extension = 1;
-    settings.company_prefix = u"0614141"_qs;
-    settings.left_mm = 5;
-    settings.top_mm = 10;
-    settings.height_mm = 15;
-    settings.module_mm = 0.33;
-    return settings;
-  }
-
-  // One page for each entry of `pages`, its labels numbered by `cartons`; a label's text rows are
-  // printed around the symbol as on a real label, so the grid's font goes on afterwards.
-  QString Print(const QList<std::pair<BarcodeSettings, QList<int64_t>>>& pages) {
-    const QString pdf = QDir(folder_.path()).filePath(u"labels.pdf"_qs);
-    QPdfWriter writer(pdf);
-    writer.setResolution(1200);
-    writer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    PagedSurface surface(writer);
-    surface.SetFont(kMingFont, 12);
-    for (const auto& [settings, cartons] : pages) {
-      for (int i = 0; i < cartons.size(); ++i) {
-        const double left = (i % 2) * kLabelWidthTwips;
-        const double top = (i / 2) * kPageRowPitchTwips;
-        const BarcodeLabel label{1, 1 + i / 4, cartons[i], false};
-        const BarcodeContent content = ComposeContent(settings, label);
-        EXPECT_TRUE(content.error.isEmpty()) << content.error.toStdString();
-        EXPECT_FALSE(CheckBarcode(settings, content.text, label).has_value());
-        EXPECT_TRUE(DrawBarcode(surface, settings, content.text, left, top));
-        surface.DrawTextAt(left + 240, top + 14 * 240,
-                           QStringLiteral("C/NO. : %1").arg(cartons[i]));
-      }
-      surface.NewPage();
+  // The run: block 1 is cartons 1–12, five to a pallet from pallet 1; block 2 is cartons 101–108,
+  // five to a pallet from pallet 7; 20 labels on three sheets. The label's text rows stay below
+  // the symbol.
+  MainModel Run(const BarcodeSettings& barcode) {
+    MainModel model;
+    model.work_dir = folder_.path();
+    StartUp(model);
+    model.pallet_row = 12;
+    model.carton_row = 13;
+    model.l_last = u"No"_qs;
+    model.block_count = 2;
+    const struct {
+      int32_t start, end;
+      int16_t pallet;
+    } blocks[] = {{1, 12, 1}, {101, 108, 7}};
+    for (int block = 1; block <= 2; ++block) {
+      BlockEntry& entry = model.blocks[block];
+      entry.blk_start = blocks[block - 1].start;
+      entry.blk_end = blocks[block - 1].end;
+      entry.blk_pbox = 5;
+      entry.blk_p_start = blocks[block - 1].pallet;
+      entry.blk_mix = u"No"_qs;
+      entry.blk_content[11] = u"MADE IN TAIWAN"_qs;
+      entry.blk_content[15] = u"台灣製造"_qs;
+      for (int row = 0; row <= model.max_line; ++row) entry.blk_array[row] = u"置中"_qs;
     }
-    surface.EndDocument();
-    EXPECT_FALSE(surface.failed());
-    return pdf;
+    model.current_block = 1;
+    LoadBlock(model, 1);
+    model.barcode = barcode;
+    return model;
   }
 
-  // What zbarimg reads on each page, as "TYPE:data", sorted.
-  QList<QStringList> Decode(const QString& pdf, int pages) {
+  // Checks and prints the whole run of `model` into a PDF file, as 印吧 does without a printer.
+  QString Print(MainModel& model) {
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(CheckRun(model, prompter)) << prompter.messages.join(u'|').toStdString();
+    const RunPlan plan = RunPlan::Of(model);
+    const PrintLayout layout(plan, PrintChoice{});
+    PrintDestination destination;
+    destination.pdf_path = QDir(folder_.path()).filePath(u"labels.pdf"_qs);
+    QtPrintTarget target;
+    RecordingTarget feedback;  // only its progress
+    EXPECT_TRUE(PrintLayoutTo(model, layout, destination, prompter, target, feedback));
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'|').toStdString();
+    origin_ = target.PrintableArea(destination).topLeft();
+    return destination.pdf_path;
+  }
+
+  // What zbarimg reads on each page, place by place: each label's room on the rasterised sheet is
+  // cut out and read on its own, so a symbol counts only at the label it was printed on.
+  std::vector<std::map<Place, QStringList>> Decode(const QString& pdf, int pages) {
     const QString prefix = QDir(folder_.path()).filePath(u"page"_qs);
-    EXPECT_EQ(QProcess::execute(u"pdftoppm"_qs,
-                                {u"-r"_qs, u"300"_qs, u"-gray"_qs, u"-png"_qs, pdf, prefix}),
+    EXPECT_EQ(QProcess::execute(u"pdftoppm"_qs, {u"-r"_qs, QString::number(kDpi), u"-gray"_qs,
+                                                 u"-png"_qs, pdf, prefix}),
               0);
-    QList<QStringList> read;
+    std::vector<std::map<Place, QStringList>> read(pages);
     for (int page = 1; page <= pages; ++page) {
-      QProcess zbarimg;
-      zbarimg.start(u"zbarimg"_qs, {u"-q"_qs, QStringLiteral("%1-%2.png").arg(prefix).arg(page)});
-      zbarimg.waitForFinished(60000);
-      QStringList symbols =
-          QString::fromUtf8(zbarimg.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-      symbols.sort();
-      read.append(symbols);
+      const QImage sheet(QStringLiteral("%1-%2.png").arg(prefix).arg(page));
+      EXPECT_FALSE(sheet.isNull()) << "page " << page;
+      for (int row = 0; row < 4; ++row) {
+        for (int half = 0; half < 2; ++half) {
+          const QRectF twips(origin_ + QPointF(half * kLabelTwips, row * kPageRowTwips),
+                             QSizeF(kLabelTwips, kPageRowTwips));
+          const QRect dots(
+              QPoint(int(twips.left() / kTwipsPerDot), int(twips.top() / kTwipsPerDot)),
+              QPoint(int(twips.right() / kTwipsPerDot) - 1,
+                     int(twips.bottom() / kTwipsPerDot) - 1));
+          const QString label =
+              QStringLiteral("%1-%2-%3-%4.png").arg(prefix).arg(page).arg(row).arg(half);
+          EXPECT_TRUE(sheet.copy(dots).save(label));
+          QProcess zbarimg;
+          zbarimg.start(u"zbarimg"_qs, {u"-q"_qs, label});
+          zbarimg.waitForFinished(60000);
+          const QStringList symbols =
+              QString::fromUtf8(zbarimg.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+          if (!symbols.isEmpty()) read[page - 1][Place{row, half}] = symbols;
+        }
+      }
     }
     return read;
   }
 
-  static QStringList Sorted(QStringList list) {
-    list.sort();
-    return list;
+  // The places of the run's 20 labels, page by page, each with the text `expected` gives for its
+  // block, pallet and carton.
+  static std::vector<std::map<Place, QStringList>> Expect(QString (*expected)(int block, int pallet,
+                                                                              int carton)) {
+    const struct {
+      int block;
+      int first, last;
+      int pallet;
+    } blocks[] = {{1, 1, 12, 1}, {2, 101, 108, 7}};
+    std::vector<std::map<Place, QStringList>> pages(3);
+    int index = 0;
+    for (const auto& b : blocks) {
+      for (int carton = b.first; carton <= b.last; ++carton, ++index) {
+        const int pallet = b.pallet + (carton - b.first) / 5;
+        pages[index / 8][Place{index % 8 / 2, index % 2}] = {expected(b.block, pallet, carton)};
+      }
+    }
+    return pages;
   }
 
   QTemporaryDir folder_;
+  QPointF origin_;  // twips from the sheet's corner to the print's (0, 0)
 };
 
-TEST_F(BarcodeDecoderTest, EveryLabelReadsBackAsItsContent) {
-  QList<int64_t> first;
-  QList<int64_t> second;
-  for (int i = 0; i < kLabelsPerPage; ++i) {
-    first.append(1 + i);
-    second.append(995 + i);
-  }
-  // GS1's published example SSCC is carton 123456789 under prefix 0614141 with extension 1.
-  const QList<int64_t> sscc{123456789, 1, 2, 37, 4711, 99999, 100000, 999999999};
-  const QList<int64_t> qr{1, 2, 3, 4};
-  const QString pdf = Print({
-      {Settings(BarcodeKind::kCode128, u"{C}"_qs), first},
-      {Settings(BarcodeKind::kCode128, u"PO4711-{C}"_qs), second},
-      {Settings(BarcodeKind::kSscc, QString()), sscc},
-      {Settings(BarcodeKind::kQrCode, u"臺灣製造 C/NO. {C} P/NO. {P}"_qs), qr},
-  });
-  const QList<QStringList> read = Decode(pdf, 4);
-  ASSERT_EQ(read.size(), 4);
+TEST_F(BarcodeDecoderTest, EveryLabelOfARunReadsBackAsItsOwnContent) {
+  // GS1's published SSCC: extension 1, prefix 0614141, serial reference 123456789, check digit 7.
+  ASSERT_EQ(CheckDigit(u"10614141123456789"_qs), 7);
 
-  QStringList expected;
-  for (int64_t carton : first) expected << QStringLiteral("CODE-128:%1").arg(carton);
-  EXPECT_EQ(read[0], Sorted(expected));
-  expected.clear();
-  for (int64_t carton : second) expected << QStringLiteral("CODE-128:PO4711-%1").arg(carton);
-  EXPECT_EQ(read[1], Sorted(expected));
-  // zbarimg gives GS1-128 as Code 128 without the FNC1 and without brackets round the AI. The
-  // check digits by hand: "10614141" weighs 1·3 + 0 + 6·3 + 1 + 4·3 + 1 + 4·3 + 1 = 48, then the
-  // serial's nine digits weigh 3, 1, 3, 1, 3, 1, 3, 1, 3.
-  EXPECT_EQ(read[2], Sorted({
-                         u"CODE-128:00106141411234567897"_qs,  // 48 + 95 = 143 → 7, GS1's
-                         u"CODE-128:00106141410000000019"_qs,  // 48 + 1·3 = 51 → 9
-                         u"CODE-128:00106141410000000026"_qs,  // 48 + 2·3 = 54 → 6
-                         u"CODE-128:00106141410000000378"_qs,  // 48 + 3 + 7·3 = 72 → 8
-                         u"CODE-128:00106141410000047113"_qs,  // 48 + 4 + 21 + 1 + 3 = 77 → 3
-                         u"CODE-128:00106141410000999993"_qs,  // 48 + 27 + 9 + 27 + 9 + 27 → 3
-                         u"CODE-128:00106141410001000001"_qs,  // 48 + 1 = 49 → 1
-                         u"CODE-128:00106141419999999991"_qs,  // 48 + 5·27 + 4·9 = 219 → 1
-                     }));
-  EXPECT_EQ(
-      read[3],
-      Sorted({u"QR-Code:臺灣製造 C/NO. 1 P/NO. 1"_qs, u"QR-Code:臺灣製造 C/NO. 2 P/NO. 1"_qs,
-              u"QR-Code:臺灣製造 C/NO. 3 P/NO. 1"_qs, u"QR-Code:臺灣製造 C/NO. 4 P/NO. 1"_qs}));
+  const struct {
+    const char* name;
+    BarcodeSettings settings;
+    QString (*expected)(int block, int pallet, int carton);
+  } runs[] = {
+      {"Code 128 of the carton", TestBarcode(BarcodeKind::kCode128),
+       [](int, int, int carton) { return QStringLiteral("CODE-128:%1").arg(carton); }},
+      // zbarimg gives GS1-128 as Code 128 without the FNC1 and without brackets round the AI.
+      {"SSCC of the carton", TestBarcode(BarcodeKind::kSscc),
+       [](int, int, int carton) {
+         const QString body = QStringLiteral("10614141%1").arg(carton, 9, 10, QLatin1Char('0'));
+         return QStringLiteral("CODE-128:00%1%2").arg(body).arg(CheckDigit(body));
+       }},
+      {"QR code with every placeholder",
+       TestBarcode(BarcodeKind::kQrCode, u"臺灣製造 B{B} P{P} C{C}"_qs),
+       [](int block, int pallet, int carton) {
+         return QStringLiteral("QR-Code:臺灣製造 B%1 P%2 C%3").arg(block).arg(pallet).arg(carton);
+       }},
+  };
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.name);
+    MainModel model = Run(run.settings);
+    const auto read = Decode(Print(model), 3);
+    const auto expected = Expect(run.expected);
+    for (int page = 0; page < 3; ++page) {
+      SCOPED_TRACE(page + 1);
+      EXPECT_EQ(read[page], expected[page]);
+    }
+  }
 }
 
 }  // namespace

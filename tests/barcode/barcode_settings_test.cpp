@@ -51,15 +51,15 @@ TEST(BarcodeSettingsJson, RefusesWhatItCannotUse) {
     const char* json;
     const char* message_part;
   } cases[] = {
-      {R"({"kind": "ean13"})", "條碼種類「ean13」"},
-      {R"({"kind": 3})", "條碼種類「3」"},
-      {R"({"template": 42})", "「template」"},
-      {R"({"sscc_extension": 10})", "「sscc_extension」"},
-      {R"({"sscc_extension": 1.5})", "「sscc_extension」"},
-      {R"({"sscc_extension": "1"})", "「sscc_extension」"},
-      {R"({"left_mm": "3"})", "「left_mm」"},
+      {R"({"kind": "ean13"})", "條碼設定的「條碼種類」(kind)「ean13」看不懂"},
+      {R"({"kind": 3})", "(kind)「3」"},
+      {R"({"template": 42})", "條碼設定的「條碼內容」(template)不對"},
+      {R"({"sscc_extension": 10})", "「擴充碼」(sscc_extension)"},
+      {R"({"sscc_extension": 1.5})", "「擴充碼」(sscc_extension)"},
+      {R"({"sscc_extension": "1"})", "「擴充碼」(sscc_extension)"},
+      {R"({"left_mm": "3"})", "「左邊距」(left_mm)"},
       {R"({"kind": "gs1-128-sscc", "company_prefix": "123456"})",
-       "「GS1 廠商代碼」要填 7 到 10 位數字"},
+       "條碼設定的「GS1 廠商代碼」要填 7 到 10 位數字"},
       {R"({"kind": "code128", "template": ""})", "「條碼內容」是空的"},
       {R"({"kind": "code128", "module_mm": 0.05})", "「模組寬度」要填 0.1 到 2 之間"},
       {R"({"kind": "qr", "height_mm": 80})", "「條碼高度」要填 2 到 70 之間"},

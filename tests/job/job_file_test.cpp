@@ -55,9 +55,15 @@ void SetRow(QJsonObject& job, int index, const QString& key, int row, const QJso
   });
 }
 
+void EditBarcode(QJsonObject& job, const QString& key, const QJsonValue& value) {
+  QJsonObject barcode = job[QStringLiteral("barcode")].toObject();
+  barcode[key] = value;
+  job[QStringLiteral("barcode")] = barcode;
+}
+
 }  // namespace
 
-TEST_F(JobFileTest, ThreeBlocksARemainderAndAPictureSurviveSaveOpenSave) {
+TEST_F(JobFileTest, ThreeBlocksARemainderAPictureAndABarcodeSurviveSaveOpenSave) {
   ASSERT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'|').toStdString();
   ASSERT_EQ(model.block_count, 3);
   ASSERT_EQ(model.remainder_edited, 1);
@@ -71,6 +77,7 @@ TEST_F(JobFileTest, ThreeBlocksARemainderAndAPictureSurviveSaveOpenSave) {
   EXPECT_EQ(opened.blocks[4].blk_content[0], QStringLiteral("LAST CARTON"));
   EXPECT_EQ(opened.blocks[2].blk_array[5], QStringLiteral("靠右"));
   EXPECT_EQ(opened.blocks[2].blk_mix, QStringLiteral("Yes"));
+  EXPECT_EQ(opened.barcode.content_template, QStringLiteral("PO4711-{C} 臺灣 {P}"));
 
   const QString second = folder.File(QStringLiteral("again.cratemark"));
   ASSERT_TRUE(SaveJobFile(opened, prompter, second));
@@ -117,6 +124,9 @@ TEST_F(JobFileTest, SavingStoresTheBlockOnScreenFirstAndLooksLikeTheExample) {
   EXPECT_EQ(second[QStringLiteral("blk_p_start")], 4);
   EXPECT_EQ(second[QStringLiteral("blk_content")].toArray().size(), 16);
   EXPECT_EQ(job[QStringLiteral("remainder")][QStringLiteral("blk_start")], 46);
+  EXPECT_EQ(job[QStringLiteral("barcode")][QStringLiteral("kind")], QStringLiteral("qr"));
+  EXPECT_EQ(job[QStringLiteral("barcode")][QStringLiteral("company_prefix")],
+            QStringLiteral("4712345"));
 }
 
 TEST_F(JobFileTest, SavingStopsWhereTheJobCouldNotBeOpenedAgain) {
@@ -142,6 +152,11 @@ TEST_F(JobFileTest, SavingStopsWhereTheJobCouldNotBeOpenedAgain) {
        QStringLiteral("無法儲存工作: 第 2 區段第 3 行的「內容」(blk_content)含有控制字元 "
                       "(例如換行或定位字元), 請修改後再儲存"),
        path},
+      {"tab in the barcode template",
+       [](MainModel& m) { m.barcode.content_template = QStringLiteral("{C}\t{P}"); },
+       QStringLiteral("無法儲存工作: 條碼設定的「條碼內容」(template)含有控制字元 "
+                      "(例如換行或定位字元), 請修改後再儲存"),
+       path},
       {"folder that does not exist", [](MainModel&) {},
        QStringLiteral("無法寫入工作檔「job.cratemark」, 請確認資料夾存在並且可以寫入, "
                       "磁碟也還有空間"),
@@ -159,12 +174,19 @@ TEST_F(JobFileTest, SavingStopsWhereTheJobCouldNotBeOpenedAgain) {
 
 TEST_F(JobFileTest, UnknownKeysAreIgnoredSoLaterSettingsDoNotStopOpening) {
   QJsonObject job = JobToJson(CaptureJob(model));
-  job[QStringLiteral("barcode")] = QJsonObject{{QStringLiteral("kind"), QStringLiteral("code128")}};
+  job[QStringLiteral("label_stock")] = QJsonObject{{QStringLiteral("kind"), QStringLiteral("A4")}};
   job[QStringLiteral("printer_offsets")] = 3;
   EditBlock(job, 0, [](QJsonObject& b) { b[QStringLiteral("note")] = QStringLiteral("x"); });
+  EditBarcode(job, QStringLiteral("colour"), QStringLiteral("black"));
   folder.Write(QStringLiteral("later.cratemark"), JobBytes(job));
   const MainModel opened = Opened(folder.File(QStringLiteral("later.cratemark")));
   EXPECT_EQ(opened.block_count, 3);
+  EXPECT_EQ(opened.barcode, model.barcode);
+
+  // A job saved before barcodes came has none.
+  job.remove(QStringLiteral("barcode"));
+  folder.Write(QStringLiteral("older.cratemark"), JobBytes(job));
+  EXPECT_EQ(Opened(folder.File(QStringLiteral("older.cratemark"))).barcode, BarcodeSettings());
 }
 
 TEST_F(JobFileTest, EveryKindOfBadFileIsRefusedAndTheJobOnScreenStays) {
@@ -244,6 +266,29 @@ TEST_F(JobFileTest, EveryKindOfBadFileIsRefusedAndTheJobOnScreenStays) {
        edited([](QJsonObject& j) { j[QStringLiteral("picture")] = QStringLiteral("logo.png"); }),
        {},
        QStringLiteral("「圖案設定」(picture)應該是一組設定 ({…})")},
+      {"barcode as text",
+       edited([](QJsonObject& j) { j[QStringLiteral("barcode")] = QStringLiteral("qr"); }),
+       {},
+       QStringLiteral("「條碼設定」(barcode)應該是一組設定 ({…})")},
+      {"barcode of an unknown kind",
+       edited([](QJsonObject& j) { EditBarcode(j, QStringLiteral("kind"), u"ean13"_qs); }),
+       {},
+       QStringLiteral("條碼設定的「條碼種類」(kind)「ean13」看不懂。")},
+      {"barcode template as a number",
+       edited([](QJsonObject& j) { EditBarcode(j, QStringLiteral("template"), 4711); }),
+       {},
+       QStringLiteral("條碼設定的「條碼內容」(template)不對。")},
+      {"SSCC with a six-digit company prefix",
+       edited([](QJsonObject& j) {
+         EditBarcode(j, QStringLiteral("kind"), u"gs1-128-sscc"_qs);
+         EditBarcode(j, QStringLiteral("company_prefix"), u"471234"_qs);
+       }),
+       {},
+       QStringLiteral("條碼設定的「GS1 廠商代碼」要填 7 到 10 位數字, 現在是「471234」。")},
+      {"line break in the barcode template",
+       edited([](QJsonObject& j) { EditBarcode(j, QStringLiteral("template"), u"{C}\n"_qs); }),
+       {},
+       QStringLiteral("條碼設定的「條碼內容」(template)含有控制字元 (例如換行或定位字元)")},
       {"huge number",
        edited([](QJsonObject& j) {
          EditBlock(j, 0, [](QJsonObject& b) { b[QStringLiteral("blk_start")] = 1e300; });

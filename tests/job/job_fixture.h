@@ -11,7 +11,8 @@
 
 // A consignment set up through the commands a clerk uses: three blocks (the second mixed), the
 // remainder carton, both row marks, rows with quotes, backslashes and Chinese, alignments that
-// differ from row to row and block to block, and a picture; block 2 is on screen.
+// differ from row to row and block to block, a picture and a QR code (with the SSCC fields typed
+// too, which the job keeps); block 2 is on screen.
 inline void MakeConsignment(MainModel& model, ScriptedPrompter& prompter,
                             const QString& picture_path) {
   StartUp(model);
@@ -43,4 +44,12 @@ inline void MakeConsignment(MainModel& model, ScriptedPrompter& prompter,
   model.pic_size = QStringLiteral("20");
   model.pic_d_left = QStringLiteral("3");
   model.pic_d_top = QStringLiteral("4.5");
+  model.barcode = BarcodeSettings{BarcodeKind::kQrCode,
+                                  QStringLiteral("PO4711-{C} 臺灣 {P}"),
+                                  3,
+                                  QStringLiteral("4712345"),
+                                  12.5,
+                                  0.35,
+                                  18,
+                                  0.5};
 }

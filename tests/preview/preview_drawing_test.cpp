@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "model/main_model.h"
+#include "model/start_values.h"
+#include "print/barcode_painter.h"
 #include "support/qt_printers.h"
 #include "support/recording_surface.h"
 #include "support/temp_folder.h"
+#include "support/test_barcodes.h"
 #include "support/test_pictures.h"
 
 namespace {
@@ -142,6 +146,28 @@ TEST(DrawPreviewTest, DrawsThePictureFromItsFileAfterTheRows) {
     EXPECT_TRUE(again.images().isEmpty());
     EXPECT_EQ(again.texts().size(), 1);
   }
+}
+
+TEST(DrawPreviewTest, DrawsTheBarcodeOfASampleLabelFromTheFieldsOnScreen) {
+  MainModel model;
+  SetStartValues(model);
+  model.l_start = QStringLiteral("17");
+  model.l_p_start_text = QStringLiteral("3");
+  model.barcode = TestBarcode(BarcodeKind::kCode128, QStringLiteral("B{B} P{P} C{C}"));
+  const PreviewLabel label = PreviewLabel::Of(model);
+  EXPECT_EQ(label.barcode_content, QStringLiteral("B1 P3 C17"));
+
+  RecordingSurface surface;
+  DrawPreview(label, surface);
+  RecordingSurface expected;
+  ASSERT_TRUE(DrawBarcode(expected, model.barcode, QStringLiteral("B1 P3 C17"), 0, 0));
+  EXPECT_EQ(surface.shapes(), expected.shapes());
+  EXPECT_EQ(surface.texts(), expected.texts());  // the human-readable line
+
+  // A carton the SSCC cannot hold: nothing to draw, without a word.
+  model.l_start = QStringLiteral("-1");
+  model.barcode.kind = BarcodeKind::kSscc;
+  EXPECT_EQ(PreviewLabel::Of(model).barcode_content, QString());
 }
 
 }  // namespace

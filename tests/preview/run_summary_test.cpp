@@ -4,6 +4,7 @@
 
 #include "print/run_plan.h"
 #include "support/temp_folder.h"
+#include "support/test_barcodes.h"
 #include "support/worked_example.h"
 
 namespace {
@@ -45,6 +46,17 @@ TEST_F(RunSummaryTest, WorkedExample) {
   const QStringList from_three = Texts(3);
   EXPECT_TRUE(from_three[0].contains(u"印在 6 張")) << from_three[0].toStdString();
   EXPECT_TRUE(from_three[2].endsWith(u"從第 4 張第 4 格開始")) << from_three[2].toStdString();
+
+  // With barcodes each block says what its first and last label encode, the remainder its own.
+  model.barcode = TestBarcode(BarcodeKind::kCode128, QStringLiteral("PO-{C}"));
+  model.blocks[3].blk_start = 99;
+  model.l_last = QStringLiteral("Yes");
+  const QStringList barcodes = Texts();
+  EXPECT_TRUE(barcodes[1].endsWith(u"從第 1 張第 1 格開始; 條碼「PO-1」到「PO-25」"))
+      << barcodes[1].toStdString();
+  EXPECT_TRUE(barcodes[2].endsWith(u"; 條碼「PO-26」到「PO-40」")) << barcodes[2].toStdString();
+  EXPECT_EQ(barcodes[3],
+            QStringLiteral("尾數箱: 箱號 99; 墊板 0; 在第 6 張第 1 格; 條碼「PO-99」"));
 }
 
 TEST_F(RunSummaryTest, ChecksNameOverlappingAndEmptyBlocksAndTheRemainderHasItsLine) {

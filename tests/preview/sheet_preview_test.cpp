@@ -9,6 +9,7 @@
 #include "support/recording_surface.h"
 #include "support/recording_target.h"
 #include "support/temp_folder.h"
+#include "support/test_barcodes.h"
 #include "support/worked_example.h"
 
 namespace {
@@ -68,6 +69,7 @@ TEST_F(SheetPreviewTest, PageCountFollowsTheChoice) {
 }
 
 TEST_F(SheetPreviewTest, EachSheetOnScreenIsTheSheetThePrinterGets) {
+  model.barcode = TestBarcode(BarcodeKind::kCode128, QStringLiteral("PO-{C}"));
   const RunPlan plan = RunPlan::Of(model);
   for (const PrintChoice& choice : {PrintChoice{PrintChoice::kWholeRun, 0, 0, 3},
                                     PrintChoice{PrintChoice::kCartons, 17, 27, 6}}) {
@@ -98,6 +100,14 @@ TEST_F(SheetPreviewTest, EachSheetOnScreenIsTheSheetThePrinterGets) {
         if (image.page == sheet) printed_pictures << image.rect;
       }
       EXPECT_EQ(screen_pictures, printed_pictures);
+      QList<QRectF> screen_bars;
+      QList<QRectF> printed_bars;
+      for (const auto& bar : screen.shapes()) screen_bars << bar.rect.translated(-corner);
+      for (const auto& bar : printer.surface.shapes()) {
+        if (bar.page == sheet) printed_bars << bar.rect;
+      }
+      EXPECT_FALSE(screen_bars.isEmpty());
+      EXPECT_EQ(screen_bars, printed_bars);
     }
   }
 }
@@ -130,6 +140,9 @@ TEST_F(SheetPreviewTest, TheLabelUnderThePointerIsTheOneDrawnThere) {
   EXPECT_EQ(LabelAtPoint(areas, third.center()), 16);  // carton 17
   EXPECT_EQ(LabelTip(plan, 16), QStringLiteral("第 1 區段\n箱號 17\n墊板 2"));
   EXPECT_EQ(LabelTip(plan, 26), QStringLiteral("第 2 區段\n箱號 27\n墊板 3"));
+  model.barcode = TestBarcode(BarcodeKind::kSscc);
+  EXPECT_EQ(LabelTip(RunPlan::Of(model), 26),
+            QStringLiteral("第 2 區段\n箱號 27\n墊板 3\n條碼 (00)106141410000000279"));
 }
 
 TEST_F(SheetPreviewTest, APageIsWhitePaperWithTheLabelsInk) {

@@ -9,6 +9,7 @@
 #include "app/print_command.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
+#include "print/barcode_painter.h"
 #include "print/print_run_fixture.h"
 #include "print/printer_fits.h"
 #include "print/run_plan.h"
@@ -17,6 +18,7 @@
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
+#include "support/test_barcodes.h"
 
 namespace {
 
@@ -417,6 +419,7 @@ TEST_F(PrintRunTest, AStockFitMovesEveryMarkAndSpacesThePageRows) {
   model.pic_file_name = folder.File(QStringLiteral("logo.png"));
   QImage(40, 20, QImage::Format_RGB32).save(model.pic_file_name);
   model.pic_size = QStringLiteral("10");
+  model.barcode = TestBarcode(BarcodeKind::kCode128);
   ASSERT_TRUE(CheckRun(model, prompter));
   const RunPlan plan = RunPlan::Of(model);
   const PrintLayout layout(plan, PrintChoice{});
@@ -443,6 +446,69 @@ TEST_F(PrintRunTest, AStockFitMovesEveryMarkAndSpacesThePageRows) {
     const QRectF b = moved.surface.images()[i].rect;
     const int page_row = int(a.y() / kPageRow);
     EXPECT_EQ(b, a.translated(-57, 113 + page_row * (5000 - kPageRow)));
+  }
+  ASSERT_FALSE(plain.surface.shapes().isEmpty());
+  ASSERT_EQ(moved.surface.shapes().size(), plain.surface.shapes().size());
+  for (qsizetype i = 0; i < plain.surface.shapes().size(); ++i) {
+    const QRectF a = plain.surface.shapes()[i].rect;
+    const int page_row = int(a.y() / kPageRow);
+    EXPECT_EQ(moved.surface.shapes()[i].rect,
+              a.translated(-57, 113 + page_row * (5000 - kPageRow)));
+  }
+}
+
+TEST_F(PrintRunTest, EachLabelGetsItsSymbolAtItsCornerAndAnEmptyHalfNone) {
+  // Three labels: the second page row holds carton 3 alone.
+  SetBlocks({{1, 3, 10, 1}});
+  model.barcode = TestBarcode(BarcodeKind::kCode128, QStringLiteral("PO-{C}"));
+  ASSERT_TRUE(Print());
+  RecordingSurface expected;
+  for (int i = 0; i < 3; ++i) {
+    DrawBarcode(expected, model.barcode, QStringLiteral("PO-%1").arg(i + 1), (i % 2) * 5760,
+                (i / 2) * kPageRow);
+  }
+  EXPECT_EQ(target.surface.shapes(), expected.shapes());
+  for (const Text& text : expected.texts()) {
+    EXPECT_EQ(Printed(text.text).size(), 1) << text.text.toStdString();
+  }
+  // The template's rows are where they are without barcodes.
+  EXPECT_EQ(Cartons(), QStringLiteral("1 2 3"));
+  EXPECT_DOUBLE_EQ(Printed(QStringLiteral("C/NO. : 3"))[0].y, kPageRow + 4 * 240);
+}
+
+TEST_F(PrintRunTest, ALabelThatCannotCarryItsSymbolStopsTheRunBeforeAnythingPrints) {
+  const struct {
+    const char* name;
+    BarcodeSettings settings;
+    int32_t remainder;    // 0: none
+    const char* message;  // how the first refusal begins
+  } cases[] = {
+      {"a QR code past the label's right edge",
+       [] {
+         BarcodeSettings qr = TestBarcode(BarcodeKind::kQrCode);
+         qr.left_mm = 80;  // 80 mm, 15 mm of modules and the quiet zones are past 100 mm
+         return qr;
+       }(),
+       0, "第 1 區段第 1 箱的標籤: 條碼 (連同兩旁的空白區) 超出標籤右邊"},
+      {"an SSCC of a negative carton in the second block", TestBarcode(BarcodeKind::kSscc), 0,
+       "第 2 區段第 -3 箱的標籤: 箱號 -3 放不進 SSCC 的序號。"},
+      {"Chinese in Code 128 on the remainder label",
+       TestBarcode(BarcodeKind::kCode128, QStringLiteral("{C}號")), 500,
+       "第 1 區段第 1 箱的標籤: 「條碼內容」的「1號」裡有 Code 128 不能印的字「號」。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Reset();
+    SetBlocks({{1, 10, 10, 1}, {-3, 1, 10, 2}});
+    if (c.remainder != 0) SetRemainder(c.remainder, 3);
+    model.barcode = c.settings;
+    EXPECT_FALSE(Print());
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].startsWith(QString::fromUtf8(c.message)))
+        << prompter.messages[0].toStdString();
+    EXPECT_TRUE(target.opened.isEmpty());
+    EXPECT_FALSE(HistoryWritten());
+    EXPECT_EQ(model.barcode, c.settings);
   }
 }
 

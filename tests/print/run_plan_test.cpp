@@ -6,6 +6,8 @@
 
 #include "model/main_model.h"
 #include "model/start_values.h"
+#include "support/qt_printers.h"
+#include "support/test_barcodes.h"
 
 namespace {
 
@@ -64,14 +66,14 @@ std::vector<PlannedLabel> CartonByCarton(const MainModel& model) {
         }
       }
       if (c >= e.blk_end && left != e.blk_pbox) carry = left;
-      labels.push_back(PlannedLabel{b, c, printed, false, 0});
+      labels.push_back(PlannedLabel{b, c, printed, false, 0, {}});
       if (labels.size() % 2 == 0) complete_row(b);
     }
   }
   if (model.l_last.trimmed() == u"Yes") {
     const int r = model.block_count + 1;
     labels.push_back(
-        PlannedLabel{r, model.blocks[r].blk_start, model.blocks[r].blk_p_start, true, 0});
+        PlannedLabel{r, model.blocks[r].blk_start, model.blocks[r].blk_p_start, true, 0, {}});
     complete_row(r);
   } else if (labels.size() % 2 == 1) {
     complete_row(model.block_count);
@@ -217,4 +219,36 @@ TEST(RunPlan, OverlapsNameTheBlocksAndCartons) {
   EXPECT_EQ(overlaps[1].second_block, 4);
   EXPECT_EQ(overlaps[1].from, 40);
   EXPECT_EQ(overlaps[1].to, 40);
+}
+
+TEST(RunPlan, EveryLabelCarriesItsBarcodeContent) {
+  MainModel model = Consignment({{1, 25, 10, 1}, {26, 40, 10, 4, "Yes"}}, true);
+  const struct {
+    BarcodeKind kind;
+    const char* content_template;
+    // Labels 0 (carton 1), 24 (carton 25), 25 (carton 26 on pallet 3) and the remainder.
+    QStringList expected;
+  } cases[] = {
+      {BarcodeKind::kNone, "{C}", {"", "", "", ""}},
+      {BarcodeKind::kCode128, "PO4711-{C}", {"PO4711-1", "PO4711-25", "PO4711-26", "PO4711-999"}},
+      {BarcodeKind::kQrCode,
+       "B{b} P{P} C{C} {X}",
+       {"B1 P1 C1 {X}", "B1 P3 C25 {X}", "B2 P3 C26 {X}", "B3 P77 C999 {X}"}},
+      {BarcodeKind::kSscc,
+       "",
+       {"(00)106141410000000019", "(00)106141410000000255", "(00)106141410000000262",
+        "(00)106141410000009999"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.content_template);
+    model.barcode = TestBarcode(c.kind, QString::fromUtf8(c.content_template));
+    const RunPlan plan = RunPlan::Of(model);
+    EXPECT_EQ(plan.barcode(), model.barcode);
+    const QStringList got{plan.Label(0).barcode, plan.Label(24).barcode, plan.Label(25).barcode,
+                          plan.Label(40).barcode};
+    EXPECT_EQ(got, c.expected);
+  }
+  // A carton the SSCC's serial reference cannot hold has no content; the run's checks refuse it.
+  model.blocks[3].blk_start = -1;
+  EXPECT_EQ(RunPlan::Of(model).Label(40).barcode, QString());
 }

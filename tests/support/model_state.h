@@ -28,6 +28,7 @@ inline void ExpectSameModel(const MainModel& before, const MainModel& after,
   EXPECT_EQ(after.pic_size, before.pic_size);
   EXPECT_EQ(after.pic_d_left, before.pic_d_left);
   EXPECT_EQ(after.pic_d_top, before.pic_d_top);
+  EXPECT_TRUE(after.barcode == before.barcode) << "barcode settings";
   EXPECT_EQ(after.block_count, before.block_count);
   EXPECT_EQ(after.current_block, before.current_block);
   EXPECT_EQ(after.remainder_edited, before.remainder_edited);

@@ -1,12 +1,9 @@
-#include "barcode/barcode_drawing.h"
+#include "barcode/barcode_check.h"
 
 #include <QCoreApplication>
 #include <cmath>
 
-#include "model/fonts.h"
 #include "model/number_fields.h"
-#include "print/picture_file.h"
-#include "print/surface.h"
 
 namespace {
 
@@ -56,41 +53,8 @@ QString EncodeMessage(const BarcodeSettings& settings, const QString& content,
 
 }  // namespace
 
-BarcodeEncoder& SharedBarcodeEncoder() {
-  static BarcodeEncoder encoder;
-  return encoder;
-}
-
 QPointF SymbolOffset(const BarcodeSettings& settings) {
   return QPointF(Fix(settings.left_mm * kTwipsPerMm), Fix(settings.top_mm * kTwipsPerMm));
-}
-
-void DrawSymbol(Surface& surface, const BarcodeSymbol& symbol, double x, double y) {
-  QList<QRectF> bars;
-  bars.reserve(symbol.bars.size());
-  for (const QRectF& bar : symbol.bars) bars.append(bar.translated(x, y));
-  surface.FillRects(bars);
-  if (symbol.texts.isEmpty()) return;
-  // The label's rows are laid out in the font's cells: whatever the text below the bars needs,
-  // the font the grid had comes back exactly.
-  const QString name = surface.font_name();
-  const double points = surface.font_points();
-  const bool bold = surface.font_bold();
-  for (const BarcodeText& text : symbol.texts) {
-    surface.SetFont(kMingFont, text.points, false);
-    surface.DrawTextAt(x + text.x, y + text.y, text.text);
-  }
-  surface.SetFont(name, points, bold);
-}
-
-bool DrawBarcode(Surface& surface, const BarcodeSettings& settings, const QString& content,
-                 double label_left, double label_top, BarcodeEncoder& encoder) {
-  if (settings.kind == BarcodeKind::kNone) return false;
-  const EncodedSymbol encoded = encoder.Encode(settings, content);
-  if (!encoded.symbol) return false;
-  const QPointF offset = SymbolOffset(settings);
-  DrawSymbol(surface, *encoded.symbol, label_left + offset.x(), label_top + offset.y());
-  return true;
 }
 
 std::optional<QString> CheckBarcode(const BarcodeSettings& settings, const QString& content,
