@@ -7,29 +7,27 @@
 #include <QScreen>
 
 #include "about/about_text.h"
-#include "model/screen_twips.h"
+#include "model/units.h"
 #include "print/painter_surface.h"
+#include "widgets/control_place.h"
+#include "widgets/screen_twips.h"
+#include "widgets/single_window.h"
 
 namespace {
 
 constexpr int kClientWidth = 6765;
 constexpr int kClientHeight = 5310;
+constexpr ControlPlace kButtonOkPlace{"button_ok", 2760, 4560, 1095, 495};
 
 }  // namespace
 
 AboutBox* AboutBox::ShowFor(QWidget* owner) {
-  auto* box = owner ? owner->findChild<AboutBox*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-  if (!box) {
-    box = new AboutBox(owner);
-    box->show();
-    // Now that the window system may have framed it, centre the whole window, frame included.
-    box->CentreOnScreen();
-  } else {
-    box->showNormal();
-    box->raise();
-  }
-  box->activateWindow();
-  return box;
+  AboutBox* open =
+      owner ? owner->findChild<AboutBox*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+  return ShowSingle(
+      open, [owner] { return new AboutBox(owner); },
+      // Now that the window system may have framed it, centre the whole window, frame included.
+      [](AboutBox* box) { box->CentreOnScreen(); });
 }
 
 AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog), lines_(AboutLines()) {
@@ -38,10 +36,7 @@ AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog), lines_(AboutL
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(ScreenTwips(kClientWidth), ScreenTwips(kClientHeight));
 
-  button_ok_ = new QPushButton(QStringLiteral("ok啦!"), this);
-  button_ok_->setObjectName(QStringLiteral("button_ok"));
-  button_ok_->setGeometry(ScreenTwips(2760), ScreenTwips(4560), ScreenTwips(1095),
-                          ScreenTwips(495));
+  button_ok_ = Place(new QPushButton(QStringLiteral("ok啦!"), this), kButtonOkPlace);
   button_ok_->installEventFilter(this);
   // The only control, so first in the tab order: it has the focus whenever the box is active.
   button_ok_->setFocus();
@@ -60,7 +55,7 @@ void AboutBox::CentreOnScreen() {
 
 double AboutBox::OuterWidthTwips() const {
   const int pixels = std::max(frameGeometry().width(), width());
-  return pixels * 1440.0 / logicalDpiX();
+  return PixelsToTwips(pixels, logicalDpiX());
 }
 
 void AboutBox::paintEvent(QPaintEvent*) {

@@ -22,8 +22,6 @@ class AboutBox : public QWidget {
   // width while the window system has not given it a frame yet.
   double OuterWidthTwips() const;
 
-  const QStringList& lines() const { return lines_; }
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

@@ -2,27 +2,31 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringDecoder>
 #include <QTimer>
 #include <memory>
 
+#include "model/file_reading.h"
 #include "model/prompter.h"
 
 namespace {
 
+// The user guide is a few pages of text; a file far beyond that is shown only in part.
+constexpr qint64 kMaxHelpDocumentBytes = 4 * 1024 * 1024;
+
 // Shows the guide at `path` in the program's own window, or says why it cannot.
 void ShowInViewer(const QString& path, GuideViewer& viewer, Prompter& prompter) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  // A regular file only, and no more of it than a guide can hold.
+  const std::optional<FileBytes> file = ReadRegularFile(path, kMaxHelpDocumentBytes);
+  if (!file) {
     prompter.Message(QCoreApplication::translate(
                          "HelpDocument", "無法開啟說明文件:\n%1\n請確認您有權限讀取這個檔案。")
                          .arg(QDir::toNativeSeparators(path)));
     return;
   }
-  viewer.Show(path, DecodeHelpDocument(file.readAll()));
+  viewer.Show(path, DecodeHelpDocument(file->bytes));
 }
 
 // An opener no longer watched must outlive the window rather than be ended with it: a plain

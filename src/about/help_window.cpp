@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "model/fonts.h"
+#include "widgets/single_window.h"
 
 namespace {
 
@@ -20,14 +21,15 @@ constexpr int kLines = 36;
 }  // namespace
 
 HelpWindow* HelpWindow::ShowFor(QWidget* owner, const QString& path, const QString& text) {
-  auto* window =
+  HelpWindow* open =
       owner ? owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-  if (!window) window = new HelpWindow(owner);
-  window->SetGuide(path, text);
-  window->showNormal();
-  window->raise();
-  window->activateWindow();
-  return window;
+  // The guide goes in before the window shows, so it never shows the last one's title.
+  if (open) open->SetGuide(path, text);
+  return ShowSingle(open, [&] {
+    auto* window = new HelpWindow(owner);
+    window->SetGuide(path, text);
+    return window;
+  });
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {

@@ -117,6 +117,7 @@ int PrintFromCommandLine(const CommandLine& command_line, Prompter& prompter, Pr
   const PrintLayout layout(plan, read.options->choice);
   if (!ConfirmFit(model, layout, destination, prompter, target)) return kNotPrinted;
   if (!PrintLayoutTo(model, layout, destination, prompter, target, feedback)) return kNotPrinted;
-  if (read.options->choice.kind == PrintChoice::kWholeRun) WriteHistory(model);
+  // A record that cannot be stored is said on standard error; the labels are out all the same.
+  if (read.options->choice.kind == PrintChoice::kWholeRun) StorePrintedTemplate(model, prompter);
   return kPrinted;
 }

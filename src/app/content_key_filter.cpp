@@ -27,13 +27,14 @@ void ContentKeyFilter::Watch(QWidget* box, int row) {
 bool ContentKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   const auto row = rows_.constFind(watched);
   if (row == rows_.cend()) return false;
-  const auto* key = static_cast<const QKeyEvent*>(event);
+  // Only a key event is a QKeyEvent: the type is looked at before the event is taken as one.
   if (event->type() == QEvent::KeyPress) {
-    Press(*row, *key);
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    Press(*row, key);
     // Enter is taken here, so it does not travel on to the window.
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
   }
-  if (event->type() == QEvent::KeyRelease) Release(*row, *key);
+  if (event->type() == QEvent::KeyRelease) Release(*row, static_cast<const QKeyEvent&>(*event));
   return false;
 }
 

@@ -27,8 +27,11 @@
 #include "app/content_key_filter.h"
 #include "app/editing_keys.h"
 #include "app/job_controller.h"
+#include "app/main_window_places.h"
 #include "app/print_command.h"
+#include "app/qt_print_feedback.h"
 #include "app/qt_prompter.h"
+#include "app/row_text_validator.h"
 #include "app/startup.h"
 #include "app/template_commands.h"
 #include "blocks/block_commands.h"
@@ -36,7 +39,6 @@
 #include "history/recall.h"
 #include "model/fonts.h"
 #include "model/row_choices.h"
-#include "model/screen_twips.h"
 #include "picture/picture_box.h"
 #include "picture/picture_chooser_window.h"
 #include "picture/picture_settings.h"
@@ -46,19 +48,13 @@
 #include "stock/printer_fit_dialog.h"
 #include "stock/printer_fit_store.h"
 #include "version.h"
+#include "widgets/control_place.h"
+#include "widgets/screen_twips.h"
+#include "widgets/single_window.h"
 
 namespace {
 
-constexpr int kClientWidth = 11235;
-constexpr int kClientHeight = 6450;
-
-// Row i of the template stands at 1200 + 240·i; inside the frames its options at 270 + 240·i.
-constexpr int RowTop(int row) { return 1200 + 240 * row; }
-constexpr int OptionTop(int row) { return 240 * (row + 1) + 30; }
-
-QString ArrayName(const char* name, int index) {
-  return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
+const ControlPlace& At(const char* name) { return PlaceOf(kMainWindowPlaces, name); }
 
 QFont NewMing(double points) {
   QFont font(kNewMingFont);
@@ -114,7 +110,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   // top-left corner; the window is as big as the two together and cannot be resized.
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("client_area"));
-  client_->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+  client_->setFixedSize(Twips(kMainWindowClientWidth), Twips(kMainWindowClientHeight));
   setCentralWidget(client_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -139,177 +135,146 @@ MainWindow::~MainWindow() = default;
 
 int MainWindow::Twips(int twips) { return ScreenTwips(twips); }
 
-QLabel* MainWindow::AddLabel(QWidget* parent, const char* name, int left, int top, int width,
-                             int height, const QString& caption) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(QLatin1String(name));
-  label->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
-  return label;
+QLabel* MainWindow::AddLabel(const char* name, const QString& caption) {
+  return Place(new QLabel(caption, client_), At(name));
 }
 
-QLineEdit* MainWindow::AddTextBox(const char* name, int left, int top, int width, int height,
-                                  const QString& text, const QString& tooltip) {
-  auto* field = new QLineEdit(text, client_);
-  field->setObjectName(QLatin1String(name));
-  field->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+QLineEdit* MainWindow::AddTextBox(const char* name, const QString& text, const QString& tooltip) {
+  auto* field = Place(new QLineEdit(text, client_), At(name));
   field->setToolTip(tooltip);
   return field;
 }
 
-QComboBox* MainWindow::AddDropDown(const char* name, int left, int top, int width, int height,
-                                   const QStringList& list, const QString& text) {
+QComboBox* MainWindow::AddDropDown(const char* name, const QStringList& list, const QString& text) {
   auto* box = new QComboBox(client_);
-  box->setObjectName(QLatin1String(name));
   box->setEditable(true);
   // Typed text stays the box's text; it is never added to the list.
   box->setInsertPolicy(QComboBox::NoInsert);
   box->addItems(list);
   box->setEditText(text);
-  box->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
-  return box;
+  return Place(box, At(name));
 }
 
-QPushButton* MainWindow::AddButton(const char* name, int left, int top, int width, int height,
-                                   const QString& caption, const QString& tooltip) {
-  auto* button = new QPushButton(caption, client_);
-  button->setObjectName(QLatin1String(name));
-  button->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+QPushButton* MainWindow::AddButton(const char* name, const QString& caption,
+                                   const QString& tooltip) {
+  auto* button = Place(new QPushButton(caption, client_), At(name));
   button->setToolTip(tooltip);
   return button;
 }
 
 void MainWindow::CreateBlockArea() {
   const QFont caption_font = NewMing(11.25);
-  AddLabel(client_, "Label1", 120, 0, 495, 255, QStringLiteral("區段"))->setFont(caption_font);
-  l_block_ = AddDropDown("l_block", 720, 0, 975, 300, {}, QStringLiteral("1"));
-  AddLabel(client_, "Label2", 2040, 0, 1455, 255, QStringLiteral("箱號編號: from"))
-      ->setFont(caption_font);
-  l_start_ = AddTextBox("l_start", 3480, 0, 615, 270, QStringLiteral("1"));
-  AddLabel(client_, "Label3", 4200, 0, 135, 255, QStringLiteral("to"));
-  l_end_ = AddTextBox("l_end", 4440, 0, 615, 270, QString());
-  AddLabel(client_, "Label4", 6600, 0, 855, 255, QStringLiteral("尾數箱?"))->setFont(caption_font);
-  l_last_ = AddDropDown("l_last", 7440, 0, 735, 300, YesNo(), QStringLiteral("Yes"));
+  AddLabel("Label1", QStringLiteral("區段"))->setFont(caption_font);
+  l_block_ = AddDropDown("l_block", {}, QStringLiteral("1"));
+  AddLabel("Label2", QStringLiteral("箱號編號: from"))->setFont(caption_font);
+  l_start_ = AddTextBox("l_start", QStringLiteral("1"));
+  AddLabel("Label3", QStringLiteral("to"));
+  l_end_ = AddTextBox("l_end", QString());
+  AddLabel("Label4", QStringLiteral("尾數箱?"))->setFont(caption_font);
+  l_last_ = AddDropDown("l_last", YesNo(), QStringLiteral("Yes"));
 
-  AddLabel(client_, "Label8", 120, 480, 1575, 255, QStringLiteral("每墊板的箱數:"))
-      ->setFont(caption_font);
-  l_pbox_ = AddTextBox("l_pbox", 1680, 480, 615, 270, QString(),
-                       QStringLiteral("請在此鍵入每塊P上所置的貨品箱數"));
-  AddLabel(client_, "Label9", 2400, 480, 735, 255, QStringLiteral("箱/墊板"))
-      ->setFont(caption_font);
-  AddLabel(client_, "Label10", 3480, 480, 2655, 255, QStringLiteral("本區段墊板編號的起始數:"))
-      ->setFont(caption_font);
-  l_p_start_text_ = AddTextBox("l_p_start_text", 6120, 480, 615, 270, QStringLiteral("Text1"));
-  AddLabel(client_, "Label11", 6960, 480, 615, 255, QStringLiteral("混打?"))->setFont(caption_font);
-  p_mix_box_ = AddDropDown("p_mix_box", 7560, 480, 735, 300, YesNo(), QStringLiteral("No"));
+  AddLabel("Label8", QStringLiteral("每墊板的箱數:"))->setFont(caption_font);
+  l_pbox_ = AddTextBox("l_pbox", QString(), QStringLiteral("請在此鍵入每塊P上所置的貨品箱數"));
+  AddLabel("Label9", QStringLiteral("箱/墊板"))->setFont(caption_font);
+  AddLabel("Label10", QStringLiteral("本區段墊板編號的起始數:"))->setFont(caption_font);
+  l_p_start_text_ = AddTextBox("l_p_start_text", QStringLiteral("Text1"));
+  AddLabel("Label11", QStringLiteral("混打?"))->setFont(caption_font);
+  p_mix_box_ = AddDropDown("p_mix_box", YesNo(), QStringLiteral("No"));
 }
 
 void MainWindow::CreateTemplateArea() {
   const QFont caption_font = NewMing(11.25);
-  AddLabel(client_, "Label7", 0, 840, 495, 255, QStringLiteral("對齊"))->setFont(caption_font);
-  AddLabel(client_, "Label5", 840, 840, 495, 255, QStringLiteral("行數"))->setFont(caption_font);
-  AddLabel(client_, "Label6", 1560, 840, 495, 255, QStringLiteral("內容"))->setFont(caption_font);
+  AddLabel("Label7", QStringLiteral("對齊"))->setFont(caption_font);
+  AddLabel("Label5", QStringLiteral("行數"))->setFont(caption_font);
+  AddLabel("Label6", QStringLiteral("內容"))->setFont(caption_font);
 
-  frame2_ = new QGroupBox(QStringLiteral("C/NO"), client_);
-  frame2_->setObjectName(QStringLiteral("Frame2"));
-  frame2_->setGeometry(Twips(6480), Twips(915), Twips(735), Twips(4215));
-  frame1_ = new QGroupBox(QStringLiteral("P/NO."), client_);
-  frame1_->setObjectName(QStringLiteral("Frame1"));
-  frame1_->setGeometry(Twips(7200), Twips(915), Twips(735), Twips(4215));
+  frame2_ = Place(new QGroupBox(QStringLiteral("C/NO"), client_), At("Frame2"));
+  frame1_ = Place(new QGroupBox(QStringLiteral("P/NO."), client_), At("Frame1"));
 
   // The groups are exclusive; ShowChoices lifts that for a moment to turn every option off.
   carton_group_ = new QButtonGroup(this);
   pallet_group_ = new QButtonGroup(this);
 
   QFont ming(kMingFont);
+  auto* row_text_validator = new RowTextValidator(this);
+  ControlPlace narrow_carton_option = At("l_c");
+  narrow_carton_option.width = kNarrowCartonOptionWidth;
   for (int i = 0; i < MainModel::kRows; ++i) {
     const QString number = QString::number(i + 1);
 
-    l_array_[i] = new AlignmentField(AlignmentWords(), client_);
-    l_array_[i]->setObjectName(ArrayName("l_array", i));
-    l_array_[i]->setGeometry(Twips(0), Twips(RowTop(i)), Twips(615), Twips(300));
+    l_array_[i] = Place(new AlignmentField(AlignmentWords(), client_), At("l_array"), i, i);
     l_array_[i]->setToolTip(QStringLiteral("按上下鍵可以修改對齊方法"));
 
-    l_line_[i] = AddLabel(client_, "l_line", 840, RowTop(i), 495, 255, number);
-    l_line_[i]->setObjectName(ArrayName("l_line", i));
+    l_line_[i] = Place(new QLabel(number, client_), At("l_line"), i, i);
 
-    l_content_[i] = new QLineEdit(client_);
-    l_content_[i]->setObjectName(ArrayName("l_content", i));
-    l_content_[i]->setGeometry(Twips(1560), Twips(RowTop(i)), Twips(4815), Twips(270));
+    l_content_[i] = Place(new QLineEdit(client_), At("l_content"), i, i);
     l_content_[i]->setFont(ming);
+    // Pasted line breaks become blanks in the field itself: a row is one line of the label.
+    l_content_[i]->setValidator(row_text_validator);
 
-    const bool narrow = i == 1 || i == 2 || i == 3 || i == 6 || i == 8;
-    l_c_[i] = new QRadioButton(number, frame2_);
-    l_c_[i]->setObjectName(ArrayName("l_c", i));
-    l_c_[i]->setGeometry(Twips(120), Twips(OptionTop(i)), Twips(narrow ? 375 : 495), Twips(255));
+    l_c_[i] = Place(new QRadioButton(number, frame2_),
+                    NarrowCartonOption(i) ? narrow_carton_option : At("l_c"), i, i);
     l_c_[i]->setToolTip(QStringLiteral("選此讓C/NO印在此行"));
     carton_group_->addButton(l_c_[i], i);
 
-    l_p_[i] = new QRadioButton(number, frame1_);
-    l_p_[i]->setObjectName(ArrayName("l_p", i + 1));
-    l_p_[i]->setGeometry(Twips(120), Twips(OptionTop(i)), Twips(495), Twips(255));
+    // The pallet-number options count from 1.
+    l_p_[i] = Place(new QRadioButton(number, frame1_), At("l_p"), i, i + 1);
     l_p_[i]->setToolTip(QStringLiteral("選此讓P/NO印在此行"));
     pallet_group_->addButton(l_p_[i], i);
   }
 }
 
 void MainWindow::CreateHistoryAndPictureArea() {
-  AddLabel(client_, "Label12", 8040, 840, 2415, 255, QStringLiteral("前10筆資料,敬請享用..."));
-  record_list_ = new QListWidget(client_);
-  record_list_->setObjectName(QStringLiteral("record_list"));
-  record_list_->setGeometry(Twips(8040), Twips(1080), Twips(2415), Twips(2220));
+  AddLabel("Label12", QStringLiteral("前10筆資料,敬請享用..."));
+  record_list_ = Place(new QListWidget(client_), At("record_list"));
   record_list_->setToolTip(
       QStringLiteral("點此叫出前列印過的10筆之一的資料.此list中show出的格式為: 編號,第一行內容"));
 
-  AddLabel(client_, "Label13", 8040, 3480, 1455, 255, QStringLiteral("插入圖型預覽"))
-      ->setFont(NewMing(11.25));
-  picture1_ = new PictureBox(client_);
-  picture1_->setObjectName(QStringLiteral("Picture1"));
-  picture1_->setGeometry(Twips(8040), Twips(3720), Twips(1455), Twips(1095));
-  picture1_->set_width_twips(1455);
+  AddLabel("Label13", QStringLiteral("插入圖型預覽"))->setFont(NewMing(11.25));
+  picture1_ = Place(new PictureBox(client_), At("Picture1"));
+  picture1_->set_width_twips(At("Picture1").width);
   picture1_->setToolTip(QStringLiteral("預覽您已選擇好的圖案"));
 
-  AddLabel(client_, "Label14", 9600, 3840, 735, 255, QStringLiteral("離左邊界"));
+  AddLabel("Label14", QStringLiteral("離左邊界"));
   pic_d_left_ =
-      AddTextBox("pic_d_left", 10320, 3840, 615, 270, QStringLiteral("1"),
+      AddTextBox("pic_d_left", QStringLiteral("1"),
                  QStringLiteral("調整您想要列印的圖案是離一張標籤的左邊緣有多少距離(mm)"));
-  AddLabel(client_, "Label17", 10920, 3840, 255, 255, QStringLiteral("mm"));
-  AddLabel(client_, "Label15", 9600, 4200, 735, 255, QStringLiteral("離上邊界"));
-  pic_d_top_ = AddTextBox("pic_d_top", 10320, 4200, 615, 270, QStringLiteral("1"),
+  AddLabel("Label17", QStringLiteral("mm"));
+  AddLabel("Label15", QStringLiteral("離上邊界"));
+  pic_d_top_ = AddTextBox("pic_d_top", QStringLiteral("1"),
                           QStringLiteral("調整您想要列印的圖案是離一張標籤的上邊緣有多少距離(mm)"));
-  AddLabel(client_, "Label18", 10920, 4200, 255, 255, QStringLiteral("mm"));
-  AddLabel(client_, "Label19", 9600, 4560, 735, 375, QStringLiteral("調整尺吋(寬)"))
-      ->setWordWrap(true);
+  AddLabel("Label18", QStringLiteral("mm"));
+  AddLabel("Label19", QStringLiteral("調整尺吋(寬)"))->setWordWrap(true);
   pic_size_ =
-      AddTextBox("pic_size", 10320, 4560, 615, 270, QString(),
+      AddTextBox("pic_size", QString(),
                  QStringLiteral("編輯此欄位可以讓您調整印出圖片的寬度,而其高度會照比例縮放"));
-  AddLabel(client_, "Label20", 10920, 4560, 375, 255, QStringLiteral("mm"));
-  AddLabel(client_, "Label16", 8040, 4920, 1095, 255, QStringLiteral("檔案路徑"))
-      ->setFont(NewMing(11.25));
-  choose_pic_file_ = AddButton("choose_pic_file", 7920, 5160, 735, 270, QStringLiteral("瀏覽"));
+  AddLabel("Label20", QStringLiteral("mm"));
+  AddLabel("Label16", QStringLiteral("檔案路徑"))->setFont(NewMing(11.25));
+  choose_pic_file_ = AddButton("choose_pic_file", QStringLiteral("瀏覽"));
   choose_pic_file_->setFont(NewMing(9.75));
   pic_file_name_ = AddTextBox(
-      "pic_file_name", 8640, 5160, 2415, 270, QString(),
+      "pic_file_name", QString(),
       QStringLiteral("按左邊的\"瀏覽\"按鈕或直接輸入絕對路徑可以讓您選擇想要加在麥頭上面的圖案檔,"
                      "可以是bmp,jpg,gif,png格式"));
 }
 
 void MainWindow::CreateCommandButtons() {
-  l_move_up_ = AddButton("l_move_up", 1560, 5160, 615, 375, QStringLiteral("上移"),
-                         QStringLiteral("全部的內容往上移一行"));
-  l_move_down_ = AddButton("l_move_down", 2280, 5160, 615, 375, QStringLiteral("下移"),
-                           QStringLiteral("全部的內容往下移一行"));
-  l_print_ = AddButton("l_print", 3360, 5400, 1935, 975, QStringLiteral("印吧"));
+  l_move_up_ =
+      AddButton("l_move_up", QStringLiteral("上移"), QStringLiteral("全部的內容往上移一行"));
+  l_move_down_ =
+      AddButton("l_move_down", QStringLiteral("下移"), QStringLiteral("全部的內容往下移一行"));
+  l_print_ = AddButton("l_print", QStringLiteral("印吧"));
   l_print_->setFont(NewMing(27.75));
-  add_block_ = AddButton("add_block", 480, 6000, 1215, 375, QStringLiteral("新增區段"));
+  add_block_ = AddButton("add_block", QStringLiteral("新增區段"));
   add_block_->setFont(NewMing(11.25));
-  l_remove_ = AddButton("l_remove", 1920, 6000, 1335, 375, QStringLiteral("移除本區段"),
-                        QStringLiteral("按此刪除本區段資料"));
+  l_remove_ =
+      AddButton("l_remove", QStringLiteral("移除本區段"), QStringLiteral("按此刪除本區段資料"));
   l_remove_->setFont(NewMing(11.25));
-  show_pre_ = AddButton("show_pre", 5520, 6000, 855, 375, QStringLiteral("預覽"));
+  show_pre_ = AddButton("show_pre", QStringLiteral("預覽"));
   show_pre_->setFont(NewMing(11.25));
-  command1_ = AddButton("Command1", 6600, 6000, 735, 375, QStringLiteral("Refresh"));
-  help_doc_ = AddButton("help_doc", 9120, 6000, 1095, 375, QStringLiteral("說明文件"));
-  about_ = AddButton("About", 10440, 6000, 615, 375, QStringLiteral("About"));
+  command1_ = AddButton("Command1", QStringLiteral("Refresh"));
+  help_doc_ = AddButton("help_doc", QStringLiteral("說明文件"));
+  about_ = AddButton("About", QStringLiteral("About"));
 }
 
 void MainWindow::CreateMenus() {
@@ -405,7 +370,7 @@ void MainWindow::ConnectPicture() {
   });
 
   connect(choose_pic_file_, &QPushButton::clicked, this, [this] {
-    if (!form3_) {
+    form3_ = ShowSingle(form3_.data(), [this] {
       const auto accept = [this](const QString& path) {
         std::optional<Thumbnail> thumbnail;
         RunCommand(
@@ -415,11 +380,8 @@ void MainWindow::ConnectPicture() {
         pic_size_->home(false);
         return true;
       };
-      form3_ = new PictureChooserWindow(QDir::currentPath(), accept, this);
-    }
-    form3_->show();
-    form3_->raise();
-    form3_->activateWindow();
+      return new PictureChooserWindow(QDir::currentPath(), accept, this);
+    });
   });
 }
 
@@ -433,17 +395,14 @@ void MainWindow::RedrawThumbnail() {
 
 void MainWindow::ConnectPreview() {
   connect(show_pre_, &QPushButton::clicked, this, [this] {
-    if (!show_preview_) {
-      show_preview_ = new PreviewWindow(
+    show_preview_ = ShowSingle(show_preview_.data(), [this] {
+      return new PreviewWindow(
           [this] {
             ReadControls();
             return PreviewLabel::Of(model_);
           },
           this);
-    }
-    show_preview_->show();
-    show_preview_->raise();
-    show_preview_->activateWindow();
+    });
   });
 }
 
@@ -460,11 +419,12 @@ void MainWindow::OpenRunPreview() {
       return fits.For(destination);
     };
   }
+  if (!services.dialogs) services.dialogs = QtPrintDialogs();
   auto* preview = new RunPreviewWindow(model_, *prompter_, services, this);
   // The history record is the caller's to write, as for the print button; the job printed is the
   // template the window was opened with.
   connect(preview, &RunPreviewWindow::wholeRunPrinted, this,
-          [preview] { WriteHistory(preview->job()); });
+          [this, preview] { StorePrintedTemplate(preview->job(), *prompter_); });
   run_preview_ = preview;
   preview->show();
 }
@@ -510,12 +470,19 @@ void MainWindow::ConnectHistory() {
   });
 }
 
+void MainWindow::SetPrintDevices(PrintTarget* target, PrintFeedback* feedback) {
+  print_target_ = target;
+  print_feedback_ = feedback;
+}
+
 void MainWindow::ConnectPrint() {
   connect(l_print_, &QPushButton::clicked, this, [this] {
     RunCommand([this] {
-      QtPrintTarget target;
-      QtPrintFeedback feedback(this);
-      PrintButton(model_, *prompter_, target, feedback, printer_fits_);
+      QtPrintTarget qt_target;
+      QtPrintFeedback qt_feedback(this);
+      const bool given = print_target_ && print_feedback_;
+      PrintButton(model_, *prompter_, given ? *print_target_ : qt_target,
+                  given ? *print_feedback_ : qt_feedback, printer_fits_);
     });
   });
 }
@@ -537,6 +504,7 @@ void MainWindow::OpenPrinterFits() {
   queues.removeDuplicates();
   PrinterFitDialog dialog(PrinterFitStore(), *prompter_, queues,
                           QueueOf(QPrinterInfo::defaultPrinterName()), this);
+  dialog.SetDialogs(QtPrintDialogs());
   dialog.exec();
   // Sets that could not be read were reported at start-up; they stay without a fit.
   printer_fits_ = PrinterFitStore().Load().Fits();
@@ -569,6 +537,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
+std::vector<MainWindow::TextBinding> MainWindow::TextBindings() const {
+  // In the order they are shown; a box whose signals would report a shown text as a pick is quiet.
+  return {
+      {nullptr, l_block_, &MainModel::l_block, true},
+      {l_start_, nullptr, &MainModel::l_start, false},
+      {l_end_, nullptr, &MainModel::l_end, false},
+      {nullptr, l_last_, &MainModel::l_last, true},
+      {l_pbox_, nullptr, &MainModel::l_pbox, false},
+      {l_p_start_text_, nullptr, &MainModel::l_p_start_text, false},
+      {nullptr, p_mix_box_, &MainModel::p_mix_box, false},
+      {pic_file_name_, nullptr, &MainModel::pic_file_name, false},
+      {pic_size_, nullptr, &MainModel::pic_size, false},
+      {pic_d_left_, nullptr, &MainModel::pic_d_left, false},
+      {pic_d_top_, nullptr, &MainModel::pic_d_top, false},
+  };
+}
+
 void MainWindow::ReadControlsInto(MainModel& model) const {
   for (int i = 0; i < MainModel::kRows; ++i) {
     model.l_content[i] = l_content_[i]->text();
@@ -579,19 +564,9 @@ void MainWindow::ReadControlsInto(MainModel& model) const {
   };
   model.pallet_row = checked_row(pallet_group_);
   model.carton_row = checked_row(carton_group_);
-
-  model.l_block = l_block_->currentText();
-  model.l_start = l_start_->text();
-  model.l_end = l_end_->text();
-  model.l_last = l_last_->currentText();
-  model.l_pbox = l_pbox_->text();
-  model.l_p_start_text = l_p_start_text_->text();
-  model.p_mix_box = p_mix_box_->currentText();
-
-  model.pic_file_name = pic_file_name_->text();
-  model.pic_size = pic_size_->text();
-  model.pic_d_left = pic_d_left_->text();
-  model.pic_d_top = pic_d_top_->text();
+  for (const TextBinding& binding : TextBindings()) {
+    model.*binding.text = binding.field ? binding.field->text() : binding.box->currentText();
+  }
 }
 
 void MainWindow::ShowModel() {
@@ -604,17 +579,16 @@ void MainWindow::ShowModel() {
   {
     const QSignalBlocker block(l_block_);
     SetList(l_block_, model_.l_block_list);
-    SetText(l_block_, model_.l_block);
   }
-  SetText(l_start_, model_.l_start);
-  SetText(l_end_, model_.l_end);
-  {
-    const QSignalBlocker block(l_last_);
-    SetText(l_last_, model_.l_last);
+  for (const TextBinding& binding : TextBindings()) {
+    const QString& text = model_.*binding.text;
+    if (binding.field) {
+      SetText(binding.field, text);
+      continue;
+    }
+    const QSignalBlocker block(binding.quiet ? binding.box : nullptr);
+    SetText(binding.box, text);
   }
-  SetText(l_pbox_, model_.l_pbox);
-  SetText(l_p_start_text_, model_.l_p_start_text);
-  SetText(p_mix_box_, model_.p_mix_box);
 
   QStringList shown;
   for (int i = 0; i < record_list_->count(); ++i) shown << record_list_->item(i)->text();
@@ -623,11 +597,6 @@ void MainWindow::ShowModel() {
     record_list_->clear();
     record_list_->addItems(model_.record_list);
   }
-
-  SetText(pic_file_name_, model_.pic_file_name);
-  SetText(pic_size_, model_.pic_size);
-  SetText(pic_d_left_, model_.pic_d_left);
-  SetText(pic_d_top_, model_.pic_d_top);
 
   if (!model_.focus_request.isEmpty()) {
     if (auto* target = findChild<QWidget*>(model_.focus_request)) target->setFocus();

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "model/main_model.h"
 #include "model/prompter.h"
@@ -35,6 +36,8 @@ class RunPreviewWindow;
 class DocumentOpener;
 class GuideViewer;
 class JobController;
+class PrintFeedback;
+class PrintTarget;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -74,6 +77,10 @@ class MainWindow : public QMainWindow {
   // What help_doc opens the user guide with; the desktop's application for text files unless
   // replaced. When it fails, the guide shows in the program's own help window.
   void SetDocumentOpener(std::unique_ptr<DocumentOpener> opener);
+
+  // Where l_print's runs go: the default printer or a PDF file with the program's dialogs, unless
+  // both are given here (the caller keeps them alive while the window lives).
+  void SetPrintDevices(PrintTarget* target, PrintFeedback* feedback);
 
   // The printers' fits to their stock that the print button applies.
   const PrinterFits& printer_fits() const { return printer_fits_; }
@@ -120,14 +127,22 @@ class MainWindow : public QMainWindow {
   void OpenPrinterFits();
   void ShowChoices();
 
-  QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
-                   const QString& caption);
-  QLineEdit* AddTextBox(const char* name, int left, int top, int width, int height,
-                        const QString& text, const QString& tooltip = {});
-  QComboBox* AddDropDown(const char* name, int left, int top, int width, int height,
-                         const QStringList& list, const QString& text);
-  QPushButton* AddButton(const char* name, int left, int top, int width, int height,
-                         const QString& caption, const QString& tooltip = {});
+  // Controls of the client area, at their places in the window's table of places.
+  QLabel* AddLabel(const char* name, const QString& caption);
+  QLineEdit* AddTextBox(const char* name, const QString& text, const QString& tooltip = {});
+  QComboBox* AddDropDown(const char* name, const QStringList& list, const QString& text);
+  QPushButton* AddButton(const char* name, const QString& caption, const QString& tooltip = {});
+
+  // A text of the model and the field or box that shows it. A quiet box's signals are held while
+  // a text is shown in it, so that showing is never taken for the user's pick.
+  struct TextBinding {
+    QLineEdit* field;
+    QComboBox* box;
+    QString MainModel::*text;
+    bool quiet;
+  };
+  // The block fields and the picture fields, in the order they are shown.
+  std::vector<TextBinding> TextBindings() const;
 
   MainModel model_;
   std::unique_ptr<Prompter> prompter_;
@@ -181,5 +196,7 @@ class MainWindow : public QMainWindow {
   QPointer<RunPreviewWindow> run_preview_;
   PreviewPrintServices preview_services_;
   std::unique_ptr<DocumentOpener> document_opener_;
+  PrintTarget* print_target_ = nullptr;
+  PrintFeedback* print_feedback_ = nullptr;
   PrinterFits printer_fits_;
 };

@@ -7,7 +7,8 @@ struct MainModel;
 struct PrinterFits;
 
 // The print button: the whole run on the default printer with its fit from `fits`, then the
-// template on screen stored as the newest history record. A run that did not print to its end
+// template on screen stored as the newest history record; when it cannot be stored the user is
+// told once ("標籤已印出, 但這次的範本沒有存進歷史紀錄: …"). A run that did not print to its end
 // stores nothing. True when printed.
 bool PrintButton(MainModel& model, Prompter& prompter, PrintTarget& target, PrintFeedback& feedback,
                  const PrinterFits& fits);

@@ -2,24 +2,10 @@
 
 #include "history/history_files.h"
 #include "model/main_model.h"
+#include "model/start_values.h"
 
 void StartUp(MainModel& model) {
-  model.line_width = 48;
-  model.max_line = 15;
-  model.label_gap = 330;
-  model.page_rows_per_page = 4;
-  model.record_prefix = QStringLiteral("record_");
-  model.remainder_edited = 0;
-  model.current_block = 1;
-  model.block_count = 1;
-
-  // Refresh empties the list before it gets here, so setting it is the same as appending to it;
-  // setting it keeps a second run from ever doubling the entries.
-  model.l_block_list = {QStringLiteral("1"), kRemainderEntry};
-  model.l_p_start_text = QStringLiteral("1");
-  for (int row = 0; row <= model.max_line; ++row) model.l_array[row] = AlignmentWords().first();
-
+  SetStartValues(model);
   // Unreadable history files are skipped without a word.
-  model.record_line.clear();
   model.record_list = HistoryListItems(model.work_dir, model.record_prefix);
 }

@@ -7,10 +7,10 @@
 #include "barcode/barcode_content.h"
 #include "barcode/barcode_settings.h"
 #include "barcode/barcode_symbol.h"
+#include "model/units.h"
 
-// A label is 48 columns of 120 twips wide; a page row is 16 lines of 240 twips and the gap to the
-// next row. A symbol must stay inside both, quiet zones and text included.
-inline constexpr double kLabelWidthTwips = 5760;
+// A label is kLabelWidthTwips wide (model/units.h); a page row is 16 lines of 240 twips and the
+// gap to the next row. A symbol must stay inside both, quiet zones and text included.
 inline constexpr double kPageRowPitchTwips = 16 * 240 + 330;
 
 // Where the symbol's top-left corner (its quiet zone) lies from the label's top-left corner, in

@@ -7,13 +7,14 @@
 #include <memory>
 
 #include "barcode/barcode_settings.h"
+#include "model/units.h"
 
 struct zint_symbol;
 
 // Twips of a real millimetre. A symbol's own size (module width, bar height) is what scanners and
 // verifiers measure, so it is not drawn with the label's rounded factor; where the symbol sits on
 // the label is (barcode_drawing.h).
-inline constexpr double kSymbolTwipsPerMm = 1440.0 / 25.4;
+inline constexpr double kSymbolTwipsPerMm = kTwipsPerPaperMm;
 
 // The human-readable line of a linear code, in the program's Ming font: one cell of points × 10
 // twips a character, one line of points × 20 twips high.

@@ -1,5 +1,6 @@
 #include "blocks/block_commands.h"
 
+#include <QCoreApplication>
 #include <cstdint>
 
 #include "blocks/block_store.h"
@@ -56,6 +57,24 @@ bool SetUpRemainder(MainModel& model, Prompter& prompter) {
   return true;
 }
 
+// Why the carton range on screen cannot start a new block after it, naming the field to mend.
+QString NewBlockRangeMessage(const MainModel& model, double start, double end) {
+  QString why;
+  if (!BeginsWithNumber(model.l_start.trimmed())) {
+    why = QCoreApplication::translate("Blocks", "箱號編號 from 必須是數字。");
+  } else if (start == 0) {
+    why = QCoreApplication::translate("Blocks", "箱號編號 from 不能是 0。");
+  } else if (!BeginsWithNumber(model.l_end.trimmed())) {
+    why = QCoreApplication::translate("Blocks", "箱號編號 to 必須是數字。");
+  } else if (end == 0) {
+    why = QCoreApplication::translate("Blocks", "箱號編號 to 不能是 0。");
+  } else {
+    why = QCoreApplication::translate("Blocks", "箱號編號 to (%1) 不能小於 from (%2)。")
+              .arg(model.l_end.trimmed(), model.l_start.trimmed());
+  }
+  return QCoreApplication::translate("Blocks", "請輸入正確箱數編號: %1").arg(why);
+}
+
 }  // namespace
 
 void RebuildBlockList(MainModel& model) {
@@ -83,7 +102,7 @@ void SelectBlock(MainModel& model, Prompter& prompter) {
   }
 
   if (!RemainderShown(model) && FieldValue(model.l_end) < FieldValue(model.l_start)) {
-    prompter.Message(QStringLiteral("編號欄位輸入有錯"));
+    prompter.Message(ReversedRangeMessage(model));
     model.l_block = QString::number(model.current_block);
     return;
   }
@@ -109,7 +128,7 @@ void AddBlock(MainModel& model, Prompter& prompter) {
   const double start = FieldValue(model.l_start);
   const double end = FieldValue(model.l_end);
   if (start == 0 || start > end || end == 0) {
-    prompter.Message(QStringLiteral("請輸入正確箱數編號"));
+    prompter.Message(NewBlockRangeMessage(model, start, end));
     return;
   }
   if (model.block_count >= BlockTable::kMaxBlocks) {

@@ -1,5 +1,6 @@
 #include "blocks/block_store.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 #include "model/block_table.h"
@@ -19,6 +20,22 @@ QString OutOfRangeMessage(const QString& field) {
 }
 
 }  // namespace
+
+QString ReversedRangeMessage(const MainModel& model) {
+  const QString start = model.l_start.trimmed();
+  const QString end = model.l_end.trimmed();
+  if (!BeginsWithNumber(end)) {
+    return QCoreApplication::translate(
+        "Blocks", "編號欄位輸入有錯: 箱號編號 to 必須是數字 (這個區段最後一箱的箱號)。");
+  }
+  if (!BeginsWithNumber(start)) {
+    return QCoreApplication::translate(
+        "Blocks", "編號欄位輸入有錯: 箱號編號 from 必須是數字 (這個區段第一箱的箱號)。");
+  }
+  return QCoreApplication::translate("Blocks",
+                                     "編號欄位輸入有錯: 箱號編號 to (%1) 不能小於 from (%2)。")
+      .arg(end, start);
+}
 
 bool SaveBlock(MainModel& model, Prompter& prompter) {
   // Everything is converted first, so a refused field leaves the entry as it was.

@@ -1,8 +1,9 @@
 #include "history/history_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStringDecoder>
+
+#include "model/file_reading.h"
 
 QString HistoryFileName(const QString& prefix, int number) {
   return prefix + QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'));
@@ -20,19 +21,47 @@ QString DecodeHistoryText(const QByteArray& bytes) {
   return big5.isValid() ? big5.decode(bytes) : QString::fromLatin1(bytes);
 }
 
-std::optional<QStringList> ReadHistoryLines(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  file.close();
+QString DecodeHistoryLine(QByteArrayView line) {
+  // A byte-order mark counts only at the start of the file (ParseHistoryRecord drops it); inside
+  // a line it is a character of the row like any other. The decoders are made once a thread:
+  // opening the Big5 converter costs far more than decoding a line.
+  thread_local QStringDecoder utf8(
+      QStringDecoder::Utf8,
+      QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+  thread_local QStringDecoder big5 = [] {
+    QStringDecoder decoder("windows-950", QStringDecoder::Flag::Stateless);
+    return decoder.isValid() ? std::move(decoder)
+                             : QStringDecoder("Big5", QStringDecoder::Flag::Stateless);
+  }();
+  utf8.resetState();
+  QString text = utf8.decode(line);
+  if (!utf8.hasError()) return text;
+  if (!big5.isValid()) return QString::fromLatin1(line);
+  big5.resetState();
+  return big5.decode(line);
+}
 
-  QString text = DecodeHistoryText(bytes);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QStringList lines = text.split(u'\n');
-  // A final line end closes the last line; it does not start another one.
-  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+QStringList ParseHistoryRecord(const QByteArray& bytes, bool complete) {
+  QByteArrayView rest(bytes);
+  if (rest.startsWith("\xEF\xBB\xBF")) rest = rest.sliced(3);
+  QStringList lines;
+  // Big5 never uses the bytes of CR and LF inside a character, so the lines can be cut apart
+  // before they are decoded.
+  while (!rest.isEmpty()) {
+    const qsizetype end = rest.indexOf('\n');
+    if (end < 0 && !complete) break;
+    QByteArrayView line = end < 0 ? rest : rest.first(end);
+    rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+    if (line.endsWith('\r')) line.chop(1);
+    lines << DecodeHistoryLine(line);
+  }
   return lines;
+}
+
+std::optional<QStringList> ReadHistoryLines(const QString& path) {
+  const std::optional<FileBytes> file = ReadRegularFile(path, kMaxHistoryBytes);
+  if (!file) return std::nullopt;
+  return ParseHistoryRecord(file->bytes, file->complete);
 }
 
 QStringList HistoryListItems(const QString& dir, const QString& prefix) {

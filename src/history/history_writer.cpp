@@ -1,60 +1,243 @@
 #include "history/history_writer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QLockFile>
+#include <array>
+#include <filesystem>
+#include <vector>
 
 #include "history/history_files.h"
 #include "model/main_model.h"
+#include "model/prompter.h"
+#include "model/row_text.h"
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
+namespace fs = std::filesystem;
 
 namespace {
 
-QByteArray RecordBytes(const MainModel& model) {
+fs::path FsPath(const QString& path) { return fs::path(QFile::encodeName(path).toStdString()); }
+
+// The clerk's words for what went wrong with `file`.
+QString Reason(const std::error_code& error, const QString& file) {
+  if (error == std::errc::no_space_on_device
+#ifdef EDQUOT
+      || error.value() == EDQUOT
+#endif
+  ) {
+    return QCoreApplication::translate("History", "磁碟已滿");
+  }
+  if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+      error == std::errc::read_only_file_system) {
+    return QCoreApplication::translate("History", "資料夾沒有寫入的權限");
+  }
+  return QCoreApplication::translate("History", "無法寫入 %1 (%2)")
+      .arg(file, QString::fromStdString(error.message()));
+}
+
+// The steps of one rotation, in the order they are taken, so that a failure can take them back.
+class Rotation {
+ public:
+  explicit Rotation(RecordFiles& files) : files_(files) {}
+
+  std::error_code Rename(const QString& from, const QString& to) {
+    const std::error_code error = files_.Rename(from, to);
+    if (!error) done_.push_back({Step::kRename, from, to});
+    return error;
+  }
+  std::error_code Link(const QString& from, const QString& to) {
+    const std::error_code error = files_.Link(from, to);
+    if (!error) done_.push_back({Step::kLink, from, to});
+    return error;
+  }
+
+  // Undoes every step taken, the last first. Renaming back needs no free space either.
+  void Undo() {
+    for (auto step = done_.rbegin(); step != done_.rend(); ++step) {
+      if (step->kind == Step::kRename) {
+        files_.Rename(step->to, step->from);
+      } else {
+        files_.Remove(step->to);
+      }
+    }
+    done_.clear();
+  }
+
+ private:
+  struct Step {
+    enum Kind { kRename, kLink } kind;
+    QString from, to;
+  };
+
+  RecordFiles& files_;
+  std::vector<Step> done_;
+};
+
+}  // namespace
+
+std::error_code RecordFiles::WriteNew(const QString& path, const QByteArray& bytes) {
+#ifdef Q_OS_UNIX
+  const int fd =
+      ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return {errno, std::generic_category()};
+  qsizetype done = 0;
+  int error = 0;
+  while (done < bytes.size() && error == 0) {
+    const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    if (n < 0 && errno != EINTR) error = errno;
+    if (n > 0) done += n;
+  }
+  // A file system that allots its blocks late reports a full disk only here.
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error != 0) ::unlink(QFile::encodeName(path).constData());
+  return {error, std::generic_category()};
+#else
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    return std::make_error_code(std::errc::io_error);
+  }
+  const bool written = file.write(bytes) == bytes.size() && file.flush();
+  file.close();
+  if (written && file.error() == QFileDevice::NoError) return {};
+  file.remove();
+  return std::make_error_code(std::errc::io_error);
+#endif
+}
+
+std::error_code RecordFiles::Rename(const QString& from, const QString& to) {
+  std::error_code error;
+  fs::rename(FsPath(from), FsPath(to), error);
+  return error;
+}
+
+std::error_code RecordFiles::Link(const QString& from, const QString& to) {
+  std::error_code error;
+  fs::create_hard_link(FsPath(from), FsPath(to), error);
+  return error;
+}
+
+std::error_code RecordFiles::Remove(const QString& path) {
+  std::error_code error;
+  fs::remove(FsPath(path), error);
+  return error;
+}
+
+QByteArray HistoryRecordBytes(const MainModel& model) {
   QByteArray bytes;
   for (int row = 0; row <= model.max_line && row < MainModel::kRows; ++row) {
-    bytes += model.l_content[row].trimmed().toUtf8();
+    bytes += WithoutControlCharacters(model.l_content[row]).trimmed().toUtf8();
     bytes += "\r\n";
   }
   return bytes;
 }
 
-// Copies `from` over `to` through a temporary file, so `to` keeps its old text when the copy
-// fails half-way. A missing or unreadable `from` leaves `to` as it was.
-void CopyOver(const QString& from, const QString& to) {
-  if (!QFileInfo(from).isFile()) return;
-  QFile source(from);
-  if (!source.open(QIODevice::ReadOnly)) return;
-  const QByteArray bytes = source.readAll();
-  if (source.error() != QFileDevice::NoError) return;
-  QSaveFile target(to);
-  if (!target.open(QIODevice::WriteOnly)) return;
-  if (target.write(bytes) != bytes.size()) {
-    target.cancelWriting();
-    return;
-  }
-  target.commit();
+std::optional<QString> WriteHistory(const MainModel& model) {
+  RecordFiles files;
+  return WriteHistory(model, files);
 }
 
-}  // namespace
-
-void WriteHistory(const MainModel& model) {
+std::optional<QString> WriteHistory(const MainModel& model, RecordFiles& files) {
   const QDir folder(model.work_dir);
   const auto path = [&](int number) {
     return folder.filePath(HistoryFileName(model.record_prefix, number));
   };
+  const auto name = [&](int number) { return HistoryFileName(model.record_prefix, number); };
 
-  // The new record is written into its temporary file first: if that cannot be done (a read-only
-  // folder, a full disk, something in the way of record_001) the older records are not moved, so
-  // no record is lost for a record that never came.
-  QSaveFile record(path(1));
-  if (!record.open(QIODevice::WriteOnly)) return;
-  const QByteArray bytes = RecordBytes(model);
-  if (record.write(bytes) != bytes.size() || !record.flush()) {
-    record.cancelWriting();
-    return;
+  QLockFile lock(folder.filePath(QLatin1Char('.') + model.record_prefix + QStringLiteral("lock")));
+  if (!lock.tryLock(files.lock_wait_ms)) {
+    if (lock.error() == QLockFile::LockFailedError) {
+      return QCoreApplication::translate("History", "另一個程式正在寫入這個資料夾的歷史紀錄");
+    }
+    return QCoreApplication::translate("History",
+                                       "無法在資料夾 %1 建立鎖定檔, 資料夾可能不能寫入或磁碟已滿")
+        .arg(QDir::toNativeSeparators(folder.absolutePath()));
   }
 
-  for (int number = kHistoryFiles; number >= 2; --number) CopyOver(path(number - 1), path(number));
-  record.commit();
+  // What each number holds now: a record (a regular file, or a link to one) moves on; anything
+  // else in a place that gets a record is put aside first, and a folder there stops the write.
+  std::array<bool, kHistoryFiles + 2> record{};
+  std::array<bool, kHistoryFiles + 2> taken{};
+  std::array<bool, kHistoryFiles + 2> folder_in_way{};
+  for (int n = 1; n <= kHistoryFiles; ++n) {
+    std::error_code error;
+    const fs::path at = FsPath(path(n));
+    const fs::file_status own = fs::symlink_status(at, error);
+    taken[n] = !error && fs::exists(own);
+    folder_in_way[n] = taken[n] && fs::is_directory(own);
+    const fs::file_status target = fs::status(at, error);
+    record[n] = taken[n] && fs::is_regular_file(target);
+  }
+  // Number n gets a record when n is 1 (the new one) or n − 1 holds one.
+  const auto receives = [&](int n) { return n == 1 || record[n - 1]; };
+  // A record moves away from n by renaming when n itself receives one; otherwise it stays and
+  // the next number gets a second name for it, as the older program's copy left both.
+  const auto renamed_away = [&](int n) { return n < kHistoryFiles && record[n] && receives(n); };
+  for (int n = 1; n <= kHistoryFiles; ++n) {
+    if (receives(n) && folder_in_way[n]) {
+      return QCoreApplication::translate("History", "%1 是一個資料夾, 不是歷史紀錄檔").arg(name(n));
+    }
+  }
+
+  const QString fresh =
+      folder.filePath(QLatin1Char('.') + model.record_prefix + QStringLiteral("new"));
+  const QString aside_suffix = QStringLiteral(".old");
+  const auto aside = [&](int n) {
+    return folder.filePath(QLatin1Char('.') + name(n) + aside_suffix);
+  };
+  files.Remove(fresh);  // left by a program that stopped half-way
+  if (const std::error_code error = files.WriteNew(fresh, HistoryRecordBytes(model))) {
+    return Reason(error, name(1));
+  }
+
+  Rotation rotation(files);
+  const auto fail = [&](const std::error_code& error, const QString& what) {
+    rotation.Undo();
+    files.Remove(fresh);
+    return Reason(error, what);
+  };
+  // The oldest record and anything else that would be written over go aside, to come back if a
+  // later step fails.
+  std::vector<int> put_aside;
+  for (int n = 1; n <= kHistoryFiles; ++n) {
+    if (!receives(n) || !taken[n] || renamed_away(n)) continue;
+    if (const std::error_code error = rotation.Rename(path(n), aside(n)))
+      return fail(error, name(n));
+    put_aside.push_back(n);
+  }
+  for (int n = kHistoryFiles; n >= 2; --n) {
+    if (!record[n - 1]) continue;
+    std::error_code error;
+    if (renamed_away(n - 1)) {
+      error = rotation.Rename(path(n - 1), path(n));
+    } else {
+      error = rotation.Link(path(n - 1), path(n));
+      // A file system without second names: the record moves instead, and its number stays free.
+      if (error == std::errc::operation_not_permitted || error == std::errc::not_supported ||
+          error == std::errc::operation_not_supported) {
+        error = rotation.Rename(path(n - 1), path(n));
+      }
+    }
+    if (error) return fail(error, name(n));
+  }
+  if (const std::error_code error = rotation.Rename(fresh, path(1))) return fail(error, name(1));
+
+  for (int n : put_aside) files.Remove(aside(n));
+  return std::nullopt;
+}
+
+void StorePrintedTemplate(const MainModel& model, Prompter& prompter) {
+  const std::optional<QString> failure = WriteHistory(model);
+  if (!failure) return;
+  prompter.Message(
+      QCoreApplication::translate("History", "標籤已印出, 但這次的範本沒有存進歷史紀錄: %1")
+          .arg(*failure));
 }

@@ -8,6 +8,7 @@
 #include "model/number_fields.h"
 #include "model/prompter.h"
 #include "model/row_choices.h"
+#include "model/row_text.h"
 
 namespace {
 
@@ -30,8 +31,9 @@ bool RecallHistory(MainModel& model, const QString& item, Prompter& prompter) {
   }
 
   for (int row = 0; row <= model.max_line && row < MainModel::kRows; ++row) {
-    model.record_line = row < lines->size() ? lines->at(row) : QString();
-    const QString text = model.record_line.trimmed();
+    // The line read for the row (the original program's record_line, which nothing read after).
+    const QString record_line = row < lines->size() ? lines->at(row) : QString();
+    const QString text = WithoutControlCharacters(record_line).trimmed();
     model.l_content[row] = text;
     if (text == QStringLiteral("C/NO.:")) ChooseCartonRow(model, row);
     if (text == QStringLiteral("P/NO.:")) ChoosePalletRow(model, row);

@@ -1,8 +1,9 @@
 #include "job/bounded_file.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
+
+#include "model/file_reading.h"
 
 namespace {
 
@@ -31,20 +32,27 @@ std::optional<QByteArray> ReadBoundedFile(const QString& path, qint64 max_bytes,
         Tr("檔案太大 (%1 MB), 最多只能有 %2 MB").arg(Megabytes(info.size()), Megabytes(max_bytes));
     return std::nullopt;
   }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    *problem = Tr("無法讀取這個檔案, 可能沒有讀取的權限");
+  // Opened as a regular file only and without waiting, so a pipe put in its place since the checks
+  // is refused too.
+  FileReadFailure failure;
+  const std::optional<FileBytes> file = ReadRegularFile(path, max_bytes, false, &failure);
+  if (!file) {
+    switch (failure) {
+      case FileReadFailure::kNotRegular:
+        *problem = Tr("這不是一般的檔案 (可能是裝置或管道)");
+        break;
+      case FileReadFailure::kNotOpened:
+        *problem = Tr("無法讀取這個檔案, 可能沒有讀取的權限");
+        break;
+      case FileReadFailure::kNotRead:
+        *problem = Tr("讀取這個檔案時發生錯誤");
+        break;
+    }
     return std::nullopt;
   }
-  // The file may grow between the size check and the read: never read more than the limit.
-  QByteArray bytes = file.read(max_bytes + 1);
-  if (file.error() != QFileDevice::NoError) {
-    *problem = Tr("讀取這個檔案時發生錯誤");
-    return std::nullopt;
-  }
-  if (bytes.size() > max_bytes) {
+  if (!file->complete) {
     *problem = Tr("檔案太大, 最多只能有 %1 MB").arg(Megabytes(max_bytes));
     return std::nullopt;
   }
-  return bytes;
+  return file->bytes;
 }

@@ -4,11 +4,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "app/startup.h"
 #include "blocks/block_store.h"
+#include "history/history_files.h"
 #include "job/bounded_file.h"
 #include "model/main_model.h"
 #include "model/prompter.h"
+#include "model/start_values.h"
 
 namespace {
 
@@ -91,7 +92,9 @@ bool OpenJobFile(MainModel& model, Prompter& prompter, const QString& path) {
 void NewJob(MainModel& model) {
   MainModel fresh;
   fresh.work_dir = model.work_dir;
-  StartUp(fresh);
+  // As the start-up sequence (app/startup.h) begins: start values and the folder's history list.
+  SetStartValues(fresh);
+  fresh.record_list = HistoryListItems(fresh.work_dir, fresh.record_prefix);
   model = fresh;
 }
 

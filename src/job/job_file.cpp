@@ -14,6 +14,7 @@
 #include "blocks/block_commands.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
+#include "model/row_text.h"
 
 namespace {
 
@@ -80,10 +81,10 @@ QString RangeProblem(const QString& field, const QString& value, Range range) {
   return Tr("%1是 %2, 超出 %3 到 %4 的範圍").arg(field, value).arg(range.lo).arg(range.hi);
 }
 
-bool IsControl(QChar c) { return c.category() == QChar::Other_Control; }
-
 QString TextProblem(const QString& field, const QString& text, int max_length = kMaxJobText) {
-  if (std::any_of(text.begin(), text.end(), IsControl)) {
+  // What a row never holds (a line break, a tab, a byte-order mark) no text of a job holds: it
+  // would not come back as it was written.
+  if (std::any_of(text.begin(), text.end(), IsControlCharacter)) {
     return Tr("%1含有控制字元 (例如換行或定位字元)").arg(field);
   }
   // Half a surrogate pair would come back as another character and the job would differ.

@@ -53,7 +53,6 @@ struct MainModel {
   int32_t current_block = 0;
   int16_t remainder_edited = 0;
   QString record_prefix;
-  QString record_line;
 
   BlockTable blocks;
 

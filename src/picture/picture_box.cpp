@@ -3,8 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "model/screen_twips.h"
+#include "model/units.h"
 #include "print/painter_surface.h"
+#include "widgets/screen_twips.h"
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
   setFrameShape(QFrame::Box);
@@ -15,7 +16,7 @@ QImage PictureBox::BlankCanvas(const QSize& size) const {
   QImage canvas(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
   canvas.fill(Qt::transparent);
   // The canvas measures twips as the screen does, so a thumbnail is as wide as the box.
-  const int dots_per_meter = qRound(ScreenDpi() / 0.0254);
+  const int dots_per_meter = DotsPerMetre(ScreenDpi());
   canvas.setDotsPerMeterX(dots_per_meter);
   canvas.setDotsPerMeterY(dots_per_meter);
   return canvas;

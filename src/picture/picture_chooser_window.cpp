@@ -8,7 +8,8 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
-#include "model/screen_twips.h"
+#include "widgets/control_place.h"
+#include "widgets/screen_twips.h"
 
 namespace {
 
@@ -16,12 +17,14 @@ constexpr int kClientWidth = 5565;
 constexpr int kClientHeight = 4050;
 constexpr int kFolderRole = Qt::UserRole;
 
-template <typename Control>
-Control* Place(Control* control, const char* name, int left, int top, int width, int height) {
-  control->setObjectName(QLatin1String(name));
-  control->setGeometry(ScreenTwipsRect(left, top, width, height));
-  return control;
-}
+// Where each control stands, in twips from the top-left corner of the client area.
+constexpr ControlPlace kPlaces[] = {
+    {"Drive1", 360, 240, 1935, 300},  {"Dir1", 360, 600, 1935, 2190},
+    {"File1", 2520, 240, 2655, 2610}, {"file_path_name", 360, 3000, 4935, 375},
+    {"make_ok", 360, 3480, 975, 375}, {"cacel", 1680, 3480, 975, 375},
+};
+
+const ControlPlace& At(const char* name) { return PlaceOf(kPlaces, name); }
 
 }  // namespace
 
@@ -41,13 +44,13 @@ PictureChooserWindow::PictureChooserWindow(PictureChooser chooser, Accept accept
 }
 
 void PictureChooserWindow::CreateControls() {
-  drive1_ = Place(new QComboBox(this), "Drive1", 360, 240, 1935, 300);
-  dir1_ = Place(new QListWidget(this), "Dir1", 360, 600, 1935, 2190);
+  drive1_ = Place(new QComboBox(this), At("Drive1"));
+  dir1_ = Place(new QListWidget(this), At("Dir1"));
   dir1_->setToolTip(QStringLiteral("按兩下開啟資料夾"));
-  file1_ = Place(new QListWidget(this), "File1", 2520, 240, 2655, 2610);
-  file_path_name_ = Place(new QLineEdit(this), "file_path_name", 360, 3000, 4935, 375);
-  make_ok_ = Place(new QPushButton(QStringLiteral("好"), this), "make_ok", 360, 3480, 975, 375);
-  cacel_ = Place(new QPushButton(QStringLiteral("算了"), this), "cacel", 1680, 3480, 975, 375);
+  file1_ = Place(new QListWidget(this), At("File1"));
+  file_path_name_ = Place(new QLineEdit(this), At("file_path_name"));
+  make_ok_ = Place(new QPushButton(QStringLiteral("好"), this), At("make_ok"));
+  cacel_ = Place(new QPushButton(QStringLiteral("算了"), this), At("cacel"));
   make_ok_->setDefault(true);
   setTabOrder(drive1_, dir1_);
   setTabOrder(dir1_, file1_);

@@ -5,14 +5,16 @@
 #include <QPushButton>
 
 #include "model/fonts.h"
-#include "model/screen_twips.h"
+#include "model/units.h"
 #include "print/painter_surface.h"
+#include "widgets/control_place.h"
+#include "widgets/screen_twips.h"
 
 namespace {
 
 constexpr int kClientWidth = 6315;
 constexpr int kClientHeight = 4980;
-constexpr int kBoxWidth = 5760;  // one label, 48 columns
+constexpr int kBoxWidth = kLabelWidthTwips;  // one label
 
 }  // namespace
 

@@ -419,6 +419,8 @@ PrintTarget& RunPreviewWindow::target() {
 
 PrintFeedback& RunPreviewWindow::feedback() {
   if (services_.feedback) return *services_.feedback;
-  if (!own_feedback_) own_feedback_ = std::make_unique<QtPrintFeedback>(this);
+  if (!own_feedback_) {
+    own_feedback_ = services_.dialogs ? services_.dialogs(this) : std::make_unique<QuietFeedback>();
+  }
   return *own_feedback_;
 }

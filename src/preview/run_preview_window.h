@@ -31,6 +31,9 @@ struct PreviewPrintServices {
   PrintFeedback* feedback = nullptr;
   // A printer's fit to its label stock; none: nothing moves.
   std::function<StockFit(const PrintDestination&)> fit;
+  // The print system's dialogs over the preview when `feedback` is null: the program's own, which
+  // the main window gives (app/qt_print_feedback.h); none: no PDF file can be chosen.
+  PrintFeedbackMaker dialogs;
 };
 
 // The whole-run preview "列印預覽": every sheet of a job as the chosen printer will print it, with

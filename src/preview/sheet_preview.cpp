@@ -8,6 +8,7 @@
 
 #include "model/fonts.h"
 #include "model/main_model.h"
+#include "model/units.h"
 #include "print/fit_check.h"
 #include "print/painter_surface.h"
 #include "print/run_plan.h"
@@ -16,7 +17,6 @@ namespace {
 
 // The print run's font.
 constexpr double kPrintPoints = 12.0;
-constexpr double kTwipsPerInch = 1440.0;
 // Grey, and light enough to read what lies under it.
 const QColor kUnprintableShade(96, 96, 96, 64);
 
@@ -62,7 +62,7 @@ QImage SheetPreview::Paint(int64_t sheet, int dots_per_inch, double pixel_ratio,
                      qRound(paper.height() * dots_per_inch * pixel_ratio / kTwipsPerInch));
   QImage image(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   // The painter draws in logical dots; the image's own resolution turns twips into them.
-  const int dots_per_meter = qRound(dots_per_inch / 0.0254);
+  const int dots_per_meter = DotsPerMetre(dots_per_inch);
   image.setDotsPerMeterX(dots_per_meter);
   image.setDotsPerMeterY(dots_per_meter);
   image.setDevicePixelRatio(pixel_ratio);

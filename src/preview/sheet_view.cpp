@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/units.h"
+
 namespace {
 
 constexpr int kMargin = 12;      // desk around the sheet, pixels
@@ -62,7 +64,7 @@ void SheetView::ZoomBy(int steps) {
 }
 
 QSize SheetView::PageSize() const {
-  const QSizeF paper = A4Twips() * dpi_ / 1440.0;
+  const QSizeF paper = A4Twips() * dpi_ / kTwipsPerInch;
   return QSize(qRound(paper.width()), qRound(paper.height()));
 }
 
@@ -208,7 +210,7 @@ void SheetView::keyPressEvent(QKeyEvent* event) {
 std::optional<qint64> SheetView::LabelAt(const QPoint& point) const {
   if (page_sheet_ != sheet_ || dpi_ <= 0) return std::nullopt;
   const QPointF on_page = point - PageRect().topLeft();
-  return LabelAtPoint(areas_, on_page * 1440.0 / dpi_);
+  return LabelAtPoint(areas_, on_page * kTwipsPerInch / dpi_);
 }
 
 bool SheetView::viewportEvent(QEvent* event) {

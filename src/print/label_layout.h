@@ -4,13 +4,14 @@
 #include <QString>
 #include <optional>
 
+#include "model/units.h"
+
 // Where things stand on one label, for the printed page and the on-screen preview alike: the
 // column a row text starts in, and the rectangle of the label picture. Columns count from 1 at the
 // label's left edge (a label is line_width columns of 120 twips at the print font); twips count
 // from the label's top-left corner.
 
-// Columns of one label.
-inline constexpr int kLabelColumns = 48;
+// Columns of one label: kLabelColumns (model/units.h).
 
 // The column in which a row text starts: `base` is 0 for the left-hand label of a page row and
 // line_width for the right-hand one. `alignment` is the row's alignment word: "靠左" starts the

@@ -4,12 +4,11 @@
 #include <optional>
 
 #include "model/number_fields.h"
+#include "model/units.h"
 #include "print/surface.h"
 
 namespace {
 
-// A label is 48 columns of 120 twips; the right-hand label's picture sits this far right.
-constexpr int kLabelWidthTwips = 5760;
 // Fifteen lines: from the top of row 15, where the picture step reads y, back to row 0.
 constexpr int kRowsAboveLastRow = 3600;
 

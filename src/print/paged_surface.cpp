@@ -2,10 +2,12 @@
 
 #include <QPagedPaintDevice>
 
+#include "model/units.h"
+
 namespace {
 
 double WidthTwips(const QPagedPaintDevice& device) {
-  return device.width() * 1440.0 / device.logicalDpiX();
+  return PixelsToTwips(device.width(), device.logicalDpiX());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <map>
 #include <tuple>
 
+#include "model/units.h"
 #include "print/surface.h"
 
 class QPainter;
@@ -26,8 +27,8 @@ class PainterSurface : public Surface {
 
   // Device pixels of `twips`, across and down, and of a rectangle in twips.
   QRectF DeviceRect(const QRectF& twips) const;
-  double DeviceX(double twips) const { return twips * dpi_x_ / 1440.0; }
-  double DeviceY(double twips) const { return twips * dpi_y_ / 1440.0; }
+  double DeviceX(double twips) const { return TwipsToPixels(twips, dpi_x_); }
+  double DeviceY(double twips) const { return TwipsToPixels(twips, dpi_y_); }
 
  protected:
   void DrawTextRun(double x, double y, const QString& text) override;

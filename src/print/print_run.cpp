@@ -40,14 +40,15 @@ bool Checks(MainModel& model, Prompter& prompter) {
   }
   if (model.current_block <= model.block_count &&
       LeadingNumber(model.l_end.trimmed()) < LeadingNumber(model.l_start.trimmed())) {
-    prompter.Message(QStringLiteral("編號欄位輸入有錯"));
+    prompter.Message(ReversedRangeMessage(model));
     return false;
   }
   // The block on screen is stored before the remaining checks: the table keeps it even when they
   // fail.
   if (!SaveBlock(model, prompter)) return false;
   if (LeadingNumber(model.l_pbox.trimmed()) < 1) {
-    prompter.Message(QStringLiteral("每P的箱數輸入錯誤"));
+    prompter.Message(QCoreApplication::translate(
+        "PrintRun", "每P的箱數輸入錯誤: 每墊板的箱數必須是 1 以上的數字。"));
     model.focus_request = QStringLiteral("l_pbox");
     return false;
   }
@@ -120,6 +121,7 @@ class Printing {
  private:
   bool PrintSheet(Surface& surface, SheetDrawer& drawer, int64_t sheet);
   void Stop();
+  void EndProgress();
 
   const MainModel& model_;
   const PrintLayout& layout_;
@@ -153,6 +155,11 @@ bool Printing::Go() {
   const int64_t sheets = layout_.sheets();
   progress_ = sheets > kProgressAfterSheets;
   if (progress_) feedback_.StartProgress(int(sheets));
+  // However the run ends from here on, its progress dialog ends with it.
+  const struct ProgressEnd {
+    Printing& printing;
+    ~ProgressEnd() { printing.EndProgress(); }
+  } progress_end{*this};
 
   SheetDrawer drawer(model_, layout_, destination_.fit.pitch);
   for (int64_t sheet = 1; sheet <= sheets; ++sheet) {
@@ -166,7 +173,6 @@ bool Printing::Go() {
     Stop();
     return false;
   }
-  if (progress_) feedback_.EndProgress();
   return true;
 }
 
@@ -186,9 +192,16 @@ bool Printing::PrintSheet(Surface& surface, SheetDrawer& drawer, int64_t sheet) 
   return !progress_ || feedback_.SheetsDone(int(sheet));
 }
 
+void Printing::EndProgress() {
+  if (!progress_) return;
+  progress_ = false;
+  feedback_.EndProgress();
+}
+
 void Printing::Stop() {
   target_.Abort();
-  if (progress_) feedback_.EndProgress();
+  // The progress dialog goes before the message box comes, not beside it.
+  EndProgress();
   if (!failed_) return;
   if (destination_.pdf_path.isEmpty()) {
     prompter_.Message(

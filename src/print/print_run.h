@@ -34,7 +34,8 @@ bool PrintRun(MainModel& model, Prompter& prompter, PrintTarget& target, PrintFe
 
 // Prints the labels of `layout` (made from a plan of `model` that passed CheckRun) to
 // `destination`. A printer that fails, a printer that has gone away or a Cancel in the progress
-// dialog throws the document away with a message (none for Cancel). True when the document was
+// dialog throws the document away with a message (none for Cancel); the progress dialog, once
+// shown, ends with the run however it ends, before any message. True when the document was
 // printed to its end.
 bool PrintLayoutTo(const MainModel& model, const PrintLayout& layout,
                    const PrintDestination& destination, Prompter& prompter, PrintTarget& target,

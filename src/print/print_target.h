@@ -3,8 +3,11 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <functional>
+#include <memory>
 #include <optional>
 
+class QWidget;
 class Surface;
 
 // A printer's fit to its label stock, from its printer settings: everything printed moves by
@@ -73,4 +76,18 @@ class PrintFeedback {
   virtual bool SheetsDone(int done) = 0;
   // The run is over, however it ended; the progress goes away.
   virtual void EndProgress() = 0;
+};
+
+// Makes the feedback of a run started from a window: dialogs over `parent`. The dialogs are the
+// program's own (app/qt_print_feedback.h); the main window hands them to the windows it opens.
+using PrintFeedbackMaker = std::function<std::unique_ptr<PrintFeedback>(QWidget* parent)>;
+
+// The feedback of a run nobody watches: no PDF file is chosen (so a run that needs one puts out
+// nothing) and no progress is shown.
+class QuietFeedback : public PrintFeedback {
+ public:
+  QString AskPdfPath() override { return {}; }
+  void StartProgress(int) override {}
+  bool SheetsDone(int) override { return true; }
+  void EndProgress() override {}
 };

@@ -3,13 +3,13 @@
 #include <QHash>
 #include <QString>
 
+#include "model/units.h"
 #include "print/print_target.h"
 
-// Physical millimetres on the paper, as a ruler held against the label stock reads them: 1440
-// twips an inch, 25.4 mm an inch. The printer offsets, the page-row pitch, the label stock and the
-// printable area are measured in these. They are not the label's own "millimetre" of 57.6 twips
-// (kTwipsPerMm), which the picture fields have always used and which printed labels stay held to.
-inline constexpr double kTwipsPerPaperMm = 1440.0 / 25.4;
+// The printer offsets, the page-row pitch, the label stock and the printable area are measured in
+// physical millimetres (kTwipsPerPaperMm, model/units.h), not in the label's own "millimetre" of
+// 57.6 twips (kTwipsPerMm), which the picture fields have always used and which printed labels stay
+// held to.
 
 // A4 paper, 210 × 297 mm, in twips.
 inline constexpr double kA4WidthTwips = 210 * kTwipsPerPaperMm;

@@ -2,18 +2,14 @@
 
 #include <cups/cups.h>
 
-#include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProgressDialog>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include "print/paged_surface.h"
@@ -149,45 +145,4 @@ void QtPrintTarget::Release() {
   pdf_file_.reset();
   printer_.reset();
   spool_.reset();
-}
-
-QtPrintFeedback::~QtPrintFeedback() { EndProgress(); }
-
-QString QtPrintFeedback::AskPdfPath() {
-  const QString start = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                            .filePath(QStringLiteral("labels.pdf"));
-  QString path = QFileDialog::getSaveFileName(parent_, QStringLiteral("存成 PDF 檔"), start,
-                                              QStringLiteral("PDF 檔 (*.pdf)"));
-  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-  return path;
-}
-
-void QtPrintFeedback::StartProgress(int sheets) {
-  EndProgress();
-  progress_ = new QProgressDialog(QStringLiteral("正在列印標籤…"), QStringLiteral("取消"), 0,
-                                  sheets, parent_);
-  progress_->setWindowTitle(QApplication::applicationName());
-  progress_->setWindowModality(Qt::WindowModal);
-  progress_->setMinimumDuration(0);
-  progress_->setAutoClose(false);
-  progress_->setAutoReset(false);
-  progress_->setValue(0);
-}
-
-bool QtPrintFeedback::SheetsDone(int done) {
-  if (!progress_) return true;
-  progress_->setLabelText(
-      QStringLiteral("正在列印標籤… 第 %1 張, 共 %2 張").arg(done).arg(progress_->maximum()));
-  // A window-modal dialog takes the user's events here, Cancel among them.
-  progress_->setValue(done);
-  return !progress_->wasCanceled();
-}
-
-void QtPrintFeedback::EndProgress() {
-  if (!progress_) return;
-  // Hidden at once: a message box about the run's end must not stand beside a dialog that is only
-  // deleted once the event loop gets back here.
-  progress_->hide();
-  progress_->deleteLater();
-  progress_ = nullptr;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -9,10 +8,8 @@
 class PagedSurface;
 class QPdfWriter;
 class QPrinter;
-class QProgressDialog;
 class QSaveFile;
 class QTemporaryFile;
-class QWidget;
 
 // The run's pages on a printer of the print system or in a PDF file.
 //
@@ -47,20 +44,4 @@ class QtPrintTarget : public PrintTarget {
   std::unique_ptr<QSaveFile> pdf_file_;
   std::unique_ptr<QPdfWriter> pdf_writer_;
   std::unique_ptr<PagedSurface> surface_;
-};
-
-// The file dialog for a PDF file and the progress dialog with its Cancel button.
-class QtPrintFeedback : public PrintFeedback {
- public:
-  explicit QtPrintFeedback(QWidget* parent) : parent_(parent) {}
-  ~QtPrintFeedback() override;
-
-  QString AskPdfPath() override;
-  void StartProgress(int sheets) override;
-  bool SheetsDone(int done) override;
-  void EndProgress() override;
-
- private:
-  QWidget* parent_;
-  QPointer<QProgressDialog> progress_;
 };

@@ -104,6 +104,9 @@ struct PrintChoice {
 class PrintLayout {
  public:
   PrintLayout(const RunPlan& plan, const PrintChoice& choice);
+  // The layout keeps a reference to its plan: a plan that ends with the statement would leave it
+  // dangling (the sanitizer build found one in a test).
+  PrintLayout(RunPlan&& plan, const PrintChoice& choice) = delete;
 
   const RunPlan& plan() const { return *plan_; }
   // Labels printed, and sheets they take.

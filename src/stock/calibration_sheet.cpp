@@ -8,6 +8,7 @@
 
 #include "model/fonts.h"
 #include "model/prompter.h"
+#include "model/units.h"
 #include "print/printer_fits.h"
 #include "print/run_drawing.h"
 #include "print/surface.h"
@@ -28,7 +29,6 @@ constexpr double kRulerPoints = 6;
 const QColor kRulerColor(120, 120, 120);
 constexpr double kNotePoints = 9;
 // A label is 48 columns of 120 twips: the right-hand label's text starts this far right.
-constexpr double kLabelWidthTwips = 48 * 120;
 
 QString Translate(const char* text) {
   return QCoreApplication::translate("CalibrationSheet", text);

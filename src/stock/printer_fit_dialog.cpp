@@ -127,8 +127,9 @@ bool PrinterFitDialog::PrintSheet() {
     return PrintCalibrationSheet(queue(), fit, *size, prompter_, *target_, *feedback_);
   }
   QtPrintTarget target;
-  QtPrintFeedback feedback(this);
-  return PrintCalibrationSheet(queue(), fit, *size, prompter_, target, feedback);
+  const std::unique_ptr<PrintFeedback> feedback =
+      dialogs_ ? dialogs_(this) : std::make_unique<QuietFeedback>();
+  return PrintCalibrationSheet(queue(), fit, *size, prompter_, target, *feedback);
 }
 
 void PrinterFitDialog::done(int result) {

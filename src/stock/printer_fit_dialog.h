@@ -26,6 +26,9 @@ class PrinterFitDialog : public QDialog {
 
   // Where the calibration sheet goes; the print system and its file dialog unless replaced.
   void SetPrintTarget(PrintTarget* target, PrintFeedback* feedback);
+  // The file dialog of the print system's sheets: the program's own, which the main window gives
+  // (app/qt_print_feedback.h); without it no PDF file can be chosen.
+  void SetDialogs(PrintFeedbackMaker dialogs) { dialogs_ = std::move(dialogs); }
 
   // The chosen set: a queue, or empty for PDF files.
   QString queue() const;
@@ -46,6 +49,7 @@ class PrinterFitDialog : public QDialog {
   Prompter& prompter_;
   PrintTarget* target_ = nullptr;
   PrintFeedback* feedback_ = nullptr;
+  PrintFeedbackMaker dialogs_;
   QComboBox* printer_ = nullptr;
   QLineEdit* offset_x_ = nullptr;
   QLineEdit* offset_y_ = nullptr;

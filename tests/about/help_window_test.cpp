@@ -9,72 +9,11 @@
 #include <QTextBrowser>
 #include <optional>
 
+#include "about/fake_openers.h"
 #include "about/help_document.h"
 #include "app/main_window.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
-
-namespace {
-
-// Stand-ins for xdg-open: shell scripts in a folder of their own.
-class FakeOpeners : public TempFolder {
- public:
-  QString Script(const QString& name, const QByteArray& body) const {
-    Write(name, "#!/bin/sh\n" + body + "\n");
-    QFile::setPermissions(File(name), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return File(name);
-  }
-};
-
-std::optional<bool> OpenAndWait(DesktopDocumentOpener& opener, const QString& path) {
-  std::optional<bool> result;
-  opener.Open(path, [&result](bool opened) { result = opened; });
-  return QTest::qWaitFor([&result] { return result.has_value(); }, 5000) ? result : std::nullopt;
-}
-
-}  // namespace
-
-TEST(DesktopDocumentOpener, FailsWhenMissingOrRefusedAndTrustsAnOpenerStillRunning) {
-  FakeOpeners fakes;
-  const struct {
-    const char* name;
-    QString program;
-    bool opened;
-  } cases[] = {
-      {"no opener installed", fakes.File(QStringLiteral("missing")), false},
-      {"xdg-open finds no program", fakes.Script(QStringLiteral("none"), "exit 3"), false},
-      {"the program it found failed", fakes.Script(QStringLiteral("fails"), "exit 4"), false},
-      {"the desktop took it", fakes.Script(QStringLiteral("ok"), "exit 0"), true},
-      // A plain xdg-open waits for the editor it started: still running is opened.
-      {"still running", fakes.Script(QStringLiteral("waits"), "exec sleep 3"), true},
-  };
-  for (const auto& c : cases) {
-    DesktopDocumentOpener opener(c.program, 300);
-    EXPECT_EQ(OpenAndWait(opener, fakes.File(QStringLiteral("readme.txt"))), c.opened) << c.name;
-  }
-}
-
-TEST(DesktopDocumentOpener, HandsTheFileToTheOpener) {
-  FakeOpeners fakes;
-  const QString log = fakes.File(QStringLiteral("log"));
-  DesktopDocumentOpener opener(
-      fakes.Script(QStringLiteral("logs"), "echo \"$1\" > " + log.toUtf8()));
-  EXPECT_EQ(OpenAndWait(opener, QStringLiteral("/tmp/說明 文件.txt")), true);
-  EXPECT_EQ(QString::fromUtf8(fakes.Read(QStringLiteral("log"))),
-            QStringLiteral("/tmp/說明 文件.txt\n"));
-}
-
-TEST(DesktopDocumentOpener, ClosingWithTheWindowLeavesTheOpenerRunningAndSilent) {
-  FakeOpeners fakes;
-  bool reported = false;
-  {
-    DesktopDocumentOpener opener(fakes.Script(QStringLiteral("slow"), "sleep 0.3; exit 3"), 5000);
-    opener.Open(fakes.File(QStringLiteral("readme.txt")), [&reported](bool) { reported = true; });
-    QTest::qWait(50);
-  }
-  QTest::qWait(600);
-  EXPECT_FALSE(reported) << "no guide window for a main window that is gone";
-}
 
 // The user's view: on a desktop whose opener finds no program, 說明文件 shows the guide of the
 // interface's language in the program's own window, read-only.

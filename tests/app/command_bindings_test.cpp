@@ -2,12 +2,16 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 
 #include "app/main_window.h"
+#include "history/history_files.h"
+#include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
@@ -151,7 +155,57 @@ TEST_F(CommandBindingsTest, ARefusedPickShowsTheCurrentBlockAgain) {
   Type(Field(QStringLiteral("l_end")), QStringLiteral("20"));
   Click(QStringLiteral("add_block"));  // block 2, with an empty end
   PickFromList(QStringLiteral("l_block"), QStringLiteral("1"));
-  EXPECT_EQ(prompter->messages, QStringList{QStringLiteral("編號欄位輸入有錯")});
+  EXPECT_EQ(prompter->messages,
+            QStringList{QStringLiteral(
+                "編號欄位輸入有錯: 箱號編號 to 必須是數字 (這個區段最後一箱的箱號)。")});
   EXPECT_EQ(Control<QComboBox>(QStringLiteral("l_block"))->currentText(), QStringLiteral("2"));
   EXPECT_EQ(Field(QStringLiteral("l_start"))->text(), QStringLiteral("21"));
+}
+
+TEST_F(CommandBindingsTest, PastedLineBreaksBecomeBlanksInTheRow) {
+  QGuiApplication::clipboard()->setText(QStringLiteral("LINE1\r\nLINE2\nLINE3"));
+  Row(2)->setFocus();
+  QTest::keyClick(Row(2), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Row(2)->text(), QStringLiteral("LINE1  LINE2 LINE3"));
+  EXPECT_EQ(Row(3)->text(), QString()) << "nothing spills into the next row";
+  Row(2)->setText(QStringLiteral("a\tb"));
+  EXPECT_EQ(Row(2)->text(), QStringLiteral("a b"));
+}
+
+TEST_F(CommandBindingsTest, PrintButtonStoresTheRecordOnceTheRunPrinted) {
+  RecordingTarget target;
+  window->SetPrintDevices(&target, &target);
+  PickFromList(QStringLiteral("l_last"), QStringLiteral("No"));
+  Type(Field(QStringLiteral("l_end")), QStringLiteral("3"));
+  Type(Field(QStringLiteral("l_pbox")), QStringLiteral("10"));
+  Type(Row(0), QStringLiteral("MADE IN TAIWAN"));
+  Click(QStringLiteral("l_p(2)"));
+  Click(QStringLiteral("l_c(2)"));
+  const QString record = folder.File(QStringLiteral("record_001"));
+
+  // A run that fails stores nothing.
+  target.fail_at_sheet = 1;
+  Click(QStringLiteral("l_print"));
+  EXPECT_FALSE(QFileInfo::exists(record));
+  ASSERT_EQ(prompter->messages.size(), 1);
+  EXPECT_TRUE(prompter->messages[0].contains(QStringLiteral("印表機發生錯誤")));
+
+  prompter->messages.clear();
+  target = RecordingTarget();
+  Click(QStringLiteral("l_print"));
+  EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join(u'|').toStdString();
+  EXPECT_EQ(target.surface.finished_documents(), 1);
+  const auto lines = ReadHistoryLines(record);
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(lines->size(), 16);
+  EXPECT_EQ(lines->first(), QStringLiteral("MADE IN TAIWAN"));
+
+  // The labels are out but the record cannot be stored: the clerk is told, once.
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("record_002")));
+  target = RecordingTarget();
+  Click(QStringLiteral("l_print"));
+  EXPECT_EQ(target.surface.finished_documents(), 1);
+  EXPECT_EQ(prompter->messages,
+            QStringList{QStringLiteral("標籤已印出, 但這次的範本沒有存進歷史紀錄: record_002 "
+                                       "是一個資料夾, 不是歷史紀錄檔")});
 }

@@ -4,16 +4,14 @@
 
 #include <functional>
 
-#include "app/startup.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
+#include "model/start_values.h"
 #include "support/model_state.h"
 #include "support/scripted_prompter.h"
 
 namespace {
 
-const QString kErrorInRange = QStringLiteral("編號欄位輸入有錯");
-const QString kBadRange = QStringLiteral("請輸入正確箱數編號");
 const QString kNoRemoving = QStringLiteral("尾數箱 不用移除, 只要選擇尾數箱選項為no即可");
 
 QString OverfullPallet(int pallet) {
@@ -27,7 +25,7 @@ class BlockCommandsTest : public testing::Test {
   void Reset() {
     model = MainModel{};
     model.work_dir = QStringLiteral("/nonexistent-cratemark-folder");
-    StartUp(model);
+    SetStartValues(model);
     prompter.messages.clear();
   }
 
@@ -82,13 +80,22 @@ TEST_F(BlockCommandsTest, ABlockWhoseEndIsBelowItsStartCannotBeLeft) {
   MakeBlocks(1);
   AddBlock(model, prompter);
   ASSERT_EQ(model.l_end, QString());
-  for (const char* end : {"", "10.5", "abc"}) {
-    SCOPED_TRACE(end);
-    model.l_end = QString::fromLatin1(end);
+  // The message names the field to mend and what it must hold.
+  const struct {
+    const char* end;
+    const char* message;
+  } cases[] = {
+      {"", "編號欄位輸入有錯: 箱號編號 to 必須是數字 (這個區段最後一箱的箱號)。"},
+      {"abc", "編號欄位輸入有錯: 箱號編號 to 必須是數字 (這個區段最後一箱的箱號)。"},
+      {"10.5", "編號欄位輸入有錯: 箱號編號 to (10.5) 不能小於 from (11)。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.end);
+    model.l_end = QString::fromUtf8(c.end);
     const MainModel before = model;
     prompter.messages.clear();
     Pick(QStringLiteral("1"));
-    EXPECT_EQ(prompter.messages, QStringList{kErrorInRange});
+    EXPECT_EQ(prompter.messages, QStringList{QString::fromUtf8(c.message)});
     ExpectSameModel(before, model);
   }
   model.l_end = QStringLiteral("11");  // an end equal to the start is fine
@@ -195,15 +202,24 @@ TEST_F(BlockCommandsTest, AddRefusesAnUnusableRange) {
   const struct {
     const char* start;
     const char* end;
-  } cases[] = {{"0", "20"}, {"", "20"},   {"abc", "20"}, {"1", ""},
-               {"1", "0"},  {"30", "20"}, {"-5", "0"}};
+    const char* why;  // after "請輸入正確箱數編號: "
+  } cases[] = {
+      {"0", "20", "箱號編號 from 不能是 0。"},
+      {"", "20", "箱號編號 from 必須是數字。"},
+      {"abc", "20", "箱號編號 from 必須是數字。"},
+      {"1", "", "箱號編號 to 必須是數字。"},
+      {"1", "0", "箱號編號 to 不能是 0。"},
+      {"30", "20", "箱號編號 to (20) 不能小於 from (30)。"},
+      {"-5", "0", "箱號編號 to 不能是 0。"},
+  };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.start) + " to " + c.end);
     Show(c.start, c.end);
     const MainModel before = model;
     prompter.messages.clear();
     AddBlock(model, prompter);
-    EXPECT_EQ(prompter.messages, QStringList{kBadRange});
+    EXPECT_EQ(prompter.messages,
+              QStringList{QStringLiteral("請輸入正確箱數編號: ") + QString::fromUtf8(c.why)});
     ExpectSameModel(before, model);
   }
 }

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/startup.h"
 #include "model/main_model.h"
+#include "model/start_values.h"
 #include "support/scripted_prompter.h"
 
 namespace {
@@ -14,7 +14,7 @@ class BlockStoreTest : public testing::Test {
  protected:
   BlockStoreTest() {
     model.work_dir = QStringLiteral("/nonexistent-cratemark-folder");
-    StartUp(model);
+    SetStartValues(model);
   }
 
   void SetBlock(int entry, int32_t start, int32_t end, int32_t pbox, int16_t p_start,
@@ -85,6 +85,18 @@ TEST_F(BlockStoreTest, SaveBlockConvertsTheFields) {
   ASSERT_TRUE(SaveBlock(model, prompter));
   EXPECT_EQ(b.blk_pbox, 12);
   EXPECT_EQ(b.blk_p_start, 6);
+
+  // Full-width digits, as a Chinese input method types them, are the same numbers.
+  model.l_start = QStringLiteral("１２");
+  model.l_end = QStringLiteral(" ３４箱");
+  model.l_pbox = QStringLiteral("１０．５");
+  model.l_p_start_text = QStringLiteral("－７");
+  ASSERT_TRUE(SaveBlock(model, prompter));
+  EXPECT_EQ(b.blk_start, 12);
+  EXPECT_EQ(b.blk_end, 34);
+  EXPECT_EQ(b.blk_pbox, 10);
+  EXPECT_EQ(b.blk_p_start, -7);
+  EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST_F(BlockStoreTest, SaveBlockRefusesFieldsItCannotStore) {
@@ -100,6 +112,15 @@ TEST_F(BlockStoreTest, SaveBlockRefusesFieldsItCannotStore) {
       {"l_start", "3000000000", "箱號編號 from"},
       {"l_end", "-2147483649", "箱號編號 to"},
       {"l_pbox", "1e12", "每墊板的箱數"},
+      // Too long for any type: once read as 0, so the labels began at C/NO. 0.
+      {"l_start",
+       "99999999999999999999999999999999999999999999999999999999999999999999999999999999"
+       "99999999999999999999999999999999999999999999999999999999999999999999999999999999"
+       "99999999999999999999999999999999999999999999999999999999999999999999999999999999"
+       "99999999999999999999999999999999999999999999999999999999999999999999999999999999"
+       "99999999999999999999999999999999999999999999999999999999999999999999999999999999",
+       "箱號編號 from"},
+      {"l_p_start_text", "１e400", "本區段墊板編號的起始數"},
   };
   for (const auto& c : cases) {
     MainModel m = model;
@@ -159,15 +180,18 @@ TEST_F(BlockStoreTest, SavedBlockComesBackNormalised) {
   EXPECT_EQ(model.l_array[15], QStringLiteral("靠右"));
 }
 
-TEST_F(BlockStoreTest, WalkPalletsGivesTheExamplesResults) {
+TEST_F(BlockStoreTest, WalkPalletsHandsAPartlyFilledLastPalletOnToAMixedBlockOnly) {
+  // 25 cartons ten a pallet: pallet 3 holds five and has five places left.
   SetBlock(1, 1, 25, 10, 1);
   EXPECT_EQ(WalkPallets(model.blocks, 1), (PalletWalk{3, 5, 5, 3}));
 
+  // A mixed block fills those places first; an unmixed one starts on its own pallets.
   SetBlock(2, 26, 40, 10, 4, "Yes");
   EXPECT_EQ(WalkPallets(model.blocks, 2), (PalletWalk{5, 10, 0, 4}));
   SetBlock(2, 26, 40, 10, 4, "No");
   EXPECT_EQ(WalkPallets(model.blocks, 2), (PalletWalk{5, 5, 5, 5}));
 
+  // A full last pallet leaves nothing to hand on.
   SetBlock(1, 1, 20, 10, 1);
   EXPECT_EQ(WalkPallets(model.blocks, 1), (PalletWalk{3, 10, 0, 2}));
 }

@@ -4,9 +4,9 @@
 
 #include <QStringEncoder>
 
-#include "app/startup.h"
 #include "history/history_files.h"
 #include "model/main_model.h"
+#include "model/start_values.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
@@ -23,7 +23,7 @@ class RecallTest : public testing::Test {
  protected:
   RecallTest() {
     model.work_dir = folder.path();
-    StartUp(model);
+    SetStartValues(model);
     for (int row = 0; row < 16; ++row) model.l_content[row] = QStringLiteral("old %1").arg(row);
   }
 
@@ -129,7 +129,7 @@ TEST_F(RecallTest, Big5FilesFromOlderSystemsAreRead) {
 
 TEST_F(RecallTest, AfterAPrintTheOldItemLoadsTheNewRecord) {
   folder.Write(QStringLiteral("record_001"), Record({QStringLiteral("FIRST PRINT")}));
-  StartUp(model);
+  model.record_list = HistoryListItems(model.work_dir, model.record_prefix);
   ASSERT_EQ(model.record_list, QStringList{QStringLiteral("01,FIRST PRINT")});
 
   // What a print run does to the files; the list is left alone until the next start-up.

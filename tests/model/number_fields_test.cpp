@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 TEST(NumberFields, LeadingNumberReadsTheNumberATextBeginsWith) {
   const struct {
     const char* text;
@@ -43,4 +46,54 @@ TEST(NumberFields, RoundingHalvesGoToTheEvenNeighbour) {
 TEST(NumberFields, FixTruncatesTowardZero) {
   EXPECT_EQ(Fix(-5.5), -5);
   EXPECT_EQ(Fix(17.5), 17);
+}
+
+TEST(NumberFields, FullWidthDigitsSignsAndPointReadAsTheirAsciiForms) {
+  // What a Chinese input method types in full-width mode.
+  const struct {
+    const char* text;
+    double value;
+  } cases[] = {
+      {"１２", 12},   {"１２箱", 12}, {"－３．５", -3.5}, {"＋７", 7},
+      {"1２", 12},    {"．５", 0.5},  {" ９ ", 9},        {"１ｅ３", 1},  // no full-width exponent
+      {"１２-3", 12},
+  };
+  for (const auto& c : cases) {
+    EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromUtf8(c.text)), c.value) << c.text;
+    EXPECT_TRUE(BeginsWithNumber(QString::fromUtf8(c.text))) << c.text;
+  }
+  EXPECT_EQ(WholeNumber(QStringLiteral("　－１２　")), -12.0);
+  EXPECT_FALSE(WholeNumber(QStringLiteral("１２箱")));
+  for (const char* none : {"", " ", "abc", "＋", "．", "ｘ１"}) {
+    EXPECT_FALSE(BeginsWithNumber(QString::fromUtf8(none))) << none;
+  }
+}
+
+TEST(NumberFields, NumbersBeyondADoubleAreInfiniteNeverZero) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const QString nines(400, u'9');
+  const struct {
+    QString text;
+    double value;
+  } cases[] = {
+      {nines, inf},
+      {QStringLiteral("-") + nines, -inf},
+      {QStringLiteral("  ") + nines + QStringLiteral("箱"), inf},
+      {QString(400, u'９'), inf},
+      {QStringLiteral("0.") + QString(400, u'0') + nines, 0},  // too small: nothing left of it
+      {QStringLiteral("1e400"), inf},
+      {QStringLiteral("-1e99999999999999999999"), -inf},
+      {QStringLiteral("1e-400"), 0},
+      {QStringLiteral("0.001e312"), inf},
+      {QStringLiteral("1000e-330"), 0},
+      {QString(400, u'0') + QStringLiteral("5"), 5},  // many digits, a small number
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.left(20).toStdString());
+    EXPECT_EQ(LeadingNumber(c.text), c.value);
+  }
+  // Every integer type refuses it, so a field that stores it gets its "too big" message.
+  EXPECT_FALSE(RoundToInt32(LeadingNumber(nines)));
+  EXPECT_FALSE(RoundToInt16(LeadingNumber(QStringLiteral("-") + nines)));
+  EXPECT_EQ(WholeNumber(nines), inf);
 }

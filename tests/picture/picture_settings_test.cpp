@@ -1,11 +1,12 @@
 #include "picture/picture_settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QImageReader>
 
 #include "model/main_model.h"
-#include "picture/test_pictures.h"
+#include "support/test_pictures.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
@@ -117,6 +118,59 @@ TEST_F(PictureCommandTest, ChoosingAnUnusablePathKeepsTheSettings) {
     EXPECT_EQ(model.pic_file_name, good);
     EXPECT_EQ(model.pic_size, QStringLiteral("12"));
   }
+}
+
+// A bmp header that claims `width` × `height` pixels, with no pixels after it.
+QByteArray BmpHeader(int width, int height) {
+  QByteArray bytes("BM");
+  const auto put32 = [&bytes](quint32 value) {
+    for (int i = 0; i < 4; ++i) bytes += char((value >> (8 * i)) & 0xFF);
+  };
+  put32(54 + 3u * width * height);  // file size as the header states it
+  put32(0);
+  put32(54);  // pixels start here
+  put32(40);  // the info header
+  put32(width);
+  put32(height);
+  bytes += char(1);
+  bytes += char(0);  // one plane
+  bytes += char(24);
+  bytes += char(0);  // 24 bits a pixel
+  for (int i = 0; i < 6; ++i) put32(0);
+  return bytes;
+}
+
+TEST_F(PictureCommandTest, WhatIsNoPictureFileIsRefusedAtOnce) {
+  // A FIFO froze the window for good; a huge picture would take the memory of the machine. Each
+  // gets the picture message, and nothing else changes.
+  ASSERT_EQ(::mkfifo(QFile::encodeName(folder.File(QStringLiteral("fifo.png"))).constData(), 0600),
+            0);
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), folder.File(QStringLiteral("zero.bmp"))));
+  folder.Write(QStringLiteral("huge.bmp"), BmpHeader(20000, 20000));  // 1.6 GB of pixels
+  QFile big(folder.File(QStringLiteral("big.bmp")));
+  ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+  big.write(BmpHeader(100, 100));
+  ASSERT_TRUE(big.resize(kMaxPictureFileBytes + 1));
+  big.close();
+
+  model.pic_file_name = good;
+  for (const char* name : {"fifo.png", "zero.bmp", "huge.bmp", "big.bmp"}) {
+    SCOPED_TRACE(name);
+    prompter.messages.clear();
+    const QString path = folder.File(QString::fromLatin1(name));
+    EXPECT_FALSE(ChoosePicture(model, prompter, path, kBoxWidth));
+    EXPECT_EQ(prompter.messages, QStringList{kPictureFailedMessage});
+    EXPECT_EQ(model.pic_file_name, good);
+    EXPECT_FALSE(LoadPicture(path));
+  }
+}
+
+TEST_F(PictureCommandTest, AFileEndingThatLiesStillLoads) {
+  // The ending names the format first; the contents decide when it does not fit.
+  const QString path = folder.File(QStringLiteral("really-a-png.jpg"));
+  ASSERT_TRUE(QFile::copy(good, path));
+  EXPECT_TRUE(ChoosePicture(model, prompter, path, kBoxWidth));
+  EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 }  // namespace

@@ -9,13 +9,13 @@
 #include <QTest>
 
 #include "app/main_window.h"
-#include "model/screen_twips.h"
 #include "picture/picture_box.h"
 #include "picture/picture_chooser_window.h"
 #include "picture/picture_settings.h"
-#include "picture/test_pictures.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
+#include "support/test_pictures.h"
+#include "widgets/screen_twips.h"
 
 namespace {
 

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "app/startup.h"
 #include "model/main_model.h"
-#include "picture/test_pictures.h"
+#include "model/start_values.h"
 #include "print/barcode_painter.h"
-#include "print/recording_surface.h"
 #include "support/qt_printers.h"
+#include "support/recording_surface.h"
 #include "support/temp_folder.h"
 #include "support/test_barcodes.h"
+#include "support/test_pictures.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ TEST(DrawPreviewTest, DrawsThePictureFromItsFileAfterTheRows) {
 
 TEST(DrawPreviewTest, DrawsTheBarcodeOfASampleLabelFromTheFieldsOnScreen) {
   MainModel model;
-  StartUp(model);
+  SetStartValues(model);
   model.l_start = QStringLiteral("17");
   model.l_p_start_text = QStringLiteral("3");
   model.barcode = TestBarcode(BarcodeKind::kCode128, QStringLiteral("B{B} P{P} C{C}"));

@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "app/main_window.h"
-#include "model/screen_twips.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
+#include "widgets/screen_twips.h"
 
 namespace {
 

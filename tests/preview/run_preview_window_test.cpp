@@ -34,7 +34,7 @@ class RunPreviewWindowTest : public testing::Test {
     auto scripted = std::make_unique<ScriptedPrompter>();
     prompter = scripted.get();
     window = std::make_unique<MainWindow>(std::move(scripted));
-    window->SetPreviewPrintServices(PreviewPrintServices{&target, &target, {}});
+    window->SetPreviewPrintServices(PreviewPrintServices{&target, &target, {}, {}});
     SetUpWorkedExample(window->model());
     window->ShowModel();
     window->show();
@@ -117,7 +117,8 @@ TEST_F(RunPreviewWindowTest, AFailedPrintCheckOpensNothing) {
   window->model().l_pbox = QString();
   window->ShowModel();
   EXPECT_EQ(Open(), nullptr);
-  EXPECT_EQ(prompter->messages, QStringList{QStringLiteral("每P的箱數輸入錯誤")});
+  EXPECT_EQ(prompter->messages,
+            QStringList{QStringLiteral("每P的箱數輸入錯誤: 每墊板的箱數必須是 1 以上的數字。")});
 }
 
 TEST_F(RunPreviewWindowTest, NavigationTurnsThePages) {

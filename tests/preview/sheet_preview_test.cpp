@@ -5,8 +5,8 @@
 #include <QImage>
 
 #include "print/print_run.h"
-#include "print/recording_surface.h"
 #include "print/run_plan.h"
+#include "support/recording_surface.h"
 #include "support/recording_target.h"
 #include "support/temp_folder.h"
 #include "support/test_barcodes.h"

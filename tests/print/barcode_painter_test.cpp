@@ -4,7 +4,7 @@
 
 #include "barcode/barcode_check.h"
 #include "model/fonts.h"
-#include "print/recording_surface.h"
+#include "support/recording_surface.h"
 #include "support/qt_printers.h"
 #include "support/test_barcodes.h"
 

@@ -4,10 +4,10 @@
 
 #include <QImage>
 
-#include "app/startup.h"
 #include "model/main_model.h"
-#include "print/recording_surface.h"
+#include "model/start_values.h"
 #include "support/qt_printers.h"
+#include "support/recording_surface.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -18,7 +18,7 @@ class LabelRendererTest : public testing::Test {
  protected:
   LabelRendererTest() {
     model.work_dir = folder.path();
-    StartUp(model);
+    SetStartValues(model);
     for (int row = 0; row < MainModel::kRows; ++row) {
       model.blocks[1].blk_array[row] = QStringLiteral("置中");
     }

@@ -8,10 +8,10 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 
-#include "app/startup.h"
 #include "model/display_width.h"
 #include "model/fonts.h"
 #include "model/main_model.h"
+#include "model/start_values.h"
 #include "print/label_renderer.h"
 #include "print/paged_surface.h"
 #include "support/temp_folder.h"
@@ -97,7 +97,7 @@ TEST(PagedSurface, PdfGetsNoEmptyPageAndThePictureOnce) {
   ASSERT_TRUE(logo.save(folder.File(QStringLiteral("logo.png"))));
   MainModel model;
   model.work_dir = folder.path();
-  StartUp(model);
+  SetStartValues(model);
   model.pic_file_name = folder.File(QStringLiteral("logo.png"));
   model.pic_size = QStringLiteral("20");
 

@@ -14,9 +14,9 @@
 #include <cmath>
 
 #include "app/print_command.h"
-#include "app/startup.h"
 #include "history/history_files.h"
 #include "model/main_model.h"
+#include "model/start_values.h"
 #include "print/printer_fits.h"
 #include "print/qt_print_target.h"
 #include "support/printout.h"
@@ -55,7 +55,7 @@ TEST(PrintToPrinter, SmallConsignmentComesOutOfTheDefaultPrinterInItsColumns) {
   TempFolder folder;
   MainModel model;
   model.work_dir = folder.path();
-  StartUp(model);
+  SetStartValues(model);
   model.l_content[0] = QStringLiteral("MADE IN TAIWAN");
   model.l_content[3] = QStringLiteral("P/NO.:");
   model.l_content[4] = QStringLiteral("C/NO.:");

@@ -3,17 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPrinterInfo>
 #include <cmath>
 #include <vector>
 
 #include "app/print_command.h"
-#include "app/startup.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
 #include "print/barcode_painter.h"
+#include "print/print_run_fixture.h"
 #include "print/printer_fits.h"
-#include "print/qt_print_target.h"
 #include "print/run_plan.h"
 #include "stock/printer_fit.h"
 #include "support/model_state.h"
@@ -23,90 +21,6 @@
 #include "support/test_barcodes.h"
 
 namespace {
-
-using Text = RecordingSurface::Text;
-
-struct Block {
-  int32_t start, end, pbox;
-  int16_t p_start;
-  const char* mix = "No";
-};
-
-constexpr double kPageRow = 16 * 240 + 330;  // twips from one page row to the next
-
-class PrintRunTest : public testing::Test {
- protected:
-  PrintRunTest() { Reset(); }
-
-  // A fresh start for the next case of a table: program state, answers and history files.
-  void Reset() {
-    model = MainModel();
-    model.work_dir = folder.path();
-    StartUp(model);
-    model.pallet_row = 3;
-    model.carton_row = 4;
-    model.l_last = QStringLiteral("No");
-    prompter = ScriptedPrompter();
-    target = RecordingTarget();
-    QFile::remove(folder.File(QStringLiteral("record_001")));
-  }
-
-  // Puts the blocks into the table and shows block 1, as the block commands leave it.
-  void SetBlocks(const std::vector<Block>& blocks) {
-    model.block_count = int(blocks.size());
-    for (int i = 0; i < int(blocks.size()); ++i) {
-      BlockEntry& entry = model.blocks[i + 1];
-      entry.blk_start = blocks[i].start;
-      entry.blk_end = blocks[i].end;
-      entry.blk_pbox = blocks[i].pbox;
-      entry.blk_p_start = blocks[i].p_start;
-      entry.blk_mix = QString::fromLatin1(blocks[i].mix);
-      entry.blk_content[0] = QStringLiteral("MARK");
-      entry.blk_content[3] = QStringLiteral("P/NO.:");
-      entry.blk_content[4] = QStringLiteral("C/NO.:");
-      for (int row = 0; row <= model.max_line; ++row) entry.blk_array[row] = AlignmentWords()[0];
-    }
-    model.current_block = 1;
-    LoadBlock(model, 1);
-  }
-
-  // The remainder carton, set up after the numbered blocks.
-  void SetRemainder(int32_t carton, int16_t pallet) {
-    BlockEntry& entry = model.blocks[model.block_count + 1];
-    entry.blk_start = carton;
-    entry.blk_p_start = pallet;
-    entry.blk_content[0] = QStringLiteral("LAST");
-    model.remainder_edited = 1;
-    model.l_last = QStringLiteral("Yes");
-  }
-
-  bool Print() { return PrintButton(model, prompter, target, target, fits); }
-
-  // The printed texts that begin with `prefix`, in print order.
-  QList<Text> Printed(const QString& prefix) const {
-    QList<Text> found;
-    for (const Text& t : target.surface.texts()) {
-      if (t.text.startsWith(prefix)) found << t;
-    }
-    return found;
-  }
-  // What follows `prefix` in those texts, joined by blanks: "1 1 2".
-  QString Numbers(const QString& prefix) const {
-    QStringList numbers;
-    for (const Text& t : Printed(prefix)) numbers << t.text.mid(prefix.size());
-    return numbers.join(u' ');
-  }
-  QString Pallets() const { return Numbers(QStringLiteral("P/NO. : ")); }
-  QString Cartons() const { return Numbers(QStringLiteral("C/NO. : ")); }
-
-  bool HistoryWritten() const { return !folder.Read(QStringLiteral("record_001")).isEmpty(); }
-
-  TempFolder folder;
-  MainModel model;
-  ScriptedPrompter prompter;
-  RecordingTarget target;
-  PrinterFits fits;
-};
 
 QString Range(int from, int to) {
   QStringList numbers;
@@ -270,8 +184,8 @@ TEST_F(PrintRunTest, FullSheetsPutOutNoEmptySheet) {
 
 TEST_F(PrintRunTest, ChecksStopTheRunInTheirOrder) {
   const QString kRemainder = QStringLiteral("你還沒有編輯尾數頁ㄛ! 請編輯之或將尾數頁選項改成No");
-  const QString kRange = QStringLiteral("編號欄位輸入有錯");
-  const QString kPerPallet = QStringLiteral("每P的箱數輸入錯誤");
+  const QString kRange = QStringLiteral("編號欄位輸入有錯: 箱號編號 to (4x) 不能小於 from (5)。");
+  const QString kPerPallet = QStringLiteral("每P的箱數輸入錯誤: 每墊板的箱數必須是 1 以上的數字。");
   const QString kPalletRow = QStringLiteral("請選擇P/NO要印在那一行");
   const QString kCartonRow = QStringLiteral("請選擇C/NO要印在那一行");
   const struct {
@@ -400,9 +314,14 @@ TEST_F(PrintRunTest, FailingPrinterAbortsWithAMessageAndNoHistory) {
     const QString screen_end = model.l_end;
     target.fail_at_sheet = at_close ? 0 : 2;
     target.close_fails = at_close;
+    // The progress dialog must be gone before the error box comes, not stuck beside it.
+    qsizetype messages_at_progress_end = -1;
+    target.on_progress_end = [&] { messages_at_progress_end = prompter.messages.size(); };
 
     EXPECT_FALSE(Print());
     EXPECT_TRUE(target.aborted);
+    EXPECT_EQ(target.progress_sheets, 5);
+    EXPECT_EQ(messages_at_progress_end, 0);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("印表機發生錯誤")));
     EXPECT_FALSE(HistoryWritten());
@@ -437,6 +356,27 @@ TEST_F(PrintRunTest, LongRunsShowTheirProgressAndCanBeCancelled) {
   EXPECT_TRUE(prompter.messages.isEmpty());
   EXPECT_FALSE(HistoryWritten());
   EXPECT_EQ(Printed(QStringLiteral("C/NO. : ")).size(), 16);
+}
+
+TEST_F(PrintRunTest, NumbersAsTheClerkTypesThemPrintOrAreRefused) {
+  // Full-width digits print as the numbers they are; a first carton of 400 nines, once read as 0,
+  // is refused as too big before anything is printed.
+  SetBlocks({{1, 1, 10, 1}});
+  model.l_start = QStringLiteral("１２");
+  model.l_end = QStringLiteral("１３");
+  model.l_pbox = QStringLiteral("１０");
+  ASSERT_TRUE(Print()) << prompter.messages.join(u'\n').toStdString();
+  EXPECT_EQ(Cartons(), QStringLiteral("12 13"));
+
+  Reset();
+  SetBlocks({{1, 1, 10, 1}});
+  model.l_start = QString(400, u'9');
+  model.l_end = QString(400, u'9');
+  EXPECT_FALSE(Print());
+  EXPECT_EQ(prompter.messages,
+            QStringList{QStringLiteral(
+                "「箱號編號 from」的數字太大了, 請輸入 -2147483648 到 2147483647 之間的數字")});
+  EXPECT_TRUE(target.opened.isEmpty());
 }
 
 TEST_F(PrintRunTest, OverlappingBlocksAskFirstAndNoChangesNothing) {
@@ -575,14 +515,6 @@ TEST_F(PrintRunTest, ALabelThatCannotCarryItsSymbolStopsTheRunBeforeAnythingPrin
 namespace {
 
 constexpr double kMm = 1440 / 25.4;  // physical millimetres, as the printer settings give them
-
-// A print target whose printable area is the one the print system reports for a real queue.
-class QueueAreaTarget : public RecordingTarget {
- public:
-  QRectF PrintableArea(const PrintDestination& destination) const override {
-    return QtPrintTarget().PrintableArea(destination);
-  }
-};
 
 }  // namespace
 
@@ -730,52 +662,5 @@ TEST_F(PrintRunTest, ARunOffThePrintableAreaAsksFirstAndNoChangesNothing) {
     ASSERT_EQ(prompter.questions.size(), 1);
     EXPECT_TRUE(prompter.questions[0].startsWith(QString::fromUtf8(m.what)))
         << prompter.questions[0].toStdString();
-  }
-}
-
-TEST_F(PrintRunTest, FitCheckOnTheTestQueuesPrintableAreas) {
-  // The areas come from the PPDs of the queues that scripts/test-printer sets up.
-  const struct {
-    const char* queue;
-    QRectF area;  // printable area, points from the paper's top-left corner
-    const char* question;
-  } cases[] = {
-      {"MARGIN4MM", {12, 12, 571, 818}, nullptr},
-      {"LABELS",
-       {18, 36, 559, 770},
-       "第 1 張紙第 4 排標籤的第 16 行超出印表機「LABELS」可以列印的範圍, 超出下緣 16.8 公釐"},
-      // Qt keeps a margin of 10 points where a printer could print to the paper's edge.
-      {"FULLPAGE", {10, 10, 575, 822}, nullptr},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.queue);
-    const QString queue = QString::fromLatin1(c.queue);
-    if (!QPrinterInfo::availablePrinterNames().contains(queue))
-      GTEST_SKIP() << "No queue " << c.queue
-                   << ": start the test printers with scripts/test-printer.";
-    Reset();
-    SetBlocks({{1, 8, 10, 1}});
-    model.blocks[1].blk_content[15] = QStringLiteral("MADE IN TAIWAN");
-    LoadBlock(model, 1);
-    QueueAreaTarget queue_target;
-    queue_target.default_printer = queue;
-    queue_target.printers = {queue};
-    const QRectF area = queue_target.PrintableArea({queue, {}, 1, {}});
-    EXPECT_NEAR(area.left() / 20, c.area.left(), 0.1);
-    EXPECT_NEAR(area.top() / 20, c.area.top(), 0.1);
-    EXPECT_NEAR(area.width() / 20, c.area.width(), 0.1);
-    EXPECT_NEAR(area.height() / 20, c.area.height(), 0.1);
-
-    prompter.answers = {false};
-    EXPECT_EQ(PrintButton(model, prompter, queue_target, queue_target, fits), !c.question);
-    if (c.question) {
-      ASSERT_EQ(prompter.questions.size(), 1);
-      EXPECT_TRUE(prompter.questions[0].startsWith(QString::fromUtf8(c.question)))
-          << prompter.questions[0].toStdString();
-      EXPECT_TRUE(queue_target.opened.isEmpty());
-    } else {
-      EXPECT_TRUE(prompter.questions.isEmpty()) << prompter.questions.join(u'\n').toStdString();
-      EXPECT_EQ(queue_target.destinations.size(), 1);
-    }
   }
 }

@@ -13,9 +13,9 @@
 #include <QTextStream>
 #include <vector>
 
-#include "app/startup.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
+#include "model/start_values.h"
 #include "print/print_run.h"
 #include "print/printer_fits.h"
 #include "support/recording_target.h"
@@ -42,7 +42,7 @@ struct Case {
 QString Record(const Case& c, const QString& folder) {
   MainModel model;
   model.work_dir = folder;
-  StartUp(model);
+  SetStartValues(model);
   model.pallet_row = 3;
   model.carton_row = 4;
   model.l_last = QString::fromUtf8(c.l_last);

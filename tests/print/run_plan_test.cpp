@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "app/startup.h"
 #include "model/main_model.h"
+#include "model/start_values.h"
 #include "support/qt_printers.h"
 #include "support/test_barcodes.h"
 
@@ -19,7 +19,7 @@ struct Block {
 
 MainModel Consignment(const std::vector<Block>& blocks, bool remainder = false) {
   MainModel model;
-  StartUp(model);
+  SetStartValues(model);
   model.l_last = remainder ? QStringLiteral("Yes") : QStringLiteral("No");
   model.block_count = int(blocks.size());
   for (int i = 0; i < int(blocks.size()); ++i) {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "print/recording_surface.h"
 #include "support/qt_printers.h"
+#include "support/recording_surface.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "print/printer_fits.h"
-#include "print/recording_surface.h"
+#include "support/recording_surface.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 

@@ -23,7 +23,8 @@ TEST(PreviewFit, PagesShadeWhereThePrinterCannotPrint) {
   MainModel model;
   model.work_dir = folder.path();
   SetUpWorkedExample(model);
-  const PrintLayout layout(RunPlan::Of(model), PrintChoice{});
+  const RunPlan plan = RunPlan::Of(model);
+  const PrintLayout layout(plan, PrintChoice{});
   constexpr int kDpi = 72;  // a point a dot: twips / 20
   const struct {
     const char* what;
@@ -62,7 +63,7 @@ TEST(PreviewFit, PrintsWithTheChosenPrintersFitAfterTheFitCheck) {
   ScriptedPrompter& prompter = *scripted;
   MainWindow window(std::move(scripted));
   RecordingTarget target;
-  window.SetPreviewPrintServices({&target, &target, {}});
+  window.SetPreviewPrintServices({&target, &target, {}, {}});
   SetUpWorkedExample(window.model());
   window.ShowModel();
   window.show();

@@ -2,9 +2,10 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 #include "print/print_target.h"
-#include "print/recording_surface.h"
+#include "support/recording_surface.h"
 
 // A print target and feedback for tests: the run's pages go onto a recording surface, the device
 // can be made to fail at a sheet, and the user's answers are scripted.
@@ -12,10 +13,11 @@ class RecordingTarget : public PrintTarget, public PrintFeedback {
  public:
   // Device and user behaviour.
   bool has_printer = true;
-  int fail_at_sheet = 0;     // Failed() once this sheet (from 1) has been started
-  bool close_fails = false;  // Close() reports a failure
-  QString pdf_answer;        // what the file dialog answers
-  int cancel_at_sheet = 0;   // SheetsDone(n) answers Cancel from this n on
+  int fail_at_sheet = 0;                  // Failed() once this sheet (from 1) has been started
+  bool close_fails = false;               // Close() reports a failure
+  QString pdf_answer;                     // what the file dialog answers
+  int cancel_at_sheet = 0;                // SheetsDone(n) answers Cancel from this n on
+  std::function<void()> on_progress_end;  // called as the progress dialog ends
 
   // What the run did.
   RecordingSurface surface;
@@ -57,5 +59,8 @@ class RecordingTarget : public PrintTarget, public PrintFeedback {
     sheets_done << done;
     return cancel_at_sheet == 0 || done < cancel_at_sheet;
   }
-  void EndProgress() override { progress_ended = true; }
+  void EndProgress() override {
+    progress_ended = true;
+    if (on_progress_end) on_progress_end();
+  }
 };

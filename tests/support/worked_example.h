@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/startup.h"
 #include "blocks/block_commands.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
 #include "model/row_choices.h"
+#include "model/start_values.h"
 #include "support/scripted_prompter.h"
 
 // The worked example of a consignment, set up through the block commands as a clerk does it:
@@ -12,9 +12,9 @@
 // from pallet 4, mixed, so its first five cartons fill pallet 3. No remainder carton. Pallet
 // numbers print on row 4, carton numbers on row 5. Block 2 stays on screen, stored in the table.
 //
-// `model` is started up first (its work_dir holds the history files).
+// `model` gets the start values first (its work_dir holds the history files).
 inline void SetUpWorkedExample(MainModel& model) {
-  StartUp(model);
+  SetStartValues(model);
   ScriptedPrompter prompter;
   model.l_content[0] = QStringLiteral("MADE IN TAIWAN");
   model.l_content[10] = QStringLiteral("台灣製造");

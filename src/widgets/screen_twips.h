@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QtMath>
 
+#include "model/units.h"
+
 // Twips → pixels at the screen's logical DPI. Every window lays out its controls with it, so
 // all of them share one scale.
 inline double ScreenDpi() {
@@ -12,7 +14,7 @@ inline double ScreenDpi() {
   return screen ? screen->logicalDotsPerInchX() : 96.0;
 }
 
-inline int ScreenTwips(int twips) { return qRound(twips * ScreenDpi() / 1440.0); }
+inline int ScreenTwips(int twips) { return qRound(TwipsToPixels(twips, ScreenDpi())); }
 
 inline QRect ScreenTwipsRect(int left, int top, int width, int height) {
   return QRect(ScreenTwips(left), ScreenTwips(top), ScreenTwips(width), ScreenTwips(height));

@@ -1,4 +1,4 @@
-#include "print/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <cmath>
 
@@ -6,14 +6,6 @@ QList<RecordingSurface::Text> RecordingSurface::TextsOn(int page) const {
   QList<Text> found;
   for (const Text& t : texts_) {
     if (t.page == page) found << t;
-  }
-  return found;
-}
-
-QList<RecordingSurface::Text> RecordingSurface::TextsOn(int page, int line) const {
-  QList<Text> found;
-  for (const Text& t : texts_) {
-    if (t.page == page && t.line == line) found << t;
   }
   return found;
 }

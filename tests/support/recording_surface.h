@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <QString>
 
+#include "model/units.h"
 #include "print/surface.h"
 
 // A surface that keeps what is drawn on it, for tests: every text with its page, line and column,
@@ -40,7 +41,7 @@ class RecordingSurface : public Surface {
     bool operator==(const Shape&) const = default;
   };
 
-  explicit RecordingSurface(double width = 5760) : width_(width) {}
+  explicit RecordingSurface(double width = kLabelWidthTwips) : width_(width) {}
 
   double SurfaceWidth() const override { return width_; }
 
@@ -51,9 +52,8 @@ class RecordingSurface : public Surface {
   // Sheets put out by finished documents, all documents together.
   int sheets() const { return sheets_; }
 
-  // The texts of one page, or of one line of one page.
+  // The texts of one page.
   QList<Text> TextsOn(int page) const;
-  QList<Text> TextsOn(int page, int line) const;
 
  protected:
   void DrawTextRun(double x, double y, const QString& text) override;
