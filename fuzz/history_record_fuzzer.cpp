@@ -2,29 +2,16 @@
 // reading must never crash, and a record written from any rows is always sixteen lines that read
 // back as the rows (each trimmed, its control characters blanked).
 
-#include <QByteArray>
 #include <QString>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
+#include "fuzz_rules.h"
 #include "history/history_files.h"
 #include "history/history_writer.h"
 #include "model/main_model.h"
 #include "model/row_text.h"
 
-namespace {
-
-void Require(bool condition, const char* rule) {
-  if (condition) return;
-  std::fprintf(stderr, "rule broken: %s\n", rule);
-  std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+  const QByteArray bytes = FuzzBytes(data, size);
 
   const QStringList cut = ParseHistoryRecord(bytes, false);
   const QStringList lines = ParseHistoryRecord(bytes, true);

@@ -1,26 +1,13 @@
 // Throws arbitrary bytes at the job-file reader: it must never crash, and a job it accepts must
 // pass the writer's own checks and come back unchanged through a write and a second read.
 
-#include <QByteArray>
 #include <QString>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
+#include "fuzz_rules.h"
 #include "job/job_file.h"
 
-namespace {
-
-void Require(bool condition, const char* rule) {
-  if (condition) return;
-  std::fprintf(stderr, "rule broken: %s\n", rule);
-  std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+  const QByteArray bytes = FuzzBytes(data, size);
   QString problem;
   const std::optional<Job> job = ParseJob(bytes, &problem);
   if (!job) {

@@ -1,28 +1,15 @@
 // Throws arbitrary bytes at the packing-list import: it must never crash, every refusal names its
 // problem, and the blocks of an accepted list go into a job without harm.
 
-#include <QByteArray>
 #include <QString>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
+#include "fuzz_rules.h"
 #include "job/packing_list.h"
 #include "model/block_table.h"
 #include "model/main_model.h"
 
-namespace {
-
-void Require(bool condition, const char* rule) {
-  if (condition) return;
-  std::fprintf(stderr, "rule broken: %s\n", rule);
-  std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+  const QByteArray bytes = FuzzBytes(data, size);
   QString problem;
   const auto blocks = ParsePackingList(bytes, &problem);
   if (!blocks) {

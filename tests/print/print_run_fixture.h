@@ -17,14 +17,9 @@
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
+#include "support/test_blocks.h"
 
 using Text = RecordingSurface::Text;
-
-struct Block {
-  int32_t start, end, pbox;
-  int16_t p_start;
-  const char* mix = "No";
-};
 
 constexpr double kPageRow = 16 * 240 + 330;  // twips from one page row to the next
 
@@ -47,14 +42,9 @@ class PrintRunTest : public testing::Test {
 
   // Puts the blocks into the table and shows block 1, as the block commands leave it.
   void SetBlocks(const std::vector<Block>& blocks) {
-    model.block_count = int(blocks.size());
+    PutBlocks(model, blocks);
     for (int i = 0; i < int(blocks.size()); ++i) {
       BlockEntry& entry = model.blocks[i + 1];
-      entry.blk_start = blocks[i].start;
-      entry.blk_end = blocks[i].end;
-      entry.blk_pbox = blocks[i].pbox;
-      entry.blk_p_start = blocks[i].p_start;
-      entry.blk_mix = QString::fromLatin1(blocks[i].mix);
       entry.blk_content[0] = QStringLiteral("MARK");
       entry.blk_content[3] = QStringLiteral("P/NO.:");
       entry.blk_content[4] = QStringLiteral("C/NO.:");

@@ -8,28 +8,15 @@
 #include "model/start_values.h"
 #include "support/qt_printers.h"
 #include "support/test_barcodes.h"
+#include "support/test_blocks.h"
 
 namespace {
-
-struct Block {
-  int32_t start, end, pbox;
-  int16_t p_start;
-  const char* mix = "No";
-};
 
 MainModel Consignment(const std::vector<Block>& blocks, bool remainder = false) {
   MainModel model;
   SetStartValues(model);
   model.l_last = remainder ? QStringLiteral("Yes") : QStringLiteral("No");
-  model.block_count = int(blocks.size());
-  for (int i = 0; i < int(blocks.size()); ++i) {
-    BlockEntry& entry = model.blocks[i + 1];
-    entry.blk_start = blocks[i].start;
-    entry.blk_end = blocks[i].end;
-    entry.blk_pbox = blocks[i].pbox;
-    entry.blk_p_start = blocks[i].p_start;
-    entry.blk_mix = QString::fromLatin1(blocks[i].mix);
-  }
+  PutBlocks(model, blocks);
   if (remainder) {
     model.blocks[model.block_count + 1].blk_start = 999;
     model.blocks[model.block_count + 1].blk_p_start = 77;
