@@ -2,6 +2,266 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_TW">
 <context>
+    <name>Barcode</name>
+    <message>
+        <source>%1的標籤: 「%2」是空的, 沒有東西可以印成條碼。</source>
+        <translation>Label of %1: “%2” is empty; there is nothing to print as a barcode.</translation>
+    </message>
+    <message>
+        <source>%1的標籤: 「%2」的「%3」裡有 %4 不能印的字「%5」。%4 只能印英文字母、數字和符號; 要印中文請改用 QR 碼。</source>
+        <translation>Label of %1: “%3” in “%2” has a character %4 cannot print: “%5”. %4 prints only Latin letters, digits and symbols; to print Chinese, use a QR code.</translation>
+    </message>
+    <message>
+        <source>%1的標籤: 「%2」的「%3」裡有 %4 不能印的字。</source>
+        <translation>Label of %1: “%3” in “%2” has characters %4 cannot print.</translation>
+    </message>
+    <message>
+        <source>%1的標籤: 「%2」太長了, %3 放不下「%4」。</source>
+        <translation>Label of %1: “%2” is too long; %3 cannot hold “%4”.</translation>
+    </message>
+    <message>
+        <source>%1的標籤: 「%2」的「%3」無法印成 %4 (%5)。</source>
+        <translation>Label of %1: “%3” in “%2” cannot be printed as %4 (%5).</translation>
+    </message>
+    <message>
+        <source>請把「%1」或「%2」調小, 或縮短「%3」。</source>
+        <translation>Please make “%1” or “%2” smaller, or shorten “%3”.</translation>
+    </message>
+    <message>
+        <source>%1的標籤: 條碼 (連同兩旁的空白區) 超出標籤右邊 %2 公釐。%3</source>
+        <translation>Label of %1: the barcode (with the quiet zones on either side) reaches %2 mm past the label&apos;s right edge. %3</translation>
+    </message>
+    <message>
+        <source>%1的標籤: 條碼超出這一列標籤的下邊 %2 公釐。請把「%3」或「%4」調小。</source>
+        <translation>Label of %1: the barcode reaches %2 mm past the bottom of this row of labels. Please make “%3” or “%4” smaller.</translation>
+    </message>
+    <message>
+        <source>%1的標籤: %2</source>
+        <translation>Label of %1: %2</translation>
+    </message>
+    <message>
+        <source>尾數箱</source>
+        <translation>the remainder</translation>
+    </message>
+    <message>
+        <source>第 %1 區段第 %2 箱</source>
+        <translation>block %1, carton %2</translation>
+    </message>
+    <message>
+        <source>%1的標籤: 「%2」要填一位數字 (0 到 9)。</source>
+        <translation>Label of %1: “%2” must be a single digit (0 to 9).</translation>
+    </message>
+    <message>
+        <source>%1的標籤: 「%2」要填 %3 到 %4 位數字, 現在是「%5」。</source>
+        <translation>Label of %1: “%2” must have %3 to %4 digits; it is “%5”.</translation>
+    </message>
+    <message>
+        <source>%1的標籤: 箱號 %2 放不進 SSCC 的序號。「%3」是 %4 位數字時, 序號只有 %5 位, 箱號要在 0 到 %6 之間。</source>
+        <translation>Label of %1: carton number %2 does not fit into the SSCC&apos;s serial number. With a %4-digit “%3”, the serial number has only %5 digits, so the carton number must be between 0 and %6.</translation>
+    </message>
+    <message>
+        <source>「%1」要填 %2 到 %3 之間的數字 (公釐)。</source>
+        <translation>“%1” must be a number from %2 to %3 (mm).</translation>
+    </message>
+    <message>
+        <source>「%1」要填一位數字 (0 到 9)。</source>
+        <translation>“%1” must be a single digit (0 to 9).</translation>
+    </message>
+    <message>
+        <source>「%1」要填 %2 到 %3 位數字, 現在是「%4」。</source>
+        <translation>“%1” must have %2 to %3 digits; it is “%4”.</translation>
+    </message>
+    <message>
+        <source>條碼設定的「%1」(%2)</source>
+        <translation>“%1” (%2) of the barcode settings</translation>
+    </message>
+    <message>
+        <source>%1不對。</source>
+        <translation>%1 is not valid.</translation>
+    </message>
+    <message>
+        <source>不印條碼</source>
+        <translation>No barcode</translation>
+    </message>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>GS1-128 (SSCC)</source>
+        <translation>GS1-128 (SSCC)</translation>
+    </message>
+    <message>
+        <source>QR 碼</source>
+        <translation>QR code</translation>
+    </message>
+    <message>
+        <source>「%1」是空的: 請填入要印成條碼的文字, 可以用 {C} 代表箱號、{P} 代表墊板號、{B} 代表區段號。</source>
+        <translation>“%1” is empty: please fill in the text to print as a barcode; {C} stands for the carton number, {P} for the pallet number and {B} for the block number.</translation>
+    </message>
+    <message>
+        <source>%1「%2」看不懂。</source>
+        <translation>%1: “%2” is not understood.</translation>
+    </message>
+    <message>
+        <source>條碼設定的%1</source>
+        <translation>Barcode settings: %1</translation>
+    </message>
+    <message>
+        <source>條碼種類</source>
+        <translation>Barcode type</translation>
+    </message>
+    <message>
+        <source>條碼內容</source>
+        <translation>Barcode content</translation>
+    </message>
+    <message>
+        <source>擴充碼</source>
+        <translation>Extension digit</translation>
+    </message>
+    <message>
+        <source>GS1 廠商代碼</source>
+        <translation>GS1 company prefix</translation>
+    </message>
+    <message>
+        <source>左邊距</source>
+        <translation>Left margin</translation>
+    </message>
+    <message>
+        <source>上邊距</source>
+        <translation>Top margin</translation>
+    </message>
+    <message>
+        <source>條碼高度</source>
+        <translation>Barcode height</translation>
+    </message>
+    <message>
+        <source>模組寬度</source>
+        <translation>Module width</translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeDialog</name>
+    <message>
+        <source>條碼設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{C} 是箱號, {P} 是墊板號, {B} 是區段號, 例如 PO4711-{C}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SSCC = 擴充碼 + 廠商代碼 + 補零的箱號 + 自動算出的檢查碼</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (公釐):</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Blocks</name>
+    <message>
+        <source>hmm...尾數箱可能要硬疊上第 %1 塊墊板ㄛ! ~..看要不要修改?</source>
+        <translation>hmm... the remainder may have to be squeezed onto pallet %1! ~.. Do you want to change it?</translation>
+    </message>
+    <message>
+        <source>箱號編號 from 必須是數字。</source>
+        <translation>carton number “from” must be a number.</translation>
+    </message>
+    <message>
+        <source>箱號編號 from 不能是 0。</source>
+        <translation>carton number “from” cannot be 0.</translation>
+    </message>
+    <message>
+        <source>箱號編號 to 必須是數字。</source>
+        <translation>carton number “to” must be a number.</translation>
+    </message>
+    <message>
+        <source>箱號編號 to 不能是 0。</source>
+        <translation>carton number “to” cannot be 0.</translation>
+    </message>
+    <message>
+        <source>箱號編號 to (%1) 不能小於 from (%2)。</source>
+        <translation>carton number “to” (%1) cannot be less than “from” (%2).</translation>
+    </message>
+    <message>
+        <source>請輸入正確箱數編號: %1</source>
+        <translation>Please enter valid carton numbers: %1</translation>
+    </message>
+    <message>
+        <source>區段最多只能有 %1 個, 無法再新增區段</source>
+        <translation>There can be at most %1 blocks; no more blocks can be added</translation>
+    </message>
+    <message>
+        <source>尾數箱 不用移除, 只要選擇尾數箱選項為no即可</source>
+        <translation>The remainder need not be removed; just set the remainder option to No</translation>
+    </message>
+    <message>
+        <source>「%1」的數字太大了, 請輸入 -2147483648 到 2147483647 之間的數字</source>
+        <translation>The number in “%1” is too large; please enter a number between -2147483648 and 2147483647</translation>
+    </message>
+    <message>
+        <source>編號欄位輸入有錯: 箱號編號 to 必須是數字 (這個區段最後一箱的箱號)。</source>
+        <translation>Error in the number fields: carton number “to” must be a number (the number of this block&apos;s last carton).</translation>
+    </message>
+    <message>
+        <source>編號欄位輸入有錯: 箱號編號 from 必須是數字 (這個區段第一箱的箱號)。</source>
+        <translation>Error in the number fields: carton number “from” must be a number (the number of this block&apos;s first carton).</translation>
+    </message>
+    <message>
+        <source>編號欄位輸入有錯: 箱號編號 to (%1) 不能小於 from (%2)。</source>
+        <translation>Error in the number fields: carton number “to” (%1) cannot be less than “from” (%2).</translation>
+    </message>
+    <message>
+        <source>箱號編號 from</source>
+        <translation>Carton number from</translation>
+    </message>
+    <message>
+        <source>箱號編號 to</source>
+        <translation>Carton number to</translation>
+    </message>
+    <message>
+        <source>每墊板的箱數</source>
+        <translation>Cartons per pallet</translation>
+    </message>
+    <message>
+        <source>「本區段墊板編號的起始數」必須是 -32768 到 32767 之間的整數, 請修改後再試一次</source>
+        <translation>“First pallet number of this block” must be a whole number between -32768 and 32767; please correct it and try again</translation>
+    </message>
+</context>
+<context>
+    <name>BoundedFile</name>
+    <message>
+        <source>找不到這個檔案</source>
+        <translation>The file cannot be found</translation>
+    </message>
+    <message>
+        <source>這是一個資料夾, 不是檔案</source>
+        <translation>This is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>這不是一般的檔案 (可能是裝置或管道)</source>
+        <translation>This is not an ordinary file (it may be a device or a pipe)</translation>
+    </message>
+    <message>
+        <source>檔案太大 (%1 MB), 最多只能有 %2 MB</source>
+        <translation>The file is too large (%1 MB); it may be at most %2 MB</translation>
+    </message>
+    <message>
+        <source>無法讀取這個檔案, 可能沒有讀取的權限</source>
+        <translation>The file cannot be read; you may not have permission to read it</translation>
+    </message>
+    <message>
+        <source>讀取這個檔案時發生錯誤</source>
+        <translation>An error occurred while reading the file</translation>
+    </message>
+    <message>
+        <source>檔案太大, 最多只能有 %1 MB</source>
+        <translation>The file is too large; it may be at most %1 MB</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>找不到翻譯檔:</source>
@@ -43,7 +303,7 @@ Without --folder, the print history (record_001 … record_010) is kept in the f
     </message>
     <message>
         <source>看不懂的參數:%1</source>
-        <translation>Unexpected argument: %1</translation>
+        <translation type="vanished">Unexpected argument: %1</translation>
     </message>
     <message>
         <source>無法建立工作資料夾 %1。
@@ -56,6 +316,115 @@ Make sure no file has that name and that you may create folders in the folder ab
 請確認您有權限開啟這個資料夾。</source>
         <translation>Cannot open the working folder %1.
 Make sure you have permission to open it.</translation>
+    </message>
+    <message>
+        <source>不開視窗, 直接把工作檔 JOB 印出來。整份印出時和按「印吧」一樣寫進列印紀錄。結束狀態: 0 已印出, 1 沒有印 (工作檔有問題、檢查沒通過或印表機出錯), 2 參數有誤。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印到這台印表機 (不指定時用系統的預設印表機)。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不送印表機, 存成這個 PDF 檔。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第一張標籤從第一張紙的第 N 格開始 (1 到 8, 由左而右、由上而下), 用來印完用過一半的標籤紙。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>只重印箱號 A 到 B 的標籤, 各自帶著原來的墊板編號; 重印不寫列印紀錄。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>遇到要確認的問題 (兩個區段有相同的箱號、標籤超出印表機可印的範圍) 時照樣列印; 不加時這種工作不會印出。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>要開啟的工作檔 (*.cratemark)。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>只能指定一個工作檔, 看不懂的參數:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 只能和 --print 一起用。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--print 後面要寫要印的工作檔。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--printer 和 --pdf 只能選一個: 要送印表機, 還是存成 PDF 檔?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--printer 後面要寫印表機的名稱。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pdf 後面要寫 PDF 檔的名稱。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--start 要寫 1 到 8 的整數 (標籤紙上的格子), 不能是「%1」。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--cartons 要寫箱號的範圍, 例如 17-18, 不能是「%1」。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FitCheck</name>
+    <message>
+        <source>左邊</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>上緣</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>右邊</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>下緣</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>PDF 檔</source>
+        <translation>the PDF file</translation>
+    </message>
+    <message>
+        <source>預設的印表機</source>
+        <translation>the default printer</translation>
+    </message>
+    <message>
+        <source>印表機「%1」</source>
+        <translation>the printer “%1”</translation>
+    </message>
+    <message>
+        <source>第 %1 張紙第 %2 排標籤的第 %3 行</source>
+        <translation>Line %3 of label row %2 on sheet %1</translation>
+    </message>
+    <message>
+        <source>第 %1 張紙第 %2 排標籤的圖片</source>
+        <translation>The picture of label row %2 on sheet %1</translation>
+    </message>
+    <message>
+        <source>%1超出%2可以列印的範圍, 超出%3 %4 公釐, 超出的部分印不出來。
+請到「檔案 → 印表機校正…」調整這台印表機的位移或每排標籤的距離。
+
+還是要照這樣印嗎?</source>
+        <translation>%1 reaches past what %2 can print: %4 mm past its %3 edge. The part outside will not be printed.
+Adjust this printer&apos;s offset or the distance between label rows under “File → Printer Calibration…”.
+
+Print anyway?</translation>
     </message>
 </context>
 <context>
@@ -74,6 +443,879 @@ Make sure you have permission to read this file.</translation>
     <message>
         <source>說明文件 - %1</source>
         <translation>User guide - %1</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>磁碟已滿</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>資料夾沒有寫入的權限</source>
+        <translation>the folder cannot be written to</translation>
+    </message>
+    <message>
+        <source>無法寫入 %1 (%2)</source>
+        <translation>cannot write %1 (%2)</translation>
+    </message>
+    <message>
+        <source>另一個程式正在寫入這個資料夾的歷史紀錄</source>
+        <translation>another program is writing the history of this folder</translation>
+    </message>
+    <message>
+        <source>無法在資料夾 %1 建立鎖定檔, 資料夾可能不能寫入或磁碟已滿</source>
+        <translation>cannot create a lock file in the folder %1; the folder may not be writable or the disk may be full</translation>
+    </message>
+    <message>
+        <source>%1 是一個資料夾, 不是歷史紀錄檔</source>
+        <translation>%1 is a folder, not a history file</translation>
+    </message>
+    <message>
+        <source>標籤已印出, 但這次的範本沒有存進歷史紀錄: %1</source>
+        <translation>The labels were printed, but this template was not saved to the history: %1</translation>
+    </message>
+    <message>
+        <source>無法讀取歷史紀錄檔 %1:檔案不存在或無法開啟。
+請按 Refresh 重新整理列表後再選一次。</source>
+        <translation>Cannot read the history file %1: it does not exist or cannot be opened.
+Press Refresh to update the list, then choose again.</translation>
+    </message>
+</context>
+<context>
+    <name>JobCommands</name>
+    <message>
+        <source>無法儲存工作: %1, 請修改後再儲存</source>
+        <translation>Cannot save the job: %1; please correct it and save again</translation>
+    </message>
+    <message>
+        <source>無法寫入工作檔「%1」, 請確認資料夾存在並且可以寫入, 磁碟也還有空間</source>
+        <translation>Cannot write the job file “%1”; please check that the folder exists and can be written to, and that the disk has space left</translation>
+    </message>
+    <message>
+        <source>無法開啟工作檔「%1」: %2</source>
+        <translation>Cannot open the job file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cratemark 0.2版</source>
+        <translation>Cratemark 0.2</translation>
+    </message>
+    <message>
+        <source>未命名工作</source>
+        <translation>Untitled job</translation>
+    </message>
+</context>
+<context>
+    <name>JobController</name>
+    <message>
+        <source>開新工作(&amp;N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開啟工作(&amp;O)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開啟工作</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cratemark 工作檔 (*.cratemark)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>儲存工作(&amp;S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另存新檔(&amp;A)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>匯入裝箱單(&amp;I)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次自動儲存的工作無法使用 (%1), 已經刪除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未命名工作</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cratemark 上次沒有正常結束。
+要找回 %1 自動儲存的工作「%2」嗎?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>工作「%1」有還沒儲存的修改, 要先儲存嗎?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另存新檔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>匯入裝箱單</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>裝箱單 (*.csv *.txt);;所有檔案 (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>找不到工作檔「%1」, 已經把它從最近的工作清單中移除</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JobFile</name>
+    <message>
+        <source>區段數</source>
+        <translation>Number of blocks</translation>
+    </message>
+    <message>
+        <source>畫面上的區段</source>
+        <translation>Block on screen</translation>
+    </message>
+    <message>
+        <source>尾數箱已設定</source>
+        <translation>Remainder set up</translation>
+    </message>
+    <message>
+        <source>P/NO 行</source>
+        <translation>P/NO row</translation>
+    </message>
+    <message>
+        <source>C/NO 行</source>
+        <translation>C/NO row</translation>
+    </message>
+    <message>
+        <source>尾數箱?</source>
+        <translation>Remainder?</translation>
+    </message>
+    <message>
+        <source>圖案設定</source>
+        <translation>Picture settings</translation>
+    </message>
+    <message>
+        <source>圖案檔案路徑</source>
+        <translation>Picture file path</translation>
+    </message>
+    <message>
+        <source>圖案寬度</source>
+        <translation>Picture width</translation>
+    </message>
+    <message>
+        <source>離左邊界</source>
+        <translation>From left edge</translation>
+    </message>
+    <message>
+        <source>離上邊界</source>
+        <translation>From top edge</translation>
+    </message>
+    <message>
+        <source>條碼設定</source>
+        <translation>Barcode settings</translation>
+    </message>
+    <message>
+        <source>區段</source>
+        <translation>Blocks</translation>
+    </message>
+    <message>
+        <source>尾數箱</source>
+        <translation>Remainder</translation>
+    </message>
+    <message>
+        <source>箱號 from</source>
+        <translation>Carton number from</translation>
+    </message>
+    <message>
+        <source>箱號 to</source>
+        <translation>Carton number to</translation>
+    </message>
+    <message>
+        <source>每墊板的箱數</source>
+        <translation>Cartons per pallet</translation>
+    </message>
+    <message>
+        <source>墊板編號的起始數</source>
+        <translation>First pallet number</translation>
+    </message>
+    <message>
+        <source>混打</source>
+        <translation>Mixed</translation>
+    </message>
+    <message>
+        <source>內容</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>對齊</source>
+        <translation>Align</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>尾數箱</source>
+        <comment>place of a field</comment>
+        <translation>the remainder</translation>
+    </message>
+    <message>
+        <source>第 %1 區段</source>
+        <comment>place of a field</comment>
+        <translation>block %1</translation>
+    </message>
+    <message>
+        <source>尾數箱第 %1 行</source>
+        <comment>place of a field</comment>
+        <translation>row %1 of the remainder</translation>
+    </message>
+    <message>
+        <source>第 %1 區段第 %2 行</source>
+        <comment>place of a field</comment>
+        <translation>row %2 of block %1</translation>
+    </message>
+    <message>
+        <source>「%1」(%2)</source>
+        <translation>“%1” (%2)</translation>
+    </message>
+    <message>
+        <source>%1的「%2」(%3)</source>
+        <translation>“%2” (%3) of %1</translation>
+    </message>
+    <message>
+        <source>%1是 %2, 超出 %3 到 %4 的範圍</source>
+        <translation>%1 is %2, outside the range %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1含有控制字元 (例如換行或定位字元)</source>
+        <translation>%1 contains control characters (such as line breaks or tabs)</translation>
+    </message>
+    <message>
+        <source>%1含有無效的字元</source>
+        <translation>%1 contains invalid characters</translation>
+    </message>
+    <message>
+        <source>%1有 %2 個字, 最多只能有 %3 個字</source>
+        <translation>%1 has %2 characters; it may have at most %3</translation>
+    </message>
+    <message>
+        <source>這份工作有 %1 個區段, 最多只能有 %2 個</source>
+        <translation>This job has %1 blocks; it may have at most %2</translation>
+    </message>
+    <message>
+        <source>缺少%1</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>%1應該是整數</source>
+        <translation>%1 should be a whole number</translation>
+    </message>
+    <message>
+        <source>%1應該是文字</source>
+        <translation>%1 should be text</translation>
+    </message>
+    <message>
+        <source>%1應該是一組設定 ({…})</source>
+        <translation>%1 should be a group of settings ({…})</translation>
+    </message>
+    <message>
+        <source>%1應該是清單 ([…])</source>
+        <translation>%1 should be a list ([…])</translation>
+    </message>
+    <message>
+        <source>%1應該有 %2 行, 卻有 %3 行</source>
+        <translation>%1 should have %2 rows but has %3</translation>
+    </message>
+    <message>
+        <source>第 %1 區段 (%2)</source>
+        <translation>Block %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1是 %2, 但%3有 %4 個</source>
+        <translation>%1 is %2, but %3 has %4</translation>
+    </message>
+    <message>
+        <source>P/NO 與 C/NO 不能印在同一行 (第 %1 行)</source>
+        <translation>P/NO and C/NO cannot be printed on the same row (row %1)</translation>
+    </message>
+    <message>
+        <source>條碼設定</source>
+        <comment>place of a field</comment>
+        <translation>the barcode settings</translation>
+    </message>
+    <message>
+        <source>條碼設定的%1</source>
+        <translation>Barcode settings: %1</translation>
+    </message>
+    <message>
+        <source>這不是 Cratemark 的工作檔</source>
+        <translation>This is not a Cratemark job file</translation>
+    </message>
+    <message>
+        <source>工作檔的內容不完整或已經損壞 (在第 %1 個位元組附近)</source>
+        <translation>The job file is incomplete or damaged (near byte %1)</translation>
+    </message>
+    <message>
+        <source>這個工作檔是較新版的 Cratemark 存的 (第 %1 版), 請用新版的程式開啟</source>
+        <translation>This job file was saved by a newer Cratemark (version %1); please open it with the newer program</translation>
+    </message>
+    <message>
+        <source>工作檔的版本 (version) 不正確, 應該是 %1</source>
+        <translation>The job file&apos;s version (version) is wrong; it should be %1</translation>
+    </message>
+    <message>
+        <source>圖案設定</source>
+        <comment>place of a field</comment>
+        <translation>the picture settings</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>檔案(&amp;F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>條碼設定(&amp;B)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列印預覽(&amp;V)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印表機校正(&amp;C)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>結束(&amp;X)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>說明(&amp;H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>說明文件(&amp;D)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>關於 Cratemark(&amp;A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PackingList</name>
+    <message>
+        <source>裝箱單第 %1 行「%2」欄是空的</source>
+        <translation>Line %1 of the packing list: the “%2” column is empty</translation>
+    </message>
+    <message>
+        <source>裝箱單第 %1 行「%2」欄的「%3」不是整數</source>
+        <translation>Line %1 of the packing list: “%3” in the “%2” column is not a whole number</translation>
+    </message>
+    <message>
+        <source>裝箱單第 %1 行「%2」欄的%3 %4 超出 %5 到 %6 的範圍</source>
+        <translation>Line %1 of the packing list: the %3 %4 in the “%2” column is outside the range %5 to %6</translation>
+    </message>
+    <message>
+        <source>裝箱單第 %1 行「%2」欄的「%3」看不懂, 請填 Yes 或 No</source>
+        <translation>Line %1 of the packing list: “%3” in the “%2” column is not understood; please write Yes or No</translation>
+    </message>
+    <message>
+        <source>裝箱單第 %1 行的引號 (&quot;) 沒有結束</source>
+        <translation>Line %1 of the packing list: a quotation mark (&quot;) is never closed</translation>
+    </message>
+    <message>
+        <source>裝箱單是空的</source>
+        <translation>The packing list is empty</translation>
+    </message>
+    <message>
+        <source>裝箱單第 %1 行有兩個「%2」欄</source>
+        <translation>Line %1 of the packing list has two “%2” columns</translation>
+    </message>
+    <message>
+        <source>裝箱單的第一列要寫出各欄的名稱, 卻找不到「%1」欄 (也可寫成 %2)</source>
+        <translation>The first row of the packing list must name the columns, but there is no “%2” column (it may also be written %1)</translation>
+    </message>
+    <message>
+        <source>裝箱單除了標題列以外沒有任何區段</source>
+        <translation>The packing list has no blocks besides its header row</translation>
+    </message>
+    <message>
+        <source>裝箱單有 %1 個區段, 最多只能有 %2 個</source>
+        <translation>The packing list has %1 blocks; it may have at most %2</translation>
+    </message>
+    <message>
+        <source>箱號</source>
+        <translation>carton number</translation>
+    </message>
+    <message>
+        <source>每板箱數</source>
+        <translation>number of cartons per pallet</translation>
+    </message>
+    <message>
+        <source>板號</source>
+        <translation>pallet number</translation>
+    </message>
+    <message>
+        <source>裝箱單第 %1 行「%2」欄的箱號 %3 比「%4」欄的 %5 還大</source>
+        <translation>Line %1 of the packing list: the carton number %3 in the “%2” column is larger than %5 in the “%4” column</translation>
+    </message>
+    <message>
+        <source>裝箱單第 %1 行: 接在上一個區段後面的起始板號 %2 超出 -32768 到 32767 的範圍, 請在「起始板號」欄填入板號</source>
+        <translation>Line %1 of the packing list: following on from the block before, the first pallet number would be %2, outside the range -32768 to 32767; please fill in the “first pallet” (起始板號) column</translation>
+    </message>
+    <message>
+        <source>無法匯入裝箱單「%1」: %2</source>
+        <translation>Cannot import the packing list “%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PackingListDialog</name>
+    <message>
+        <source>匯入裝箱單</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>裝箱單會變成下面 %1 個區段, 取代目前的 %2 個區段。
+每個區段都使用畫面上的內容與對齊; 尾數箱要再重新選一次。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>區段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>箱號 from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>箱號 to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>每墊板的箱數</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>墊板起始數</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>混打</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取代區段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintOptions</name>
+    <message>
+        <source>這次的區段裡沒有任何箱子, 沒有標籤可以印。</source>
+        <translation>The blocks of this run have no cartons, so there are no labels to print.</translation>
+    </message>
+    <message>
+        <source>「起始位置」要填 1 到 %1: 第一張標籤紙上從第幾格開始印, 由左到右、由上到下數。</source>
+        <translation>“Start position” must be 1 to %1: the place on the first label sheet to start printing at, counted left to right and top to bottom.</translation>
+    </message>
+    <message>
+        <source>「份數」要填 1 到 %1 之間的數字。</source>
+        <translation>“Copies” must be a number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>「第 … 到 … 張」要填 1 到 %1 之間的張數, 前面的不能大於後面的: 從第 %2 格開始, 這次共印 %1 張標籤紙。</source>
+        <translation>“Sheets … to …” must be sheet numbers from 1 to %1, the first no larger than the second: starting at place %2, this run prints %1 label sheets.</translation>
+    </message>
+    <message>
+        <source>「箱號 … 到 …」要填兩個箱號, 前面的不能大於後面的: 這次的箱號從 %1 到 %2。</source>
+        <translation>“Cartons … to …” must be two carton numbers, the first no larger than the second: this run&apos;s carton numbers go from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>「箱號 … 到 …」: 箱號 %1 到 %2 之間沒有任何標籤, 這次的箱號從 %3 到 %4。</source>
+        <translation>“Cartons … to …”: there are no labels for carton numbers %1 to %2; this run&apos;s carton numbers go from %3 to %4.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintRun</name>
+    <message>
+        <source>%1的箱號超出 -32768 到 32766 的範圍, 請修改後再印</source>
+        <translation>The carton numbers of %1 are outside the range -32768 to 32766; please correct them and print again</translation>
+    </message>
+    <message>
+        <source>你還沒有編輯尾數頁ㄛ! 請編輯之或將尾數頁選項改成No</source>
+        <translation>You have not edited the remainder page yet! Please edit it or set the remainder option to No</translation>
+    </message>
+    <message>
+        <source>每P的箱數輸入錯誤: 每墊板的箱數必須是 1 以上的數字。</source>
+        <translation>Wrong cartons per pallet: the cartons per pallet must be a number of 1 or more.</translation>
+    </message>
+    <message>
+        <source>請選擇P/NO要印在那一行</source>
+        <translation>Please choose the row to print P/NO on</translation>
+    </message>
+    <message>
+        <source>請選擇C/NO要印在那一行</source>
+        <translation>Please choose the row to print C/NO on</translation>
+    </message>
+    <message>
+        <source>區段數目有誤 (%1), 最多只能有 %2 個區段</source>
+        <translation>The number of blocks is wrong (%1); there can be at most %2 blocks</translation>
+    </message>
+    <message>
+        <source>第 %1 區段</source>
+        <translation>block %1</translation>
+    </message>
+    <message>
+        <source>尾數箱</source>
+        <translation>the remainder</translation>
+    </message>
+    <message>
+        <source>找不到印表機「%1」, 它可能已經被移除了。
+請重新選擇印表機後再印, 這次沒有印出任何標籤。</source>
+        <translation>The printer “%1” cannot be found; it may have been removed.
+Please choose a printer again and print again; no labels were printed this time.</translation>
+    </message>
+    <message>
+        <source>印表機發生錯誤, 這次的標籤沒有印完。請檢查印表機後再印一次。</source>
+        <translation>The printer reported an error and not all the labels were printed. Please check the printer and print again.</translation>
+    </message>
+    <message>
+        <source>無法寫入 PDF 檔 %1, 這次的標籤沒有存下來。</source>
+        <translation>Cannot write the PDF file %1; the labels were not saved.</translation>
+    </message>
+    <message>
+        <source>第 %1 區段和第 %2 區段都有箱號 %3</source>
+        <translation>Block %1 and block %2 both have carton %3</translation>
+    </message>
+    <message>
+        <source>有些箱號在兩個區段裡重複了, 這些箱子會印出兩張標籤:
+%1
+
+還是要照這樣印嗎?</source>
+        <translation>Some carton numbers are in two blocks, and these cartons will get two labels each:
+%1
+
+Print anyway?</translation>
+    </message>
+    <message>
+        <source>找不到預設的印表機, 無法列印。
+要把這次的標籤存成 PDF 檔嗎?</source>
+        <translation>No default printer was found, so the labels cannot be printed.
+Save them as a PDF file instead?</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterFit</name>
+    <message>
+        <source>%1要填 -20.0 到 +20.0 之間的公釐數, 最多一位小數, 例如 -1.5。
+這次沒有儲存, 原來的設定不變。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>水平位移</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>垂直位移</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>每排標籤的距離要填 68.00 到 80.00 之間的公釐數, 最多兩位小數, 例如 74.25。
+這次沒有儲存, 原來的設定不變。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF 檔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印表機「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印表機校正的設定檔 %1 已經損壞, 讀不出來。
+所有印表機這次都不加位移, 照原來的位置列印。
+請到「檔案 → 印表機校正…」重新輸入並儲存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印表機校正的設定檔 %1 裡, %2的數字看不懂 (可能被改過)。
+這些印表機這次都不加位移, 照原來的位置列印。
+請到「檔案 → 印表機校正…」重新輸入並儲存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrinterFitDialog</name>
+    <message>
+        <source>印表機校正</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>每台印表機送紙的位置都不太一樣。先印一張校正頁, 疊在標籤紙上對著光看:
+標籤的角在十字右邊或下面幾公釐, 位移就加幾公釐, 在左邊或上面就減。
+印校正頁會先儲存下面的數字; 再印一張, 十字就該落在標籤的角上。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (預設的印表機)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF 檔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印表機:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>水平位移:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>公釐, 往右為正 (-20.0 到 +20.0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>垂直位移:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>公釐, 往下為正 (-20.0 到 +20.0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>每排標籤的距離:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>公釐, 原本 73.55; A4 8 格標籤紙是 74.25</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>校正頁上的標籤大小 (兩欄四列, 在紙上置中)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>標籤寬度:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>公釐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>標籤高度:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>儲存(&amp;S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印校正頁(&amp;P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>關閉</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>無法寫入設定檔 %1, 這次沒有儲存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1的校正數字改過了, 還沒有儲存。要儲存嗎?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompter</name>
+    <message>
+        <source>儲存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不儲存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunPreviewWindow</name>
+    <message>
+        <source>列印預覽</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第一頁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第一張標籤紙 (Ctrl+Home)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上一頁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上一張標籤紙 (Page Up)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下一頁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下一張標籤紙 (Page Down)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最後一頁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最後一張標籤紙 (Ctrl+End)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>縮放:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整頁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>頁寬</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>也可以按住 Ctrl 轉動滑鼠滾輪來放大縮小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>摘要</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印表機:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>份數:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第一張標籤紙從第幾格開始印: 由左到右、由上到下數, 前面的格子留空, 用來印完用過一半的標籤紙</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起始位置:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列印範圍:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>到</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>張</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>箱號</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>存成 PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>關閉</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>沒有印表機, 只能存成 PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>頁, 共 %1 頁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>找不到任何印表機, 無法列印。請按「存成 PDF…」把標籤存成 PDF 檔。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已送到印表機 %1: %2 張標籤, %3 張標籤紙, %4 份</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已存成 PDF 檔 %1: %2 張標籤, %3 頁</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetPreview</name>
+    <message>
+        <source>尾數箱</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 區段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+箱號 %2
+墊板 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+條碼 %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

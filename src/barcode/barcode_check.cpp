@@ -7,7 +7,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Barcode", text); }
+// The texts of this file's messages, translated under one context.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(Barcode)
+};
 
 // Millimetres on the label, as the user's placement fields count them, rounded up to a tenth so
 // that moving by that much is enough.
@@ -28,26 +31,28 @@ QString EncodeMessage(const BarcodeSettings& settings, const QString& content,
   const QString kind = KindDisplayName(settings.kind);
   switch (encoded.failure) {
     case EncodeFailure::kEmpty:
-      return Tr("%1的標籤: 「%2」是空的, 沒有東西可以印成條碼。").arg(where, ContentFieldName());
+      return Text::tr("%1的標籤: 「%2」是空的, 沒有東西可以印成條碼。")
+          .arg(where, ContentFieldName());
     case EncodeFailure::kInvalidCharacter: {
       const QString character =
           settings.kind == BarcodeKind::kCode128 ? FirstNonLatin1(content) : QString();
       if (!character.isEmpty()) {
-        return Tr("%1的標籤: 「%2」的「%3」裡有 %4 不能印的字「%5」。%4 只能印英文字母、數字和"
-                  "符號; 要印中文請改用 QR 碼。")
+        return Text::tr(
+                   "%1的標籤: 「%2」的「%3」裡有 %4 不能印的字「%5」。%4 只能印英文字母、數字和"
+                   "符號; 要印中文請改用 QR 碼。")
             .arg(where, ContentFieldName(), content, kind, character);
       }
-      return Tr("%1的標籤: 「%2」的「%3」裡有 %4 不能印的字。")
+      return Text::tr("%1的標籤: 「%2」的「%3」裡有 %4 不能印的字。")
           .arg(where, ContentFieldName(), content, kind);
     }
     case EncodeFailure::kTooLong:
-      return Tr("%1的標籤: 「%2」太長了, %3 放不下「%4」。")
+      return Text::tr("%1的標籤: 「%2」太長了, %3 放不下「%4」。")
           .arg(where, ContentFieldName(), kind, content);
     case EncodeFailure::kNone:
     case EncodeFailure::kOther:
       break;
   }
-  return Tr("%1的標籤: 「%2」的「%3」無法印成 %4 (%5)。")
+  return Text::tr("%1的標籤: 「%2」的「%3」無法印成 %4 (%5)。")
       .arg(where, ContentFieldName(), content, kind, encoded.detail);
 }
 
@@ -69,16 +74,16 @@ std::optional<QString> CheckBarcode(const BarcodeSettings& settings, const QStri
   const double past_right = offset.x() + encoded.symbol->width - kLabelWidthTwips;
   if (past_right > 0) {
     const QString fields = linear
-                               ? Tr("請把「%1」或「%2」調小, 或縮短「%3」。")
+                               ? Text::tr("請把「%1」或「%2」調小, 或縮短「%3」。")
                                      .arg(LeftFieldName(), ModuleFieldName(), ContentFieldName())
-                               : Tr("請把「%1」或「%2」調小, 或縮短「%3」。")
+                               : Text::tr("請把「%1」或「%2」調小, 或縮短「%3」。")
                                      .arg(LeftFieldName(), HeightFieldName(), ContentFieldName());
-    return Tr("%1的標籤: 條碼 (連同兩旁的空白區) 超出標籤右邊 %2 公釐。%3")
+    return Text::tr("%1的標籤: 條碼 (連同兩旁的空白區) 超出標籤右邊 %2 公釐。%3")
         .arg(where, LabelMm(past_right), fields);
   }
   const double past_bottom = offset.y() + encoded.symbol->height - kPageRowPitchTwips;
   if (past_bottom > 0) {
-    return Tr("%1的標籤: 條碼超出這一列標籤的下邊 %2 公釐。請把「%3」或「%4」調小。")
+    return Text::tr("%1的標籤: 條碼超出這一列標籤的下邊 %2 公釐。請把「%3」或「%4」調小。")
         .arg(where, LabelMm(past_bottom), TopFieldName(), HeightFieldName());
   }
   return std::nullopt;
@@ -88,7 +93,7 @@ std::optional<QString> CheckLabelBarcode(const BarcodeSettings& settings, const 
                                          BarcodeEncoder& encoder) {
   if (settings.kind == BarcodeKind::kNone) return std::nullopt;
   const QString problem = SettingsProblem(settings);
-  if (!problem.isEmpty()) return Tr("%1的標籤: %2").arg(LabelName(label), problem);
+  if (!problem.isEmpty()) return Text::tr("%1的標籤: %2").arg(LabelName(label), problem);
   const BarcodeContent content = ComposeContent(settings, label);
   if (!content.error.isEmpty()) return content.error;
   return CheckBarcode(settings, content.text, label, encoder);

@@ -4,7 +4,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Barcode", text); }
+// The texts of this file's messages, translated under one context.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(Barcode)
+};
 
 constexpr int kSsccBodyDigits = 17;  // without the check digit
 
@@ -18,8 +21,8 @@ int64_t PowerOfTen(int digits) {
 }  // namespace
 
 QString LabelName(const BarcodeLabel& label) {
-  if (label.remainder) return Tr("尾數箱");
-  return Tr("第 %1 區段第 %2 箱").arg(label.block).arg(label.carton);
+  if (label.remainder) return Text::tr("尾數箱");
+  return Text::tr("第 %1 區段第 %2 箱").arg(label.block).arg(label.carton);
 }
 
 QString ExpandTemplate(const QString& content_template, const BarcodeLabel& label) {
@@ -80,10 +83,10 @@ BarcodeContent ComposeContent(const BarcodeSettings& settings, const BarcodeLabe
   const QString where = LabelName(label);
   if (settings.sscc_extension < 0 || settings.sscc_extension > 9) {
     return {QString(),
-            Tr("%1的標籤: 「%2」要填一位數字 (0 到 9)。").arg(where, ExtensionFieldName())};
+            Text::tr("%1的標籤: 「%2」要填一位數字 (0 到 9)。").arg(where, ExtensionFieldName())};
   }
   if (!IsCompanyPrefix(settings.company_prefix)) {
-    return {QString(), Tr("%1的標籤: 「%2」要填 %3 到 %4 位數字, 現在是「%5」。")
+    return {QString(), Text::tr("%1的標籤: 「%2」要填 %3 到 %4 位數字, 現在是「%5」。")
                            .arg(where, PrefixFieldName())
                            .arg(kMinPrefixDigits)
                            .arg(kMaxPrefixDigits)
@@ -94,8 +97,8 @@ BarcodeContent ComposeContent(const BarcodeSettings& settings, const BarcodeLabe
   if (!sscc) {
     const int serial_digits = SerialDigits(int(settings.company_prefix.size()));
     return {QString(),
-            Tr("%1的標籤: 箱號 %2 放不進 SSCC 的序號。「%3」是 %4 位數字時, 序號只有 %5 位, "
-               "箱號要在 0 到 %6 之間。")
+            Text::tr("%1的標籤: 箱號 %2 放不進 SSCC 的序號。「%3」是 %4 位數字時, 序號只有 %5 位, "
+                     "箱號要在 0 到 %6 之間。")
                 .arg(where)
                 .arg(label.carton)
                 .arg(PrefixFieldName())

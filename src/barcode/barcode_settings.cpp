@@ -12,7 +12,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Barcode", text); }
+// The texts of this file's messages, translated under one context.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(Barcode)
+};
 
 // The kinds by the names the job file uses for them.
 constexpr std::array<std::pair<BarcodeKind, const char*>, 4> kKindNames{{
@@ -69,7 +72,7 @@ bool Uses(const NumberField& field, BarcodeKind kind) {
 QString NumberText(double value) { return QString::number(value, 'g', 15); }
 
 QString RangeMessage(const NumberField& field) {
-  return Tr("「%1」要填 %2 到 %3 之間的數字 (公釐)。")
+  return Text::tr("「%1」要填 %2 到 %3 之間的數字 (公釐)。")
       .arg(field.name(), NumberText(field.min), NumberText(field.max));
 }
 
@@ -77,10 +80,12 @@ bool InRange(double value, const NumberField& field) {
   return std::isfinite(value) && value >= field.min && value <= field.max;
 }
 
-QString ExtensionMessage() { return Tr("「%1」要填一位數字 (0 到 9)。").arg(ExtensionFieldName()); }
+QString ExtensionMessage() {
+  return Text::tr("「%1」要填一位數字 (0 到 9)。").arg(ExtensionFieldName());
+}
 
 QString PrefixMessage(const QString& prefix) {
-  return Tr("「%1」要填 %2 到 %3 位數字, 現在是「%4」。")
+  return Text::tr("「%1」要填 %2 到 %3 位數字, 現在是「%4」。")
       .arg(PrefixFieldName())
       .arg(kMinPrefixDigits)
       .arg(kMaxPrefixDigits)
@@ -94,11 +99,11 @@ void SetError(QString* error, const QString& message) {
 // The job file's messages name a field as the dialog does and by its key, as the other job
 // checks do: 條碼設定的「條碼內容」(template).
 QString JsonField(QString (*name)(), const char* key) {
-  return Tr("條碼設定的「%1」(%2)").arg(name(), QString::fromLatin1(key));
+  return Text::tr("條碼設定的「%1」(%2)").arg(name(), QString::fromLatin1(key));
 }
 
 QString JsonFieldMessage(QString (*name)(), const char* key) {
-  return Tr("%1不對。").arg(JsonField(name, key));
+  return Text::tr("%1不對。").arg(JsonField(name, key));
 }
 
 }  // namespace
@@ -110,13 +115,13 @@ bool IsLinear(BarcodeKind kind) {
 QString KindDisplayName(BarcodeKind kind) {
   switch (kind) {
     case BarcodeKind::kNone:
-      return Tr("不印條碼");
+      return Text::tr("不印條碼");
     case BarcodeKind::kCode128:
-      return Tr("Code 128");
+      return Text::tr("Code 128");
     case BarcodeKind::kSscc:
-      return Tr("GS1-128 (SSCC)");
+      return Text::tr("GS1-128 (SSCC)");
     case BarcodeKind::kQrCode:
-      return Tr("QR 碼");
+      return Text::tr("QR 碼");
   }
   return QString();
 }
@@ -135,8 +140,9 @@ QString SettingsProblem(const BarcodeSettings& settings) {
     if (settings.sscc_extension < 0 || settings.sscc_extension > 9) return ExtensionMessage();
     if (!IsCompanyPrefix(settings.company_prefix)) return PrefixMessage(settings.company_prefix);
   } else if (settings.content_template.isEmpty()) {
-    return Tr("「%1」是空的: 請填入要印成條碼的文字, 可以用 {C} 代表箱號、{P} 代表墊板號、"
-              "{B} 代表區段號。")
+    return Text::tr(
+               "「%1」是空的: 請填入要印成條碼的文字, 可以用 {C} 代表箱號、{P} 代表墊板號、"
+               "{B} 代表區段號。")
         .arg(ContentFieldName());
   }
   for (const NumberField& field : NumberFields()) {
@@ -166,7 +172,7 @@ std::optional<BarcodeSettings> BarcodeSettingsFromJson(const QJsonObject& json, 
   if (!kind.isUndefined()) {
     const std::optional<BarcodeKind> known = KindFromName(kind.toString());
     if (!kind.isString() || !known) {
-      SetError(error, Tr("%1「%2」看不懂。")
+      SetError(error, Text::tr("%1「%2」看不懂。")
                           .arg(JsonField(KindFieldName, "kind"), kind.toVariant().toString()));
       return std::nullopt;
     }
@@ -203,7 +209,7 @@ std::optional<BarcodeSettings> BarcodeSettingsFromJson(const QJsonObject& json, 
   }
   const QString problem = SettingsProblem(settings);
   if (!problem.isEmpty()) {
-    SetError(error, Tr("條碼設定的%1").arg(problem));
+    SetError(error, Text::tr("條碼設定的%1").arg(problem));
     return std::nullopt;
   }
   return settings;
@@ -259,11 +265,11 @@ std::optional<BarcodeSettings> AcceptBarcodeFields(const BarcodeFields& fields,
   return settings;
 }
 
-QString KindFieldName() { return Tr("條碼種類"); }
-QString ContentFieldName() { return Tr("條碼內容"); }
-QString ExtensionFieldName() { return Tr("擴充碼"); }
-QString PrefixFieldName() { return Tr("GS1 廠商代碼"); }
-QString LeftFieldName() { return Tr("左邊距"); }
-QString TopFieldName() { return Tr("上邊距"); }
-QString HeightFieldName() { return Tr("條碼高度"); }
-QString ModuleFieldName() { return Tr("模組寬度"); }
+QString KindFieldName() { return Text::tr("條碼種類"); }
+QString ContentFieldName() { return Text::tr("條碼內容"); }
+QString ExtensionFieldName() { return Text::tr("擴充碼"); }
+QString PrefixFieldName() { return Text::tr("GS1 廠商代碼"); }
+QString LeftFieldName() { return Text::tr("左邊距"); }
+QString TopFieldName() { return Text::tr("上邊距"); }
+QString HeightFieldName() { return Text::tr("條碼高度"); }
+QString ModuleFieldName() { return Text::tr("模組寬度"); }

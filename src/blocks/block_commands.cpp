@@ -40,9 +40,9 @@ bool SetUpRemainder(MainModel& model, Prompter& prompter) {
   // A full last pallet (or a last block with no pallet of its own) leaves no place for the
   // remainder carton; the user may want another pallet number.
   if (walk.left == last_block.blk_pbox) {
-    prompter.Message(QStringLiteral("hmm...尾數箱可能要硬疊上第 ") +
-                     QString::number(walk.last_used) +
-                     QStringLiteral(" 塊墊板ㄛ! ~..看要不要修改?"));
+    prompter.Message(QCoreApplication::translate(
+                         "Blocks", "hmm...尾數箱可能要硬疊上第 %1 塊墊板ㄛ! ~..看要不要修改?")
+                         .arg(walk.last_used));
   }
   model.l_p_start_text = QString::number(walk.last_used);
 
@@ -132,8 +132,8 @@ void AddBlock(MainModel& model, Prompter& prompter) {
     return;
   }
   if (model.block_count >= BlockTable::kMaxBlocks) {
-    prompter.Message(
-        QStringLiteral("區段最多只能有 %1 個, 無法再新增區段").arg(BlockTable::kMaxBlocks));
+    prompter.Message(QCoreApplication::translate("Blocks", "區段最多只能有 %1 個, 無法再新增區段")
+                         .arg(BlockTable::kMaxBlocks));
     return;
   }
   if (!SaveBlock(model, prompter)) return;
@@ -166,7 +166,8 @@ void RemoveBlock(MainModel& model, Prompter& prompter) {
   // Whatever l_block's text says, removing while the remainder carton is shown would shift a
   // numbered block into the remainder's place.
   if (model.l_block == kRemainderEntry || RemainderShown(model)) {
-    prompter.Message(QStringLiteral("尾數箱 不用移除, 只要選擇尾數箱選項為no即可"));
+    prompter.Message(
+        QCoreApplication::translate("Blocks", "尾數箱 不用移除, 只要選擇尾數箱選項為no即可"));
     return;
   }
 

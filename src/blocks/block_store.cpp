@@ -14,9 +14,11 @@ std::optional<int32_t> StoredNumber(const QString& text) {
   return RoundToInt32(LeadingNumber(text.trimmed()));
 }
 
-QString OutOfRangeMessage(const QString& field) {
-  return QStringLiteral("「%1」的數字太大了, 請輸入 -2147483648 到 2147483647 之間的數字")
-      .arg(field);
+// `field`: the field's name as QT_TRANSLATE_NOOP marks it, translated here.
+QString OutOfRangeMessage(const char* field) {
+  return QCoreApplication::translate(
+             "Blocks", "「%1」的數字太大了, 請輸入 -2147483648 到 2147483647 之間的數字")
+      .arg(QCoreApplication::translate("Blocks", field));
 }
 
 }  // namespace
@@ -41,25 +43,24 @@ bool SaveBlock(MainModel& model, Prompter& prompter) {
   // Everything is converted first, so a refused field leaves the entry as it was.
   const auto start = StoredNumber(model.l_start);
   if (!start) {
-    prompter.Message(OutOfRangeMessage(QStringLiteral("箱號編號 from")));
+    prompter.Message(OutOfRangeMessage(QT_TRANSLATE_NOOP("Blocks", "箱號編號 from")));
     return false;
   }
   const auto end = StoredNumber(model.l_end);
   if (!end) {
-    prompter.Message(OutOfRangeMessage(QStringLiteral("箱號編號 to")));
+    prompter.Message(OutOfRangeMessage(QT_TRANSLATE_NOOP("Blocks", "箱號編號 to")));
     return false;
   }
   const auto pbox = StoredNumber(model.l_pbox);
   if (!pbox) {
-    prompter.Message(OutOfRangeMessage(QStringLiteral("每墊板的箱數")));
+    prompter.Message(OutOfRangeMessage(QT_TRANSLATE_NOOP("Blocks", "每墊板的箱數")));
     return false;
   }
   const auto whole = WholeNumber(model.l_p_start_text);
   const auto p_start = whole ? RoundToInt16(*whole) : std::nullopt;
   if (!p_start) {
-    prompter.Message(
-        QStringLiteral("「本區段墊板編號的起始數」必須是 -32768 到 32767 之間的整數, "
-                       "請修改後再試一次"));
+    prompter.Message(QCoreApplication::translate(
+        "Blocks", "「本區段墊板編號的起始數」必須是 -32768 到 32767 之間的整數, 請修改後再試一次"));
     model.focus_request = QStringLiteral("l_p_start_text");
     return false;
   }

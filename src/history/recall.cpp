@@ -1,5 +1,6 @@
 #include "history/recall.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <cmath>
 
@@ -24,8 +25,9 @@ bool RecallHistory(MainModel& model, const QString& item, Prompter& prompter) {
                              : model.record_prefix + item.left(2);
   const auto lines = named ? ReadHistoryLines(QDir(model.work_dir).filePath(name)) : std::nullopt;
   if (!lines) {
-    prompter.Message(QStringLiteral("無法讀取歷史紀錄檔 %1:檔案不存在或無法開啟。\n"
-                                    "請按 Refresh 重新整理列表後再選一次。")
+    prompter.Message(QCoreApplication::translate("History",
+                                                 "無法讀取歷史紀錄檔 %1:檔案不存在或無法開啟。\n"
+                                                 "請按 Refresh 重新整理列表後再選一次。")
                          .arg(name));
     return false;
   }

@@ -7,7 +7,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("BoundedFile", text); }
+// The texts of this file's messages, translated under one context.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(BoundedFile)
+};
 
 QString Megabytes(qint64 bytes) { return QString::number(double(bytes) / (1024 * 1024), 'f', 1); }
 
@@ -16,20 +19,20 @@ QString Megabytes(qint64 bytes) { return QString::number(double(bytes) / (1024 *
 std::optional<QByteArray> ReadBoundedFile(const QString& path, qint64 max_bytes, QString* problem) {
   const QFileInfo info(path);
   if (!info.exists()) {
-    *problem = Tr("找不到這個檔案");
+    *problem = Text::tr("找不到這個檔案");
     return std::nullopt;
   }
   if (info.isDir()) {
-    *problem = Tr("這是一個資料夾, 不是檔案");
+    *problem = Text::tr("這是一個資料夾, 不是檔案");
     return std::nullopt;
   }
   if (!info.isFile()) {
-    *problem = Tr("這不是一般的檔案 (可能是裝置或管道)");
+    *problem = Text::tr("這不是一般的檔案 (可能是裝置或管道)");
     return std::nullopt;
   }
   if (info.size() > max_bytes) {
-    *problem =
-        Tr("檔案太大 (%1 MB), 最多只能有 %2 MB").arg(Megabytes(info.size()), Megabytes(max_bytes));
+    *problem = Text::tr("檔案太大 (%1 MB), 最多只能有 %2 MB")
+                   .arg(Megabytes(info.size()), Megabytes(max_bytes));
     return std::nullopt;
   }
   // Opened as a regular file only and without waiting, so a pipe put in its place since the checks
@@ -39,19 +42,19 @@ std::optional<QByteArray> ReadBoundedFile(const QString& path, qint64 max_bytes,
   if (!file) {
     switch (failure) {
       case FileReadFailure::kNotRegular:
-        *problem = Tr("這不是一般的檔案 (可能是裝置或管道)");
+        *problem = Text::tr("這不是一般的檔案 (可能是裝置或管道)");
         break;
       case FileReadFailure::kNotOpened:
-        *problem = Tr("無法讀取這個檔案, 可能沒有讀取的權限");
+        *problem = Text::tr("無法讀取這個檔案, 可能沒有讀取的權限");
         break;
       case FileReadFailure::kNotRead:
-        *problem = Tr("讀取這個檔案時發生錯誤");
+        *problem = Text::tr("讀取這個檔案時發生錯誤");
         break;
     }
     return std::nullopt;
   }
   if (!file->complete) {
-    *problem = Tr("檔案太大, 最多只能有 %1 MB").arg(Megabytes(max_bytes));
+    *problem = Text::tr("檔案太大, 最多只能有 %1 MB").arg(Megabytes(max_bytes));
     return std::nullopt;
   }
   return file->bytes;

@@ -13,7 +13,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("JobCommands", text); }
+// The texts of this file's messages, translated under one context.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(JobCommands)
+};
 
 // Takes SaveBlock's messages away from the user while the window only looks at the job.
 class SilentPrompter : public Prompter {
@@ -38,7 +41,7 @@ std::optional<Job> JobToSave(MainModel& model, Prompter& prompter) {
   if (!SaveBlock(model, prompter)) return std::nullopt;
   Job job = CaptureJob(model);
   if (const QString problem = JobProblem(job); !problem.isEmpty()) {
-    prompter.Message(Tr("無法儲存工作: %1, 請修改後再儲存").arg(problem));
+    prompter.Message(Text::tr("無法儲存工作: %1, 請修改後再儲存").arg(problem));
     return std::nullopt;
   }
   return job;
@@ -61,7 +64,7 @@ std::optional<QByteArray> SaveJobFile(MainModel& model, Prompter& prompter, cons
   if (!job) return std::nullopt;
   const QByteArray bytes = JobBytes(JobToJson(*job));
   if (!WriteWhole(path, bytes)) {
-    prompter.Message(Tr("無法寫入工作檔「%1」, 請確認資料夾存在並且可以寫入, 磁碟也還有空間")
+    prompter.Message(Text::tr("無法寫入工作檔「%1」, 請確認資料夾存在並且可以寫入, 磁碟也還有空間")
                          .arg(QFileInfo(path).fileName()));
     return std::nullopt;
   }
@@ -75,7 +78,7 @@ std::optional<Job> ReadJobFile(const QString& path, QString* problem) {
 }
 
 QString OpenJobProblem(const QString& path, const QString& problem) {
-  return Tr("無法開啟工作檔「%1」: %2").arg(QFileInfo(path).fileName(), problem);
+  return Text::tr("無法開啟工作檔「%1」: %2").arg(QFileInfo(path).fileName(), problem);
 }
 
 bool OpenJobFile(MainModel& model, Prompter& prompter, const QString& path) {
@@ -99,8 +102,8 @@ void NewJob(MainModel& model) {
 }
 
 QString JobWindowTitle(const QString& path, bool modified) {
-  const QString program = QStringLiteral("Cratemark 0.2版");
+  const QString program = Text::tr("Cratemark 0.2版");
   if (path.isEmpty() && !modified) return program;
-  const QString name = path.isEmpty() ? Tr("未命名工作") : QFileInfo(path).fileName();
+  const QString name = path.isEmpty() ? Text::tr("未命名工作") : QFileInfo(path).fileName();
   return QStringLiteral("%1%2 - %3").arg(name, modified ? QStringLiteral("*") : QString(), program);
 }

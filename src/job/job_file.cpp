@@ -18,7 +18,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("JobFile", text); }
+// The texts of this file's messages, translated under one context.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(JobFile)
+};
 
 struct Range {
   qint64 lo;
@@ -60,43 +63,53 @@ QString Label(const QString& key) {
       {QStringLiteral("version"), QT_TRANSLATE_NOOP("JobFile", "版本")},
   };
   const auto found = labels.constFind(key);
-  return found == labels.constEnd() ? key : Tr(*found);
+  return found == labels.constEnd() ? key : Text::tr(*found);
 }
 
-// Where a field stands: "" for the top level, "第 2 區段的" or "尾數箱的" inside a block entry.
+// Where a field stands: "" for the top level, "第 2 區段" or "尾數箱" for a block entry. A place
+// is a name of its own, so that a language can put it after the field.
 QString EntryPlace(int entry, int block_count) {
-  return entry > block_count ? Tr("尾數箱的") : Tr("第 %1 區段的").arg(entry);
+  return entry > block_count ? Text::tr("尾數箱", "place of a field")
+                             : Text::tr("第 %1 區段", "place of a field").arg(entry);
 }
 
 QString RowPlace(int entry, int block_count, int row) {
-  return entry > block_count ? Tr("尾數箱第 %1 行的").arg(row + 1)
-                             : Tr("第 %1 區段第 %2 行的").arg(entry).arg(row + 1);
+  return entry > block_count
+             ? Text::tr("尾數箱第 %1 行", "place of a field").arg(row + 1)
+             : Text::tr("第 %1 區段第 %2 行", "place of a field").arg(entry).arg(row + 1);
+}
+
+// A field as the messages name it: its words, its key and, unless it is at the top level, its
+// place.
+QString NamedField(const QString& place, const QString& name, const QString& key) {
+  if (place.isEmpty()) return Text::tr("「%1」(%2)").arg(name, key);
+  return Text::tr("%1的「%2」(%3)").arg(place, name, key);
 }
 
 QString Field(const QString& place, const QString& key) {
-  return QStringLiteral("%1「%2」(%3)").arg(place, Label(key), key);
+  return NamedField(place, Label(key), key);
 }
 
 QString RangeProblem(const QString& field, const QString& value, Range range) {
-  return Tr("%1是 %2, 超出 %3 到 %4 的範圍").arg(field, value).arg(range.lo).arg(range.hi);
+  return Text::tr("%1是 %2, 超出 %3 到 %4 的範圍").arg(field, value).arg(range.lo).arg(range.hi);
 }
 
 QString TextProblem(const QString& field, const QString& text, int max_length = kMaxJobText) {
   // What a row never holds (a line break, a tab, a byte-order mark) no text of a job holds: it
   // would not come back as it was written.
   if (std::any_of(text.begin(), text.end(), IsControlCharacter)) {
-    return Tr("%1含有控制字元 (例如換行或定位字元)").arg(field);
+    return Text::tr("%1含有控制字元 (例如換行或定位字元)").arg(field);
   }
   // Half a surrogate pair would come back as another character and the job would differ.
-  if (!text.isValidUtf16()) return Tr("%1含有無效的字元").arg(field);
+  if (!text.isValidUtf16()) return Text::tr("%1含有無效的字元").arg(field);
   if (text.size() > max_length) {
-    return Tr("%1有 %2 個字, 最多只能有 %3 個字").arg(field).arg(text.size()).arg(max_length);
+    return Text::tr("%1有 %2 個字, 最多只能有 %3 個字").arg(field).arg(text.size()).arg(max_length);
   }
   return {};
 }
 
 QString TooManyBlocks(qint64 count) {
-  return Tr("這份工作有 %1 個區段, 最多只能有 %2 個").arg(count).arg(BlockTable::kMaxBlocks);
+  return Text::tr("這份工作有 %1 個區段, 最多只能有 %2 個").arg(count).arg(BlockTable::kMaxBlocks);
 }
 
 QJsonArray Rows(const std::array<QString, BlockEntry::kRows>& rows) {
@@ -128,7 +141,7 @@ class Reader {
     if (!problem.isEmpty()) return std::nullopt;
     const auto found = object.constFind(key);
     if (found == object.constEnd()) {
-      problem = Tr("缺少%1").arg(Field(place, key));
+      problem = Text::tr("缺少%1").arg(Field(place, key));
       return std::nullopt;
     }
     return *found;
@@ -139,7 +152,7 @@ class Reader {
     const auto value = Value(object, place, key);
     if (!value) return std::nullopt;
     if (!value->isDouble() || value->toDouble() != std::trunc(value->toDouble())) {
-      return Refuse(Tr("%1應該是整數").arg(Field(place, key)));
+      return Refuse(Text::tr("%1應該是整數").arg(Field(place, key)));
     }
     const double number = value->toDouble();
     if (number < double(range.lo) || number > double(range.hi)) {
@@ -154,7 +167,7 @@ class Reader {
   std::optional<QString> Text(const QJsonObject& object, const QString& place, const QString& key) {
     const auto value = Value(object, place, key);
     if (!value) return std::nullopt;
-    if (!value->isString()) return Refuse(Tr("%1應該是文字").arg(Field(place, key)));
+    if (!value->isString()) return Refuse(Text::tr("%1應該是文字").arg(Field(place, key)));
     return value->toString();
   }
 
@@ -162,7 +175,8 @@ class Reader {
                                     const QString& key) {
     const auto value = Value(object, place, key);
     if (!value) return std::nullopt;
-    if (!value->isObject()) return Refuse(Tr("%1應該是一組設定 ({…})").arg(Field(place, key)));
+    if (!value->isObject())
+      return Refuse(Text::tr("%1應該是一組設定 ({…})").arg(Field(place, key)));
     return value->toObject();
   }
 
@@ -170,7 +184,7 @@ class Reader {
                                   const QString& key) {
     const auto value = Value(object, place, key);
     if (!value) return std::nullopt;
-    if (!value->isArray()) return Refuse(Tr("%1應該是清單 ([…])").arg(Field(place, key)));
+    if (!value->isArray()) return Refuse(Text::tr("%1應該是清單 ([…])").arg(Field(place, key)));
     return value->toArray();
   }
 
@@ -180,7 +194,7 @@ class Reader {
     const auto array = Array(object, EntryPlace(entry, block_count), key);
     if (!array) return false;
     if (array->size() != MainModel::kRows) {
-      problem = Tr("%1應該有 %2 行, 卻有 %3 行")
+      problem = Text::tr("%1應該有 %2 行, 卻有 %3 行")
                     .arg(Field(EntryPlace(entry, block_count), key))
                     .arg(MainModel::kRows)
                     .arg(array->size());
@@ -188,7 +202,7 @@ class Reader {
     }
     for (int row = 0; row < MainModel::kRows; ++row) {
       if (!array->at(row).isString()) {
-        problem = Tr("%1應該是文字").arg(Field(RowPlace(entry, block_count, row), key));
+        problem = Text::tr("%1應該是文字").arg(Field(RowPlace(entry, block_count, row), key));
         return false;
       }
       rows[row] = array->at(row).toString();
@@ -202,8 +216,8 @@ class Reader {
     const QString place = EntryPlace(entry, block_count);
     if (!value.isObject()) {
       const QString field =
-          entry > block_count ? Field({}, key) : Tr("第 %1 區段 (%2)").arg(entry).arg(key);
-      return Refuse(Tr("%1應該是一組設定 ({…})").arg(field));
+          entry > block_count ? Field({}, key) : Text::tr("第 %1 區段 (%2)").arg(entry).arg(key);
+      return Refuse(Text::tr("%1應該是一組設定 ({…})").arg(field));
     }
     const QJsonObject object = value.toObject();
     BlockEntry result;
@@ -267,7 +281,7 @@ QString JobProblem(const Job& job) {
                               QString::number(job.block_count), {1, BlockTable::kMaxBlocks});
   }
   if (qsizetype(job.entries.size()) != job.block_count + 1) {
-    return Tr("%1是 %2, 但%3有 %4 個")
+    return Text::tr("%1是 %2, 但%3有 %4 個")
         .arg(Field({}, QStringLiteral("block_count")))
         .arg(job.block_count)
         .arg(Field({}, QStringLiteral("blocks")))
@@ -289,7 +303,7 @@ QString JobProblem(const Job& job) {
     }
   }
   if (job.pallet_row != MainModel::kNoRow && job.pallet_row == job.carton_row) {
-    return Tr("P/NO 與 C/NO 不能印在同一行 (第 %1 行)").arg(job.pallet_row + 1);
+    return Text::tr("P/NO 與 C/NO 不能印在同一行 (第 %1 行)").arg(job.pallet_row + 1);
   }
 
   for (const auto& [key, text] : {std::pair{QStringLiteral("l_last"), job.l_last},
@@ -303,16 +317,15 @@ QString JobProblem(const Job& job) {
       !problem.isEmpty()) {
     return problem;
   }
-  const QString barcode_place = Tr("條碼設定的");
+  const QString barcode_place = Text::tr("條碼設定", "place of a field");
   for (const auto& [name, key, text] :
        {std::tuple{ContentFieldName(), "template", job.barcode.content_template},
         std::tuple{PrefixFieldName(), "company_prefix", job.barcode.company_prefix}}) {
-    const QString field =
-        QStringLiteral("%1「%2」(%3)").arg(barcode_place, name, QLatin1String(key));
+    const QString field = NamedField(barcode_place, name, QLatin1String(key));
     if (QString problem = TextProblem(field, text); !problem.isEmpty()) return problem;
   }
   if (QString problem = SettingsProblem(job.barcode); !problem.isEmpty()) {
-    return barcode_place + problem;
+    return Text::tr("條碼設定的%1").arg(problem);
   }
 
   for (int entry = 1; entry <= job.block_count + 1; ++entry) {
@@ -376,7 +389,7 @@ QByteArray JobBytes(const QJsonObject& object) {
 }
 
 std::optional<Job> ParseJob(const QByteArray& bytes, QString* problem) {
-  const QString not_a_job = Tr("這不是 Cratemark 的工作檔");
+  const QString not_a_job = Text::tr("這不是 Cratemark 的工作檔");
   if (!StartsLikeObject(bytes)) {
     *problem = not_a_job;
     return std::nullopt;
@@ -384,7 +397,7 @@ std::optional<Job> ParseJob(const QByteArray& bytes, QString* problem) {
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
   if (error.error != QJsonParseError::NoError) {
-    *problem = Tr("工作檔的內容不完整或已經損壞 (在第 %1 個位元組附近)").arg(error.offset);
+    *problem = Text::tr("工作檔的內容不完整或已經損壞 (在第 %1 個位元組附近)").arg(error.offset);
     return std::nullopt;
   }
   const QJsonObject top = document.object();
@@ -394,12 +407,12 @@ std::optional<Job> ParseJob(const QByteArray& bytes, QString* problem) {
   }
   const QJsonValue version = top.value(QStringLiteral("version"));
   if (version.isDouble() && version.toDouble() > kJobVersion) {
-    *problem = Tr("這個工作檔是較新版的 Cratemark 存的 (第 %1 版), 請用新版的程式開啟")
+    *problem = Text::tr("這個工作檔是較新版的 Cratemark 存的 (第 %1 版), 請用新版的程式開啟")
                    .arg(version.toDouble());
     return std::nullopt;
   }
   if (version != QJsonValue(kJobVersion)) {
-    *problem = Tr("工作檔的版本 (version) 不正確, 應該是 %1").arg(kJobVersion);
+    *problem = Text::tr("工作檔的版本 (version) 不正確, 應該是 %1").arg(kJobVersion);
     return std::nullopt;
   }
 
@@ -419,7 +432,7 @@ std::optional<Job> ParseJob(const QByteArray& bytes, QString* problem) {
   const auto carton_row = read.Integer(top, {}, QStringLiteral("carton_row"), kRowRange);
   const auto l_last = read.Text(top, {}, QStringLiteral("l_last"));
   const auto picture = read.Object(top, {}, QStringLiteral("picture"));
-  const QString picture_place = Tr("圖案設定的");
+  const QString picture_place = Text::tr("圖案設定", "place of a field");
   const QJsonObject pictures = picture.value_or(QJsonObject());
   const auto pic_file_name = read.Text(pictures, picture_place, QStringLiteral("pic_file_name"));
   const auto pic_size = read.Text(pictures, picture_place, QStringLiteral("pic_size"));
@@ -439,7 +452,7 @@ std::optional<Job> ParseJob(const QByteArray& bytes, QString* problem) {
     return std::nullopt;
   }
   if (blocks && blocks->size() != *block_count) {
-    read.problem = Tr("%1是 %2, 但%3有 %4 個")
+    read.problem = Text::tr("%1是 %2, 但%3有 %4 個")
                        .arg(Field({}, QStringLiteral("block_count")))
                        .arg(*block_count)
                        .arg(Field({}, QStringLiteral("blocks")))

@@ -15,7 +15,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("PackingList", text); }
+// The texts of this file's messages, translated under one context.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(PackingList)
+};
 
 constexpr qint64 kMaxPackingListBytes = 8 * 1024 * 1024;
 constexpr qint64 kHighestCarton = 32766;  // the print run's carton numbers
@@ -73,16 +76,17 @@ class RowReader {
     if (!problem.isEmpty()) return std::nullopt;
     const QString text = Cell(column);
     if (text.isEmpty())
-      return Refuse(Tr("裝箱單第 %1 行「%2」欄是空的").arg(record_.line).arg(Header(column)));
+      return Refuse(Text::tr("裝箱單第 %1 行「%2」欄是空的").arg(record_.line).arg(Header(column)));
     static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
     if (!digits.match(text).hasMatch()) {
-      return Refuse(
-          Tr("裝箱單第 %1 行「%2」欄的「%3」不是整數").arg(record_.line).arg(Header(column), text));
+      return Refuse(Text::tr("裝箱單第 %1 行「%2」欄的「%3」不是整數")
+                        .arg(record_.line)
+                        .arg(Header(column), text));
     }
     if (!ok || value < lo || value > hi) {
-      return Refuse(Tr("裝箱單第 %1 行「%2」欄的%3 %4 超出 %5 到 %6 的範圍")
+      return Refuse(Text::tr("裝箱單第 %1 行「%2」欄的%3 %4 超出 %5 到 %6 的範圍")
                         .arg(record_.line)
                         .arg(Header(column), what, text)
                         .arg(lo)
@@ -101,7 +105,7 @@ class RowReader {
                                 QStringLiteral("false"), QStringLiteral("0")};
     if (yes.contains(text)) return true;
     if (no.contains(text)) return false;
-    return Refuse(Tr("裝箱單第 %1 行「%2」欄的「%3」看不懂, 請填 Yes 或 No")
+    return Refuse(Text::tr("裝箱單第 %1 行「%2」欄的「%3」看不懂, 請填 Yes 或 No")
                       .arg(record_.line)
                       .arg(Header(kMixed), Cell(kMixed)));
   }
@@ -191,7 +195,7 @@ std::optional<QList<CsvRecord>> SplitCsv(const QString& text, QChar separator, Q
     }
   }
   if (quoted) {
-    *problem = Tr("裝箱單第 %1 行的引號 (\") 沒有結束").arg(record.line);
+    *problem = Text::tr("裝箱單第 %1 行的引號 (\") 沒有結束").arg(record.line);
     return std::nullopt;
   }
   end_record();
@@ -208,7 +212,7 @@ std::optional<std::vector<PackedBlock>> ParsePackingList(const QByteArray& bytes
     if (!IsBlank(record)) rows << record;
   }
   if (rows.isEmpty()) {
-    *problem = Tr("裝箱單是空的");
+    *problem = Text::tr("裝箱單是空的");
     return std::nullopt;
   }
 
@@ -219,7 +223,7 @@ std::optional<std::vector<PackedBlock>> ParsePackingList(const QByteArray& bytes
     const int column = ColumnOf(header.fields[i]);
     if (column < 0) continue;
     if (index[column] >= 0) {
-      *problem = Tr("裝箱單第 %1 行有兩個「%2」欄")
+      *problem = Text::tr("裝箱單第 %1 行有兩個「%2」欄")
                      .arg(header.line)
                      .arg(QString::fromUtf8(kColumnNames[column].chinese));
       return std::nullopt;
@@ -228,19 +232,20 @@ std::optional<std::vector<PackedBlock>> ParsePackingList(const QByteArray& bytes
   }
   for (int column = 0; column < kColumns; ++column) {
     if (kColumnNames[column].required && index[column] < 0) {
-      *problem = Tr("裝箱單的第一列要寫出各欄的名稱, 卻找不到「%1」欄 (也可寫成 %2)")
+      *problem = Text::tr("裝箱單的第一列要寫出各欄的名稱, 卻找不到「%1」欄 (也可寫成 %2)")
                      .arg(QString::fromUtf8(kColumnNames[column].chinese),
                           QLatin1String(kColumnNames[column].english));
       return std::nullopt;
     }
   }
   if (rows.isEmpty()) {
-    *problem = Tr("裝箱單除了標題列以外沒有任何區段");
+    *problem = Text::tr("裝箱單除了標題列以外沒有任何區段");
     return std::nullopt;
   }
   if (rows.size() > BlockTable::kMaxBlocks) {
-    *problem =
-        Tr("裝箱單有 %1 個區段, 最多只能有 %2 個").arg(rows.size()).arg(BlockTable::kMaxBlocks);
+    *problem = Text::tr("裝箱單有 %1 個區段, 最多只能有 %2 個")
+                   .arg(rows.size())
+                   .arg(BlockTable::kMaxBlocks);
     return std::nullopt;
   }
 
@@ -250,18 +255,18 @@ std::optional<std::vector<PackedBlock>> ParsePackingList(const QByteArray& bytes
   std::vector<PackedBlock> blocks;
   for (int n = 1; n <= rows.size(); ++n) {
     RowReader row(rows[n - 1], index, header.fields);
-    const auto from = row.Integer(kFrom, 1, kHighestCarton, Tr("箱號"));
-    const auto to = row.Integer(kTo, 1, kHighestCarton, Tr("箱號"));
+    const auto from = row.Integer(kFrom, 1, kHighestCarton, Text::tr("箱號"));
+    const auto to = row.Integer(kTo, 1, kHighestCarton, Text::tr("箱號"));
     const auto pbox =
-        row.Integer(kPerPallet, 1, std::numeric_limits<int32_t>::max(), Tr("每板箱數"));
+        row.Integer(kPerPallet, 1, std::numeric_limits<int32_t>::max(), Text::tr("每板箱數"));
     std::optional<qint64> first_pallet;
     if (row.Has(kFirstPallet)) {
       first_pallet = row.Integer(kFirstPallet, std::numeric_limits<int16_t>::min(),
-                                 std::numeric_limits<int16_t>::max(), Tr("板號"));
+                                 std::numeric_limits<int16_t>::max(), Text::tr("板號"));
     }
     const auto mixed = row.Mixed();
     if (row.problem.isEmpty() && *from > *to) {
-      row.problem = Tr("裝箱單第 %1 行「%2」欄的箱號 %3 比「%4」欄的 %5 還大")
+      row.problem = Text::tr("裝箱單第 %1 行「%2」欄的箱號 %3 比「%4」欄的 %5 還大")
                         .arg(rows[n - 1].line)
                         .arg(row.Header(kFrom))
                         .arg(*from)
@@ -275,8 +280,9 @@ std::optional<std::vector<PackedBlock>> ParsePackingList(const QByteArray& bytes
     if (!first_pallet) {
       const int64_t proposed = n == 1 ? 1 : ProposedFirstPallet(table, n - 1);
       if (proposed > std::numeric_limits<int16_t>::max()) {
-        *problem = Tr("裝箱單第 %1 行: 接在上一個區段後面的起始板號 %2 超出 -32768 到 32767 的"
-                      "範圍, 請在「起始板號」欄填入板號")
+        *problem = Text::tr(
+                       "裝箱單第 %1 行: 接在上一個區段後面的起始板號 %2 超出 -32768 到 32767 的"
+                       "範圍, 請在「起始板號」欄填入板號")
                        .arg(rows[n - 1].line)
                        .arg(proposed);
         return std::nullopt;
@@ -301,7 +307,7 @@ std::optional<std::vector<PackedBlock>> ReadPackingListFile(const QString& path,
   QString file_problem;
   const auto bytes = ReadBoundedFile(path, kMaxPackingListBytes, &file_problem);
   if (!bytes) {
-    *problem = Tr("無法匯入裝箱單「%1」: %2").arg(QFileInfo(path).fileName(), file_problem);
+    *problem = Text::tr("無法匯入裝箱單「%1」: %2").arg(QFileInfo(path).fileName(), file_problem);
     return std::nullopt;
   }
   return ParsePackingList(*bytes, problem);

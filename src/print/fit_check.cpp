@@ -91,18 +91,23 @@ class MeasuringSurface : public Surface {
   double row_top_ = 0;
 };
 
+// The texts of this file's messages, translated under one context.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(FitCheck)
+};
+
 QString SideName(FitOverhang::Side side) {
   switch (side) {
     case FitOverhang::kLeft:
-      return QCoreApplication::translate("FitCheck", "左邊");
+      return Text::tr("左邊");
     case FitOverhang::kTop:
-      return QCoreApplication::translate("FitCheck", "上緣");
+      return Text::tr("上緣");
     case FitOverhang::kRight:
-      return QCoreApplication::translate("FitCheck", "右邊");
+      return Text::tr("右邊");
     case FitOverhang::kBottom:
       break;
   }
-  return QCoreApplication::translate("FitCheck", "下緣");
+  return Text::tr("下緣");
 }
 
 }  // namespace
@@ -128,25 +133,22 @@ RunExtent MeasureRun(const MainModel& model, const PrintLayout& layout, const St
 }
 
 QString DestinationName(const PrintDestination& destination) {
-  if (!destination.pdf_path.isEmpty()) return QCoreApplication::translate("FitCheck", "PDF 檔");
+  if (!destination.pdf_path.isEmpty()) return Text::tr("PDF 檔");
   if (destination.printer.isEmpty()) {
-    return QCoreApplication::translate("FitCheck", "預設的印表機");
+    return Text::tr("預設的印表機");
   }
-  return QCoreApplication::translate("FitCheck", "印表機「%1」").arg(destination.printer);
+  return Text::tr("印表機「%1」").arg(destination.printer);
 }
 
 QString FitQuestion(const FitOverhang& overhang, const PrintDestination& destination) {
   const QString what =
       overhang.line > 0
-          ? QCoreApplication::translate("FitCheck", "第 %1 張紙第 %2 排標籤的第 %3 行")
+          ? Text::tr("第 %1 張紙第 %2 排標籤的第 %3 行")
                 .arg(overhang.sheet)
                 .arg(overhang.page_row)
                 .arg(overhang.line)
-          : QCoreApplication::translate("FitCheck", "第 %1 張紙第 %2 排標籤的圖片")
-                .arg(overhang.sheet)
-                .arg(overhang.page_row);
-  return QCoreApplication::translate(
-             "FitCheck",
+          : Text::tr("第 %1 張紙第 %2 排標籤的圖片").arg(overhang.sheet).arg(overhang.page_row);
+  return Text::tr(
              "%1超出%2可以列印的範圍, 超出%3 %4 公釐, 超出的部分印不出來。\n"
              "請到「檔案 → 印表機校正…」調整這台印表機的位移或每排標籤的距離。\n\n"
              "還是要照這樣印嗎?")

@@ -7,7 +7,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("PrintOptions", text); }
+// The texts of this file's messages, translated under one context.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(PrintOptions)
+};
 
 // A whole number, blanks around it allowed; full-width digits and minus signs count as their
 // ASCII twins, as a Chinese input method types them.
@@ -36,20 +39,21 @@ std::pair<int64_t, int64_t> CartonSpan(const RunPlan& plan) {
 PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& plan) {
   PrintOptionsRead read;
   if (plan.label_count() == 0) {
-    read.message = Tr("這次的區段裡沒有任何箱子, 沒有標籤可以印。");
+    read.message = Text::tr("這次的區段裡沒有任何箱子, 沒有標籤可以印。");
     return read;
   }
   const int places = plan.places_per_sheet();
   const std::optional<int64_t> start = Integer(texts.start);
   if (!start || *start < 1 || *start > places) {
-    read.message = Tr("「起始位置」要填 1 到 %1: 第一張標籤紙上從第幾格開始印, "
-                      "由左到右、由上到下數。")
+    read.message = Text::tr(
+                       "「起始位置」要填 1 到 %1: 第一張標籤紙上從第幾格開始印, "
+                       "由左到右、由上到下數。")
                        .arg(places);
     return read;
   }
   const std::optional<int64_t> copies = Integer(texts.copies);
   if (!copies || *copies < 1 || *copies > kMaxCopies) {
-    read.message = Tr("「份數」要填 1 到 %1 之間的數字。").arg(kMaxCopies);
+    read.message = Text::tr("「份數」要填 1 到 %1 之間的數字。").arg(kMaxCopies);
     return read;
   }
 
@@ -64,8 +68,9 @@ PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& 
       const int64_t sheets =
           PrintLayout(plan, PrintChoice{PrintChoice::kWholeRun, 0, 0, int(*start)}).sheets();
       if (!from || !to || *from < 1 || *to > sheets || *from > *to) {
-        read.message = Tr("「第 … 到 … 張」要填 1 到 %1 之間的張數, 前面的不能大於後面的: "
-                          "從第 %2 格開始, 這次共印 %1 張標籤紙。")
+        read.message = Text::tr(
+                           "「第 … 到 … 張」要填 1 到 %1 之間的張數, 前面的不能大於後面的: "
+                           "從第 %2 格開始, 這次共印 %1 張標籤紙。")
                            .arg(sheets)
                            .arg(*start);
         return read;
@@ -75,8 +80,9 @@ PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& 
     } else {
       const auto [lowest, highest] = CartonSpan(plan);
       if (!from || !to || *from > *to) {
-        read.message = Tr("「箱號 … 到 …」要填兩個箱號, 前面的不能大於後面的: "
-                          "這次的箱號從 %1 到 %2。")
+        read.message = Text::tr(
+                           "「箱號 … 到 …」要填兩個箱號, 前面的不能大於後面的: "
+                           "這次的箱號從 %1 到 %2。")
                            .arg(lowest)
                            .arg(highest);
         return read;
@@ -84,8 +90,9 @@ PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& 
       options.choice.from = *from;
       options.choice.to = *to;
       if (PrintLayout(plan, options.choice).label_count() == 0) {
-        read.message = Tr("「箱號 … 到 …」: 箱號 %1 到 %2 之間沒有任何標籤, "
-                          "這次的箱號從 %3 到 %4。")
+        read.message = Text::tr(
+                           "「箱號 … 到 …」: 箱號 %1 到 %2 之間沒有任何標籤, "
+                           "這次的箱號從 %3 到 %4。")
                            .arg(*from)
                            .arg(*to)
                            .arg(lowest)

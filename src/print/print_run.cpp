@@ -27,15 +27,21 @@ constexpr int kProgressAfterSheets = 3;
 
 bool CartonFits(int64_t number) { return number >= kLowestCarton && number <= kHighestCarton; }
 
+// The texts of this file's messages, translated under one context.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(PrintRun)
+};
+
+// `which`: the block or the remainder carton, as a name of its own.
 QString CartonRangeMessage(const QString& which) {
-  return QStringLiteral("%1的箱號超出 -32768 到 32766 的範圍, 請修改後再印").arg(which);
+  return Text::tr("%1的箱號超出 -32768 到 32766 的範圍, 請修改後再印").arg(which);
 }
 
 bool PrintsRemainder(const MainModel& model) { return model.l_last.trimmed() == u"Yes"; }
 
 bool Checks(MainModel& model, Prompter& prompter) {
   if (model.l_last == u"Yes" && model.remainder_edited == 0) {
-    prompter.Message(QStringLiteral("你還沒有編輯尾數頁ㄛ! 請編輯之或將尾數頁選項改成No"));
+    prompter.Message(Text::tr("你還沒有編輯尾數頁ㄛ! 請編輯之或將尾數頁選項改成No"));
     return false;
   }
   if (model.current_block <= model.block_count &&
@@ -47,17 +53,16 @@ bool Checks(MainModel& model, Prompter& prompter) {
   // fail.
   if (!SaveBlock(model, prompter)) return false;
   if (LeadingNumber(model.l_pbox.trimmed()) < 1) {
-    prompter.Message(QCoreApplication::translate(
-        "PrintRun", "每P的箱數輸入錯誤: 每墊板的箱數必須是 1 以上的數字。"));
+    prompter.Message(Text::tr("每P的箱數輸入錯誤: 每墊板的箱數必須是 1 以上的數字。"));
     model.focus_request = QStringLiteral("l_pbox");
     return false;
   }
   if (model.pallet_row < 0 || model.pallet_row > model.max_line) {
-    prompter.Message(QStringLiteral("請選擇P/NO要印在那一行"));
+    prompter.Message(Text::tr("請選擇P/NO要印在那一行"));
     return false;
   }
   if (model.carton_row < 0 || model.carton_row > model.max_line) {
-    prompter.Message(QStringLiteral("請選擇C/NO要印在那一行"));
+    prompter.Message(Text::tr("請選擇C/NO要印在那一行"));
     return false;
   }
   return true;
@@ -65,7 +70,7 @@ bool Checks(MainModel& model, Prompter& prompter) {
 
 bool NumbersFit(const MainModel& model, Prompter& prompter) {
   if (model.block_count < 1 || model.block_count > BlockTable::kMaxBlocks) {
-    prompter.Message(QStringLiteral("區段數目有誤 (%1), 最多只能有 %2 個區段")
+    prompter.Message(Text::tr("區段數目有誤 (%1), 最多只能有 %2 個區段")
                          .arg(model.block_count)
                          .arg(BlockTable::kMaxBlocks));
     return false;
@@ -75,12 +80,12 @@ bool NumbersFit(const MainModel& model, Prompter& prompter) {
   for (int block = 1; block <= model.block_count; ++block) {
     const BlockEntry& entry = model.blocks[block];
     if (!CartonFits(entry.blk_start) || !CartonFits(entry.blk_end)) {
-      prompter.Message(CartonRangeMessage(QStringLiteral("第 %1 區段").arg(block)));
+      prompter.Message(CartonRangeMessage(Text::tr("第 %1 區段").arg(block)));
       return false;
     }
   }
   if (PrintsRemainder(model) && !CartonFits(model.blocks[model.block_count + 1].blk_start)) {
-    prompter.Message(CartonRangeMessage(QStringLiteral("尾數箱")));
+    prompter.Message(CartonRangeMessage(Text::tr("尾數箱")));
     return false;
   }
   return true;
@@ -136,10 +141,8 @@ class Printing {
 bool Printing::Go() {
   if (destination_.pdf_path.isEmpty() && !destination_.printer.isEmpty() &&
       !target_.HasPrinter(destination_.printer)) {
-    prompter_.Message(QCoreApplication::translate(
-                          "PrintRun",
-                          "找不到印表機「%1」, 它可能已經被移除了。\n請重新選擇印表機後再印, "
-                          "這次沒有印出任何標籤。")
+    prompter_.Message(Text::tr("找不到印表機「%1」, 它可能已經被移除了。\n請重新選擇印表機後再印, "
+                               "這次沒有印出任何標籤。")
                           .arg(destination_.printer));
     return false;
   }
@@ -204,11 +207,10 @@ void Printing::Stop() {
   EndProgress();
   if (!failed_) return;
   if (destination_.pdf_path.isEmpty()) {
-    prompter_.Message(
-        QStringLiteral("印表機發生錯誤, 這次的標籤沒有印完。請檢查印表機後再印一次。"));
+    prompter_.Message(Text::tr("印表機發生錯誤, 這次的標籤沒有印完。請檢查印表機後再印一次。"));
   } else {
     prompter_.Message(
-        QStringLiteral("無法寫入 PDF 檔 %1, 這次的標籤沒有存下來。").arg(destination_.pdf_path));
+        Text::tr("無法寫入 PDF 檔 %1, 這次的標籤沒有存下來。").arg(destination_.pdf_path));
   }
 }
 
@@ -223,15 +225,13 @@ QString OverlapQuestion(const MainModel& model) {
   if (overlaps.isEmpty()) return {};
   QStringList lines;
   for (const BlockOverlap& o : overlaps) {
-    lines << QCoreApplication::translate("PrintRun", "第 %1 區段和第 %2 區段都有箱號 %3")
+    lines << Text::tr("第 %1 區段和第 %2 區段都有箱號 %3")
                  .arg(o.first_block)
                  .arg(o.second_block)
                  .arg(o.from == o.to ? QString::number(o.from)
                                      : QStringLiteral("%1–%2").arg(o.from).arg(o.to));
   }
-  return QCoreApplication::translate("PrintRun",
-                                     "有些箱號在兩個區段裡重複了, 這些箱子會印出兩張標籤:\n%1\n\n"
-                                     "還是要照這樣印嗎?")
+  return Text::tr("有些箱號在兩個區段裡重複了, 這些箱子會印出兩張標籤:\n%1\n\n還是要照這樣印嗎?")
       .arg(lines.join(u'\n'));
 }
 
@@ -250,7 +250,7 @@ bool PrintRun(MainModel& model, Prompter& prompter, PrintTarget& target, PrintFe
   PrintDestination destination;
   if (!target.HasDefaultPrinter()) {
     if (!prompter.AskYesNo(
-            QStringLiteral("找不到預設的印表機, 無法列印。\n要把這次的標籤存成 PDF 檔嗎?"))) {
+            Text::tr("找不到預設的印表機, 無法列印。\n要把這次的標籤存成 PDF 檔嗎?"))) {
       return false;
     }
     destination.pdf_path = feedback.AskPdfPath();
