@@ -10,6 +10,7 @@
 #include "model/main_model.h"
 #include "model/prompter.h"
 #include "model/start_values.h"
+#include "version.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ void NewJob(MainModel& model) {
 }
 
 QString JobWindowTitle(const QString& path, bool modified) {
-  const QString program = Text::tr("Cratemark 0.2版");
+  const QString program = Text::tr("Cratemark %1版").arg(QLatin1String(kCratemarkVersion));
   if (path.isEmpty() && !modified) return program;
   const QString name = path.isEmpty() ? Text::tr("未命名工作") : QFileInfo(path).fileName();
   return QStringLiteral("%1%2 - %3").arg(name, modified ? QStringLiteral("*") : QString(), program);

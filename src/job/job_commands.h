@@ -44,6 +44,6 @@ QString OpenJobProblem(const QString& path, const QString& problem);
 // option and the picture fields back to their start values.
 void NewJob(MainModel& model);
 
-// "Cratemark 0.2版" while no job file is open and nothing has changed; otherwise the job's file
+// "Cratemark <version>版" while no job file is open and nothing has changed; otherwise the job's file
 // name (or 未命名工作), a "*" while there are unsaved changes, and the program's name.
 QString JobWindowTitle(const QString& path, bool modified);

@@ -22,10 +22,11 @@
 #include "picture/picture_box.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
+#include "version.h"
 
 namespace {
 
-const QString kProgram = QStringLiteral("Cratemark 0.2版");
+const QString kProgram = QStringLiteral("Cratemark %1版").arg(QLatin1String(kCratemarkVersion));
 
 class JobMenuTest : public testing::Test {
  protected:

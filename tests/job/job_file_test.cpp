@@ -12,6 +12,7 @@
 #include "job/job_commands.h"
 #include "job_fixture.h"
 #include "support/model_state.h"
+#include "version.h"
 
 namespace {
 
@@ -439,10 +440,11 @@ TEST_F(JobFileTest, NewJobIsTheStartUpState) {
 }
 
 TEST(JobWindowTitle, NamesTheJobAndMarksUnsavedChanges) {
-  EXPECT_EQ(JobWindowTitle({}, false), QStringLiteral("Cratemark 0.2版"));
-  EXPECT_EQ(JobWindowTitle({}, true), QStringLiteral("未命名工作* - Cratemark 0.2版"));
+  const QString program = QStringLiteral("Cratemark %1版").arg(QLatin1String(kCratemarkVersion));
+  EXPECT_EQ(JobWindowTitle({}, false), program);
+  EXPECT_EQ(JobWindowTitle({}, true), u"未命名工作* - "_qs + program);
   EXPECT_EQ(JobWindowTitle(QStringLiteral("/x/客戶A.cratemark"), false),
-            QStringLiteral("客戶A.cratemark - Cratemark 0.2版"));
+            u"客戶A.cratemark - "_qs + program);
   EXPECT_EQ(JobWindowTitle(QStringLiteral("/x/客戶A.cratemark"), true),
-            QStringLiteral("客戶A.cratemark* - Cratemark 0.2版"));
+            u"客戶A.cratemark* - "_qs + program);
 }
