@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>%1的標籤: 條碼 (連同兩旁的空白區) 超出標籤右邊 %2 公釐。%3</source>
-        <translation>Label of %1: the barcode (with the quiet zones on either side) reaches %2 mm past the label&apos;s right edge. %3</translation>
+        <translation>Label of %1: the barcode (with the quiet zones on either side) reaches %2 mm past the label's right edge. %3</translation>
     </message>
     <message>
         <source>%1的標籤: 條碼超出這一列標籤的下邊 %2 公釐。請把「%3」或「%4」調小。</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>%1的標籤: 箱號 %2 放不進 SSCC 的序號。「%3」是 %4 位數字時, 序號只有 %5 位, 箱號要在 0 到 %6 之間。</source>
-        <translation>Label of %1: carton number %2 does not fit into the SSCC&apos;s serial number. With a %4-digit “%3”, the serial number has only %5 digits, so the carton number must be between 0 and %6.</translation>
+        <translation>Label of %1: carton number %2 does not fit into the SSCC's serial number. With a %4-digit “%3”, the serial number has only %5 digits, so the carton number must be between 0 and %6.</translation>
     </message>
     <message>
         <source>「%1」要填 %2 到 %3 之間的數字 (公釐)。</source>
@@ -144,19 +144,19 @@
     <name>BarcodeDialog</name>
     <message>
         <source>條碼設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode Settings</translation>
     </message>
     <message>
         <source>{C} 是箱號, {P} 是墊板號, {B} 是區段號, 例如 PO4711-{C}</source>
-        <translation type="unfinished"></translation>
+        <translation>{C} is the carton number, {P} the pallet number, {B} the block number, e.g. PO4711-{C}</translation>
     </message>
     <message>
         <source>SSCC = 擴充碼 + 廠商代碼 + 補零的箱號 + 自動算出的檢查碼</source>
-        <translation type="unfinished"></translation>
+        <translation>SSCC = extension digit + company prefix + zero-padded carton number + computed check digit</translation>
     </message>
     <message>
         <source>%1 (公釐):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (mm):</translation>
     </message>
 </context>
 <context>
@@ -203,11 +203,11 @@
     </message>
     <message>
         <source>編號欄位輸入有錯: 箱號編號 to 必須是數字 (這個區段最後一箱的箱號)。</source>
-        <translation>Error in the number fields: carton number “to” must be a number (the number of this block&apos;s last carton).</translation>
+        <translation>Error in the number fields: carton number “to” must be a number (the number of this block's last carton).</translation>
     </message>
     <message>
         <source>編號欄位輸入有錯: 箱號編號 from 必須是數字 (這個區段第一箱的箱號)。</source>
-        <translation>Error in the number fields: carton number “from” must be a number (the number of this block&apos;s first carton).</translation>
+        <translation>Error in the number fields: carton number “from” must be a number (the number of this block's first carton).</translation>
     </message>
     <message>
         <source>編號欄位輸入有錯: 箱號編號 to (%1) 不能小於 from (%2)。</source>
@@ -283,7 +283,7 @@ Without --folder, the print history (record_001 … record_010) is kept in the f
     </message>
     <message>
         <source>顯示程式的版本。</source>
-        <translation>Show the program&apos;s version.</translation>
+        <translation>Show the program's version.</translation>
     </message>
     <message>
         <source>在這個資料夾工作:列印紀錄存在這裡,說明文件也先從這裡找。資料夾不存在時會先建立;開頭的 ~ 代表您的家目錄。</source>
@@ -291,11 +291,11 @@ Without --folder, the print history (record_001 … record_010) is kept in the f
     </message>
     <message>
         <source>介面的語言:zh_TW(繁體中文)或 en(英文)。沒有指定時依系統的語言設定。</source>
-        <translation>The language of the windows: zh_TW (Traditional Chinese) or en (English). Without it, the system&apos;s language setting decides.</translation>
+        <translation>The language of the windows: zh_TW (Traditional Chinese) or en (English). Without it, the system's language setting decides.</translation>
     </message>
     <message>
         <source>--lang 只能是 zh_TW 或 en,不能是「%1」。</source>
-        <translation>--lang takes zh_TW or en, not &quot;%1&quot;.</translation>
+        <translation>--lang takes zh_TW or en, not "%1".</translation>
     </message>
     <message>
         <source>--folder 後面要寫資料夾的名稱。</source>
@@ -319,63 +319,82 @@ Make sure you have permission to open it.</translation>
     </message>
     <message>
         <source>不開視窗, 直接把工作檔 JOB 印出來。整份印出時和按「印吧」一樣寫進列印紀錄。結束狀態: 0 已印出, 1 沒有印 (工作檔有問題、檢查沒通過或印表機出錯), 2 參數有誤。</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the job file JOB without opening a window. A whole run is written to the print history, as Print does. Exit status: 0 printed, 1 not printed (a bad job file, a failed check or a printer error), 2 bad arguments.</translation>
     </message>
     <message>
         <source>印到這台印表機 (不指定時用系統的預設印表機)。</source>
-        <translation type="unfinished"></translation>
+        <translation>Print on this printer (the system's default printer when not given).</translation>
     </message>
     <message>
         <source>不送印表機, 存成這個 PDF 檔。</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the labels to this PDF file instead of printing them.</translation>
     </message>
     <message>
         <source>第一張標籤從第一張紙的第 N 格開始 (1 到 8, 由左而右、由上而下), 用來印完用過一半的標籤紙。</source>
-        <translation type="unfinished"></translation>
+        <translation>Start the first label at place N of the first sheet (1 to 8, left to right, top to bottom), to finish a half-used sheet of label stock.</translation>
     </message>
     <message>
         <source>只重印箱號 A 到 B 的標籤, 各自帶著原來的墊板編號; 重印不寫列印紀錄。</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprint only the labels of cartons A to B, each with its own pallet number; a reprint is not written to the print history.</translation>
     </message>
     <message>
         <source>遇到要確認的問題 (兩個區段有相同的箱號、標籤超出印表機可印的範圍) 時照樣列印; 不加時這種工作不會印出。</source>
-        <translation type="unfinished"></translation>
+        <translation>Print even when a question comes up (two blocks share carton numbers, labels run past what the printer can print); without it such a job is not printed.</translation>
     </message>
     <message>
         <source>要開啟的工作檔 (*.cratemark)。</source>
-        <translation type="unfinished"></translation>
+        <translation>The job file to open (*.cratemark).</translation>
     </message>
     <message>
         <source>只能指定一個工作檔, 看不懂的參數:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Only one job file can be given; not understood: %1</translation>
     </message>
     <message>
         <source>--%1 只能和 --print 一起用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 can only be used with --print.</translation>
     </message>
     <message>
         <source>--print 後面要寫要印的工作檔。</source>
-        <translation type="unfinished"></translation>
+        <translation>--print needs the job file to print.</translation>
     </message>
     <message>
         <source>--printer 和 --pdf 只能選一個: 要送印表機, 還是存成 PDF 檔?</source>
-        <translation type="unfinished"></translation>
+        <translation>Give either --printer or --pdf, not both: print on a printer, or save a PDF file?</translation>
     </message>
     <message>
         <source>--printer 後面要寫印表機的名稱。</source>
-        <translation type="unfinished"></translation>
+        <translation>--printer needs the name of a printer.</translation>
     </message>
     <message>
         <source>--pdf 後面要寫 PDF 檔的名稱。</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf needs the name of a PDF file.</translation>
     </message>
     <message>
         <source>--start 要寫 1 到 8 的整數 (標籤紙上的格子), 不能是「%1」。</source>
-        <translation type="unfinished"></translation>
+        <translation>--start must be a whole number from 1 to 8 (a place on the sheet), not “%1”.</translation>
     </message>
     <message>
         <source>--cartons 要寫箱號的範圍, 例如 17-18, 不能是「%1」。</source>
-        <translation type="unfinished"></translation>
+        <translation>--cartons must be a range of carton numbers such as 17-18, not “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandPrint</name>
+    <message>
+        <source>(有 --yes: 照樣列印)</source>
+        <translation>(--yes given: printing anyway)</translation>
+    </message>
+    <message>
+        <source>(命令列沒有 --yes, 所以不印; 確認沒問題後請加上 --yes 再印一次)</source>
+        <translation>(no --yes on the command line, so nothing is printed; once you are sure it is right, add --yes and print again)</translation>
+    </message>
+    <message>
+        <source>正在列印標籤… 第 %1 張, 共 %2 張</source>
+        <translation>Printing labels… sheet %1 of %2</translation>
+    </message>
+    <message>
+        <source>找不到預設的印表機, 沒有印出任何標籤。請用 --printer 指定印表機, 或用 --pdf 存成 PDF 檔。</source>
+        <translation>No default printer found; no labels were printed. Name a printer with --printer, or save a PDF file with --pdf.</translation>
     </message>
 </context>
 <context>
@@ -422,7 +441,7 @@ Make sure you have permission to open it.</translation>
 
 還是要照這樣印嗎?</source>
         <translation>%1 reaches past what %2 can print: %4 mm past its %3 edge. The part outside will not be printed.
-Adjust this printer&apos;s offset or the distance between label rows under “File → Printer Calibration…”.
+Adjust this printer's offset or the distance between label rows under “File → Printer Calibration…”.
 
 Print anyway?</translation>
     </message>
@@ -498,75 +517,80 @@ Press Refresh to update the list, then choose again.</translation>
     </message>
     <message>
         <source>Cratemark 0.2版</source>
-        <translation>Cratemark 0.2</translation>
+        <translation type="vanished">Cratemark 0.2</translation>
     </message>
     <message>
         <source>未命名工作</source>
         <translation>Untitled job</translation>
+    </message>
+    <message>
+        <source>Cratemark %1版</source>
+        <translation>Cratemark %1</translation>
     </message>
 </context>
 <context>
     <name>JobController</name>
     <message>
         <source>開新工作(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New Job</translation>
     </message>
     <message>
         <source>開啟工作(&amp;O)…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open Job…</translation>
     </message>
     <message>
         <source>開啟工作</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Job</translation>
     </message>
     <message>
         <source>Cratemark 工作檔 (*.cratemark)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cratemark jobs (*.cratemark)</translation>
     </message>
     <message>
         <source>儲存工作(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save Job</translation>
     </message>
     <message>
         <source>另存新檔(&amp;A)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;As…</translation>
     </message>
     <message>
         <source>匯入裝箱單(&amp;I)…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import Packing List…</translation>
     </message>
     <message>
         <source>上次自動儲存的工作無法使用 (%1), 已經刪除</source>
-        <translation type="unfinished"></translation>
+        <translation>The job saved automatically last time cannot be used (%1); it has been deleted.</translation>
     </message>
     <message>
         <source>未命名工作</source>
-        <translation type="unfinished"></translation>
+        <translation>Untitled job</translation>
     </message>
     <message>
         <source>Cratemark 上次沒有正常結束。
 要找回 %1 自動儲存的工作「%2」嗎?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cratemark did not end normally last time.
+Recover the job "%2", saved automatically at %1?</translation>
     </message>
     <message>
         <source>工作「%1」有還沒儲存的修改, 要先儲存嗎?</source>
-        <translation type="unfinished"></translation>
+        <translation>The job "%1" has unsaved changes. Save them first?</translation>
     </message>
     <message>
         <source>另存新檔</source>
-        <translation type="unfinished"></translation>
+        <translation>Save As</translation>
     </message>
     <message>
         <source>匯入裝箱單</source>
-        <translation type="unfinished"></translation>
+        <translation>Import Packing List</translation>
     </message>
     <message>
         <source>裝箱單 (*.csv *.txt);;所有檔案 (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Packing lists (*.csv *.txt);;All files (*)</translation>
     </message>
     <message>
         <source>找不到工作檔「%1」, 已經把它從最近的工作清單中移除</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot find the job file "%1"; it has been taken off the list of recent jobs.</translation>
     </message>
 </context>
 <context>
@@ -766,7 +790,7 @@ Press Refresh to update the list, then choose again.</translation>
     </message>
     <message>
         <source>工作檔的版本 (version) 不正確, 應該是 %1</source>
-        <translation>The job file&apos;s version (version) is wrong; it should be %1</translation>
+        <translation>The job file's version (version) is wrong; it should be %1</translation>
     </message>
     <message>
         <source>圖案設定</source>
@@ -778,35 +802,187 @@ Press Refresh to update the list, then choose again.</translation>
     <name>MainWindow</name>
     <message>
         <source>檔案(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>條碼設定(&amp;B)…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barcode Settings…</translation>
     </message>
     <message>
         <source>列印預覽(&amp;V)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Pre&amp;view…</translation>
     </message>
     <message>
         <source>印表機校正(&amp;C)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer &amp;Calibration…</translation>
     </message>
     <message>
         <source>結束(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>說明(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>說明文件(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;User Guide</translation>
     </message>
     <message>
         <source>關於 Cratemark(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About Cratemark</translation>
+    </message>
+    <message>
+        <source>Cratemark %1版</source>
+        <translation>Cratemark %1</translation>
+    </message>
+    <message>
+        <source>區段</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>箱號編號: from</source>
+        <translation>Cartons from</translation>
+    </message>
+    <message>
+        <source>尾數箱?</source>
+        <translation>Remainder?</translation>
+    </message>
+    <message>
+        <source>每墊板的箱數:</source>
+        <translation>Per pallet:</translation>
+    </message>
+    <message>
+        <source>請在此鍵入每塊P上所置的貨品箱數</source>
+        <translation>Type how many cartons go on each pallet</translation>
+    </message>
+    <message>
+        <source>箱/墊板</source>
+        <translation>cartons</translation>
+    </message>
+    <message>
+        <source>本區段墊板編號的起始數:</source>
+        <translation>First pallet number:</translation>
+    </message>
+    <message>
+        <source>混打?</source>
+        <translation>Mixed?</translation>
+    </message>
+    <message>
+        <source>對齊</source>
+        <translation>Align</translation>
+    </message>
+    <message>
+        <source>行數</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>內容</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>按上下鍵可以修改對齊方法</source>
+        <translation>Press Up or Down to change the alignment</translation>
+    </message>
+    <message>
+        <source>選此讓C/NO印在此行</source>
+        <translation>Choose to print the C/NO on this row</translation>
+    </message>
+    <message>
+        <source>選此讓P/NO印在此行</source>
+        <translation>Choose to print the P/NO on this row</translation>
+    </message>
+    <message>
+        <source>前10筆資料,敬請享用...</source>
+        <translation>Print history (last 10)</translation>
+    </message>
+    <message>
+        <source>點此叫出前列印過的10筆之一的資料.此list中show出的格式為: 編號,第一行內容</source>
+        <translation>Click to bring back one of the last 10 printed templates. Each entry shows: number,first row</translation>
+    </message>
+    <message>
+        <source>插入圖型預覽</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>預覽您已選擇好的圖案</source>
+        <translation>Preview of the picture you chose</translation>
+    </message>
+    <message>
+        <source>離左邊界</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>調整您想要列印的圖案是離一張標籤的左邊緣有多少距離(mm)</source>
+        <translation>How far the picture is printed from the left edge of a label (mm)</translation>
+    </message>
+    <message>
+        <source>離上邊界</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>調整您想要列印的圖案是離一張標籤的上邊緣有多少距離(mm)</source>
+        <translation>How far the picture is printed from the top edge of a label (mm)</translation>
+    </message>
+    <message>
+        <source>調整尺吋(寬)</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>編輯此欄位可以讓您調整印出圖片的寬度,而其高度會照比例縮放</source>
+        <translation>The printed width of the picture; its height follows in proportion</translation>
+    </message>
+    <message>
+        <source>檔案路徑</source>
+        <translation>File path</translation>
+    </message>
+    <message>
+        <source>瀏覽</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>按左邊的"瀏覽"按鈕或直接輸入絕對路徑可以讓您選擇想要加在麥頭上面的圖案檔,可以是bmp,jpg,gif,png格式</source>
+        <translation>Press "Browse" on the left or type a full path to choose the picture for the shipping mark: a bmp, jpg, gif or png file</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>全部的內容往上移一行</source>
+        <translation>Move all rows up by one row</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>全部的內容往下移一行</source>
+        <translation>Move all rows down by one row</translation>
+    </message>
+    <message>
+        <source>印吧</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>新增區段</source>
+        <translation>Add Block</translation>
+    </message>
+    <message>
+        <source>移除本區段</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>按此刪除本區段資料</source>
+        <translation>Remove the block on screen and its data</translation>
+    </message>
+    <message>
+        <source>預覽</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>說明文件</source>
+        <translation>User Guide</translation>
     </message>
 </context>
 <context>
@@ -828,8 +1004,8 @@ Press Refresh to update the list, then choose again.</translation>
         <translation>Line %1 of the packing list: “%3” in the “%2” column is not understood; please write Yes or No</translation>
     </message>
     <message>
-        <source>裝箱單第 %1 行的引號 (&quot;) 沒有結束</source>
-        <translation>Line %1 of the packing list: a quotation mark (&quot;) is never closed</translation>
+        <source>裝箱單第 %1 行的引號 (") 沒有結束</source>
+        <translation>Line %1 of the packing list: a quotation mark (") is never closed</translation>
     </message>
     <message>
         <source>裝箱單是空的</source>
@@ -880,44 +1056,45 @@ Press Refresh to update the list, then choose again.</translation>
     <name>PackingListDialog</name>
     <message>
         <source>匯入裝箱單</source>
-        <translation type="unfinished"></translation>
+        <translation>Import Packing List</translation>
     </message>
     <message>
         <source>裝箱單會變成下面 %1 個區段, 取代目前的 %2 個區段。
 每個區段都使用畫面上的內容與對齊; 尾數箱要再重新選一次。</source>
-        <translation type="unfinished"></translation>
+        <translation>The packing list becomes the blocks below (%1 in all), replacing the current blocks (%2).
+Every block takes the content and alignment on screen; choose the remainder again afterwards.</translation>
     </message>
     <message>
         <source>區段</source>
-        <translation type="unfinished"></translation>
+        <translation>Block</translation>
     </message>
     <message>
         <source>箱號 from</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartons from</translation>
     </message>
     <message>
         <source>箱號 to</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartons to</translation>
     </message>
     <message>
         <source>每墊板的箱數</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartons per pallet</translation>
     </message>
     <message>
         <source>墊板起始數</source>
-        <translation type="unfinished"></translation>
+        <translation>First pallet</translation>
     </message>
     <message>
         <source>混打</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixed</translation>
     </message>
     <message>
         <source>取代區段</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace Blocks</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -940,11 +1117,11 @@ Press Refresh to update the list, then choose again.</translation>
     </message>
     <message>
         <source>「箱號 … 到 …」要填兩個箱號, 前面的不能大於後面的: 這次的箱號從 %1 到 %2。</source>
-        <translation>“Cartons … to …” must be two carton numbers, the first no larger than the second: this run&apos;s carton numbers go from %1 to %2.</translation>
+        <translation>“Cartons … to …” must be two carton numbers, the first no larger than the second: this run's carton numbers go from %1 to %2.</translation>
     </message>
     <message>
         <source>「箱號 … 到 …」: 箱號 %1 到 %2 之間沒有任何標籤, 這次的箱號從 %3 到 %4。</source>
-        <translation>“Cartons … to …”: there are no labels for carton numbers %1 to %2; this run&apos;s carton numbers go from %3 to %4.</translation>
+        <translation>“Cartons … to …”: there are no labels for carton numbers %1 to %2; this run's carton numbers go from %3 to %4.</translation>
     </message>
 </context>
 <context>
@@ -1021,301 +1198,331 @@ Save them as a PDF file instead?</translation>
     <message>
         <source>%1要填 -20.0 到 +20.0 之間的公釐數, 最多一位小數, 例如 -1.5。
 這次沒有儲存, 原來的設定不變。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>水平位移</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>垂直位移</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>每排標籤的距離要填 68.00 到 80.00 之間的公釐數, 最多兩位小數, 例如 74.25。
 這次沒有儲存, 原來的設定不變。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>PDF 檔</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>印表機「%1」</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>印表機校正的設定檔 %1 已經損壞, 讀不出來。
 所有印表機這次都不加位移, 照原來的位置列印。
 請到「檔案 → 印表機校正…」重新輸入並儲存。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>印表機校正的設定檔 %1 裡, %2的數字看不懂 (可能被改過)。
 這些印表機這次都不加位移, 照原來的位置列印。
 請到「檔案 → 印表機校正…」重新輸入並儲存。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>PrinterFitDialog</name>
     <message>
         <source>印表機校正</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>每台印表機送紙的位置都不太一樣。先印一張校正頁, 疊在標籤紙上對著光看:
 標籤的角在十字右邊或下面幾公釐, 位移就加幾公釐, 在左邊或上面就減。
 印校正頁會先儲存下面的數字; 再印一張, 十字就該落在標籤的角上。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 (預設的印表機)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>PDF 檔</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>印表機:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>水平位移:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>公釐, 往右為正 (-20.0 到 +20.0)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>垂直位移:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>公釐, 往下為正 (-20.0 到 +20.0)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>每排標籤的距離:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>公釐, 原本 73.55; A4 8 格標籤紙是 74.25</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>校正頁上的標籤大小 (兩欄四列, 在紙上置中)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>標籤寬度:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>公釐</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>標籤高度:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>儲存(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>印校正頁(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>關閉</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>無法寫入設定檔 %1, 這次沒有儲存。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1的校正數字改過了, 還沒有儲存。要儲存嗎?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>QtPrintFeedback</name>
+    <message>
+        <source>存成 PDF 檔</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF 檔 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>正在列印標籤…</source>
+        <translation>Printing labels…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>正在列印標籤… 第 %1 張, 共 %2 張</source>
+        <translation>Printing labels… sheet %1 of %2</translation>
     </message>
 </context>
 <context>
     <name>QtPrompter</name>
     <message>
         <source>儲存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>不儲存</source>
-        <translation type="unfinished"></translation>
+        <translation>Don't Save</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>RunPreviewWindow</name>
     <message>
         <source>列印預覽</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>第一頁</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>第一張標籤紙 (Ctrl+Home)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>上一頁</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>上一張標籤紙 (Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>第</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>下一頁</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>下一張標籤紙 (Page Down)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>最後一頁</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>最後一張標籤紙 (Ctrl+End)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>縮放:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>整頁</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>頁寬</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>100 %</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>也可以按住 Ctrl 轉動滑鼠滾輪來放大縮小</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>摘要</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>列印</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>印表機:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>份數:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>第一張標籤紙從第幾格開始印: 由左到右、由上到下數, 前面的格子留空, 用來印完用過一半的標籤紙</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>起始位置:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>全部</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>列印範圍:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>到</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>張</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>箱號</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>存成 PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>關閉</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>沒有印表機, 只能存成 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>頁, 共 %1 頁</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>找不到任何印表機, 無法列印。請按「存成 PDF…」把標籤存成 PDF 檔。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>已送到印表機 %1: %2 張標籤, %3 張標籤紙, %4 份</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>已存成 PDF 檔 %1: %2 張標籤, %3 頁</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>SheetPreview</name>
     <message>
         <source>尾數箱</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>第 %1 區段</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1
 箱號 %2
 墊板 %3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>
 條碼 %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>TemplateCommands</name>
+    <message>
+        <source>真的要Refresh? 這樣做會讓您剛剛設的資料全部重來ㄛ..</source>
+        <translation>Really refresh? Everything you have just set up will start over.</translation>
     </message>
 </context>
 </TS>

@@ -19,8 +19,6 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("CommandPrint", text); }
-
 void Write(std::FILE* stream, const QString& text) {
   std::fputs(text.toLocal8Bit().constData(), stream);
   std::fflush(stream);
@@ -36,10 +34,12 @@ void ConsolePrompter::Message(const QString& text) {
 }
 
 bool ConsolePrompter::AskYesNo(const QString& text) {
-  Write(stream_, QStringLiteral("cratemark: %1\n%2\n")
-                     .arg(text, answer_yes_ ? Tr("(有 --yes: 照樣列印)")
-                                            : Tr("(命令列沒有 --yes, 所以不印; 確認沒問題後請加上 "
-                                                 "--yes 再印一次)")));
+  const QString answer =
+      answer_yes_ ? QCoreApplication::translate("CommandPrint", "(有 --yes: 照樣列印)")
+                  : QCoreApplication::translate("CommandPrint",
+                                                "(命令列沒有 --yes, 所以不印; 確認沒問題後請加上 "
+                                                "--yes 再印一次)");
+  Write(stream_, QStringLiteral("cratemark: %1\n%2\n").arg(text, answer));
   return answer_yes_;
 }
 
@@ -53,8 +53,11 @@ void ConsoleFeedback::StartProgress(int sheets) {
 
 bool ConsoleFeedback::SheetsDone(int done) {
   if (terminal_) {
-    Write(stream_, QStringLiteral("\r%1").arg(
-                       Tr("正在列印標籤… 第 %1 張, 共 %2 張").arg(done).arg(sheets_)));
+    Write(stream_,
+          QStringLiteral("\r%1").arg(
+              QCoreApplication::translate("CommandPrint", "正在列印標籤… 第 %1 張, 共 %2 張")
+                  .arg(done)
+                  .arg(sheets_)));
     shown_ = true;
   }
   return true;
@@ -104,9 +107,10 @@ int PrintFromCommandLine(const CommandLine& command_line, Prompter& prompter, Pr
   destination.pdf_path = command_line.pdf;
   if (destination.printer.isEmpty() && destination.pdf_path.isEmpty() &&
       !target.HasDefaultPrinter()) {
-    prompter.Message(
-        Tr("找不到預設的印表機, 沒有印出任何標籤。請用 --printer 指定印表機, 或用 --pdf 存成 PDF "
-           "檔。"));
+    prompter.Message(QCoreApplication::translate(
+        "CommandPrint",
+        "找不到預設的印表機, 沒有印出任何標籤。請用 --printer 指定印表機, 或用 --pdf 存成 PDF "
+        "檔。"));
     return kNotPrinted;
   }
   // Named, so that the print goes to the printer whose fit it was given.

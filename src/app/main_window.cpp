@@ -105,7 +105,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   // Controls that name no font use 新細明體 9 points, the usual face of Traditional Chinese forms.
   setFont(NewMing(9));
-  setWindowTitle(QStringLiteral("Cratemark %1版").arg(QLatin1String(kCratemarkVersion)));
+  setWindowTitle(tr("Cratemark %1版").arg(QLatin1String(kCratemarkVersion)));
   // The controls stand in the client area below the menu bar, at their places in twips from its
   // top-left corner; the window is as big as the two together and cannot be resized.
   client_ = new QWidget(this);
@@ -164,29 +164,29 @@ QPushButton* MainWindow::AddButton(const char* name, const QString& caption,
 
 void MainWindow::CreateBlockArea() {
   const QFont caption_font = NewMing(11.25);
-  AddLabel("Label1", QStringLiteral("區段"))->setFont(caption_font);
+  AddLabel("Label1", tr("區段"))->setFont(caption_font);
   l_block_ = AddDropDown("l_block", {}, QStringLiteral("1"));
-  AddLabel("Label2", QStringLiteral("箱號編號: from"))->setFont(caption_font);
+  AddLabel("Label2", tr("箱號編號: from"))->setFont(caption_font);
   l_start_ = AddTextBox("l_start", QStringLiteral("1"));
   AddLabel("Label3", QStringLiteral("to"));
   l_end_ = AddTextBox("l_end", QString());
-  AddLabel("Label4", QStringLiteral("尾數箱?"))->setFont(caption_font);
+  AddLabel("Label4", tr("尾數箱?"))->setFont(caption_font);
   l_last_ = AddDropDown("l_last", YesNo(), QStringLiteral("Yes"));
 
-  AddLabel("Label8", QStringLiteral("每墊板的箱數:"))->setFont(caption_font);
-  l_pbox_ = AddTextBox("l_pbox", QString(), QStringLiteral("請在此鍵入每塊P上所置的貨品箱數"));
-  AddLabel("Label9", QStringLiteral("箱/墊板"))->setFont(caption_font);
-  AddLabel("Label10", QStringLiteral("本區段墊板編號的起始數:"))->setFont(caption_font);
+  AddLabel("Label8", tr("每墊板的箱數:"))->setFont(caption_font);
+  l_pbox_ = AddTextBox("l_pbox", QString(), tr("請在此鍵入每塊P上所置的貨品箱數"));
+  AddLabel("Label9", tr("箱/墊板"))->setFont(caption_font);
+  AddLabel("Label10", tr("本區段墊板編號的起始數:"))->setFont(caption_font);
   l_p_start_text_ = AddTextBox("l_p_start_text", QStringLiteral("Text1"));
-  AddLabel("Label11", QStringLiteral("混打?"))->setFont(caption_font);
+  AddLabel("Label11", tr("混打?"))->setFont(caption_font);
   p_mix_box_ = AddDropDown("p_mix_box", YesNo(), QStringLiteral("No"));
 }
 
 void MainWindow::CreateTemplateArea() {
   const QFont caption_font = NewMing(11.25);
-  AddLabel("Label7", QStringLiteral("對齊"))->setFont(caption_font);
-  AddLabel("Label5", QStringLiteral("行數"))->setFont(caption_font);
-  AddLabel("Label6", QStringLiteral("內容"))->setFont(caption_font);
+  AddLabel("Label7", tr("對齊"))->setFont(caption_font);
+  AddLabel("Label5", tr("行數"))->setFont(caption_font);
+  AddLabel("Label6", tr("內容"))->setFont(caption_font);
 
   frame2_ = Place(new QGroupBox(QStringLiteral("C/NO"), client_), At("Frame2"));
   frame1_ = Place(new QGroupBox(QStringLiteral("P/NO."), client_), At("Frame1"));
@@ -203,7 +203,7 @@ void MainWindow::CreateTemplateArea() {
     const QString number = QString::number(i + 1);
 
     l_array_[i] = Place(new AlignmentField(AlignmentWords(), client_), At("l_array"), i, i);
-    l_array_[i]->setToolTip(QStringLiteral("按上下鍵可以修改對齊方法"));
+    l_array_[i]->setToolTip(tr("按上下鍵可以修改對齊方法"));
 
     l_line_[i] = Place(new QLabel(number, client_), At("l_line"), i, i);
 
@@ -214,66 +214,61 @@ void MainWindow::CreateTemplateArea() {
 
     l_c_[i] = Place(new QRadioButton(number, frame2_),
                     NarrowCartonOption(i) ? narrow_carton_option : At("l_c"), i, i);
-    l_c_[i]->setToolTip(QStringLiteral("選此讓C/NO印在此行"));
+    l_c_[i]->setToolTip(tr("選此讓C/NO印在此行"));
     carton_group_->addButton(l_c_[i], i);
 
     // The pallet-number options count from 1.
     l_p_[i] = Place(new QRadioButton(number, frame1_), At("l_p"), i, i + 1);
-    l_p_[i]->setToolTip(QStringLiteral("選此讓P/NO印在此行"));
+    l_p_[i]->setToolTip(tr("選此讓P/NO印在此行"));
     pallet_group_->addButton(l_p_[i], i);
   }
 }
 
 void MainWindow::CreateHistoryAndPictureArea() {
-  AddLabel("Label12", QStringLiteral("前10筆資料,敬請享用..."));
+  AddLabel("Label12", tr("前10筆資料,敬請享用..."));
   record_list_ = Place(new QListWidget(client_), At("record_list"));
   record_list_->setToolTip(
-      QStringLiteral("點此叫出前列印過的10筆之一的資料.此list中show出的格式為: 編號,第一行內容"));
+      tr("點此叫出前列印過的10筆之一的資料.此list中show出的格式為: 編號,第一行內容"));
 
-  AddLabel("Label13", QStringLiteral("插入圖型預覽"))->setFont(NewMing(11.25));
+  AddLabel("Label13", tr("插入圖型預覽"))->setFont(NewMing(11.25));
   picture1_ = Place(new PictureBox(client_), At("Picture1"));
   picture1_->set_width_twips(At("Picture1").width);
-  picture1_->setToolTip(QStringLiteral("預覽您已選擇好的圖案"));
+  picture1_->setToolTip(tr("預覽您已選擇好的圖案"));
 
-  AddLabel("Label14", QStringLiteral("離左邊界"));
-  pic_d_left_ =
-      AddTextBox("pic_d_left", QStringLiteral("1"),
-                 QStringLiteral("調整您想要列印的圖案是離一張標籤的左邊緣有多少距離(mm)"));
+  AddLabel("Label14", tr("離左邊界"));
+  pic_d_left_ = AddTextBox("pic_d_left", QStringLiteral("1"),
+                           tr("調整您想要列印的圖案是離一張標籤的左邊緣有多少距離(mm)"));
   AddLabel("Label17", QStringLiteral("mm"));
-  AddLabel("Label15", QStringLiteral("離上邊界"));
+  AddLabel("Label15", tr("離上邊界"));
   pic_d_top_ = AddTextBox("pic_d_top", QStringLiteral("1"),
-                          QStringLiteral("調整您想要列印的圖案是離一張標籤的上邊緣有多少距離(mm)"));
+                          tr("調整您想要列印的圖案是離一張標籤的上邊緣有多少距離(mm)"));
   AddLabel("Label18", QStringLiteral("mm"));
-  AddLabel("Label19", QStringLiteral("調整尺吋(寬)"))->setWordWrap(true);
-  pic_size_ =
-      AddTextBox("pic_size", QString(),
-                 QStringLiteral("編輯此欄位可以讓您調整印出圖片的寬度,而其高度會照比例縮放"));
+  AddLabel("Label19", tr("調整尺吋(寬)"))->setWordWrap(true);
+  pic_size_ = AddTextBox("pic_size", QString(),
+                         tr("編輯此欄位可以讓您調整印出圖片的寬度,而其高度會照比例縮放"));
   AddLabel("Label20", QStringLiteral("mm"));
-  AddLabel("Label16", QStringLiteral("檔案路徑"))->setFont(NewMing(11.25));
-  choose_pic_file_ = AddButton("choose_pic_file", QStringLiteral("瀏覽"));
+  AddLabel("Label16", tr("檔案路徑"))->setFont(NewMing(11.25));
+  choose_pic_file_ = AddButton("choose_pic_file", tr("瀏覽"));
   choose_pic_file_->setFont(NewMing(9.75));
-  pic_file_name_ = AddTextBox(
-      "pic_file_name", QString(),
-      QStringLiteral("按左邊的\"瀏覽\"按鈕或直接輸入絕對路徑可以讓您選擇想要加在麥頭上面的圖案檔,"
-                     "可以是bmp,jpg,gif,png格式"));
+  pic_file_name_ =
+      AddTextBox("pic_file_name", QString(),
+                 tr("按左邊的\"瀏覽\"按鈕或直接輸入絕對路徑可以讓您選擇想要加在麥頭上面的圖案檔,"
+                    "可以是bmp,jpg,gif,png格式"));
 }
 
 void MainWindow::CreateCommandButtons() {
-  l_move_up_ =
-      AddButton("l_move_up", QStringLiteral("上移"), QStringLiteral("全部的內容往上移一行"));
-  l_move_down_ =
-      AddButton("l_move_down", QStringLiteral("下移"), QStringLiteral("全部的內容往下移一行"));
-  l_print_ = AddButton("l_print", QStringLiteral("印吧"));
+  l_move_up_ = AddButton("l_move_up", tr("上移"), tr("全部的內容往上移一行"));
+  l_move_down_ = AddButton("l_move_down", tr("下移"), tr("全部的內容往下移一行"));
+  l_print_ = AddButton("l_print", tr("印吧"));
   l_print_->setFont(NewMing(27.75));
-  add_block_ = AddButton("add_block", QStringLiteral("新增區段"));
+  add_block_ = AddButton("add_block", tr("新增區段"));
   add_block_->setFont(NewMing(11.25));
-  l_remove_ =
-      AddButton("l_remove", QStringLiteral("移除本區段"), QStringLiteral("按此刪除本區段資料"));
+  l_remove_ = AddButton("l_remove", tr("移除本區段"), tr("按此刪除本區段資料"));
   l_remove_->setFont(NewMing(11.25));
-  show_pre_ = AddButton("show_pre", QStringLiteral("預覽"));
+  show_pre_ = AddButton("show_pre", tr("預覽"));
   show_pre_->setFont(NewMing(11.25));
   command1_ = AddButton("Command1", QStringLiteral("Refresh"));
-  help_doc_ = AddButton("help_doc", QStringLiteral("說明文件"));
+  help_doc_ = AddButton("help_doc", tr("說明文件"));
   about_ = AddButton("About", QStringLiteral("About"));
 }
 

@@ -17,16 +17,15 @@ QtPrintFeedback::~QtPrintFeedback() { EndProgress(); }
 QString QtPrintFeedback::AskPdfPath() {
   const QString start = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                             .filePath(QStringLiteral("labels.pdf"));
-  QString path = QFileDialog::getSaveFileName(parent_, QStringLiteral("存成 PDF 檔"), start,
-                                              QStringLiteral("PDF 檔 (*.pdf)"));
+  QString path =
+      QFileDialog::getSaveFileName(parent_, tr("存成 PDF 檔"), start, tr("PDF 檔 (*.pdf)"));
   if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
   return path;
 }
 
 void QtPrintFeedback::StartProgress(int sheets) {
   EndProgress();
-  progress_ = new QProgressDialog(QStringLiteral("正在列印標籤…"), QStringLiteral("取消"), 0,
-                                  sheets, parent_);
+  progress_ = new QProgressDialog(tr("正在列印標籤…"), tr("取消"), 0, sheets, parent_);
   progress_->setWindowTitle(QApplication::applicationName());
   progress_->setWindowModality(Qt::WindowModal);
   progress_->setMinimumDuration(0);
@@ -38,7 +37,7 @@ void QtPrintFeedback::StartProgress(int sheets) {
 bool QtPrintFeedback::SheetsDone(int done) {
   if (!progress_) return true;
   progress_->setLabelText(
-      QStringLiteral("正在列印標籤… 第 %1 張, 共 %2 張").arg(done).arg(progress_->maximum()));
+      tr("正在列印標籤… 第 %1 張, 共 %2 張").arg(done).arg(progress_->maximum()));
   // A window-modal dialog takes the user's events here, Cancel among them.
   progress_->setValue(done);
   return !progress_->wasCanceled();

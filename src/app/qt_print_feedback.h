@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 
@@ -10,6 +11,8 @@ class QWidget;
 
 // The file dialog for a PDF file and the progress dialog with its Cancel button.
 class QtPrintFeedback : public PrintFeedback {
+  Q_DECLARE_TR_FUNCTIONS(QtPrintFeedback)
+
  public:
   explicit QtPrintFeedback(QWidget* parent) : parent_(parent) {}
   ~QtPrintFeedback() override;

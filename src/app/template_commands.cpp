@@ -1,5 +1,7 @@
 #include "app/template_commands.h"
 
+#include <QCoreApplication>
+
 #include "app/startup.h"
 #include "model/main_model.h"
 #include "model/prompter.h"
@@ -28,7 +30,8 @@ void MoveRowsDown(MainModel& model) {
 }
 
 void Refresh(MainModel& model, Prompter& prompter) {
-  if (!prompter.AskYesNo(QStringLiteral("真的要Refresh? 這樣做會讓您剛剛設的資料全部重來ㄛ.."))) {
+  if (!prompter.AskYesNo(QCoreApplication::translate(
+          "TemplateCommands", "真的要Refresh? 這樣做會讓您剛剛設的資料全部重來ㄛ.."))) {
     return;
   }
   for (int entry = 0; entry <= model.block_count; ++entry) model.blocks.Clear(entry);

@@ -2,16 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QTranslator>
 
 #include "app/language.h"
+#include "support/language_restorer.h"
 #include "support/temp_folder.h"
 #include "version.h"
 
@@ -25,14 +24,8 @@ CommandLine Parse(const QStringList& options) {
 
 // Each test starts and ends without the program's translations and with the default locale.
 class Translated : public testing::Test {
- protected:
-  ~Translated() override {
-    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) delete t;
-    QLocale::setDefault(old_locale_);
-  }
-
  private:
-  QLocale old_locale_;
+  LanguageRestorer restorer_;
 };
 
 struct ProgramRun {

@@ -10,10 +10,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <cstring>
 
+#include "app/language.h"
+#include "support/language_restorer.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 #include "version.h"
@@ -32,6 +38,24 @@ QString Caption(QWidget* w) {
   if (auto* box = qobject_cast<QComboBox*>(w)) return box->currentText();
   if (auto* frame = qobject_cast<QGroupBox*>(w)) return frame->title();
   return {};
+}
+
+// Whether a caption shows whole in its control at the control's font: a label's on one line
+// within its width, a word-wrapped label's within its width and height, a button's within the
+// part of the button its style leaves for the text.
+bool CaptionFits(QWidget* w, const QString& caption) {
+  const QFontMetrics metrics(w->font());
+  if (auto* label = qobject_cast<QLabel*>(w)) {
+    if (!label->wordWrap()) return metrics.horizontalAdvance(caption) <= label->width();
+    const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), QWIDGETSIZE_MAX),
+                                              Qt::TextWordWrap, caption);
+    return needed.width() <= label->width() && needed.height() <= label->height();
+  }
+  QStyleOptionButton option;
+  option.initFrom(w);
+  option.text = caption;
+  const QRect room = w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, w);
+  return metrics.horizontalAdvance(caption) <= room.width();
 }
 
 class MainWindowTest : public testing::Test {
@@ -233,4 +257,88 @@ TEST_F(MainWindowTest, PrintButtonRunsThePrintRunOnTheFields) {
   EXPECT_EQ(prompter.messages,
             QStringList{QStringLiteral("你還沒有編輯尾數頁ㄛ! 請編輯之或將尾數頁選項改成No")});
   EXPECT_EQ(window->model().l_start, QStringLiteral("5"));
+}
+
+TEST_F(MainWindowTest, CaptionsSpeakTheInterfaceLanguageAndEnglishOnesFitTheirControls) {
+  // The labels and buttons keep the template's places and fonts whatever the language, so an
+  // English caption has to be short enough for them; the menus grow with their entries.
+  const struct {
+    const char* name;
+    const char* chinese;
+    const char* english;
+  } captions[] = {
+      {"Label1", "區段", "Block"},
+      {"Label2", "箱號編號: from", "Cartons from"},
+      {"Label3", "to", "to"},
+      {"Label4", "尾數箱?", "Remainder?"},
+      {"Label5", "行數", "Row"},
+      {"Label6", "內容", "Text"},
+      {"Label7", "對齊", "Align"},
+      {"Label8", "每墊板的箱數:", "Per pallet:"},
+      {"Label9", "箱/墊板", "cartons"},
+      {"Label10", "本區段墊板編號的起始數:", "First pallet number:"},
+      {"Label11", "混打?", "Mixed?"},
+      {"Label12", "前10筆資料,敬請享用...", "Print history (last 10)"},
+      {"Label13", "插入圖型預覽", "Picture"},
+      {"Label14", "離左邊界", "Left"},
+      {"Label15", "離上邊界", "Top"},
+      {"Label16", "檔案路徑", "File path"},
+      {"Label17", "mm", "mm"},
+      {"Label18", "mm", "mm"},
+      {"Label19", "調整尺吋(寬)", "Width"},
+      {"Label20", "mm", "mm"},
+      {"choose_pic_file", "瀏覽", "Browse"},
+      {"l_move_up", "上移", "Up"},
+      {"l_move_down", "下移", "Down"},
+      {"l_print", "印吧", "Print"},
+      {"add_block", "新增區段", "Add Block"},
+      {"l_remove", "移除本區段", "Remove"},
+      {"show_pre", "預覽", "Preview"},
+      {"Command1", "Refresh", "Refresh"},
+      {"help_doc", "說明文件", "User Guide"},
+      {"About", "About", "About"},
+      {"menu_file", "檔案(&F)", "&File"},
+      {"action_new_job", "開新工作(&N)", "&New Job"},
+      {"action_open_job", "開啟工作(&O)…", "&Open Job…"},
+      {"action_save_job", "儲存工作(&S)", "&Save Job"},
+      {"action_save_job_as", "另存新檔(&A)…", "Save &As…"},
+      {"action_import_packing_list", "匯入裝箱單(&I)…", "&Import Packing List…"},
+      {"action_barcode_settings", "條碼設定(&B)…", "&Barcode Settings…"},
+      {"action_print_preview", "列印預覽(&V)…", "Print Pre&view…"},
+      {"action_printer_fit", "印表機校正(&C)…", "Printer &Calibration…"},
+      {"action_quit", "結束(&X)", "&Quit"},
+      {"menu_help", "說明(&H)", "&Help"},
+      {"action_help", "說明文件(&D)", "&User Guide"},
+      {"action_about", "關於 Cratemark(&A)", "&About Cratemark"},
+  };
+  for (const Language language : {Language::kTraditionalChinese, Language::kEnglish}) {
+    const bool english = language == Language::kEnglish;
+    SCOPED_TRACE(english ? "English" : "Chinese");
+    const LanguageRestorer restorer;
+    ASSERT_EQ(InstallTranslations(language), QStringList());
+    MainWindow translated(std::make_unique<ScriptedPrompter>());
+    for (const auto& c : captions) {
+      const QString name = QString::fromUtf8(c.name);
+      const QString expected = QString::fromUtf8(english ? c.english : c.chinese);
+      if (auto* menu = translated.findChild<QMenu*>(name)) {
+        EXPECT_EQ(menu->title(), expected) << c.name;
+      } else if (auto* action = translated.findChild<QAction*>(name)) {
+        EXPECT_EQ(action->text(), expected) << c.name;
+      } else {
+        QWidget* control = translated.findChild<QWidget*>(name);
+        ASSERT_NE(control, nullptr) << c.name;
+        EXPECT_EQ(Caption(control), expected) << c.name;
+        // The Chinese captions are the template's own, some of them a little larger than their
+        // controls already.
+        if (english) {
+          EXPECT_TRUE(CaptionFits(control, expected)) << c.name << " is cut";
+          // A label draws a caption too long for it smaller; down to this size the letters of a
+          // translated caption still read ("to" is as small in both languages).
+          if (std::strcmp(c.english, c.chinese) != 0) {
+            EXPECT_GE(control->font().pointSizeF(), 8.0) << c.name << " is shrunk too far";
+          }
+        }
+      }
+    }
+  }
 }
