@@ -5,7 +5,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <cstdio>
@@ -27,6 +30,17 @@ QAbstractButton* ButtonFor(QMessageBox* box, const QString& role) {
     }
   }
   return nullptr;
+}
+
+// One line of the driver's output: line breaks written as \n, so every text stays on its line.
+void WriteLine(const QString& text) {
+  std::fputs(qPrintable(QString(text).replace(u'\n', QStringLiteral("\\n"))), stdout);
+  std::fputc('\n', stdout);
+}
+
+void EndOutput() {
+  std::fputs(".\n", stdout);
+  std::fflush(stdout);
 }
 
 }  // namespace
@@ -78,6 +92,13 @@ void TestDriver::RunNext() {
 bool TestDriver::Run(const QString& command) {
   const QString verb = command.section(u' ', 0, 0);
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  if (verb == u"message") {
+    if (!box || box == answered_) return false;
+    WriteLine(box->text());
+    for (QAbstractButton* button : box->buttons()) WriteLine(button->text());
+    EndOutput();
+    return true;
+  }
   if (verb == u"answer") {
     if (!box || box == answered_) return false;
     QAbstractButton* button = ButtonFor(box, command.section(u' ', 1).trimmed());
@@ -89,7 +110,7 @@ bool TestDriver::Run(const QString& command) {
   // The last answer is done with once its box is gone and whatever it led to has run.
   if (answered_ || QApplication::activeModalWidget() || window_->RunningCommand()) return false;
 
-  if (verb == u"type") {
+  if (verb == u"type" || verb == u"clear") {
     auto* field = window_->findChild<QLineEdit*>(command.section(u' ', 1, 1));
     if (!field) {
       std::fprintf(stderr, "test driver: no field %s\n", qPrintable(command.section(u' ', 1, 1)));
@@ -97,12 +118,27 @@ bool TestDriver::Run(const QString& command) {
     }
     field->setFocus();
     field->end(false);
+    if (verb == u"clear") {
+      field->selectAll();
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+      QApplication::sendEvent(field, &press);
+      return true;
+    }
     for (const QChar c : command.section(u' ', 2)) {
       QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
       QApplication::sendEvent(field, &press);
       QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
       QApplication::sendEvent(field, &release);
     }
+  } else if (verb == u"click") {
+    auto* button = window_->findChild<QAbstractButton*>(command.section(u' ', 1, 1));
+    if (!button) {
+      std::fprintf(stderr, "test driver: no button %s\n", qPrintable(command.section(u' ', 1, 1)));
+      return true;
+    }
+    button->click();
+  } else if (verb == u"captions") {
+    WriteCaptions();
   } else if (verb == u"dump") {
     const QByteArray bytes = JobBytesAsSaved(window_->ModelOnScreen()).value_or(QByteArray());
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
@@ -112,4 +148,29 @@ bool TestDriver::Run(const QString& command) {
     window_->close();
   }
   return true;
+}
+
+void TestDriver::WriteCaptions() const {
+  for (const QLabel* label : window_->findChildren<QLabel*>()) {
+    if (!label->objectName().isEmpty() && !label->text().isEmpty()) {
+      WriteLine(label->objectName() + u'\t' + label->text());
+    }
+  }
+  for (const QAbstractButton* button : window_->findChildren<QAbstractButton*>()) {
+    if (!button->objectName().isEmpty() && !button->text().isEmpty()) {
+      WriteLine(button->objectName() + u'\t' + button->text());
+    }
+  }
+  // Menus by their place, entries by their menu and place: "menu 1", "menu 1.3".
+  const QList<QAction*> menus = window_->menuBar()->actions();
+  for (int m = 0; m < menus.size(); ++m) {
+    WriteLine(QStringLiteral("menu %1\t").arg(m + 1) + menus[m]->text());
+    if (!menus[m]->menu()) continue;
+    const QList<QAction*> entries = menus[m]->menu()->actions();
+    for (int e = 0; e < entries.size(); ++e) {
+      if (entries[e]->isSeparator()) continue;
+      WriteLine(QStringLiteral("menu %1.%2\t").arg(m + 1).arg(e + 1) + entries[e]->text());
+    }
+  }
+  EndOutput();
 }

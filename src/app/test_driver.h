@@ -15,6 +15,12 @@ class QSocketNotifier;
 //   type NAME TEXT   types TEXT, key by key, at the end of the field named NAME
 //   answer ROLE      presses the button of the open message box with that role: yes, no, save,
 //                    discard or cancel (waits for the box to appear)
+//   clear NAME       selects all of the field named NAME and deletes it with the Delete key
+//   click NAME       clicks the button named NAME
+//   captions         writes the name and text of every caption, button and menu entry of the
+//                    window to standard output, one "name<TAB>text" a line, then a line "."
+//   message          writes the open message box's text, then its buttons' texts, a line each with
+//                    line breaks as \n, then a line "." (waits for the box, leaves it open)
 //   dump             writes the job as 儲存工作 would save it to standard output, then a line "."
 //   close            closes the main window as the title bar's close button does
 // Every command but `answer` waits until no message box is open. The commands go through the
@@ -30,6 +36,7 @@ class TestDriver : public QObject {
   void ReadInput();
   void RunNext();
   bool Run(const QString& command);
+  void WriteCaptions() const;
 
   MainWindow* window_;
   QSocketNotifier* input_ = nullptr;

@@ -8,10 +8,15 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "app/language.h"
+#include "job/job_commands.h"
+#include "support/driven_program.h"
 #include "support/language_restorer.h"
+#include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
+#include "support/worked_example.h"
 #include "version.h"
 
 namespace {
@@ -229,4 +234,92 @@ TEST(Program, AnswersWithoutADisplay) {
       EXPECT_EQ(run.err, QString()) << name.toStdString();
     }
   }
+}
+
+// The program started in each language: every caption speaks it, a refused input's message box
+// speaks it with its buttons, and the labels it prints do not change by one character.
+TEST(Program, SpeaksTheLocalesLanguageAndPrintsTheSameInBoth) {
+  TempFolder work;
+  MainModel model;
+  model.work_dir = work.path();
+  SetUpWorkedExample(model);
+  ScriptedPrompter prompter;
+  const QString job = work.File(QStringLiteral("worked.cratemark"));
+  ASSERT_TRUE(SaveJobFile(model, prompter, job));
+
+  const struct {
+    const char* lang;
+    QMap<QString, QString> captions;  // a sample: every caption is checked for its script below
+    QString refusal;
+    QString button;
+  } languages[] = {
+      {"zh_TW.UTF-8",
+       {{"Label1", "區段"},
+        {"Label2", "箱號編號: from"},
+        {"l_print", "印吧"},
+        {"menu 1", "檔案(&F)"},
+        {"menu 2", "說明(&H)"}},
+       "編號欄位輸入有錯: 箱號編號 to 必須是數字",
+       "確定"},
+      {"en_US.UTF-8",
+       {{"Label1", "Block"},
+        {"Label2", "Cartons from"},
+        {"l_print", "Print"},
+        {"menu 1", "&File"},
+        {"menu 2", "&Help"}},
+       "carton number “to” must be a number",
+       "OK"},
+  };
+  QStringList printed;
+  for (const auto& language : languages) {
+    SCOPED_TRACE(language.lang);
+    const QList<std::pair<QString, QString>> locale = {
+        {"LANG", language.lang}, {"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANGUAGE", ""}};
+    TempFolder home;
+    DrivenProgram program(QStringLiteral(CRATEMARK_PROGRAM), work.path(), home.path(), {job},
+                          locale);
+    ASSERT_TRUE(program.process.waitForStarted());
+
+    const QStringList lines =
+        QString::fromUtf8(program.Ask(QStringLiteral("captions"))).split(u'\n', Qt::SkipEmptyParts);
+    QMap<QString, QString> captions;
+    for (const QString& line : lines) captions[line.section(u'\t', 0, 0)] = line.section(u'\t', 1);
+    ASSERT_GT(captions.size(), 40) << program.process.readAllStandardError().toStdString();
+    for (const auto& [name, text] : language.captions.asKeyValueRange()) {
+      EXPECT_EQ(captions.value(name), text) << name.toStdString();
+    }
+    // English captions hold no Chinese; the Chinese ones keep the few English words the window
+    // has always had (from, to, mm).
+    static const QRegularExpression han(QStringLiteral("\\p{Han}"));
+    if (QString::fromLatin1(language.lang).startsWith(u"en")) {
+      for (const auto& [name, text] : captions.asKeyValueRange()) {
+        EXPECT_FALSE(text.contains(han)) << name.toStdString() << ": " << text.toStdString();
+      }
+    }
+
+    // A letter for the last carton number: 印吧 refuses, and the letter stays in the field.
+    program.Send(QStringLiteral("clear l_end"));
+    program.Send(QStringLiteral("type l_end x"));
+    program.Send(QStringLiteral("click l_print"));
+    const QStringList box =
+        QString::fromUtf8(program.Ask(QStringLiteral("message"))).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(box.isEmpty());
+    EXPECT_TRUE(box.first().contains(language.refusal)) << box.first().toStdString();
+    EXPECT_EQ(box.mid(1), QStringList{language.button});
+    program.Send(QStringLiteral("answer save"));
+
+    // The same job printed from the command line in this language.
+    const QString pdf = work.File(QStringLiteral("%1.pdf").arg(QLatin1String(language.lang)));
+    DrivenProgram print(QStringLiteral(CRATEMARK_PROGRAM), work.path(), home.path(),
+                        {QStringLiteral("--print"), job, QStringLiteral("--pdf"), pdf}, locale);
+    ASSERT_TRUE(print.process.waitForFinished(60000));
+    ASSERT_EQ(print.process.exitCode(), 0) << print.process.readAllStandardError().toStdString();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    printed << QString::fromUtf8(text.readAllStandardOutput());
+  }
+  ASSERT_EQ(printed.size(), 2);
+  EXPECT_TRUE(printed[0].contains(QStringLiteral("C/NO. : 40")));
+  EXPECT_EQ(printed[0], printed[1]);
 }

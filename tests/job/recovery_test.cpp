@@ -11,6 +11,7 @@
 #include "job/job_commands.h"
 #include "job/recovery_file.h"
 #include "job_fixture.h"
+#include "support/driven_program.h"
 
 namespace {
 
@@ -71,46 +72,6 @@ TEST(RecoveryFile, KeepsTheJobAndTheFileItCameFrom) {
 // The real program: a job passed on the command line is edited through the test driver's keys,
 // the autosave writes the recovery file, the program is killed, and a new start brings the edit
 // back after the real recovery question is answered Yes. A clean exit then removes the file.
-class ProgramRun {
- public:
-  ProgramRun(const QString& work_dir, const QString& home, const QStringList& arguments) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("CRATEMARK_TEST_DRIVER"), QStringLiteral("1"));
-    env.insert(QStringLiteral("HOME"), home);
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(work_dir);
-    process.start(QStringLiteral(CRATEMARK_EXE), arguments);
-  }
-  ~ProgramRun() {
-    if (process.state() != QProcess::NotRunning) {
-      process.kill();
-      process.waitForFinished();
-    }
-  }
-
-  void Send(const QString& line) {
-    process.write((line + u'\n').toUtf8());
-    process.waitForBytesWritten(10000);
-  }
-
-  // Everything written to standard output up to the driver's end mark.
-  QByteArray Dump() {
-    Send(QStringLiteral("dump"));
-    QByteArray out;
-    QDeadlineTimer deadline(30000);
-    while (!out.endsWith("\n.\n") && !deadline.hasExpired()) {
-      process.waitForReadyRead(200);
-      out += process.readAllStandardOutput();
-    }
-    return out;
-  }
-
-  QProcess process;
-};
 
 // The recovery files under the isolated data folder, wherever the program's name puts them.
 QStringList RecoveryFiles(const QString& home) {
@@ -132,7 +93,7 @@ TEST(Recovery, AKilledProgramsEditComesBackAtTheNextStart) {
   ASSERT_TRUE(SaveJobFile(model, prompter, job_path));
 
   {
-    ProgramRun first(work.path(), home.path(), {job_path});
+    DrivenProgram first(QStringLiteral(CRATEMARK_EXE), work.path(), home.path(), {job_path});
     ASSERT_TRUE(first.process.waitForStarted());
     first.Send(QStringLiteral("type l_content(9) RECOVERED EDIT"));
     // The autosave comes a few seconds after the edit.
@@ -153,7 +114,7 @@ TEST(Recovery, AKilledProgramsEditComesBackAtTheNextStart) {
   ASSERT_EQ(RecoveryFiles(home.path()).size(), 1);
   EXPECT_FALSE(work.Read(QStringLiteral("客戶A.cratemark")).contains("RECOVERED EDIT"));
 
-  ProgramRun second(work.path(), home.path(), {});
+  DrivenProgram second(QStringLiteral(CRATEMARK_EXE), work.path(), home.path(), {});
   ASSERT_TRUE(second.process.waitForStarted());
   second.Send(QStringLiteral("answer yes"));
   const QByteArray job = second.Dump();
