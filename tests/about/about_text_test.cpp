@@ -110,22 +110,29 @@ TEST(HelpDocument, OpensTheWorkingFoldersCopyElseTheProgramsElseSaysSo) {
   EXPECT_TRUE(prompter.messages.isEmpty());
   EXPECT_TRUE(viewer.shown.isEmpty()) << "the desktop opened it";
 
-  // The English guide is another file; the Chinese one does not stand in for it.
+  // Where no folder has the English guide the Chinese one stands in for it; the English one comes
+  // first wherever it is, also before a Chinese one in the working folder.
   EXPECT_EQ(
       OpenHelpDocument(work.path(), program_dirs, kEnglishHelpDocument, opener, viewer, prompter),
-      QString());
-  ASSERT_EQ(prompter.messages.size(), 1);
-  EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("找不到說明文件 readme_en.txt")));
+      work.File(kHelpDocument));
+  share.Write(kEnglishHelpDocument, "package's English copy");
+  EXPECT_EQ(
+      OpenHelpDocument(work.path(), program_dirs, kEnglishHelpDocument, opener, viewer, prompter),
+      share.File(kEnglishHelpDocument));
+  EXPECT_TRUE(prompter.messages.isEmpty());
 
-  // A folder of that name is no document.
+  // A folder of that name is no document; the message names the guide of the language.
   TempFolder empty;
   QDir(empty.path()).mkdir(kHelpDocument);
   opener.opened.clear();
-  prompter.messages.clear();
-  EXPECT_EQ(OpenHelpDocument(empty.path(), {}, kHelpDocument, opener, viewer, prompter), QString());
+  for (const QString& name : {kHelpDocument, kEnglishHelpDocument}) {
+    prompter.messages.clear();
+    EXPECT_EQ(OpenHelpDocument(empty.path(), {}, name, opener, viewer, prompter), QString());
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("找不到說明文件 ") + name))
+        << prompter.messages[0].toStdString();
+  }
   EXPECT_TRUE(opener.opened.isEmpty());
-  ASSERT_EQ(prompter.messages.size(), 1);
-  EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("找不到說明文件 readme.txt")));
 }
 
 TEST(HelpDocument, WhenTheDesktopCannotOpenItTheProgramShowsIt) {
