@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_TW">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About...</source>
+        <translation>About Cratemark</translation>
+    </message>
+    <message>
+        <source>ok啦!</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AboutText</name>
+    <message>
+        <source>Cratemark %1 版</source>
+        <translation>Cratemark %1</translation>
+    </message>
+    <message>
+        <source>麥頭標籤列印程式</source>
+        <translation>Shipping mark label printing</translation>
+    </message>
+    <message>
+        <source>依區段、每墊板箱數與混打設定,
+自動編出每一箱的 C/NO. 與 P/NO.,
+一張 A4 紙印八張標籤。</source>
+        <translation>From the blocks, the cartons per pallet and mixed pallets
+it numbers the C/NO. and P/NO. of every carton
+and prints eight labels on each A4 sheet.</translation>
+    </message>
+    <message>
+        <source>每次列印後,範本會存成最近 10 筆紀錄之一,
+可以從主畫面的清單叫回來再用。</source>
+        <translation>After each print the template is kept as one of the last 10 records;
+the list in the main window brings it back for use again.</translation>
+    </message>
+    <message>
+        <source>使用方法請按主畫面的「說明文件」。</source>
+        <translation>To learn how to use it, press &quot;User Guide&quot; in the main window.</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>本程式以 MIT 授權條款發行:
+可以自由使用、複製、修改、合併、出版與散布,
+但須保留版權與授權聲明;
+本程式不附帶任何明示或默示的保證。</source>
+        <translation>This program is released under the MIT License:
+you may use, copy, modify, merge, publish and distribute it
+as long as the copyright and licence notices are kept.
+It comes without warranty of any kind, express or implied.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Cratemark 開發者</source>
+        <translation>Copyright (c) the Cratemark developers</translation>
+    </message>
+</context>
+<context>
     <name>Barcode</name>
     <message>
         <source>%1的標籤: 「%2」是空的, 沒有東西可以印成條碼。</source>
@@ -29,7 +87,7 @@
     </message>
     <message>
         <source>%1的標籤: 條碼 (連同兩旁的空白區) 超出標籤右邊 %2 公釐。%3</source>
-        <translation>Label of %1: the barcode (with the quiet zones on either side) reaches %2 mm past the label's right edge. %3</translation>
+        <translation>Label of %1: the barcode (with the quiet zones on either side) reaches %2 mm past the label&apos;s right edge. %3</translation>
     </message>
     <message>
         <source>%1的標籤: 條碼超出這一列標籤的下邊 %2 公釐。請把「%3」或「%4」調小。</source>
@@ -57,7 +115,7 @@
     </message>
     <message>
         <source>%1的標籤: 箱號 %2 放不進 SSCC 的序號。「%3」是 %4 位數字時, 序號只有 %5 位, 箱號要在 0 到 %6 之間。</source>
-        <translation>Label of %1: carton number %2 does not fit into the SSCC's serial number. With a %4-digit “%3”, the serial number has only %5 digits, so the carton number must be between 0 and %6.</translation>
+        <translation>Label of %1: carton number %2 does not fit into the SSCC&apos;s serial number. With a %4-digit “%3”, the serial number has only %5 digits, so the carton number must be between 0 and %6.</translation>
     </message>
     <message>
         <source>「%1」要填 %2 到 %3 之間的數字 (公釐)。</source>
@@ -203,11 +261,11 @@
     </message>
     <message>
         <source>編號欄位輸入有錯: 箱號編號 to 必須是數字 (這個區段最後一箱的箱號)。</source>
-        <translation>Error in the number fields: carton number “to” must be a number (the number of this block's last carton).</translation>
+        <translation>Error in the number fields: carton number “to” must be a number (the number of this block&apos;s last carton).</translation>
     </message>
     <message>
         <source>編號欄位輸入有錯: 箱號編號 from 必須是數字 (這個區段第一箱的箱號)。</source>
-        <translation>Error in the number fields: carton number “from” must be a number (the number of this block's first carton).</translation>
+        <translation>Error in the number fields: carton number “from” must be a number (the number of this block&apos;s first carton).</translation>
     </message>
     <message>
         <source>編號欄位輸入有錯: 箱號編號 to (%1) 不能小於 from (%2)。</source>
@@ -262,6 +320,62 @@
     </message>
 </context>
 <context>
+    <name>CalibrationSheet</name>
+    <message>
+        <source>標籤文字</source>
+        <translation>Label text</translation>
+    </message>
+    <message>
+        <source>Cratemark 印表機校正頁: %1</source>
+        <translation>Cratemark calibration sheet: %1</translation>
+    </message>
+    <message>
+        <source>水平位移 %1 公釐, 垂直位移 %2 公釐</source>
+        <translation>Horizontal offset %1 mm, vertical offset %2 mm</translation>
+    </message>
+    <message>
+        <source>每排標籤的距離 %1 公釐</source>
+        <translation>Row pitch %1 mm</translation>
+    </message>
+    <message>
+        <source>把這張紙疊在標籤紙上對著光看:
+粗十字應該落在每張標籤的左上角,
+「┌ %1」是標籤第一行字開始的地方。
+標籤的角在十字右邊或下面幾公釐, 位移就加幾公釐,
+在左邊或上面就減。儲存後再印一張確認。</source>
+        <translation>Lay this sheet on the labels against the light:
+the bold crosses belong on the labels&apos; corners;
+&quot;┌ %1&quot; is where a label&apos;s text begins.
+A corner some mm right of or below its cross:
+add it to the offset; left or above: subtract it.
+Save, then print another sheet to check.</translation>
+    </message>
+    <message>
+        <source>標籤寬度要填 20.00 到 105.00 之間的公釐數, 最多兩位小數。</source>
+        <translation>The label width must be a number of millimetres from 20.00 to 105.00 with at most two decimals.</translation>
+    </message>
+    <message>
+        <source>標籤高度要填 20.00 到 74.25 之間的公釐數, 最多兩位小數。</source>
+        <translation>The label height must be a number of millimetres from 20.00 to 74.25 with at most two decimals.</translation>
+    </message>
+    <message>
+        <source>找不到印表機「%1」, 它可能已經被移除了。校正頁沒有印出來。</source>
+        <translation>Cannot find the printer &quot;%1&quot;; it may have been removed. The calibration sheet was not printed.</translation>
+    </message>
+    <message>
+        <source>無法寫入 PDF 檔 %1, 校正頁沒有存下來。</source>
+        <translation>Cannot write the PDF file %1, so the calibration sheet was not saved.</translation>
+    </message>
+    <message>
+        <source>印表機發生錯誤, 校正頁沒有印出來。請檢查印表機後再印一次。</source>
+        <translation>The printer reported an error, so the calibration sheet was not printed. Check the printer and print it again.</translation>
+    </message>
+    <message>
+        <source>PDF 檔</source>
+        <translation>PDF file</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>找不到翻譯檔:</source>
@@ -283,7 +397,7 @@ Without --folder, the print history (record_001 … record_010) is kept in the f
     </message>
     <message>
         <source>顯示程式的版本。</source>
-        <translation>Show the program's version.</translation>
+        <translation>Show the program&apos;s version.</translation>
     </message>
     <message>
         <source>在這個資料夾工作:列印紀錄存在這裡,說明文件也先從這裡找。資料夾不存在時會先建立;開頭的 ~ 代表您的家目錄。</source>
@@ -291,19 +405,15 @@ Without --folder, the print history (record_001 … record_010) is kept in the f
     </message>
     <message>
         <source>介面的語言:zh_TW(繁體中文)或 en(英文)。沒有指定時依系統的語言設定。</source>
-        <translation>The language of the windows: zh_TW (Traditional Chinese) or en (English). Without it, the system's language setting decides.</translation>
+        <translation>The language of the windows: zh_TW (Traditional Chinese) or en (English). Without it, the system&apos;s language setting decides.</translation>
     </message>
     <message>
         <source>--lang 只能是 zh_TW 或 en,不能是「%1」。</source>
-        <translation>--lang takes zh_TW or en, not "%1".</translation>
+        <translation>--lang takes zh_TW or en, not &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--folder 後面要寫資料夾的名稱。</source>
         <translation>--folder needs the name of a folder.</translation>
-    </message>
-    <message>
-        <source>看不懂的參數:%1</source>
-        <translation type="vanished">Unexpected argument: %1</translation>
     </message>
     <message>
         <source>無法建立工作資料夾 %1。
@@ -323,7 +433,7 @@ Make sure you have permission to open it.</translation>
     </message>
     <message>
         <source>印到這台印表機 (不指定時用系統的預設印表機)。</source>
-        <translation>Print on this printer (the system's default printer when not given).</translation>
+        <translation>Print on this printer (the system&apos;s default printer when not given).</translation>
     </message>
     <message>
         <source>不送印表機, 存成這個 PDF 檔。</source>
@@ -441,7 +551,7 @@ Make sure you have permission to open it.</translation>
 
 還是要照這樣印嗎?</source>
         <translation>%1 reaches past what %2 can print: %4 mm past its %3 edge. The part outside will not be printed.
-Adjust this printer's offset or the distance between label rows under “File → Printer Calibration…”.
+Adjust this printer&apos;s offset or the distance between label rows under “File → Printer Calibration…”.
 
 Print anyway?</translation>
     </message>
@@ -455,6 +565,14 @@ Print anyway?</translation>
         <translation>Cannot open the user guide:
 %1
 Make sure you have permission to read this file.</translation>
+    </message>
+    <message>
+        <source>找不到說明文件 %1。
+請把它放在程式的工作資料夾:
+%2</source>
+        <translation>Cannot find the user guide %1.
+Please put it in the program&apos;s working folder:
+%2</translation>
     </message>
 </context>
 <context>
@@ -516,10 +634,6 @@ Press Refresh to update the list, then choose again.</translation>
         <translation>Cannot open the job file “%1”: %2</translation>
     </message>
     <message>
-        <source>Cratemark 0.2版</source>
-        <translation type="vanished">Cratemark 0.2</translation>
-    </message>
-    <message>
         <source>未命名工作</source>
         <translation>Untitled job</translation>
     </message>
@@ -570,11 +684,11 @@ Press Refresh to update the list, then choose again.</translation>
         <source>Cratemark 上次沒有正常結束。
 要找回 %1 自動儲存的工作「%2」嗎?</source>
         <translation>Cratemark did not end normally last time.
-Recover the job "%2", saved automatically at %1?</translation>
+Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
     </message>
     <message>
         <source>工作「%1」有還沒儲存的修改, 要先儲存嗎?</source>
-        <translation>The job "%1" has unsaved changes. Save them first?</translation>
+        <translation>The job &quot;%1&quot; has unsaved changes. Save them first?</translation>
     </message>
     <message>
         <source>另存新檔</source>
@@ -590,7 +704,7 @@ Recover the job "%2", saved automatically at %1?</translation>
     </message>
     <message>
         <source>找不到工作檔「%1」, 已經把它從最近的工作清單中移除</source>
-        <translation>Cannot find the job file "%1"; it has been taken off the list of recent jobs.</translation>
+        <translation>Cannot find the job file &quot;%1&quot;; it has been taken off the list of recent jobs.</translation>
     </message>
 </context>
 <context>
@@ -790,7 +904,7 @@ Recover the job "%2", saved automatically at %1?</translation>
     </message>
     <message>
         <source>工作檔的版本 (version) 不正確, 應該是 %1</source>
-        <translation>The job file's version (version) is wrong; it should be %1</translation>
+        <translation>The job file&apos;s version (version) is wrong; it should be %1</translation>
     </message>
     <message>
         <source>圖案設定</source>
@@ -941,8 +1055,8 @@ Recover the job "%2", saved automatically at %1?</translation>
         <translation>Browse</translation>
     </message>
     <message>
-        <source>按左邊的"瀏覽"按鈕或直接輸入絕對路徑可以讓您選擇想要加在麥頭上面的圖案檔,可以是bmp,jpg,gif,png格式</source>
-        <translation>Press "Browse" on the left or type a full path to choose the picture for the shipping mark: a bmp, jpg, gif or png file</translation>
+        <source>按左邊的&quot;瀏覽&quot;按鈕或直接輸入絕對路徑可以讓您選擇想要加在麥頭上面的圖案檔,可以是bmp,jpg,gif,png格式</source>
+        <translation>Press &quot;Browse&quot; on the left or type a full path to choose the picture for the shipping mark: a bmp, jpg, gif or png file</translation>
     </message>
     <message>
         <source>上移</source>
@@ -1004,8 +1118,8 @@ Recover the job "%2", saved automatically at %1?</translation>
         <translation>Line %1 of the packing list: “%3” in the “%2” column is not understood; please write Yes or No</translation>
     </message>
     <message>
-        <source>裝箱單第 %1 行的引號 (") 沒有結束</source>
-        <translation>Line %1 of the packing list: a quotation mark (") is never closed</translation>
+        <source>裝箱單第 %1 行的引號 (&quot;) 沒有結束</source>
+        <translation>Line %1 of the packing list: a quotation mark (&quot;) is never closed</translation>
     </message>
     <message>
         <source>裝箱單是空的</source>
@@ -1098,6 +1212,43 @@ Every block takes the content and alignment on screen; choose the remainder agai
     </message>
 </context>
 <context>
+    <name>PictureChooserWindow</name>
+    <message>
+        <source>選擇圖檔</source>
+        <translation>Choose Picture</translation>
+    </message>
+    <message>
+        <source>按兩下開啟資料夾</source>
+        <translation>Double-click to open a folder</translation>
+    </message>
+    <message>
+        <source>好</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>算了</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSettings</name>
+    <message>
+        <source>找不到您所指定的圖檔或格式不對了!</source>
+        <translation>The picture file you chose cannot be found, or its format is not right.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWindow</name>
+    <message>
+        <source>結果預覽</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>回到主劃面</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
     <name>PrintOptions</name>
     <message>
         <source>這次的區段裡沒有任何箱子, 沒有標籤可以印。</source>
@@ -1117,11 +1268,11 @@ Every block takes the content and alignment on screen; choose the remainder agai
     </message>
     <message>
         <source>「箱號 … 到 …」要填兩個箱號, 前面的不能大於後面的: 這次的箱號從 %1 到 %2。</source>
-        <translation>“Cartons … to …” must be two carton numbers, the first no larger than the second: this run's carton numbers go from %1 to %2.</translation>
+        <translation>“Cartons … to …” must be two carton numbers, the first no larger than the second: this run&apos;s carton numbers go from %1 to %2.</translation>
     </message>
     <message>
         <source>「箱號 … 到 …」: 箱號 %1 到 %2 之間沒有任何標籤, 這次的箱號從 %3 到 %4。</source>
-        <translation>“Cartons … to …”: there are no labels for carton numbers %1 to %2; this run's carton numbers go from %3 to %4.</translation>
+        <translation>“Cartons … to …”: there are no labels for carton numbers %1 to %2; this run&apos;s carton numbers go from %3 to %4.</translation>
     </message>
 </context>
 <context>
@@ -1198,125 +1349,141 @@ Save them as a PDF file instead?</translation>
     <message>
         <source>%1要填 -20.0 到 +20.0 之間的公釐數, 最多一位小數, 例如 -1.5。
 這次沒有儲存, 原來的設定不變。</source>
-        <translation type="unfinished" />
+        <translation>%1 must be a number of millimetres from -20.0 to +20.0 with at most one decimal, such as -1.5.
+Nothing was saved; the settings stay as they were.</translation>
     </message>
     <message>
         <source>水平位移</source>
-        <translation type="unfinished" />
+        <translation>The horizontal offset</translation>
     </message>
     <message>
         <source>垂直位移</source>
-        <translation type="unfinished" />
+        <translation>The vertical offset</translation>
     </message>
     <message>
         <source>每排標籤的距離要填 68.00 到 80.00 之間的公釐數, 最多兩位小數, 例如 74.25。
 這次沒有儲存, 原來的設定不變。</source>
-        <translation type="unfinished" />
+        <translation>The row pitch must be a number of millimetres from 68.00 to 80.00 with at most two decimals, such as 74.25.
+Nothing was saved; the settings stay as they were.</translation>
     </message>
     <message>
         <source>PDF 檔</source>
-        <translation type="unfinished" />
+        <translation>PDF files</translation>
     </message>
     <message>
         <source>印表機「%1」</source>
-        <translation type="unfinished" />
+        <translation>printer &quot;%1&quot;</translation>
     </message>
     <message>
         <source>印表機校正的設定檔 %1 已經損壞, 讀不出來。
 所有印表機這次都不加位移, 照原來的位置列印。
 請到「檔案 → 印表機校正…」重新輸入並儲存。</source>
-        <translation type="unfinished" />
+        <translation>The printer calibration file %1 is damaged and cannot be read.
+This time all printers print without offsets, in the original places.
+Please type the figures again in &quot;File → Printer Calibration…&quot; and save them.</translation>
     </message>
     <message>
         <source>印表機校正的設定檔 %1 裡, %2的數字看不懂 (可能被改過)。
 這些印表機這次都不加位移, 照原來的位置列印。
 請到「檔案 → 印表機校正…」重新輸入並儲存。</source>
-        <translation type="unfinished" />
+        <translation>In the printer calibration file %1, the figures of %2 cannot be read (they may have been edited).
+This time these printers print without offsets, in the original places.
+Please type the figures again in &quot;File → Printer Calibration…&quot; and save them.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between the names of printers</comment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>PrinterFitDialog</name>
     <message>
         <source>印表機校正</source>
-        <translation type="unfinished" />
+        <translation>Printer Calibration</translation>
     </message>
     <message>
         <source>每台印表機送紙的位置都不太一樣。先印一張校正頁, 疊在標籤紙上對著光看:
 標籤的角在十字右邊或下面幾公釐, 位移就加幾公釐, 在左邊或上面就減。
 印校正頁會先儲存下面的數字; 再印一張, 十字就該落在標籤的角上。</source>
-        <translation type="unfinished" />
+        <translation>Every printer feeds the paper a little differently. Print a calibration sheet,
+lay it on a sheet of labels and hold both against the light:
+where a label&apos;s corner lies some millimetres right of or below the cross,
+add that many millimetres to the offset; where it lies left or above, subtract them.
+Printing the calibration sheet stores the figures below first;
+on the next sheet the crosses should fall on the labels&apos; corners.</translation>
     </message>
     <message>
         <source>%1 (預設的印表機)</source>
-        <translation type="unfinished" />
+        <translation>%1 (default printer)</translation>
     </message>
     <message>
         <source>PDF 檔</source>
-        <translation type="unfinished" />
+        <translation>PDF file</translation>
     </message>
     <message>
         <source>印表機:</source>
-        <translation type="unfinished" />
+        <translation>Printer:</translation>
     </message>
     <message>
         <source>水平位移:</source>
-        <translation type="unfinished" />
+        <translation>Horizontal offset:</translation>
     </message>
     <message>
         <source>公釐, 往右為正 (-20.0 到 +20.0)</source>
-        <translation type="unfinished" />
+        <translation>mm, positive to the right (-20.0 to +20.0)</translation>
     </message>
     <message>
         <source>垂直位移:</source>
-        <translation type="unfinished" />
+        <translation>Vertical offset:</translation>
     </message>
     <message>
         <source>公釐, 往下為正 (-20.0 到 +20.0)</source>
-        <translation type="unfinished" />
+        <translation>mm, positive downwards (-20.0 to +20.0)</translation>
     </message>
     <message>
         <source>每排標籤的距離:</source>
-        <translation type="unfinished" />
+        <translation>Row pitch:</translation>
     </message>
     <message>
         <source>公釐, 原本 73.55; A4 8 格標籤紙是 74.25</source>
-        <translation type="unfinished" />
+        <translation>mm, originally 73.55; 74.25 for A4 stock of 8 labels</translation>
     </message>
     <message>
         <source>校正頁上的標籤大小 (兩欄四列, 在紙上置中)</source>
-        <translation type="unfinished" />
+        <translation>Label size on the calibration sheet (two across, four down, centred on the paper)</translation>
     </message>
     <message>
         <source>標籤寬度:</source>
-        <translation type="unfinished" />
+        <translation>Label width:</translation>
     </message>
     <message>
         <source>公釐</source>
-        <translation type="unfinished" />
+        <translation>mm</translation>
     </message>
     <message>
         <source>標籤高度:</source>
-        <translation type="unfinished" />
+        <translation>Label height:</translation>
     </message>
     <message>
         <source>儲存(&amp;S)</source>
-        <translation type="unfinished" />
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>印校正頁(&amp;P)</source>
-        <translation type="unfinished" />
+        <translation>&amp;Print Calibration Sheet</translation>
     </message>
     <message>
         <source>關閉</source>
-        <translation type="unfinished" />
+        <translation>Close</translation>
     </message>
     <message>
         <source>無法寫入設定檔 %1, 這次沒有儲存。</source>
-        <translation type="unfinished" />
+        <translation>Cannot write the settings file %1, so nothing was saved.</translation>
     </message>
     <message>
         <source>%1的校正數字改過了, 還沒有儲存。要儲存嗎?</source>
-        <translation type="unfinished" />
+        <translation>The calibration figures of %1 were changed and are not saved yet. Save them?</translation>
     </message>
 </context>
 <context>
@@ -1350,7 +1517,7 @@ Save them as a PDF file instead?</translation>
     </message>
     <message>
         <source>不儲存</source>
-        <translation>Don't Save</translation>
+        <translation>Don&apos;t Save</translation>
     </message>
     <message>
         <source>取消</source>
@@ -1361,161 +1528,211 @@ Save them as a PDF file instead?</translation>
     <name>RunPreviewWindow</name>
     <message>
         <source>列印預覽</source>
-        <translation type="unfinished" />
+        <translation>Print Preview</translation>
     </message>
     <message>
         <source>第一頁</source>
-        <translation type="unfinished" />
+        <translation>First</translation>
     </message>
     <message>
         <source>第一張標籤紙 (Ctrl+Home)</source>
-        <translation type="unfinished" />
+        <translation>First sheet (Ctrl+Home)</translation>
     </message>
     <message>
         <source>上一頁</source>
-        <translation type="unfinished" />
+        <translation>Previous</translation>
     </message>
     <message>
         <source>上一張標籤紙 (Page Up)</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>第</source>
-        <translation type="unfinished" />
+        <translation>Previous sheet (Page Up)</translation>
     </message>
     <message>
         <source>下一頁</source>
-        <translation type="unfinished" />
+        <translation>Next</translation>
     </message>
     <message>
         <source>下一張標籤紙 (Page Down)</source>
-        <translation type="unfinished" />
+        <translation>Next sheet (Page Down)</translation>
     </message>
     <message>
         <source>最後一頁</source>
-        <translation type="unfinished" />
+        <translation>Last</translation>
     </message>
     <message>
         <source>最後一張標籤紙 (Ctrl+End)</source>
-        <translation type="unfinished" />
+        <translation>Last sheet (Ctrl+End)</translation>
     </message>
     <message>
         <source>縮放:</source>
-        <translation type="unfinished" />
+        <translation>Zoom:</translation>
     </message>
     <message>
         <source>整頁</source>
-        <translation type="unfinished" />
+        <translation>Whole page</translation>
     </message>
     <message>
         <source>頁寬</source>
-        <translation type="unfinished" />
+        <translation>Page width</translation>
     </message>
     <message>
         <source>100 %</source>
-        <translation type="unfinished" />
+        <translation>100%</translation>
     </message>
     <message>
         <source>也可以按住 Ctrl 轉動滑鼠滾輪來放大縮小</source>
-        <translation type="unfinished" />
+        <translation>You can also zoom by turning the mouse wheel with Ctrl held down</translation>
     </message>
     <message>
         <source>摘要</source>
-        <translation type="unfinished" />
+        <translation>Summary</translation>
     </message>
     <message>
         <source>列印</source>
-        <translation type="unfinished" />
+        <translation>Print</translation>
     </message>
     <message>
         <source>印表機:</source>
-        <translation type="unfinished" />
+        <translation>Printer:</translation>
     </message>
     <message>
         <source>份數:</source>
-        <translation type="unfinished" />
+        <translation>Copies:</translation>
     </message>
     <message>
         <source>第一張標籤紙從第幾格開始印: 由左到右、由上到下數, 前面的格子留空, 用來印完用過一半的標籤紙</source>
-        <translation type="unfinished" />
+        <translation>The place on the first sheet where printing starts, counted left to right and top to bottom; the places before it stay empty, so a half-used sheet of labels can be used up</translation>
     </message>
     <message>
         <source>起始位置:</source>
-        <translation type="unfinished" />
+        <translation>Start place:</translation>
     </message>
     <message>
         <source>全部</source>
-        <translation type="unfinished" />
+        <translation>Whole run</translation>
     </message>
     <message>
         <source>列印範圍:</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>到</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>張</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>箱號</source>
-        <translation type="unfinished" />
+        <translation>Print range:</translation>
     </message>
     <message>
         <source>存成 PDF…</source>
-        <translation type="unfinished" />
+        <translation>Save as PDF…</translation>
     </message>
     <message>
         <source>關閉</source>
-        <translation type="unfinished" />
+        <translation>Close</translation>
     </message>
     <message>
         <source>沒有印表機, 只能存成 PDF</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>頁, 共 %1 頁</source>
-        <translation type="unfinished" />
+        <translation>No printer: save as PDF only</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished" />
+        <translation>%1%</translation>
     </message>
     <message>
         <source>找不到任何印表機, 無法列印。請按「存成 PDF…」把標籤存成 PDF 檔。</source>
-        <translation type="unfinished" />
+        <translation>No printer was found, so nothing can be printed. Press &quot;Save as PDF…&quot; to save the labels as a PDF file.</translation>
     </message>
     <message>
         <source>已送到印表機 %1: %2 張標籤, %3 張標籤紙, %4 份</source>
-        <translation type="unfinished" />
+        <translation>Sent to printer %1 (labels: %2; sheets: %3; copies: %4)</translation>
     </message>
     <message>
         <source>已存成 PDF 檔 %1: %2 張標籤, %3 頁</source>
-        <translation type="unfinished" />
+        <translation>Saved as PDF file %1 (labels: %2; pages: %3)</translation>
+    </message>
+    <message>
+        <source>第 %1 頁, 共 %2 頁</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>第 %1 到 %2 張</source>
+        <translation>Sheets %1 to %2</translation>
+    </message>
+    <message>
+        <source>箱號 %1 到 %2</source>
+        <translation>Cartons %1 to %2</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>第 %1 張第 %2 格</source>
+        <translation>sheet %1, place %2</translation>
+    </message>
+    <message>
+        <source>; 條碼「%1」</source>
+        <translation>; barcode &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>; 條碼「%1」到「%2」</source>
+        <translation>; barcodes &quot;%1&quot; to &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>第 %1 區段: 沒有標籤</source>
+        <translation>Block %1: no labels</translation>
+    </message>
+    <message>
+        <source>第 %1 區段: 箱號 %2, 共 %3 箱; 墊板 %4</source>
+        <translation>Block %1: cartons %2, %3 in all; pallets %4</translation>
+    </message>
+    <message>
+        <source>, 其中 %1 箱 (箱號 %2) 併入前面區段的墊板 %3</source>
+        <translation>, of which %1 (cartons %2) go onto pallet %3 of an earlier block</translation>
+    </message>
+    <message>
+        <source>; 從%1開始</source>
+        <translation>; starts at %1</translation>
+    </message>
+    <message>
+        <source>共 %1 張標籤, 印在 %2 張標籤紙上 (每張 %3 格)</source>
+        <translation>Total labels: %1; sheets: %2 (%3 places a sheet)</translation>
+    </message>
+    <message>
+        <source>尾數箱: 箱號 %1; 墊板 %2; 在%3</source>
+        <translation>Remainder: carton %1; pallet %2; at %3</translation>
+    </message>
+    <message>
+        <source>注意: 第 %1 區段和第 %2 區段都有箱號 %3, 這些箱子會印出兩張標籤。</source>
+        <translation>Warning: blocks %1 and %2 both have carton numbers %3, so these cartons get two labels each.</translation>
+    </message>
+    <message>
+        <source>注意: 第 %1 區段的起始箱號 %2 大於結束箱號 %3, 這個區段不會印出標籤。</source>
+        <translation>Warning: block %1 starts at carton %2, above its last carton %3, so it prints no labels.</translation>
+    </message>
+    <message>
+        <source>檢查: 箱號沒有重複, 每個區段都有標籤。</source>
+        <translation>Checked: no carton number repeats, and every block has labels.</translation>
+    </message>
+    <message>
+        <source>這次列印 %1 張標籤, 共 %2 張標籤紙</source>
+        <translation>Labels in this print: %1; sheets: %2</translation>
     </message>
 </context>
 <context>
     <name>SheetPreview</name>
     <message>
         <source>尾數箱</source>
-        <translation type="unfinished" />
+        <translation>Remainder</translation>
     </message>
     <message>
         <source>第 %1 區段</source>
-        <translation type="unfinished" />
+        <translation>Block %1</translation>
     </message>
     <message>
         <source>%1
 箱號 %2
 墊板 %3</source>
-        <translation type="unfinished" />
+        <translation>%1
+Carton %2
+Pallet %3</translation>
     </message>
     <message>
         <source>
 條碼 %1</source>
-        <translation type="unfinished" />
+        <translation>
+Barcode %1</translation>
     </message>
 </context>
 <context>

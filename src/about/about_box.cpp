@@ -32,11 +32,11 @@ AboutBox* AboutBox::ShowFor(QWidget* owner) {
 
 AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog), lines_(AboutLines()) {
   setObjectName(QStringLiteral("Form2"));
-  setWindowTitle(QStringLiteral("About..."));
+  setWindowTitle(tr("About..."));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(ScreenTwips(kClientWidth), ScreenTwips(kClientHeight));
 
-  button_ok_ = Place(new QPushButton(QStringLiteral("ok啦!"), this), kButtonOkPlace);
+  button_ok_ = Place(new QPushButton(tr("ok啦!"), this), kButtonOkPlace);
   button_ok_->installEventFilter(this);
   // The only control, so first in the tab order: it has the focus whenever the box is active.
   button_ok_->setFocus();

@@ -29,6 +29,16 @@ void ShowInViewer(const QString& path, GuideViewer& viewer, Prompter& prompter) 
   viewer.Show(path, DecodeHelpDocument(file->bytes));
 }
 
+// The first file `name` of `dirs`, as an absolute path; empty when none has it.
+QString FindGuide(const QStringList& dirs, const QString& name) {
+  for (const QString& dir : dirs) {
+    if (dir.isEmpty()) continue;
+    const QFileInfo file(QDir(dir).absoluteFilePath(name));
+    if (file.isFile()) return file.absoluteFilePath();
+  }
+  return {};
+}
+
 // An opener no longer watched must outlive the window rather than be ended with it: a plain
 // xdg-open still running is the parent of the user's editor. It reports nothing more.
 void LetGo(QProcess* process) {
@@ -103,17 +113,14 @@ QString DecodeHelpDocument(const QByteArray& bytes) {
 QString OpenHelpDocument(const QString& work_dir, const QStringList& program_dirs,
                          const QString& name, DocumentOpener& opener, GuideViewer& viewer,
                          Prompter& prompter) {
-  QString path;
-  for (const QString& dir : QStringList{work_dir} + program_dirs) {
-    if (dir.isEmpty()) continue;
-    const QFileInfo file(QDir(dir).absoluteFilePath(name));
-    if (file.isFile()) {
-      path = file.absoluteFilePath();
-      break;
-    }
+  // A guide in the interface's language wherever it is comes before the Chinese one.
+  QString path = FindGuide(QStringList{work_dir} + program_dirs, name);
+  if (path.isEmpty() && name != kHelpDocument) {
+    path = FindGuide(QStringList{work_dir} + program_dirs, kHelpDocument);
   }
   if (path.isEmpty()) {
-    prompter.Message(QStringLiteral("找不到說明文件 %1。\n請把它放在程式的工作資料夾:\n%2")
+    prompter.Message(QCoreApplication::translate(
+                         "HelpDocument", "找不到說明文件 %1。\n請把它放在程式的工作資料夾:\n%2")
                          .arg(name, QDir(work_dir).absolutePath()));
     return {};
   }

@@ -65,9 +65,11 @@ QStringList ProgramGuideFolders(const QString& program_dir);
 QString DecodeHelpDocument(const QByteArray& bytes);
 
 // Opens `name` of `work_dir` in the desktop's application for it or, when the working folder
-// has none, the first copy in `program_dirs`; when the desktop cannot open it, shows it in
-// `viewer`. When there is no such file or it cannot be read, says so. Returns the path handed to
-// the opener, empty when none was. `viewer` and `prompter` must outlive the opener's watch.
+// has none, the first copy in `program_dirs`; when no folder has `name`, the Chinese guide
+// readme.txt in the same order, as the guide every installation has. When the desktop cannot open
+// it, shows it in `viewer`. When there is no such file or it cannot be read, says so, naming
+// `name`. Returns the path handed to the opener, empty when none was. `viewer` and `prompter` must
+// outlive the opener's watch.
 QString OpenHelpDocument(const QString& work_dir, const QStringList& program_dirs,
                          const QString& name, DocumentOpener& opener, GuideViewer& viewer,
                          Prompter& prompter);

@@ -35,7 +35,7 @@ PictureChooserWindow::PictureChooserWindow(const QString& start_folder, Accept a
 PictureChooserWindow::PictureChooserWindow(PictureChooser chooser, Accept accept, QWidget* parent)
     : QWidget(parent, Qt::Window), chooser_(std::move(chooser)), accept_(std::move(accept)) {
   setObjectName(QStringLiteral("Form3"));
-  setWindowTitle(QStringLiteral("選擇圖檔"));
+  setWindowTitle(tr("選擇圖檔"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(ScreenTwips(kClientWidth), ScreenTwips(kClientHeight));
   CreateControls();
@@ -46,11 +46,11 @@ PictureChooserWindow::PictureChooserWindow(PictureChooser chooser, Accept accept
 void PictureChooserWindow::CreateControls() {
   drive1_ = Place(new QComboBox(this), At("Drive1"));
   dir1_ = Place(new QListWidget(this), At("Dir1"));
-  dir1_->setToolTip(QStringLiteral("按兩下開啟資料夾"));
+  dir1_->setToolTip(tr("按兩下開啟資料夾"));
   file1_ = Place(new QListWidget(this), At("File1"));
   file_path_name_ = Place(new QLineEdit(this), At("file_path_name"));
-  make_ok_ = Place(new QPushButton(QStringLiteral("好"), this), At("make_ok"));
-  cacel_ = Place(new QPushButton(QStringLiteral("算了"), this), At("cacel"));
+  make_ok_ = Place(new QPushButton(tr("好"), this), At("make_ok"));
+  cacel_ = Place(new QPushButton(tr("算了"), this), At("cacel"));
   make_ok_->setDefault(true);
   setTabOrder(drive1_, dir1_);
   setTabOrder(dir1_, file1_);

@@ -1,5 +1,7 @@
 #include "picture/picture_settings.h"
 
+#include <QCoreApplication>
+
 #include "model/main_model.h"
 #include "model/number_fields.h"
 #include "model/prompter.h"
@@ -9,6 +11,10 @@ namespace {
 bool FitsInt16(double value) { return value >= -32768.0 && value <= 32767.0; }
 
 }  // namespace
+
+QString PictureFailedMessage() {
+  return QCoreApplication::translate("PictureSettings", "找不到您所指定的圖檔或格式不對了!");
+}
 
 QString PicSizeText(int natural_width) {
   return QString::number(natural_width / kTwipsPerMm, 'g', 15);
@@ -33,7 +39,7 @@ std::optional<Thumbnail> PreviewPicture(MainModel& model, Prompter& prompter,
                                         double box_width_twips) {
   std::optional<Thumbnail> thumbnail = LoadThumbnail(model.pic_file_name, box_width_twips);
   if (!thumbnail) {
-    prompter.Message(kPictureFailedMessage);
+    prompter.Message(PictureFailedMessage());
     return std::nullopt;
   }
   model.pic_size = PicSizeText(thumbnail->picture.width);
@@ -44,7 +50,7 @@ std::optional<Thumbnail> ChoosePicture(MainModel& model, Prompter& prompter, con
                                        double box_width_twips) {
   std::optional<Thumbnail> thumbnail = LoadThumbnail(path, box_width_twips);
   if (!thumbnail) {
-    prompter.Message(kPictureFailedMessage);
+    prompter.Message(PictureFailedMessage());
     return std::nullopt;
   }
   model.pic_file_name = path;

@@ -14,7 +14,7 @@ class Prompter;
 
 // The one message for every way a picture can fail to show in the thumbnail: the user gets no
 // cause, only the hint to look at the path and the file.
-inline const QString kPictureFailedMessage = QStringLiteral("找不到您所指定的圖檔或格式不對了!");
+QString PictureFailedMessage();
 
 // The pic_size text for a picture of `natural_width` hundredths of a millimetre: the width in
 // millimetres at which it prints at its natural size in twips (2646 → "45.9375").

@@ -47,7 +47,7 @@ void PreviewBox::paintEvent(QPaintEvent* event) {
 PreviewWindow::PreviewWindow(Source source, QWidget* parent)
     : QWidget(parent, Qt::Window), source_(std::move(source)) {
   setObjectName(QStringLiteral("show_preview"));
-  setWindowTitle(QStringLiteral("結果預覽"));
+  setWindowTitle(tr("結果預覽"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(ScreenTwips(kClientWidth), ScreenTwips(kClientHeight));
 
@@ -55,7 +55,7 @@ PreviewWindow::PreviewWindow(Source source, QWidget* parent)
   picture1_->setObjectName(QStringLiteral("Picture1"));
   picture1_->setGeometry(ScreenTwipsRect(240, 120, kBoxWidth, 4080));
 
-  ok_ = new QPushButton(QStringLiteral("回到主劃面"), this);
+  ok_ = new QPushButton(tr("回到主劃面"), this);
   ok_->setObjectName(QStringLiteral("ok"));
   ok_->setGeometry(ScreenTwipsRect(2280, 4320, 1695, 495));
   QFont font(kNewMingFont);

@@ -41,6 +41,24 @@ QLineEdit* NumberField(const char* name, const QString& text, QWidget* parent) {
   return field;
 }
 
+// The texts around the fields of a phrase such as "第 %1 到 %2 張", where the fields stand for
+// %1, %2 … in that order: `fields` + 1 texts, trimmed. The phrase is one text to translate, so a
+// translation words it its own way around the same fields.
+QStringList AroundFields(const QString& phrase, int fields) {
+  QStringList texts;
+  qsizetype from = 0;
+  for (int field = 1; field <= fields; ++field) {
+    const QString mark = u'%' + QString::number(field);
+    const qsizetype at = phrase.indexOf(mark, from);
+    if (at < 0) break;
+    texts << phrase.mid(from, at - from).trimmed();
+    from = at + mark.size();
+  }
+  texts << phrase.mid(from).trimmed();
+  while (texts.size() < fields + 1) texts << QString();
+  return texts;
+}
+
 }  // namespace
 
 RunPreviewWindow::RunPreviewWindow(const MainModel& job, Prompter& prompter,
@@ -97,11 +115,14 @@ QWidget* RunPreviewWindow::CreateNavigation() {
                   QKeySequence(Qt::CTRL | Qt::Key_Home));
   previous_ = button("previous_page", tr("上一頁"), tr("上一張標籤紙 (Page Up)"),
                      QKeySequence(Qt::Key_PageUp));
-  row->addWidget(new QLabel(tr("第"), bar));
+  // %1 is the page number field, %2 the count of pages.
+  const QStringList page_texts = AroundFields(tr("第 %1 頁, 共 %2 頁"), 1);
+  if (!page_texts[0].isEmpty()) row->addWidget(new QLabel(page_texts[0], bar));
   page_number_ = new QSpinBox(bar);
   page_number_->setObjectName(QStringLiteral("page_number"));
   page_number_->setKeyboardTracking(false);
   row->addWidget(page_number_);
+  page_count_text_ = page_texts[1];
   page_count_ = new QLabel(bar);
   page_count_->setObjectName(QStringLiteral("page_count"));
   row->addWidget(page_count_);
@@ -162,33 +183,35 @@ QWidget* RunPreviewWindow::CreatePanel() {
   form->addRow(tr("列印範圍:"), whole_);
 
   const PrintLayout whole_run(plan_, PrintChoice{});
-  const auto range_row = [&](const char* radio_name, const QString& caption, QRadioButton*& radio,
+  // `phrase`: the radio button's caption, then the first field, then the second.
+  const auto range_row = [&](const char* radio_name, const QString& phrase, QRadioButton*& radio,
                              PrintChoice::Kind kind, const char* from_name, QLineEdit*& from,
                              const QString& from_text, const char* to_name, QLineEdit*& to,
-                             const QString& to_text, const QString& unit) {
+                             const QString& to_text) {
+    const QStringList texts = AroundFields(phrase, 2);
     auto* row = new QWidget(print_box);
     auto* line = new QHBoxLayout(row);
     line->setContentsMargins(0, 0, 0, 0);
-    radio = new QRadioButton(caption, row);
+    radio = new QRadioButton(texts[0], row);
     radio->setObjectName(QLatin1String(radio_name));
     kind_->addButton(radio, kind);
     from = NumberField(from_name, from_text, row);
     to = NumberField(to_name, to_text, row);
     line->addWidget(radio);
     line->addWidget(from);
-    line->addWidget(new QLabel(tr("到"), row));
+    if (!texts[1].isEmpty()) line->addWidget(new QLabel(texts[1], row));
     line->addWidget(to);
-    if (!unit.isEmpty()) line->addWidget(new QLabel(unit, row));
+    if (!texts[2].isEmpty()) line->addWidget(new QLabel(texts[2], row));
     line->addStretch(1);
     form->addRow(QString(), row);
   };
   const auto [lowest, highest] = CartonSpan(plan_);
-  range_row("print_sheets", tr("第"), sheets_range_, PrintChoice::kSheets, "sheets_from",
-            sheets_from_, QStringLiteral("1"), "sheets_to", sheets_to_,
-            QString::number(std::max<int64_t>(whole_run.sheets(), 1)), tr("張"));
-  range_row("print_cartons", tr("箱號"), cartons_range_, PrintChoice::kCartons, "cartons_from",
-            cartons_from_, QString::number(lowest), "cartons_to", cartons_to_,
-            QString::number(highest), QString());
+  range_row("print_sheets", tr("第 %1 到 %2 張"), sheets_range_, PrintChoice::kSheets,
+            "sheets_from", sheets_from_, QStringLiteral("1"), "sheets_to", sheets_to_,
+            QString::number(std::max<int64_t>(whole_run.sheets(), 1)));
+  range_row("print_cartons", tr("箱號 %1 到 %2"), cartons_range_, PrintChoice::kCartons,
+            "cartons_from", cartons_from_, QString::number(lowest), "cartons_to", cartons_to_,
+            QString::number(highest));
 
   choice_status_ = new QLabel(print_box);
   choice_status_->setObjectName(QStringLiteral("choice_status"));
@@ -342,7 +365,7 @@ void RunPreviewWindow::ShowPageNumber() {
                            int(std::min<qint64>(count, std::numeric_limits<int>::max())));
     page_number_->setValue(int(count > 0 ? sheet : 0));
   }
-  page_count_->setText(tr("頁, 共 %1 頁").arg(count));
+  page_count_->setText(page_count_text_.arg(count));
   first_->setEnabled(sheet > 1);
   previous_->setEnabled(sheet > 1);
   next_->setEnabled(sheet < count);

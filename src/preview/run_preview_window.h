@@ -110,6 +110,7 @@ class RunPreviewWindow : public QDialog {
   QPushButton* last_ = nullptr;
   QSpinBox* page_number_ = nullptr;
   QLabel* page_count_ = nullptr;
+  QString page_count_text_;  // after the page number field, with %2 for the count
   QComboBox* zoom_ = nullptr;
 
   QTextBrowser* summary_text_ = nullptr;

@@ -7,7 +7,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("RunSummary", text); }
+// The summary's texts are translated in the context RunSummary.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(RunSummary)
+};
 
 // "26–40", or "46" for a range of one.
 QString Span(int64_t from, int64_t to) {
@@ -17,7 +20,7 @@ QString Span(int64_t from, int64_t to) {
 QString Where(const PrintLayout& layout, int64_t label) {
   const std::optional<PrintLayout::Place> place = layout.PlaceOfLabel(label);
   if (!place) return {};
-  return Tr("第 %1 張第 %2 格").arg(place->sheet).arg(place->page_row * 2 + place->half + 1);
+  return Text::tr("第 %1 張第 %2 格").arg(place->sheet).arg(place->page_row * 2 + place->half + 1);
 }
 
 // "; 條碼「1」到「25」": what the block's first and last labels encode, when the job has barcodes.
@@ -25,26 +28,26 @@ QString BarcodeSpan(const RunPlan& plan, const PlannedBlock& block) {
   if (plan.barcode().kind == BarcodeKind::kNone || block.pallets.cartons == 0) return {};
   const QString first = plan.Label(block.first_label).barcode;
   const QString last = plan.Label(block.first_label + block.pallets.cartons - 1).barcode;
-  if (first == last) return Tr("; 條碼「%1」").arg(first);
-  return Tr("; 條碼「%1」到「%2」").arg(first, last);
+  if (first == last) return Text::tr("; 條碼「%1」").arg(first);
+  return Text::tr("; 條碼「%1」到「%2」").arg(first, last);
 }
 
 QString BlockLine(const PlannedBlock& block, const PrintLayout& layout) {
   const BlockPallets& pallets = block.pallets;
-  if (pallets.cartons == 0) return Tr("第 %1 區段: 沒有標籤").arg(block.block);
+  if (pallets.cartons == 0) return Text::tr("第 %1 區段: 沒有標籤").arg(block.block);
   const int64_t last = block.first_carton + pallets.cartons - 1;
-  QString text = Tr("第 %1 區段: 箱號 %2, 共 %3 箱; 墊板 %4")
+  QString text = Text::tr("第 %1 區段: 箱號 %2, 共 %3 箱; 墊板 %4")
                      .arg(block.block)
                      .arg(Span(block.first_carton, last))
                      .arg(pallets.cartons)
                      .arg(Span(pallets.LowestPallet(), pallets.HighestPallet()));
   if (pallets.carried > 0) {
-    text += Tr(", 其中 %1 箱 (箱號 %2) 併入前面區段的墊板 %3")
+    text += Text::tr(", 其中 %1 箱 (箱號 %2) 併入前面區段的墊板 %3")
                 .arg(pallets.carried)
                 .arg(Span(block.first_carton, block.first_carton + pallets.carried - 1))
                 .arg(pallets.carry_pallet);
   }
-  return text + Tr("; 從%1開始").arg(Where(layout, block.first_label)) +
+  return text + Text::tr("; 從%1開始").arg(Where(layout, block.first_label)) +
          BarcodeSpan(layout.plan(), block);
 }
 
@@ -53,13 +56,14 @@ QString BlockLine(const PlannedBlock& block, const PrintLayout& layout) {
 QList<SummaryLine> RunSummary(const MainModel& model, const RunPlan& plan, int start_place) {
   const PrintLayout layout(plan, PrintChoice{PrintChoice::kWholeRun, 0, 0, start_place});
   QList<SummaryLine> lines;
-  lines << SummaryLine{SummaryLine::kTotal, Tr("共 %1 張標籤, 印在 %2 張標籤紙上 (每張 %3 格)")
-                                                .arg(plan.label_count())
-                                                .arg(layout.sheets())
-                                                .arg(plan.places_per_sheet())};
+  lines << SummaryLine{SummaryLine::kTotal,
+                       Text::tr("共 %1 張標籤, 印在 %2 張標籤紙上 (每張 %3 格)")
+                           .arg(plan.label_count())
+                           .arg(layout.sheets())
+                           .arg(plan.places_per_sheet())};
   for (const PlannedBlock& block : plan.blocks()) {
     if (block.remainder) {
-      const QString text = Tr("尾數箱: 箱號 %1; 墊板 %2; 在%3")
+      const QString text = Text::tr("尾數箱: 箱號 %1; 墊板 %2; 在%3")
                                .arg(block.first_carton)
                                .arg(block.pallets.first_pallet)
                                .arg(Where(layout, block.first_label));
@@ -71,29 +75,34 @@ QList<SummaryLine> RunSummary(const MainModel& model, const RunPlan& plan, int s
 
   const qsizetype before_checks = lines.size();
   for (const BlockOverlap& overlap : plan.Overlaps()) {
-    lines << SummaryLine{SummaryLine::kWarning,
-                         Tr("注意: 第 %1 區段和第 %2 區段都有箱號 %3, 這些箱子會印出兩張標籤。")
-                             .arg(overlap.first_block)
-                             .arg(overlap.second_block)
-                             .arg(Span(overlap.from, overlap.to))};
+    lines << SummaryLine{
+        SummaryLine::kWarning,
+        Text::tr("注意: 第 %1 區段和第 %2 區段都有箱號 %3, 這些箱子會印出兩張標籤。")
+            .arg(overlap.first_block)
+            .arg(overlap.second_block)
+            .arg(Span(overlap.from, overlap.to))};
   }
   for (const PlannedBlock& block : plan.blocks()) {
     const BlockEntry& entry = model.blocks[block.block];
     if (block.remainder || entry.blk_start <= entry.blk_end) continue;
-    lines << SummaryLine{SummaryLine::kWarning,
-                         Tr("注意: 第 %1 區段的起始箱號 %2 大於結束箱號 %3, 這個區段不會印出標籤。")
-                             .arg(block.block)
-                             .arg(entry.blk_start)
-                             .arg(entry.blk_end)};
+    lines << SummaryLine{
+        SummaryLine::kWarning,
+        Text::tr("注意: 第 %1 區段的起始箱號 %2 大於結束箱號 %3, 這個區段不會印出標籤。")
+            .arg(block.block)
+            .arg(entry.blk_start)
+            .arg(entry.blk_end)};
   }
   if (lines.size() == before_checks) {
-    lines << SummaryLine{SummaryLine::kAllClear, Tr("檢查: 箱號沒有重複, 每個區段都有標籤。")};
+    lines << SummaryLine{SummaryLine::kAllClear,
+                         Text::tr("檢查: 箱號沒有重複, 每個區段都有標籤。")};
   }
   return lines;
 }
 
 QString LayoutSummary(const PrintLayout& layout) {
-  return Tr("這次列印 %1 張標籤, 共 %2 張標籤紙").arg(layout.label_count()).arg(layout.sheets());
+  return Text::tr("這次列印 %1 張標籤, 共 %2 張標籤紙")
+      .arg(layout.label_count())
+      .arg(layout.sheets());
 }
 
 QString SummaryHtml(const QList<SummaryLine>& lines) {

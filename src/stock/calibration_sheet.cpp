@@ -30,9 +30,10 @@ const QColor kRulerColor(120, 120, 120);
 constexpr double kNotePoints = 9;
 // A label is 48 columns of 120 twips: the right-hand label's text starts this far right.
 
-QString Translate(const char* text) {
-  return QCoreApplication::translate("CalibrationSheet", text);
-}
+// The sheet's texts and messages are translated in the context CalibrationSheet.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(CalibrationSheet)
+};
 
 double TickLength(int mm) {
   if (mm % 10 == 0) return 5 * kMm;
@@ -64,7 +65,10 @@ void DrawRulers(Surface& surface, const CalibrationSheet& sheet) {
   }
 }
 
-// What goes onto the paper stays as it is, whatever the language of the windows.
+// The sample that marks where a label's text begins, as the note names it.
+QString SampleText() { return Text::tr("標籤文字"); }
+
+// The sheet is no label but a note to the clerk: it speaks the language of the windows.
 void DrawNote(Surface& surface, const CalibrationSheet& sheet) {
   surface.SetFont(kMingFont, kNotePoints, false);
   // The figures as the clerk typed them.
@@ -72,18 +76,22 @@ void DrawNote(Surface& surface, const CalibrationSheet& sheet) {
   const auto sign = [](const QString& number) {
     return number.startsWith(u'-') ? number : u'+' + number;
   };
-  const QStringList lines = {
-      QStringLiteral("Cratemark 印表機校正頁: %1").arg(sheet.printer_name),
-      QStringLiteral("水平位移 %1 公釐, 垂直位移 %2 公釐")
+  QStringList lines = {
+      Text::tr("Cratemark 印表機校正頁: %1").arg(sheet.printer_name),
+      Text::tr("水平位移 %1 公釐, 垂直位移 %2 公釐")
           .arg(sign(typed.offset_x), sign(typed.offset_y)),
-      QStringLiteral("每排標籤的距離 %1 公釐").arg(typed.pitch),
+      Text::tr("每排標籤的距離 %1 公釐").arg(typed.pitch),
       QString(),
-      QStringLiteral("把這張紙疊在標籤紙上對著光看:"),
-      QStringLiteral("粗十字應該落在每張標籤的左上角,"),
-      QStringLiteral("「┌ 標籤文字」是標籤第一行字開始的地方。"),
-      QStringLiteral("標籤的角在十字右邊或下面幾公釐, 位移就加幾公釐,"),
-      QStringLiteral("在左邊或上面就減。儲存後再印一張確認。"),
   };
+  // One text, broken into lines where it says so: a translation breaks them where its words allow.
+  lines << Text::tr(
+               "把這張紙疊在標籤紙上對著光看:\n"
+               "粗十字應該落在每張標籤的左上角,\n"
+               "「┌ %1」是標籤第一行字開始的地方。\n"
+               "標籤的角在十字右邊或下面幾公釐, 位移就加幾公釐,\n"
+               "在左邊或上面就減。儲存後再印一張確認。")
+               .arg(SampleText())
+               .split(u'\n');
   const QRectF first = sheet.Labels().first();
   const double x = std::max(first.left(), sheet.printable.left()) + 15 * kMm;
   double y = first.top() + 25 * kMm;
@@ -142,7 +150,7 @@ void DrawCalibrationSheet(Surface& surface, const CalibrationSheet& sheet) {
   for (const QPointF& start : sheet.TextStarts()) {
     surface.DrawLine(QLineF(start, start + QPointF(kMarkArm, 0)), kMarkWidth);
     surface.DrawLine(QLineF(start, start + QPointF(0, kMarkArm)), kMarkWidth);
-    surface.DrawTextAt(start.x() + surface.ColumnWidth(), start.y(), QStringLiteral("標籤文字"));
+    surface.DrawTextAt(start.x() + surface.ColumnWidth(), start.y(), SampleText());
   }
   DrawNote(surface, sheet);
 }
@@ -152,12 +160,12 @@ std::optional<LabelSize> ReadLabelSize(const QString& width, const QString& heig
   // Two across and four down must fit on the A4 sheet.
   const std::optional<int> w = ReadFixedPoint(width, 2);
   if (!w || *w < 2000 || *w > CalibrationSheet::kDefaultLabelWidthHundredths) {
-    prompter.Message(Translate("標籤寬度要填 20.00 到 105.00 之間的公釐數, 最多兩位小數。"));
+    prompter.Message(Text::tr("標籤寬度要填 20.00 到 105.00 之間的公釐數, 最多兩位小數。"));
     return std::nullopt;
   }
   const std::optional<int> h = ReadFixedPoint(height, 2);
   if (!h || *h < 2000 || *h > CalibrationSheet::kDefaultLabelHeightHundredths) {
-    prompter.Message(Translate("標籤高度要填 20.00 到 74.25 之間的公釐數, 最多兩位小數。"));
+    prompter.Message(Text::tr("標籤高度要填 20.00 到 74.25 之間的公釐數, 最多兩位小數。"));
     return std::nullopt;
   }
   return LabelSize{*w, *h};
@@ -176,13 +184,12 @@ bool PrintCalibrationSheet(const QString& queue, const PrinterFit& fit, const La
   const QRectF printable = target.PrintableArea(destination);
   if (printable.isEmpty() || (!queue.isEmpty() && !target.HasPrinter(queue))) {
     prompter.Message(
-        Translate("找不到印表機「%1」, 它可能已經被移除了。校正頁沒有印出來。").arg(queue));
+        Text::tr("找不到印表機「%1」, 它可能已經被移除了。校正頁沒有印出來。").arg(queue));
     return false;
   }
   const QString failed =
-      queue.isEmpty()
-          ? Translate("無法寫入 PDF 檔 %1, 校正頁沒有存下來。").arg(destination.pdf_path)
-          : Translate("印表機發生錯誤, 校正頁沒有印出來。請檢查印表機後再印一次。");
+      queue.isEmpty() ? Text::tr("無法寫入 PDF 檔 %1, 校正頁沒有存下來。").arg(destination.pdf_path)
+                      : Text::tr("印表機發生錯誤, 校正頁沒有印出來。請檢查印表機後再印一次。");
   Surface* surface = target.Open(destination);
   if (!surface) {
     target.Abort();
@@ -194,7 +201,7 @@ bool PrintCalibrationSheet(const QString& queue, const PrinterFit& fit, const La
   sheet.fit = fit;
   sheet.label_width_mm = size.width_hundredths / 100.0;
   sheet.label_height_mm = size.height_hundredths / 100.0;
-  sheet.printer_name = queue.isEmpty() ? QStringLiteral("PDF 檔") : queue;
+  sheet.printer_name = queue.isEmpty() ? Text::tr("PDF 檔") : queue;
   DrawCalibrationSheet(*surface, sheet);
   if (target.Failed()) {
     target.Abort();

@@ -18,7 +18,8 @@ class Surface;
 // - the outlines of the stock's eight labels (two across, four down, edge to edge, the block
 //   centred on the sheet) and a bold cross at each label's top-left corner;
 // - millimetre rulers along the top and left edges, counted from the paper's edge;
-// - at each label, where its text begins: the first line's column 1, page rows one pitch apart.
+// - at each label, where its text begins: the first line's column 1, page rows one pitch apart;
+// - a note on the printer, its figures and how to read the sheet, in the interface's language.
 struct CalibrationSheet {
   // The usual A4 8-up stock.
   static constexpr int kDefaultLabelWidthHundredths = 10500;

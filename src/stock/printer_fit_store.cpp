@@ -169,7 +169,9 @@ QString DamagedFitsMessage(const StoredPrinterFits& stored, const QString& path)
                                      "印表機校正的設定檔 %1 裡, %2的數字看不懂 (可能被改過)。\n"
                                      "這些印表機這次都不加位移, 照原來的位置列印。\n"
                                      "請到「檔案 → 印表機校正…」重新輸入並儲存。")
-      .arg(QDir::toNativeSeparators(path), stored.damaged.join(QStringLiteral("、")));
+      .arg(QDir::toNativeSeparators(path),
+           stored.damaged.join(
+               QCoreApplication::translate("PrinterFit", "、", "between the names of printers")));
 }
 
 PrinterFits LoadPrinterFits(const PrinterFitStore& store, Prompter& prompter) {

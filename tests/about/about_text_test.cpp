@@ -6,8 +6,10 @@
 
 #include <QDir>
 #include <QStringEncoder>
+#include <optional>
 
 #include "about/help_document.h"
+#include "support/english_interface.h"
 #include "support/recording_surface.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -73,19 +75,30 @@ TEST(AboutText, DrawsLines0To30OneLineApartAndTheSameEachTime) {
   EXPECT_EQ(surface.texts().mid(31), first) << "a second drawing lands on the first";
 }
 
-TEST(AboutText, TextFitsAboveTheButtonAndInsideTheBox) {
-  const QStringList lines = AboutLines();
-  ASSERT_EQ(lines.size(), kAboutLines);
-  EXPECT_EQ(lines[0], kTitle);
-  EXPECT_EQ(lines[1], QString());
-  EXPECT_TRUE(lines.join(u'\n').contains(QStringLiteral("MIT")));
+// The box has a fixed size, so a translation must fit it too.
+TEST(AboutText, TextFitsAboveTheButtonAndInsideTheBoxInEitherLanguage) {
+  const QString english_title =
+      QStringLiteral("Cratemark %1").arg(QLatin1String(kCratemarkVersion));
+  for (const bool english : {false, true}) {
+    SCOPED_TRACE(english ? "English" : "Chinese");
+    std::optional<EnglishInterface> translation;
+    if (english) {
+      translation.emplace();
+      ASSERT_TRUE(translation->loaded());
+    }
+    const QStringList lines = AboutLines();
+    ASSERT_EQ(lines.size(), kAboutLines);
+    EXPECT_EQ(lines[0], english ? english_title : kTitle);
+    EXPECT_EQ(lines[1], QString());
+    EXPECT_TRUE(lines.join(u'\n').contains(QStringLiteral("MIT")));
 
-  RecordingSurface surface(6765);
-  DrawAboutText(surface, lines);
-  for (const auto& text : surface.texts()) {
-    EXPECT_LE(text.y + 180, 4560) << text.text.toStdString();
-    EXPECT_GE(text.x, 0) << text.text.toStdString();
-    EXPECT_LE(text.x + surface.TextWidth(text.text), 6765) << text.text.toStdString();
+    RecordingSurface surface(6765);
+    DrawAboutText(surface, lines);
+    for (const auto& text : surface.texts()) {
+      EXPECT_LE(text.y + 180, 4560) << text.text.toStdString();
+      EXPECT_GE(text.x, 0) << text.text.toStdString();
+      EXPECT_LE(text.x + surface.TextWidth(text.text), 6765) << text.text.toStdString();
+    }
   }
 }
 
@@ -110,22 +123,29 @@ TEST(HelpDocument, OpensTheWorkingFoldersCopyElseTheProgramsElseSaysSo) {
   EXPECT_TRUE(prompter.messages.isEmpty());
   EXPECT_TRUE(viewer.shown.isEmpty()) << "the desktop opened it";
 
-  // The English guide is another file; the Chinese one does not stand in for it.
+  // Where no folder has the English guide the Chinese one stands in for it; the English one comes
+  // first wherever it is, also before a Chinese one in the working folder.
   EXPECT_EQ(
       OpenHelpDocument(work.path(), program_dirs, kEnglishHelpDocument, opener, viewer, prompter),
-      QString());
-  ASSERT_EQ(prompter.messages.size(), 1);
-  EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("找不到說明文件 readme_en.txt")));
+      work.File(kHelpDocument));
+  share.Write(kEnglishHelpDocument, "package's English copy");
+  EXPECT_EQ(
+      OpenHelpDocument(work.path(), program_dirs, kEnglishHelpDocument, opener, viewer, prompter),
+      share.File(kEnglishHelpDocument));
+  EXPECT_TRUE(prompter.messages.isEmpty());
 
-  // A folder of that name is no document.
+  // A folder of that name is no document; the message names the guide of the language.
   TempFolder empty;
   QDir(empty.path()).mkdir(kHelpDocument);
   opener.opened.clear();
-  prompter.messages.clear();
-  EXPECT_EQ(OpenHelpDocument(empty.path(), {}, kHelpDocument, opener, viewer, prompter), QString());
+  for (const QString& name : {kHelpDocument, kEnglishHelpDocument}) {
+    prompter.messages.clear();
+    EXPECT_EQ(OpenHelpDocument(empty.path(), {}, name, opener, viewer, prompter), QString());
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("找不到說明文件 ") + name))
+        << prompter.messages[0].toStdString();
+  }
   EXPECT_TRUE(opener.opened.isEmpty());
-  ASSERT_EQ(prompter.messages.size(), 1);
-  EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("找不到說明文件 readme.txt")));
 }
 
 TEST(HelpDocument, WhenTheDesktopCannotOpenItTheProgramShowsIt) {

@@ -6,9 +6,9 @@
 #include <QImageReader>
 
 #include "model/main_model.h"
-#include "support/test_pictures.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
+#include "support/test_pictures.h"
 
 namespace {
 
@@ -103,7 +103,7 @@ TEST_F(PictureCommandTest, PreviewOfAnUnusablePathOnlyTellsTheUser) {
     prompter.messages.clear();
     model.pic_file_name = path;
     EXPECT_FALSE(PreviewPicture(model, prompter, kBoxWidth)) << path.toStdString();
-    EXPECT_EQ(prompter.messages, QStringList{kPictureFailedMessage});
+    EXPECT_EQ(prompter.messages, QStringList{PictureFailedMessage()});
     EXPECT_EQ(model.pic_size, QStringLiteral("12"));
     EXPECT_EQ(model.pic_file_name, path);
   }
@@ -114,7 +114,7 @@ TEST_F(PictureCommandTest, ChoosingAnUnusablePathKeepsTheSettings) {
   for (const QString& path : {QString(), folder.File(QStringLiteral("notes.png"))}) {
     prompter.messages.clear();
     EXPECT_FALSE(ChoosePicture(model, prompter, path, kBoxWidth));
-    EXPECT_EQ(prompter.messages, QStringList{kPictureFailedMessage});
+    EXPECT_EQ(prompter.messages, QStringList{PictureFailedMessage()});
     EXPECT_EQ(model.pic_file_name, good);
     EXPECT_EQ(model.pic_size, QStringLiteral("12"));
   }
@@ -159,7 +159,7 @@ TEST_F(PictureCommandTest, WhatIsNoPictureFileIsRefusedAtOnce) {
     prompter.messages.clear();
     const QString path = folder.File(QString::fromLatin1(name));
     EXPECT_FALSE(ChoosePicture(model, prompter, path, kBoxWidth));
-    EXPECT_EQ(prompter.messages, QStringList{kPictureFailedMessage});
+    EXPECT_EQ(prompter.messages, QStringList{PictureFailedMessage()});
     EXPECT_EQ(model.pic_file_name, good);
     EXPECT_FALSE(LoadPicture(path));
   }

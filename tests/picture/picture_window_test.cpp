@@ -166,7 +166,7 @@ TEST_F(MainWindowPictureTest, AClickShowsThePictureAtTheBoxWidth) {
   Field("pic_file_name")->setText(QString());
   EXPECT_TRUE(Painted(box, 2, 2));
   Click(box);
-  EXPECT_EQ(prompter->messages, QStringList{kPictureFailedMessage});
+  EXPECT_EQ(prompter->messages, QStringList{PictureFailedMessage()});
   EXPECT_TRUE(Blank(box));
   EXPECT_EQ(Field("pic_size")->text(), QStringLiteral("91.875"));
 }
@@ -177,7 +177,7 @@ TEST_F(MainWindowPictureTest, AFileThatIsNoPictureClearsTheBox) {
   folder.Write(QStringLiteral("text.png"), "hello");
   Field("pic_file_name")->setText(folder.File(QStringLiteral("text.png")));
   Click(box);
-  EXPECT_EQ(prompter->messages, QStringList{kPictureFailedMessage});
+  EXPECT_EQ(prompter->messages, QStringList{PictureFailedMessage()});
   EXPECT_TRUE(Blank(box));
 }
 
@@ -195,7 +195,7 @@ TEST_F(MainWindowPictureTest, TheChooserIsOneWindowAndConfirmsIntoTheFields) {
   auto* path = chooser->findChild<QLineEdit*>(QStringLiteral("file_path_name"));
   QTest::keyClicks(path, QStringLiteral("nothing.png"));
   Click(chooser->findChild<QPushButton*>(QStringLiteral("make_ok")));
-  EXPECT_EQ(prompter->messages, QStringList{kPictureFailedMessage});
+  EXPECT_EQ(prompter->messages, QStringList{PictureFailedMessage()});
   EXPECT_EQ(Chooser(), chooser);
   EXPECT_EQ(Field("pic_file_name")->text(), QStringLiteral("/kept.png"));
   EXPECT_TRUE(Blank(box));

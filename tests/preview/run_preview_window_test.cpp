@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +21,7 @@
 #include "app/main_window.h"
 #include "history/history_files.h"
 #include "preview/sheet_view.h"
+#include "support/english_interface.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -76,6 +78,17 @@ class RunPreviewWindowTest : public testing::Test {
   RecordingTarget target;
   std::unique_ptr<MainWindow> window;
 };
+
+// The caption of the widget `step` places before (-1) or after (+1) `widget` in its row; empty
+// where there is none.
+QString Beside(QWidget* widget, int step) {
+  QLayout* row = widget->parentWidget()->layout();
+  QLayoutItem* item = row->itemAt(row->indexOf(widget) + step);
+  QWidget* beside = item ? item->widget() : nullptr;
+  if (auto* label = qobject_cast<QLabel*>(beside)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(beside)) return button->text();
+  return {};
+}
 
 void Wheel(SheetView* view, int delta, Qt::KeyboardModifiers modifiers = {}) {
   const QPointF at = view->viewport()->rect().center();
@@ -277,4 +290,41 @@ TEST_F(RunPreviewWindowTest, BadChoicesPrintNothingAndStayAsTyped) {
       << prompter->messages.last().toStdString();
   EXPECT_TRUE(target.opened.isEmpty());
   EXPECT_FALSE(HistoryWritten());
+}
+
+// In English the phrases around the page number and the range fields read in English order, and
+// the summary and the choice's line come with their figures.
+TEST_F(RunPreviewWindowTest, InEnglishThePhrasesReadAroundTheirFields) {
+  const EnglishInterface english;
+  ASSERT_TRUE(english.loaded());
+  RunPreviewWindow* preview = Open();
+  ASSERT_NE(preview, nullptr);
+  EXPECT_EQ(preview->windowTitle(), QStringLiteral("Print Preview"));
+
+  const struct {
+    const char* field;
+    QString before;
+    QString after;
+  } rows[] = {
+      {"page_number", "Page", "of 5"},   {"sheets_from", "Sheets", "to"}, {"sheets_to", "to", ""},
+      {"cartons_from", "Cartons", "to"}, {"cartons_to", "to", ""},
+  };
+  for (const auto& row : rows) {
+    QWidget* field = In<QWidget>(preview, row.field);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(Beside(field, -1), row.before) << row.field;
+    EXPECT_EQ(Beside(field, 1), row.after) << row.field;
+  }
+
+  const QString summary = In<QTextBrowser>(preview, "summary")->toPlainText();
+  for (const QString& line : {
+           QStringLiteral("Total labels: 40; sheets: 5 (8 places a sheet)"),
+           QStringLiteral(
+               "Block 2: cartons 26–40, 15 in all; pallets 3–4, of which 5 (cartons "
+               "26–30) go onto pallet 3 of an earlier block; starts at sheet 4, place 2"),
+       }) {
+    EXPECT_TRUE(summary.contains(line)) << summary.toStdString();
+  }
+  EXPECT_EQ(In<QLabel>(preview, "choice_status")->text(),
+            QStringLiteral("Labels in this print: 40; sheets: 5"));
 }
