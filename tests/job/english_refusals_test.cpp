@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QJsonArray>
-#include <QTranslator>
 #include <functional>
 
 #include "blocks/block_commands.h"
@@ -19,6 +18,7 @@
 #include "model/units.h"
 #include "print/fit_check.h"
 #include "print/print_target.h"
+#include "support/english_interface.h"
 #include "support/scripted_prompter.h"
 
 namespace {
@@ -83,22 +83,7 @@ QString FitCheckQuestion() {
   return FitQuestion(overhang, destination);
 }
 
-// Installs the program's English translation, as the program does for an English locale, for the
-// time of one test.
-class EnglishRefusals : public testing::Test {
- protected:
-  ~EnglishRefusals() override { QCoreApplication::removeTranslator(&english_); }
-
-  bool UseEnglish() {
-    return english_.load(QStringLiteral(":/i18n/cratemark_en")) &&
-           QCoreApplication::installTranslator(&english_);
-  }
-
- private:
-  QTranslator english_;
-};
-
-TEST_F(EnglishRefusals, AreWholeSentencesWithTheirValuesInPlace) {
+TEST(EnglishRefusals, AreWholeSentencesWithTheirValuesInPlace) {
   const struct {
     const char* what;
     std::function<QString()> refusal;
@@ -132,7 +117,8 @@ TEST_F(EnglishRefusals, AreWholeSentencesWithTheirValuesInPlace) {
                       "“File → Printer Calibration…”.\n\nPrint anyway?")},
   };
   for (const auto& c : cases) EXPECT_EQ(c.refusal(), c.chinese) << c.what;
-  ASSERT_TRUE(UseEnglish());
+  const EnglishInterface english;
+  ASSERT_TRUE(english.loaded());
   for (const auto& c : cases) EXPECT_EQ(c.refusal(), c.english) << c.what;
 }
 
