@@ -555,6 +555,10 @@ Adjust this printer&apos;s offset or the distance between label rows under “Fi
 
 Print anyway?</translation>
     </message>
+    <message>
+        <source>第 %1 張紙第 %2 排標籤的條碼</source>
+        <translation>The barcode of label row %2 on sheet %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpDocument</name>

@@ -47,24 +47,34 @@ class MeasuringSurface : public Surface {
     if (first == end) return;
     const double left = x + DisplayWidth(text.first(first)) * ColumnWidth();
     const double width = DisplayWidth(text.sliced(first, end - first)) * ColumnWidth();
-    Note(QRectF(left, y, width, LineHeight()), false);
+    Note(QRectF(left, y, width, LineHeight()), FitOverhang::kTextLine);
   }
-  void DrawImage(const Picture&, const QRectF& twips) override { Note(twips, true); }
-  void DrawFilledRect(const QRectF& twips, const QColor&) override { Note(twips, false); }
+  void DrawImage(const Picture&, const QRectF& twips) override {
+    Note(twips, FitOverhang::kPicture);
+  }
+  // Besides the text lines and the picture, a label holds only its barcode: bars and the digits
+  // placed under them.
+  void DrawPlacedText(double x, double y, const QString& text) override {
+    Note(QRectF(x, y, DisplayWidth(text) * ColumnWidth(), LineHeight()), FitOverhang::kBarcode);
+  }
+  void DrawFilledRect(const QRectF& twips, const QColor&) override {
+    Note(twips, FitOverhang::kBarcode);
+  }
   // A barcode's bars go in one: their outline is what matters.
   void DrawFilledRects(const QList<QRectF>& twips, const QColor&) override {
     if (twips.isEmpty()) return;
     QRectF all = twips.first();
     for (const QRectF& r : twips) all = all.united(r);
-    Note(all, false);
+    Note(all, FitOverhang::kBarcode);
   }
   void DrawStroke(const QLineF& twips, double width_twips, const QColor&) override {
     const double half = width_twips / 2;
-    Note(QRectF(twips.p1(), twips.p2()).normalized().adjusted(-half, -half, half, half), false);
+    Note(QRectF(twips.p1(), twips.p2()).normalized().adjusted(-half, -half, half, half),
+         FitOverhang::kBarcode);
   }
 
  private:
-  void Note(const QRectF& mark, bool picture) {
+  void Note(const QRectF& mark, FitOverhang::Mark kind) {
     extent_.bounds = extent_.bounds.isNull() ? mark : extent_.bounds.united(mark);
     if (extent_.first_outside) return;
     const double past[] = {area_.left() - mark.left(), area_.top() - mark.top(),
@@ -76,7 +86,8 @@ class MeasuringSurface : public Surface {
     overhang.page_row = page_row_ + 1;
     overhang.side = FitOverhang::Side(worst - std::begin(past));
     overhang.twips = *worst;
-    if (!picture) {
+    overhang.mark = kind;
+    if (kind == FitOverhang::kTextLine) {
       // The print position's y is in the surface's own twips; the mark has the offset added.
       const double line_top = mark.top() - origin().y() - row_top_;
       overhang.line = std::max(0, int(std::floor(line_top / LineHeight() + 1e-6))) + 1;
@@ -141,13 +152,21 @@ QString DestinationName(const PrintDestination& destination) {
 }
 
 QString FitQuestion(const FitOverhang& overhang, const PrintDestination& destination) {
-  const QString what =
-      overhang.line > 0
-          ? Text::tr("第 %1 張紙第 %2 排標籤的第 %3 行")
-                .arg(overhang.sheet)
-                .arg(overhang.page_row)
-                .arg(overhang.line)
-          : Text::tr("第 %1 張紙第 %2 排標籤的圖片").arg(overhang.sheet).arg(overhang.page_row);
+  QString what;
+  switch (overhang.mark) {
+    case FitOverhang::kTextLine:
+      what = Text::tr("第 %1 張紙第 %2 排標籤的第 %3 行")
+                 .arg(overhang.sheet)
+                 .arg(overhang.page_row)
+                 .arg(overhang.line);
+      break;
+    case FitOverhang::kPicture:
+      what = Text::tr("第 %1 張紙第 %2 排標籤的圖片").arg(overhang.sheet).arg(overhang.page_row);
+      break;
+    case FitOverhang::kBarcode:
+      what = Text::tr("第 %1 張紙第 %2 排標籤的條碼").arg(overhang.sheet).arg(overhang.page_row);
+      break;
+  }
   return Text::tr(
              "%1超出%2可以列印的範圍, 超出%3 %4 公釐, 超出的部分印不出來。\n"
              "請到「檔案 → 印表機校正…」調整這台印表機的位移或每排標籤的距離。\n\n"

@@ -18,9 +18,12 @@ struct StockFit;
 struct FitOverhang {
   enum Side { kLeft, kTop, kRight, kBottom };
 
+  enum Mark { kTextLine, kPicture, kBarcode };
+
   int64_t sheet = 0;  // from 1
   int page_row = 0;   // from 1, top to bottom
-  int line = 0;       // from 1, within its page row; 0 for a label picture
+  Mark mark = kTextLine;
+  int line = 0;  // from 1, within its page row, for a text line; 0 for the other marks
   Side side = kBottom;
   double twips = 0;  // how far it reaches past that edge
 

@@ -81,7 +81,7 @@ void Surface::DrawLine(const QLineF& twips, double width_twips, const QColor& co
 void Surface::DrawTextAt(double x, double y, const QString& text) {
   if (text.isEmpty()) return;
   BeforeDrawing();
-  DrawTextRun(x + origin_.x(), y + origin_.y(), text);
+  DrawPlacedText(x + origin_.x(), y + origin_.y(), text);
 }
 
 void Surface::NewPage() {

@@ -86,6 +86,9 @@ class Surface {
   // By default one DrawFilledRect a rectangle.
   virtual void DrawFilledRects(const QList<QRectF>& twips, const QColor& color);
   virtual void DrawStroke(const QLineF& twips, double width_twips, const QColor& color) = 0;
+  // A text placed by DrawTextAt rather than on the label's grid (a barcode's digits); by default
+  // drawn as any other.
+  virtual void DrawPlacedText(double x, double y, const QString& text) { DrawTextRun(x, y, text); }
   // Starts sheet number `page` (from 1). The first sheet is started by the first drawing.
   virtual void StartPage(int page) { (void)page; }
   virtual void FinishDocument() {}

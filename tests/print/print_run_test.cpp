@@ -663,4 +663,18 @@ TEST_F(PrintRunTest, ARunOffThePrintableAreaAsksFirstAndNoChangesNothing) {
     EXPECT_TRUE(prompter.questions[0].startsWith(QString::fromUtf8(m.what)))
         << prompter.questions[0].toStdString();
   }
+
+  // A barcode low on the label: on the fourth page row its digits lie past the area's bottom, and
+  // the question names the barcode, not a text line.
+  fits.printers.clear();
+  model.barcode.kind = BarcodeKind::kCode128;
+  model.barcode.top_mm = 40;
+  model.barcode.height_mm = 10;
+  prompter = ScriptedPrompter();
+  prompter.answers = {false};
+  EXPECT_FALSE(Print());
+  ASSERT_EQ(prompter.questions.size(), 1);
+  EXPECT_TRUE(prompter.questions[0].startsWith(
+      QStringLiteral("第 1 張紙第 4 排標籤的條碼超出印表機「LABELS」可以列印的範圍, 超出下緣")))
+      << prompter.questions[0].toStdString();
 }
