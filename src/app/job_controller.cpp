@@ -233,10 +233,10 @@ void JobController::RebuildRecentMenu() {
   }
   recent_actions_.clear();
   const QStringList paths = RecentJobs(settings_).Paths();
+  const QStringList names = RecentJobMenuNames(paths);
   for (int i = 0; i < paths.size(); ++i) {
     const QString path = paths[i];
-    auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()),
-                               file_menu_);
+    auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(names[i]), file_menu_);
     action->setObjectName(QStringLiteral("action_recent_%1").arg(i + 1));
     action->setToolTip(path);
     action->setStatusTip(path);

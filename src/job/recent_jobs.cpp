@@ -32,3 +32,15 @@ void RecentJobs::Store(const QStringList& paths) {
   settings_.setValue(kKey, paths);
   settings_.sync();
 }
+
+QStringList RecentJobMenuNames(const QStringList& paths) {
+  QStringList names;
+  for (const QString& path : paths) names << QFileInfo(path).fileName();
+  QStringList shown;
+  for (qsizetype i = 0; i < paths.size(); ++i) {
+    shown << (names.count(names[i]) > 1
+                  ? QStringLiteral("%1 (%2)").arg(names[i], QFileInfo(paths[i]).absolutePath())
+                  : names[i]);
+  }
+  return shown;
+}

@@ -22,3 +22,8 @@ class RecentJobs {
 
   QSettings& settings_;
 };
+
+// How the 檔案 menu names each job of `paths`: its file name, and its folder after it where another
+// job of the list has the same file name, so that two 客戶A.cratemark of different folders can be
+// told apart.
+QStringList RecentJobMenuNames(const QStringList& paths);

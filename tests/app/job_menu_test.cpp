@@ -241,6 +241,15 @@ TEST_F(JobMenuTest, RecentJobsOpenAndAMissingOneLeavesTheList) {
                 QStringLiteral("找不到工作檔「%1」, 已經把它從最近的工作清單中移除").arg(second)});
   EXPECT_EQ(Action("action_recent_2"), nullptr);
   EXPECT_EQ(window->jobs().job_path(), first);
+
+  // Two jobs of one name in different folders show their folders.
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("b")));
+  const QString other = WriteJob(QStringLiteral("b/first.cratemark"));
+  ASSERT_TRUE(window->jobs().OpenJob(other));
+  EXPECT_EQ(Action("action_recent_1")->text(),
+            QStringLiteral("&1 first.cratemark (%1/b)").arg(folder.path()));
+  EXPECT_EQ(Action("action_recent_2")->text(),
+            QStringLiteral("&2 first.cratemark (%1)").arg(folder.path()));
 }
 
 }  // namespace
