@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "about/about_box.h"
+#include "about/fake_openers.h"
 #include "about/help_document.h"
 #include "app/main_window.h"
 #include "support/scripted_prompter.h"
@@ -18,16 +19,6 @@
 namespace {
 
 constexpr double kTitleWidth = 16 * 90;  // 16 columns of 9-point type
-
-class RecordingOpener : public DocumentOpener {
- public:
-  void Open(const QString& path, std::function<void(bool)> done) override {
-    opened << path;
-    done(works);
-  }
-  QStringList opened;
-  bool works = true;
-};
 
 // The bounding box of everything drawn darker than the background, above the button.
 QRect InkAboveButton(const QImage& image, int button_top) {

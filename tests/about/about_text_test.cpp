@@ -8,6 +8,7 @@
 #include <QStringEncoder>
 #include <optional>
 
+#include "about/fake_openers.h"
 #include "about/help_document.h"
 #include "support/english_interface.h"
 #include "support/recording_surface.h"
@@ -18,22 +19,6 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Cratemark %1 版").arg(QLatin1String(kCratemarkVersion));
-
-class RecordingOpener : public DocumentOpener {
- public:
-  void Open(const QString& path, std::function<void(bool)> done) override {
-    opened << path;
-    done(works);
-  }
-  QStringList opened;
-  bool works = true;
-};
-
-class RecordingViewer : public GuideViewer {
- public:
-  void Show(const QString& path, const QString& text) override { shown << path + u'|' + text; }
-  QStringList shown;
-};
 
 }  // namespace
 

@@ -11,22 +11,16 @@
 
 #include "app/main_window.h"
 #include "history/history_files.h"
+#include "support/main_window_fixture.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
 namespace {
 
-class CommandBindingsTest : public testing::Test {
+class CommandBindingsTest : public MainWindowFixture {
  protected:
-  CommandBindingsTest() : old_dir(QDir::currentPath()) {
-    QDir::setCurrent(folder.path());
-    auto scripted = std::make_unique<ScriptedPrompter>();
-    prompter = scripted.get();
-    window = std::make_unique<MainWindow>(std::move(scripted));
-    window->show();
-  }
-  ~CommandBindingsTest() override { QDir::setCurrent(old_dir); }
+  CommandBindingsTest() { window->show(); }
 
   template <typename T = QWidget>
   T* Control(const QString& name) {
@@ -62,11 +56,6 @@ class CommandBindingsTest : public testing::Test {
     for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
     return entries;
   }
-
-  TempFolder folder;
-  QString old_dir;
-  ScriptedPrompter* prompter = nullptr;
-  std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace

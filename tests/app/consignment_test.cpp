@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/print_command.h"
 #include "app/startup.h"
 #include "blocks/block_commands.h"
 #include "model/main_model.h"
 #include "model/row_choices.h"
-#include "app/print_command.h"
 #include "print/printer_fits.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"

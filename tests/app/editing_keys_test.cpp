@@ -11,6 +11,7 @@
 #include "app/content_key_filter.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "support/main_window_fixture.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
@@ -57,19 +58,12 @@ TEST(ContentEnter, ExpandsOnlyAWholeOneLetterContent) {
   }
 }
 
-class EditingKeysWindowTest : public testing::Test {
+class EditingKeysWindowTest : public MainWindowFixture {
  protected:
-  EditingKeysWindowTest() : old_dir(QDir::currentPath()) {
-    QDir::setCurrent(folder.path());
-    window = std::make_unique<MainWindow>(std::make_unique<ScriptedPrompter>());
+  EditingKeysWindowTest() {
     window->show();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  }
-  ~EditingKeysWindowTest() override { QDir::setCurrent(old_dir); }
-
-  QLineEdit* Row(int row) {
-    return window->findChild<QLineEdit*>(QStringLiteral("l_content(%1)").arg(row));
   }
 
   QLineEdit* TypeInto(int row, const QString& text) {
@@ -86,10 +80,6 @@ class EditingKeysWindowTest : public testing::Test {
     QWidget* focus = QApplication::focusWidget();
     return focus ? focus->objectName() : QStringLiteral("(none)");
   }
-
-  TempFolder folder;
-  QString old_dir;
-  std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "app/startup.h"
 #include "job/job_commands.h"
 #include "picture/picture_box.h"
+#include "support/main_window_fixture.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 #include "version.h"
@@ -28,23 +29,15 @@ namespace {
 
 const QString kProgram = QStringLiteral("Cratemark %1版").arg(QLatin1String(kCratemarkVersion));
 
-class JobMenuTest : public testing::Test {
+class JobMenuTest : public MainWindowFixture {
  protected:
-  JobMenuTest() : old_dir(QDir::currentPath()) {
-    QDir::setCurrent(folder.path());
+  // A window started without the recent jobs of earlier tests.
+  JobMenuTest() {
     QSettings(QSettings::UserScope, QStringLiteral("Cratemark"), QStringLiteral("Cratemark"))
         .remove(QStringLiteral("recent_jobs"));
-    auto scripted = std::make_unique<ScriptedPrompter>();
-    prompter = scripted.get();
-    window = std::make_unique<MainWindow>(std::move(scripted));
+    OpenWindow();
     window->show();
   }
-  ~JobMenuTest() override { QDir::setCurrent(old_dir); }
-
-  QLineEdit* Row(int i) {
-    return window->findChild<QLineEdit*>(QStringLiteral("l_content(%1)").arg(i));
-  }
-  QAction* Action(const char* name) { return window->findChild<QAction*>(QLatin1String(name)); }
 
   // Shortcuts reach the active window only.
   void Shortcut(Qt::Key key) {
@@ -70,11 +63,6 @@ class JobMenuTest : public testing::Test {
     EXPECT_TRUE(SaveJobFile(model, quiet, folder.File(name)));
     return folder.File(name);
   }
-
-  TempFolder folder;
-  QString old_dir;
-  ScriptedPrompter* prompter = nullptr;
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(JobMenuTest, TheFileMenuHoldsTheJobCommandsAndThePreviewBeforeQuit) {

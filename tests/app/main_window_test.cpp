@@ -20,6 +20,7 @@
 
 #include "app/language.h"
 #include "support/language_restorer.h"
+#include "support/main_window_fixture.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 #include "version.h"
@@ -58,23 +59,7 @@ bool CaptionFits(QWidget* w, const QString& caption) {
   return metrics.horizontalAdvance(caption) <= room.width();
 }
 
-class MainWindowTest : public testing::Test {
- protected:
-  MainWindowTest() : old_dir(QDir::currentPath()) {
-    QDir::setCurrent(folder.path());
-    window = std::make_unique<MainWindow>(std::make_unique<ScriptedPrompter>());
-  }
-  ~MainWindowTest() override { QDir::setCurrent(old_dir); }
-
-  template <typename T = QWidget>
-  T* Control(const QString& name) {
-    return window->findChild<T*>(name);
-  }
-
-  TempFolder folder;
-  QString old_dir;
-  std::unique_ptr<MainWindow> window;
-};
+using MainWindowTest = MainWindowFixture;
 
 }  // namespace
 

@@ -22,6 +22,7 @@
 #include "history/history_files.h"
 #include "preview/sheet_view.h"
 #include "support/english_interface.h"
+#include "support/main_window_fixture.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -29,22 +30,16 @@
 
 namespace {
 
-class RunPreviewWindowTest : public testing::Test {
+class RunPreviewWindowTest : public MainWindowFixture {
  protected:
-  RunPreviewWindowTest() : old_dir(QDir::currentPath()) {
-    QDir::setCurrent(folder.path());
-    auto scripted = std::make_unique<ScriptedPrompter>();
-    prompter = scripted.get();
-    window = std::make_unique<MainWindow>(std::move(scripted));
+  RunPreviewWindowTest() {
     window->SetPreviewPrintServices(PreviewPrintServices{&target, &target, {}, {}});
     SetUpWorkedExample(window->model());
     window->ShowModel();
     window->show();
   }
-  ~RunPreviewWindowTest() override {
-    window.reset();
-    QDir::setCurrent(old_dir);
-  }
+  // The window goes before the target it prints to.
+  ~RunPreviewWindowTest() override { window.reset(); }
 
   // Opens the preview through the menu, as the user does.
   RunPreviewWindow* Open() {
@@ -72,11 +67,7 @@ class RunPreviewWindowTest : public testing::Test {
     return QFileInfo::exists(folder.File(HistoryFileName(QStringLiteral("record_"), 1)));
   }
 
-  TempFolder folder;
-  QString old_dir;
-  ScriptedPrompter* prompter = nullptr;
   RecordingTarget target;
-  std::unique_ptr<MainWindow> window;
 };
 
 // The caption of the widget `step` places before (-1) or after (+1) `widget` in its row; empty

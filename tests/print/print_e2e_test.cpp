@@ -28,14 +28,6 @@ namespace {
 const QString kQueue = QStringLiteral("LABELS");
 const QString kPrintout = QStringLiteral("/tmp/printout/last.pdf");
 
-class NoDialogs : public PrintFeedback {
- public:
-  QString AskPdfPath() override { return {}; }
-  void StartProgress(int) override {}
-  bool SheetsDone(int) override { return true; }
-  void EndProgress() override {}
-};
-
 using printout::Word;
 
 bool WaitForPrintout() { return printout::WaitFor(kQueue, kPrintout); }
@@ -75,7 +67,7 @@ TEST(PrintToPrinter, SmallConsignmentComesOutOfTheDefaultPrinterInItsColumns) {
   ASSERT_FALSE(QFileInfo::exists(kPrintout)) << "cannot remove the old printout";
   ScriptedPrompter prompter;
   QtPrintTarget target;
-  NoDialogs feedback;
+  QuietFeedback feedback;
   ASSERT_TRUE(PrintButton(model, prompter, target, feedback, PrinterFits{}))
       << prompter.messages.join(u'\n').toStdString();
   EXPECT_TRUE(prompter.messages.isEmpty());

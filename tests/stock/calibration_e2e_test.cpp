@@ -18,14 +18,6 @@ namespace {
 constexpr int kDpi = 300;
 constexpr double kPixelsPerMm = kDpi / 25.4;
 
-class NoDialogs : public PrintFeedback {
- public:
-  QString AskPdfPath() override { return {}; }
-  void StartProgress(int) override {}
-  bool SheetsDone(int) override { return true; }
-  void EndProgress() override {}
-};
-
 // The long straight lines of a page: rows (or columns) of which more than `share` is dark, in
 // runs of neighbours; each run's middle, in millimetres from the paper's edge.
 QList<double> LongLines(const QImage& page, bool horizontal, double share) {
@@ -66,7 +58,7 @@ TEST(CalibrationSheetOnAPrinter, TheEightOutlinesComeOutWhereTheStockHasThem) {
     QFile::remove(file);
     ScriptedPrompter prompter;
     QtPrintTarget target;
-    NoDialogs feedback;
+    QuietFeedback feedback;
     ASSERT_TRUE(PrintCalibrationSheet(queue, PrinterFit{}, LabelSize{}, prompter, target, feedback))
         << prompter.messages.join(u'\n').toStdString();
     ASSERT_TRUE(printout::WaitFor(queue, file));

@@ -1,0 +1,48 @@
+#pragma once
+
+// The main window as a test drives it: started in a folder of the test's own, which is the working
+// folder while the test runs (the history files live there), its message boxes answered by a
+// ScriptedPrompter.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <memory>
+
+#include "app/main_window.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_folder.h"
+
+class MainWindowFixture : public testing::Test {
+ protected:
+  MainWindowFixture() : old_dir(QDir::currentPath()) {
+    QDir::setCurrent(folder.path());
+    OpenWindow();
+  }
+  ~MainWindowFixture() override {
+    window.reset();
+    QDir::setCurrent(old_dir);
+  }
+
+  // A new main window in place of the open one, as at a new start of the program.
+  void OpenWindow() {
+    window.reset();
+    auto scripted = std::make_unique<ScriptedPrompter>();
+    prompter = scripted.get();
+    window = std::make_unique<MainWindow>(std::move(scripted));
+  }
+
+  template <typename T = QWidget>
+  T* Control(const QString& name) {
+    return window->findChild<T*>(name);
+  }
+  QLineEdit* Row(int i) { return Control<QLineEdit>(QStringLiteral("l_content(%1)").arg(i)); }
+  QAction* Action(const char* name) { return Control<QAction>(QLatin1String(name)); }
+
+  TempFolder folder;
+  QString old_dir;
+  ScriptedPrompter* prompter = nullptr;
+  std::unique_ptr<MainWindow> window;
+};
