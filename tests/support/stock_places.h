@@ -13,7 +13,7 @@ namespace stock_places {
 
 inline constexpr double kMm = 1440 / 25.4;  // twips in a millimetre of the paper
 inline constexpr double kInch = 1440;
-inline constexpr QSizeF kA4(210 * kMm, 297 * kMm);
+inline constexpr QSizeF kA4Page(210 * kMm, 297 * kMm);
 // The label as designed: 105 × 74.25 mm.
 inline constexpr QSizeF kLabel(105 * kMm, 74.25 * kMm);
 // A laser printer whose printable area begins 300 twips in and 250 down.
@@ -27,8 +27,8 @@ struct Page {
 };
 
 inline const Page kPages[] = {
-    {"a4-8", kA4, 8, false},
-    {"a4-8-74.25", kA4, 8, false},
+    {"a4-8", kA4Page, 8, false},
+    {"a4-8-74.25", kA4Page, 8, false},
     {"roll-4x6in", {4 * kInch, 6 * kInch}, 1, true},
     {"roll-4x3in", {4 * kInch, 3 * kInch}, 1, true},
     {"roll-100x150", {100 * kMm, 150 * kMm}, 1, true},
