@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
@@ -86,6 +87,8 @@ TEST(CommandLine, ReadsItsOptionsAndRefusesAnythingElse) {
       {{"--folder", ""}, Action::kUsageError, {}, std::nullopt, "--folder"},
       {{"--printer"}, Action::kUsageError, {}, std::nullopt, "printer"},
       {{"a.cratemark", "b.cratemark"}, Action::kUsageError, {}, std::nullopt, "b.cratemark"},
+      {{"--list-stocks"}, Action::kListStocks, {}, std::nullopt, "\na4-8-74.25\tA4 "},
+      {{"--stock", "a4-8"}, Action::kUsageError, {}, std::nullopt, "--print"},
   };
   for (const auto& c : cases) {
     const QString name = c.options.join(u' ');
@@ -101,6 +104,36 @@ TEST(CommandLine, ReadsItsOptionsAndRefusesAnythingElse) {
     EXPECT_TRUE(line.text.contains(c.text))
         << name.toStdString() << ": " << line.text.toStdString();
   }
+}
+
+TEST(CommandLine, AStockIsNamedForOneRunFromTheStocksTheUserHas) {
+  LabelStock shelf;
+  shelf.name = QStringLiteral("shelf");
+  shelf.description = QStringLiteral("2 × 5");
+  int asked = 0;
+  const StockLister stocks = [&] {
+    ++asked;
+    return BuiltInStocks() << shelf;
+  };
+  const auto parse = [&](const QStringList& options) {
+    return ParseCommandLine(QStringList{"cratemark", "--print", "job.cratemark"} + options, stocks);
+  };
+  EXPECT_EQ(parse({}).stock, QString());
+  EXPECT_EQ(asked, 0) << "the settings are read only for the stocks";
+  EXPECT_EQ(parse({"--stock", "roll-4x6in"}).stock, QStringLiteral("roll-4x6in"));
+  EXPECT_EQ(parse({"--stock=shelf"}).stock, QStringLiteral("shelf"));
+  for (const char* name : {"Shelf", "roll-4x6", ""}) {
+    const CommandLine refused = parse({"--stock", QString::fromUtf8(name)});
+    EXPECT_EQ(refused.action, Action::kUsageError) << name;
+    EXPECT_TRUE(refused.text.contains(QStringLiteral("--stock"))) << name;
+    EXPECT_TRUE(refused.text.contains(QStringLiteral("--list-stocks"))) << name;
+  }
+  const CommandLine list =
+      ParseCommandLine({QStringLiteral("cratemark"), QStringLiteral("--list-stocks")}, stocks);
+  const QStringList lines = list.text.split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), BuiltInStocks().size() + 1);
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("a4-8\t")));
+  EXPECT_EQ(lines.last(), QStringLiteral("shelf\t2 × 5"));
 }
 
 TEST(CommandLine, AJobIsNamedFromTheFolderTheProgramStartedIn) {
@@ -202,6 +235,14 @@ TEST_F(Translated, TheEnglishTranslationIsBuiltIn) {
 TEST(Program, AnswersWithoutADisplay) {
   TempFolder folder;
   folder.Write(QStringLiteral("taken"), "a file, not a folder");
+  // A stock of the user's own, in the printer settings of the test's own folder.
+  const QDir config(QFile::decodeName(qgetenv("XDG_CONFIG_HOME")));
+  ASSERT_TRUE(config.mkpath(QStringLiteral("Cratemark")));
+  QFile settings(config.filePath(QStringLiteral("Cratemark/printers.conf")));
+  ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+  settings.write(
+      "[stocks]\nzebra\\page=roll\nzebra\\label_width_mm=104\nzebra\\label_height_mm=200\n");
+  settings.close();
   const struct {
     QStringList arguments;
     QString lang;
@@ -218,6 +259,13 @@ TEST(Program, AnswersWithoutADisplay) {
       {{"--help"}, "en_US.UTF-8", 0, "Show this help.", {}},
       {{"--help", "--lang", "en"}, "zh_TW.UTF-8", 0, "Show this help.", {}},
       {{"--lang", "fr"}, "zh_TW.UTF-8", kUsageExitStatus, {}, "「fr」"},
+      {{"--list-stocks"}, "zh_TW.UTF-8", 0, "\nzebra\t自訂: 捲筒標籤 104.00 × 200.00 公釐", {}},
+      {{"--list-stocks"}, "en_US.UTF-8", 0, "a4-8\tA4 sheet", {}},
+      {{"--print", "job.cratemark", "--stock", "zebra.", "--lang", "en"},
+       "zh_TW.UTF-8",
+       kUsageExitStatus,
+       {},
+       "--list-stocks"},
       {{"--folder", folder.File("taken")},
        "en_US.UTF-8",
        kUsageExitStatus,
@@ -234,6 +282,7 @@ TEST(Program, AnswersWithoutADisplay) {
       EXPECT_EQ(run.err, QString()) << name.toStdString();
     }
   }
+  settings.remove();
 }
 
 // The program started in each language: every caption speaks it, a refused input's message box
