@@ -37,7 +37,7 @@ StockDialog::StockDialog(PrinterFitStore store, Prompter& prompter, const LabelS
                     "從一張標籤的左上角量到右邊 (下面) 一張的左上角是水平 (垂直) 間距。")));
 
   auto* form = new QFormLayout;
-  name_ = AddField(form, "name", StockField::kName, tr("英文字母、數字和 - _ ., 例如 shelf-2x5"));
+  name_ = AddField(form, "name", StockField::kName, tr("文字、數字和 - _ ., 例如 shelf-2x5"));
   name_->setMaximumWidth(180);
   name_->setReadOnly(editing);
   page_ = new QComboBox;

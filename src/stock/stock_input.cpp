@@ -15,7 +15,10 @@ constexpr int kMaxRollLabel = 100000;
 const int kA4Width = PaperHundredths(kA4.width);
 const int kA4Height = PaperHundredths(kA4.height);
 
-QString Tr(const char* text) { return QCoreApplication::translate("StockInput", text); }
+// The texts are translated in the context StockInput.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(StockInput)
+};
 
 QString MmText(int hundredths) { return FixedPointText(hundredths, 2); }
 
@@ -41,7 +44,7 @@ class Reader {
       value = *read;
       return true;
     }
-    return Fail(field, Tr("%1要填 %2 到 %3 之間的公釐數, 最多兩位小數。")
+    return Fail(field, Text::tr("%1要填 %2 到 %3 之間的公釐數, 最多兩位小數。")
                            .arg(StockFieldName(field), MmText(min), MmText(max)));
   }
 
@@ -52,15 +55,15 @@ class Reader {
       return true;
     }
     return Fail(field,
-                Tr("%1要填 1 到 %2 之間的整數。").arg(StockFieldName(field)).arg(kMaxPlaces));
+                Text::tr("%1要填 1 到 %2 之間的整數。").arg(StockFieldName(field)).arg(kMaxPlaces));
   }
 
   // `count` places `pitch` apart, each `size` long, must lie on `page`.
   bool Span(StockField field, int count, int pitch, int size, int page, int& span) {
     span = (count - 1) * pitch + size;
     if (span <= page) return true;
-    return Fail(field, Tr("%1: %2 格標籤每格相距 %3 公釐, 從第一格到最後一格要 %4 公釐, "
-                          "超出 A4 紙的 %5 公釐。請減少格數或改小間距。")
+    return Fail(field, Text::tr("%1: %2 格標籤每格相距 %3 公釐, 從第一格到最後一格要 %4 公釐, "
+                                "超出 A4 紙的 %5 公釐。請減少格數或改小間距。")
                            .arg(StockFieldName(field))
                            .arg(count)
                            .arg(MmText(pitch), MmText(span), MmText(page)));
@@ -73,21 +76,21 @@ class Reader {
 bool ReadName(Reader& reader, const QString& name, const QStringList& taken) {
   if (name.isEmpty()) {
     return reader.Fail(StockField::kName,
-                       Tr("%1要填, 例如 shelf-2x5。").arg(StockFieldName(StockField::kName)));
+                       Text::tr("%1要填, 例如 shelf-2x5。").arg(StockFieldName(StockField::kName)));
   }
   const bool word = name.size() <= kMaxNameLength && !name.startsWith(u'-') &&
                     std::all_of(name.begin(), name.end(), IsNameCharacter);
   if (!word) {
     return reader.Fail(StockField::kName,
-                       Tr("%1「%2」只能用文字、數字和 - _ . (最多 %3 個字), 開頭不能是 -: "
-                          "它要寫進設定檔, 也要在指令列上當成一個字用。")
+                       Text::tr("%1「%2」只能用文字、數字和 - _ . (最多 %3 個字), 開頭不能是 -: "
+                                "它要寫進設定檔, 也要在指令列上當成一個字用。")
                            .arg(StockFieldName(StockField::kName), name)
                            .arg(kMaxNameLength));
   }
   for (const QString& other : taken) {
     if (other.compare(name, Qt::CaseInsensitive) == 0) {
       return reader.Fail(StockField::kName,
-                         Tr("%1「%2」已經有了 (%3), 請換一個名稱。")
+                         Text::tr("%1「%2」已經有了 (%3), 請換一個名稱。")
                              .arg(StockFieldName(StockField::kName), name, other));
     }
   }
@@ -113,23 +116,23 @@ LabelStockTexts LabelStockTexts::Of(const LabelStock& stock) {
 QString StockFieldName(StockField field) {
   switch (field) {
     case StockField::kName:
-      return Tr("名稱");
+      return Text::tr("名稱");
     case StockField::kLabelWidth:
-      return Tr("標籤寬度");
+      return Text::tr("標籤寬度");
     case StockField::kLabelHeight:
-      return Tr("標籤高度");
+      return Text::tr("標籤高度");
     case StockField::kColumns:
-      return Tr("欄數");
+      return Text::tr("欄數");
     case StockField::kRows:
-      return Tr("列數");
+      return Text::tr("列數");
     case StockField::kPitchX:
-      return Tr("水平間距");
+      return Text::tr("水平間距");
     case StockField::kPitchY:
-      return Tr("垂直間距");
+      return Text::tr("垂直間距");
     case StockField::kMarginLeft:
-      return Tr("左邊界");
+      return Text::tr("左邊界");
     case StockField::kMarginTop:
-      return Tr("上邊界");
+      return Text::tr("上邊界");
   }
   return {};
 }
@@ -166,7 +169,7 @@ StockReading ReadStockTexts(const LabelStockTexts& texts, const QStringList& tak
       return reading;
     }
     if (columns * rows > kMaxPlaces) {
-      reader.Fail(StockField::kRows, Tr("%1: 一張紙最多 %2 格, %3 欄 × %4 列是 %5 格。")
+      reader.Fail(StockField::kRows, Text::tr("%1: 一張紙最多 %2 格, %3 欄 × %4 列是 %5 格。")
                                          .arg(StockFieldName(StockField::kRows))
                                          .arg(kMaxPlaces)
                                          .arg(columns)
