@@ -215,6 +215,6 @@ void PrinterFitDialog::OpenStockDialog(const LabelStockTexts& texts, bool editin
 bool PrinterFitDialog::KeepOrStoreTyped() {
   if (SameTexts(Typed(), shown_)) return true;
   const QString name = FitSetName(queue());
-  if (!prompter_.AskYesNo(tr("%1的校正數字改過了, 還沒有儲存。要儲存嗎?").arg(name))) return true;
+  if (!prompter_.AskYesNo(tr("%1的校正設定改過了, 還沒有儲存。要儲存嗎?").arg(name))) return true;
   return Save();
 }
