@@ -1542,10 +1542,6 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <translation>Cannot write the settings file %1, so nothing was saved.</translation>
     </message>
     <message>
-        <source>%1的校正數字改過了, 還沒有儲存。要儲存嗎?</source>
-        <translation>The calibration figures of %1 were changed and are not saved yet. Save them?</translation>
-    </message>
-    <message>
         <source>新增(&amp;N)…</source>
         <translation>&amp;New Stock…</translation>
     </message>
@@ -1561,6 +1557,10 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <source>%1 (%2)</source>
         <comment>a stock&apos;s name and description</comment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1的校正設定改過了, 還沒有儲存。要儲存嗎?</source>
+        <translation>The calibration settings of %1 were changed and are not saved yet. Save them?</translation>
     </message>
 </context>
 <context>
