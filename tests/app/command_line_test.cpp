@@ -109,7 +109,6 @@ TEST(CommandLine, ReadsItsOptionsAndRefusesAnythingElse) {
 TEST(CommandLine, AStockIsNamedForOneRunFromTheStocksTheUserHas) {
   LabelStock shelf;
   shelf.name = QStringLiteral("shelf");
-  shelf.description = QStringLiteral("2 × 5");
   int asked = 0;
   const StockLister stocks = [&] {
     ++asked;
@@ -128,12 +127,6 @@ TEST(CommandLine, AStockIsNamedForOneRunFromTheStocksTheUserHas) {
     EXPECT_TRUE(refused.text.contains(QStringLiteral("--stock"))) << name;
     EXPECT_TRUE(refused.text.contains(QStringLiteral("--list-stocks"))) << name;
   }
-  const CommandLine list =
-      ParseCommandLine({QStringLiteral("cratemark"), QStringLiteral("--list-stocks")}, stocks);
-  const QStringList lines = list.text.split(u'\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), BuiltInStocks().size() + 1);
-  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("a4-8\t")));
-  EXPECT_EQ(lines.last(), QStringLiteral("shelf\t2 × 5"));
 }
 
 TEST(CommandLine, AJobIsNamedFromTheFolderTheProgramStartedIn) {
@@ -261,11 +254,6 @@ TEST(Program, AnswersWithoutADisplay) {
       {{"--lang", "fr"}, "zh_TW.UTF-8", kUsageExitStatus, {}, "「fr」"},
       {{"--list-stocks"}, "zh_TW.UTF-8", 0, "\nzebra\t自訂: 捲筒標籤 104.00 × 200.00 公釐", {}},
       {{"--list-stocks"}, "en_US.UTF-8", 0, "a4-8\tA4 sheet", {}},
-      {{"--print", "job.cratemark", "--stock", "zebra.", "--lang", "en"},
-       "zh_TW.UTF-8",
-       kUsageExitStatus,
-       {},
-       "--list-stocks"},
       {{"--folder", folder.File("taken")},
        "en_US.UTF-8",
        kUsageExitStatus,
