@@ -68,6 +68,7 @@ TwipPoint LabelStock::FirstPlace(std::optional<TwipPoint> printable_corner) cons
 }
 
 QRectF LabelStock::Place(int n, std::optional<TwipPoint> printable_corner) const {
+  Q_ASSERT(n >= 1 && n <= PlaceCount());
   const TwipPoint first = FirstPlace(printable_corner);
   const int index = n - 1;
   const Twips x = first.x + pitch_x * (index % columns);
