@@ -487,6 +487,18 @@ Make sure you have permission to open it.</translation>
         <source>--cartons 要寫箱號的範圍, 例如 17-18, 不能是「%1」。</source>
         <translation>--cartons must be a range of carton numbers such as 17-18, not “%1”.</translation>
     </message>
+    <message>
+        <source>這次印在這種標籤紙上, 不用印表機校正裡為這台印表機選的。有哪些標籤紙請看 --list-stocks。</source>
+        <translation>Print this run on this label stock instead of the one chosen for the printer in the printer calibration. The stocks are listed by --list-stocks.</translation>
+    </message>
+    <message>
+        <source>列出可以用的標籤紙 (內建的和您自訂的), 一行一種: 名稱、Tab 和說明。</source>
+        <translation>List the label stocks (built in and your own), one a line: the name, a tab and a description.</translation>
+    </message>
+    <message>
+        <source>--stock: 沒有「%1」這種標籤紙。請用 cratemark --list-stocks 查看有哪些。</source>
+        <translation>--stock: there is no label stock “%1”. See cratemark --list-stocks for the stocks.</translation>
+    </message>
 </context>
 <context>
     <name>CommandPrint</name>
@@ -914,6 +926,33 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
         <source>圖案設定</source>
         <comment>place of a field</comment>
         <translation>the picture settings</translation>
+    </message>
+</context>
+<context>
+    <name>LabelStock</name>
+    <message>
+        <source>捲筒標籤 %1 × %2 英吋, 每頁一張</source>
+        <translation>Roll of %1 × %2 in labels, one a page</translation>
+    </message>
+    <message>
+        <source>捲筒標籤 %1 × %2 公釐, 每頁一張</source>
+        <translation>Roll of %1 × %2 mm labels, one a page</translation>
+    </message>
+    <message>
+        <source>A4 紙 8 格 (2 × 4), 和以往印的位置完全一樣 (預設)</source>
+        <translation>A4 sheet of 8 labels (2 × 4), placed exactly as always (the default)</translation>
+    </message>
+    <message>
+        <source>A4 紙 8 格 (2 × 4), 每排相距 74.25 公釐, 和標籤紙的格子一樣</source>
+        <translation>A4 sheet of 8 labels (2 × 4), rows 74.25 mm apart as on the stock</translation>
+    </message>
+    <message>
+        <source>自訂: 捲筒標籤 %1 × %2 公釐, 每頁一張</source>
+        <translation>Your own: roll of %1 × %2 mm labels, one a page</translation>
+    </message>
+    <message>
+        <source>自訂: A4 紙 %1 格 (%2 × %3), 每格 %4 × %5 公釐</source>
+        <translation>Your own: A4 sheet of %1 labels (%2 × %3) of %4 × %5 mm</translation>
     </message>
 </context>
 <context>
@@ -1387,17 +1426,34 @@ This time all printers print without offsets, in the original places.
 Please type the figures again in &quot;File → Printer Calibration…&quot; and save them.</translation>
     </message>
     <message>
-        <source>印表機校正的設定檔 %1 裡, %2的數字看不懂 (可能被改過)。
-這些印表機這次都不加位移, 照原來的位置列印。
-請到「檔案 → 印表機校正…」重新輸入並儲存。</source>
-        <translation>In the printer calibration file %1, the figures of %2 cannot be read (they may have been edited).
-This time these printers print without offsets, in the original places.
-Please type the figures again in &quot;File → Printer Calibration…&quot; and save them.</translation>
-    </message>
-    <message>
         <source>、</source>
         <comment>between the names of printers</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>印表機校正的設定檔 %1 裡有看不懂的設定 (可能被改過):</source>
+        <translation>Some settings in the printer calibration file %1 cannot be read (they may have been edited):</translation>
+    </message>
+    <message>
+        <source>%1的數字看不懂: 這些印表機這次都不加位移, 照原來的位置列印。</source>
+        <translation>The figures of %1: this time these printers print without offsets, in the original places.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <comment>a stock&apos;s name</comment>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>自訂標籤紙%1看不懂: 這次不能選用。</source>
+        <translation>Your label stocks %1: they cannot be chosen this time.</translation>
+    </message>
+    <message>
+        <source>%1選的標籤紙找不到或看不懂: 這些印表機這次用 %2 列印。</source>
+        <translation>The label stock of %1 is missing or cannot be read: this time these printers print on %2.</translation>
+    </message>
+    <message>
+        <source>請到「檔案 → 印表機校正…」重新輸入並儲存。</source>
+        <translation>Please type the figures again in &quot;File → Printer Calibration…&quot; and save them.</translation>
     </message>
 </context>
 <context>
@@ -1486,8 +1542,25 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <translation>Cannot write the settings file %1, so nothing was saved.</translation>
     </message>
     <message>
-        <source>%1的校正數字改過了, 還沒有儲存。要儲存嗎?</source>
-        <translation>The calibration figures of %1 were changed and are not saved yet. Save them?</translation>
+        <source>新增(&amp;N)…</source>
+        <translation>&amp;New Stock…</translation>
+    </message>
+    <message>
+        <source>修改(&amp;E)…</source>
+        <translation>&amp;Edit Stock…</translation>
+    </message>
+    <message>
+        <source>標籤紙:</source>
+        <translation>Label stock:</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a stock&apos;s name and description</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1的校正設定改過了, 還沒有儲存。要儲存嗎?</source>
+        <translation>The calibration settings of %1 were changed and are not saved yet. Save them?</translation>
     </message>
 </context>
 <context>
@@ -1737,6 +1810,134 @@ Pallet %3</translation>
 條碼 %1</source>
         <translation>
 Barcode %1</translation>
+    </message>
+</context>
+<context>
+    <name>StockDialog</name>
+    <message>
+        <source>修改標籤紙</source>
+        <translation>Edit Label Stock</translation>
+    </message>
+    <message>
+        <source>新增標籤紙</source>
+        <translation>New Label Stock</translation>
+    </message>
+    <message>
+        <source>照標籤紙量: 從紙的左上角量到第一張標籤的左上角是邊界,
+從一張標籤的左上角量到右邊 (下面) 一張的左上角是水平 (垂直) 間距。</source>
+        <translation>Measure the stock: the margins run from the paper’s top-left corner to the first label’s,
+the horizontal (vertical) pitch from one label’s top-left corner to the next one’s to the right (below).</translation>
+    </message>
+    <message>
+        <source>A4 單張</source>
+        <translation>A4 sheets</translation>
+    </message>
+    <message>
+        <source>捲筒, 每頁一張標籤</source>
+        <translation>Roll, one label a page</translation>
+    </message>
+    <message>
+        <source>紙張:</source>
+        <translation>Paper:</translation>
+    </message>
+    <message>
+        <source>公釐</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>橫的幾張</source>
+        <translation>labels across</translation>
+    </message>
+    <message>
+        <source>直的幾張</source>
+        <translation>labels down</translation>
+    </message>
+    <message>
+        <source>儲存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>這種標籤紙還沒有儲存。</source>
+        <translation>The label stock has not been saved.</translation>
+    </message>
+    <message>
+        <source>無法寫入設定檔 %1, 這種標籤紙沒有儲存。</source>
+        <translation>Cannot write the settings file %1, so the label stock was not saved.</translation>
+    </message>
+    <message>
+        <source>文字、數字和 - _ ., 例如 shelf-2x5</source>
+        <translation>letters, digits and - _ ., for example shelf-2x5</translation>
+    </message>
+</context>
+<context>
+    <name>StockInput</name>
+    <message>
+        <source>%1要填 %2 到 %3 之間的公釐數, 最多兩位小數。</source>
+        <translation>%1 must be a number of millimetres from %2 to %3, with at most two decimals.</translation>
+    </message>
+    <message>
+        <source>%1要填 1 到 %2 之間的整數。</source>
+        <translation>%1 must be a whole number from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2 格標籤每格相距 %3 公釐, 從第一格到最後一格要 %4 公釐, 超出 A4 紙的 %5 公釐。請減少格數或改小間距。</source>
+        <translation>%1: %2 labels %3 mm apart take %4 mm from the first to the last, more than the %5 mm of an A4 sheet. Please give fewer labels or a smaller pitch.</translation>
+    </message>
+    <message>
+        <source>%1要填, 例如 shelf-2x5。</source>
+        <translation>%1 must be given, for example shelf-2x5.</translation>
+    </message>
+    <message>
+        <source>%1「%2」只能用文字、數字和 - _ . (最多 %3 個字), 開頭不能是 -: 它要寫進設定檔, 也要在指令列上當成一個字用。</source>
+        <translation>%1 “%2” may hold only letters, digits and - _ . (at most %3 characters) and must not begin with -: it is written into the settings file and used as one word on the command line.</translation>
+    </message>
+    <message>
+        <source>%1「%2」已經有了 (%3), 請換一個名稱。</source>
+        <translation>%1 “%2” is taken (%3); please choose another name.</translation>
+    </message>
+    <message>
+        <source>名稱</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>標籤寬度</source>
+        <translation>Label width</translation>
+    </message>
+    <message>
+        <source>標籤高度</source>
+        <translation>Label height</translation>
+    </message>
+    <message>
+        <source>欄數</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>列數</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>水平間距</source>
+        <translation>Horizontal pitch</translation>
+    </message>
+    <message>
+        <source>垂直間距</source>
+        <translation>Vertical pitch</translation>
+    </message>
+    <message>
+        <source>左邊界</source>
+        <translation>Left margin</translation>
+    </message>
+    <message>
+        <source>上邊界</source>
+        <translation>Top margin</translation>
+    </message>
+    <message>
+        <source>%1: 一張紙最多 %2 格, %3 欄 × %4 列是 %5 格。</source>
+        <translation>%1: a sheet holds at most %2 labels; %3 columns × %4 rows are %5.</translation>
     </message>
 </context>
 <context>
