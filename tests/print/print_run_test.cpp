@@ -1,18 +1,19 @@
-#include "print/print_run.h"
-
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <cmath>
 #include <vector>
 
-#include "app/print_command.h"
+#include "app/print_button.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
 #include "print/barcode_painter.h"
+#include "print/layout_printing.h"
 #include "print/print_run_fixture.h"
 #include "print/printer_fits.h"
+#include "print/run_checks.h"
 #include "print/run_plan.h"
+#include "print/run_sequence.h"
 #include "stock/printer_fit.h"
 #include "support/model_state.h"
 #include "support/recording_target.h"
@@ -621,12 +622,14 @@ TEST_F(PrintRunTest, ARunOffThePrintableAreaAsksFirstAndNoChangesNothing) {
   prompter.answers = {false};
   EXPECT_FALSE(Print());
   ASSERT_EQ(prompter.questions.size(), 1);
-  // 3 · 4170 + 16 · 240 = 16350 twips, 952 past the area's 15398.
-  EXPECT_EQ(prompter.questions[0],
-            QStringLiteral("第 1 張紙第 4 排標籤的第 16 行超出印表機「LABELS」可以列印的範圍, "
-                           "超出下緣 16.8 公釐, 超出的部分印不出來。\n"
-                           "請到「檔案 → 印表機校正…」調整這台印表機的位移或每排標籤的距離。\n\n"
-                           "還是要照這樣印嗎?"));
+  EXPECT_TRUE(prompter.questions[0].contains(u"印表機「LABELS」可以列印的範圍"));
+  // 3 · 4170 + 16 · 240 = 16350 twips, 952 past the area's 15398: both labels of the fourth page
+  // row of each of the four sheets (the last sheet's seventh label stands alone), one item for each
+  // label's place.
+  EXPECT_EQ(
+      prompter.warnings[0],
+      (QStringList{QStringLiteral("第 4 排左邊的標籤的第 16 行, 全部 4 張都超出下緣 16.8 公釐"),
+                   QStringLiteral("第 4 排右邊的標籤的第 16 行, 全部 3 張都超出下緣 16.8 公釐")}));
   EXPECT_TRUE(target.opened.isEmpty());
   EXPECT_FALSE(HistoryWritten());
   ExpectSameModel(before, model);
@@ -638,16 +641,16 @@ TEST_F(PrintRunTest, ARunOffThePrintableAreaAsksFirstAndNoChangesNothing) {
   EXPECT_EQ(Cartons(), Range(1, 31));
   EXPECT_TRUE(HistoryWritten());
 
-  // Offsets that move the labels up and left: the first mark past an edge is named. The first
-  // line starts in column 2, 120 twips (2.1 mm) in.
+  // Offsets that move the labels up and left: the marks past an edge are named, first the first
+  // one. The first line starts in column 2, 120 twips (2.1 mm) in.
   model.l_content[15].clear();
   model.l_array[0] = QStringLiteral("靠左");
   const struct {
     QPointF offset_mm;
     const char* what;
   } moves[] = {
-      {{0, -1}, "第 1 張紙第 1 排標籤的第 1 行超出印表機「LABELS」可以列印的範圍, 超出上緣 1.0"},
-      {{-5, 0}, "第 1 張紙第 1 排標籤的第 1 行超出印表機「LABELS」可以列印的範圍, 超出左邊 2.9"},
+      {{0, -1}, "第 1 排左邊的標籤的第 1 行, 全部 4 張都超出上緣 1.0 公釐"},
+      {{-5, 0}, "第 1 排左邊的標籤的第 1 行, 全部 4 張都超出左邊 2.9 公釐"},
       {{-2.1, 0}, nullptr},
   };
   for (const auto& m : moves) {
@@ -659,8 +662,8 @@ TEST_F(PrintRunTest, ARunOffThePrintableAreaAsksFirstAndNoChangesNothing) {
       EXPECT_TRUE(prompter.questions.isEmpty());
       continue;
     }
-    ASSERT_EQ(prompter.questions.size(), 1);
-    EXPECT_TRUE(prompter.questions[0].startsWith(QString::fromUtf8(m.what)))
+    ASSERT_EQ(prompter.warnings.size(), 1);
+    EXPECT_EQ(prompter.warnings[0].first(), QString::fromUtf8(m.what))
         << prompter.questions[0].toStdString();
   }
 
@@ -673,8 +676,8 @@ TEST_F(PrintRunTest, ARunOffThePrintableAreaAsksFirstAndNoChangesNothing) {
   prompter = ScriptedPrompter();
   prompter.answers = {false};
   EXPECT_FALSE(Print());
-  ASSERT_EQ(prompter.questions.size(), 1);
-  EXPECT_TRUE(prompter.questions[0].startsWith(
-      QStringLiteral("第 1 張紙第 4 排標籤的條碼超出印表機「LABELS」可以列印的範圍, 超出下緣")))
+  ASSERT_EQ(prompter.warnings.size(), 1);
+  EXPECT_TRUE(prompter.warnings[0].first().startsWith(
+      QStringLiteral("第 4 排左邊的標籤的條碼, 全部 4 張都超出下緣")))
       << prompter.questions[0].toStdString();
 }
