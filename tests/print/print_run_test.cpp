@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "app/print_button.h"
@@ -680,4 +681,63 @@ TEST_F(PrintRunTest, ARunOffThePrintableAreaAsksFirstAndNoChangesNothing) {
   EXPECT_TRUE(prompter.warnings[0].first().startsWith(
       QStringLiteral("第 4 排左邊的標籤的條碼, 全部 4 張都超出下緣")))
       << prompter.questions[0].toStdString();
+}
+
+// Every way out of a print after its checks have passed leaves the block table as it was before
+// the press, with the edit on screen not stored; nothing goes to the printer and no record is
+// written. Warnings are asked once, all of them, and a No prints nothing.
+TEST_F(PrintRunTest, EveryWayOutLeavesTheTableAsItWas) {
+  const struct {
+    const char* what;
+    std::function<void()> arrange;
+    qsizetype questions;  // asked before the way out
+  } cases[] = {
+      {"No to the question about overlapping cartons and a missing picture",
+       [this] {
+         model.blocks[2].blk_start = 20;
+         model.pic_file_name = folder.File(QStringLiteral("gone.png"));
+         prompter.answers = {false};
+       },
+       1},
+      {"No to the PDF offer",
+       [this] {
+         target.has_printer = false;
+         prompter.answers = {false};
+       },
+       1},
+      {"a file dialog closed",
+       [this] {
+         target.has_printer = false;
+         prompter.answers = {true};
+       },
+       1},
+      {"a printer that went away", [this] { target.printers.clear(); }, 0},
+      {"Cancel while printing", [this] { target.cancel_at_sheet = 1; }, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Reset();
+    SetBlocks({{1, 30, 10, 1}, {31, 60, 10, 4}});
+    model.l_end = QStringLiteral("29");  // an edit that must not stay stored
+    c.arrange();
+    const MainModel before = model;
+    EXPECT_FALSE(Print());
+    EXPECT_EQ(prompter.questions.size(), c.questions)
+        << prompter.questions.join(u'\n').toStdString();
+    EXPECT_FALSE(target.closed);
+    EXPECT_FALSE(HistoryWritten());
+    ExpectSameModel(before, model);
+  }
+  // The two warnings of the first case came in one question, the overlap first.
+  Reset();
+  SetBlocks({{1, 30, 10, 1}, {20, 40, 10, 4}});
+  model.pic_file_name = folder.File(QStringLiteral("gone.png"));
+  prompter.answers = {true};
+  EXPECT_TRUE(Print());
+  ASSERT_EQ(prompter.warnings.size(), 1);
+  EXPECT_EQ(
+      prompter.warnings[0],
+      (QStringList{
+          QStringLiteral("第 1 區段和第 2 區段都有箱號 20–30, 這些箱子會印出兩張標籤"),
+          QStringLiteral("圖片檔「%1」找不到, 標籤上不會印出圖片").arg(model.pic_file_name)}));
 }
