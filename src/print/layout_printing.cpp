@@ -42,6 +42,7 @@ class Printing : public SheetVisitor {
     failed_ = true;
     return false;
   }
+  bool ReadsMarks() const override { return false; }
   bool SheetDone(int64_t sheet) override { return !progress_ || feedback_.SheetsDone(int(sheet)); }
 
  private:

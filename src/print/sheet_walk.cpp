@@ -56,13 +56,13 @@ bool SheetWalk::PageRows(Surface& surface, SheetVisitor& visitor, int64_t sheet,
     if (page_row > 0) StepToNextPageRow(surface);
     row_.sheet = sheet;
     row_.page_row = page_row;
-    LayOut(surface, row_, draw);
+    LayOut(surface, row_, draw, visitor.ReadsMarks());
     if (!visitor.PageRowDone(row_)) return false;
   }
   return visitor.SheetDone(sheet);
 }
 
-void SheetWalk::LayOut(Surface& surface, WalkedPageRow& walked, bool draw) {
+void SheetWalk::LayOut(Surface& surface, WalkedPageRow& walked, bool draw, bool marks) {
   const int64_t first_place = (walked.sheet - 1) * layout_.places_per_sheet() + 2 * walked.page_row;
   PageRow row;
   for (int half = 0; half < 2; ++half) {
@@ -89,13 +89,17 @@ void SheetWalk::LayOut(Surface& surface, WalkedPageRow& walked, bool draw) {
       row.alignment_block[half] = layout_.plan().Label(*first).alignment_block;
     }
   }
-  walked.texts = row.texts;
   walked.label_width = model_.line_width * surface.ColumnWidth();
-  PrintedPlaces places;
-  PrintLabel(surface, model_, row, pictures_, &places);
-  walked.text_at = places.texts;
-  for (int half = 0; half < 2; ++half) {
-    if (walked.halves[half]) walked.halves[half]->picture = places.pictures[half];
+  if (!marks) {
+    PrintLabel(surface, model_, row, pictures_);
+  } else {
+    walked.texts = row.texts;
+    PrintedPlaces places;
+    PrintLabel(surface, model_, row, pictures_, &places);
+    walked.text_at = places.texts;
+    for (int half = 0; half < 2; ++half) {
+      if (walked.halves[half]) walked.halves[half]->picture = places.pictures[half];
+    }
   }
 
   // Each label's symbol over its texts and picture, from the label's top-left corner; a half
@@ -109,9 +113,11 @@ void SheetWalk::LayOut(Surface& surface, WalkedPageRow& walked, bool draw) {
     if (!label) continue;
     const QString& content = label->label.barcode;
     const double left = half * kLabelWidthTwips;
-    const QRectF dark = shapes_.DarkArea(barcode, content);
-    if (!dark.isEmpty()) {
-      label->barcode = dark.translated(QPointF(left, top) + offset + surface.origin());
+    if (marks) {
+      const QRectF dark = shapes_.DarkArea(barcode, content);
+      if (!dark.isEmpty()) {
+        label->barcode = dark.translated(QPointF(left, top) + offset + surface.origin());
+      }
     }
     if (draw) DrawBarcode(surface, barcode, content, left, top, encoder_);
   }

@@ -70,6 +70,9 @@ class SheetVisitor {
   virtual ~SheetVisitor() = default;
 
   virtual bool PageRowDone(const WalkedPageRow& /*row*/) { return true; }
+  // False for a visitor that reads only where the page row is, not its texts and marks: the walk
+  // then spares itself noting them (printing thousands of sheets).
+  virtual bool ReadsMarks() const { return true; }
   virtual bool SheetDone(int64_t /*sheet*/) { return true; }
 };
 
@@ -106,7 +109,7 @@ class SheetWalk {
 
  private:
   bool PageRows(Surface& surface, SheetVisitor& visitor, int64_t sheet, bool draw);
-  void LayOut(Surface& surface, WalkedPageRow& row, bool draw);
+  void LayOut(Surface& surface, WalkedPageRow& row, bool draw, bool marks);
   void StepToNextPageRow(Surface& surface) const;
 
   const MainModel& model_;
