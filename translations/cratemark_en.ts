@@ -520,59 +520,6 @@ Make sure you have permission to open it.</translation>
     </message>
 </context>
 <context>
-    <name>FitCheck</name>
-    <message>
-        <source>左邊</source>
-        <translation>left</translation>
-    </message>
-    <message>
-        <source>上緣</source>
-        <translation>top</translation>
-    </message>
-    <message>
-        <source>右邊</source>
-        <translation>right</translation>
-    </message>
-    <message>
-        <source>下緣</source>
-        <translation>bottom</translation>
-    </message>
-    <message>
-        <source>PDF 檔</source>
-        <translation>the PDF file</translation>
-    </message>
-    <message>
-        <source>預設的印表機</source>
-        <translation>the default printer</translation>
-    </message>
-    <message>
-        <source>印表機「%1」</source>
-        <translation>the printer “%1”</translation>
-    </message>
-    <message>
-        <source>第 %1 張紙第 %2 排標籤的第 %3 行</source>
-        <translation>Line %3 of label row %2 on sheet %1</translation>
-    </message>
-    <message>
-        <source>第 %1 張紙第 %2 排標籤的圖片</source>
-        <translation>The picture of label row %2 on sheet %1</translation>
-    </message>
-    <message>
-        <source>%1超出%2可以列印的範圍, 超出%3 %4 公釐, 超出的部分印不出來。
-請到「檔案 → 印表機校正…」調整這台印表機的位移或每排標籤的距離。
-
-還是要照這樣印嗎?</source>
-        <translation>%1 reaches past what %2 can print: %4 mm past its %3 edge. The part outside will not be printed.
-Adjust this printer&apos;s offset or the distance between label rows under “File → Printer Calibration…”.
-
-Print anyway?</translation>
-    </message>
-    <message>
-        <source>第 %1 張紙第 %2 排標籤的條碼</source>
-        <translation>The barcode of label row %2 on sheet %1</translation>
-    </message>
-</context>
-<context>
     <name>HelpDocument</name>
     <message>
         <source>無法開啟說明文件:
@@ -1281,6 +1228,145 @@ Every block takes the content and alignment on screen; choose the remainder agai
     </message>
 </context>
 <context>
+    <name>Preflight</name>
+    <message>
+        <source>左邊</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>上緣</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>右邊</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>下緣</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>找不到</source>
+        <translation>cannot be found</translation>
+    </message>
+    <message>
+        <source>不是一般的檔案</source>
+        <translation>is not a regular file</translation>
+    </message>
+    <message>
+        <source>沒有權限讀取</source>
+        <translation>may not be read</translation>
+    </message>
+    <message>
+        <source>太大了</source>
+        <translation>is too large</translation>
+    </message>
+    <message>
+        <source>不是看得懂的圖片</source>
+        <translation>is not a picture that can be read</translation>
+    </message>
+    <message>
+        <source>第 %1 排左邊的標籤</source>
+        <translation>row %1, left label</translation>
+    </message>
+    <message>
+        <source>第 %1 排右邊的標籤</source>
+        <translation>row %1, right label</translation>
+    </message>
+    <message>
+        <source>第 %1 張紙%2</source>
+        <translation>Sheet %1, %2</translation>
+    </message>
+    <message>
+        <source>的第 %1 行</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>的圖片</source>
+        <translation>the picture</translation>
+    </message>
+    <message>
+        <source>的條碼</source>
+        <translation>the barcode</translation>
+    </message>
+    <message>
+        <source>%1%2超出%3 %4 公釐</source>
+        <translation>%1, %2: %4 mm past the %3 edge</translation>
+    </message>
+    <message>
+        <source>%1%2, 全部 %5 張都超出%3 %4 公釐</source>
+        <translation>%1, %2: %4 mm past the %3 edge on all %5 sheets</translation>
+    </message>
+    <message>
+        <source>%1%2, 從第 %6 張紙起共 %5 張超出%3 %4 公釐</source>
+        <translation>%1, %2: %4 mm past the %3 edge on %5 sheets from sheet %6</translation>
+    </message>
+    <message>
+        <source>第 %1 行的「%2」</source>
+        <translation>“%2” of line %1</translation>
+    </message>
+    <message>
+        <source>圖片</source>
+        <translation>picture</translation>
+    </message>
+    <message>
+        <source>條碼</source>
+        <translation>barcode</translation>
+    </message>
+    <message>
+        <source>每張標籤的%1都蓋住%2</source>
+        <translation>On every label the %1 covers %2</translation>
+    </message>
+    <message>
+        <source>%1的%2蓋住%3</source>
+        <translation>%1: the %2 covers %3</translation>
+    </message>
+    <message>
+        <source>%1張標籤的%2蓋住%3, 第一張是%4</source>
+        <translation>On %1 labels the %2 covers %3, first on %4</translation>
+    </message>
+    <message>
+        <source>每張標籤的圖片和條碼都疊在一起</source>
+        <translation>On every label the picture and the barcode lie over each other</translation>
+    </message>
+    <message>
+        <source>%1張標籤的圖片和條碼疊在一起, 第一張是%2</source>
+        <translation>On %1 labels the picture and the barcode lie over each other, first on %2</translation>
+    </message>
+    <message>
+        <source>圖片檔「%1」%2, 標籤上不會印出圖片</source>
+        <translation>The picture file “%1” %2; the labels will be printed without the picture</translation>
+    </message>
+    <message>
+        <source>第 %1 區段和第 %2 區段都有箱號 %3, 這些箱子會印出兩張標籤</source>
+        <translation>Blocks %1 and %2 both have cartons %3; these cartons will get two labels each</translation>
+    </message>
+    <message>
+        <source>PDF 檔</source>
+        <translation>the PDF file</translation>
+    </message>
+    <message>
+        <source>預設的印表機</source>
+        <translation>the default printer</translation>
+    </message>
+    <message>
+        <source>印表機「%1」</source>
+        <translation>the printer “%1”</translation>
+    </message>
+    <message>
+        <source>這次的標籤有下面這些問題, 照這樣印出來的標籤會不完整:</source>
+        <translation>These labels have the problems below and would not come out whole:</translation>
+    </message>
+    <message>
+        <source>超出%1可以列印的範圍的部分印不出來; 可以到「檔案 → 印表機校正…」調整這台印表機的位移或每排標籤的距離。</source>
+        <translation>What lies outside the area %1 can print will not be printed; adjust this printer&apos;s offset or the distance between label rows under “File → Printer Calibration…”.</translation>
+    </message>
+    <message>
+        <source>還是要照這樣印嗎?</source>
+        <translation>Print anyway?</translation>
+    </message>
+</context>
+<context>
     <name>PreviewWindow</name>
     <message>
         <source>結果預覽</source>
@@ -1365,20 +1451,6 @@ Please choose a printer again and print again; no labels were printed this time.
     <message>
         <source>無法寫入 PDF 檔 %1, 這次的標籤沒有存下來。</source>
         <translation>Cannot write the PDF file %1; the labels were not saved.</translation>
-    </message>
-    <message>
-        <source>第 %1 區段和第 %2 區段都有箱號 %3</source>
-        <translation>Block %1 and block %2 both have carton %3</translation>
-    </message>
-    <message>
-        <source>有些箱號在兩個區段裡重複了, 這些箱子會印出兩張標籤:
-%1
-
-還是要照這樣印嗎?</source>
-        <translation>Some carton numbers are in two blocks, and these cartons will get two labels each:
-%1
-
-Print anyway?</translation>
     </message>
     <message>
         <source>找不到預設的印表機, 無法列印。
@@ -1600,6 +1672,14 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>照樣列印</source>
+        <translation>Print anyway</translation>
+    </message>
+    <message>
+        <source>不印</source>
+        <translation>Don&apos;t print</translation>
+    </message>
 </context>
 <context>
     <name>RunPreviewWindow</name>
@@ -1730,6 +1810,14 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
     <message>
         <source>箱號 %1 到 %2</source>
         <translation>Cartons %1 to %2</translation>
+    </message>
+    <message>
+        <source>按一下問題, 就會翻到那一張標籤紙, 用紅框標出問題的位置</source>
+        <translation>Click a problem to turn to its sheet, with a red frame around where it is</translation>
+    </message>
+    <message>
+        <source>印前檢查: 每個字、圖片和條碼都在可以列印的範圍內, 沒有互相蓋住。</source>
+        <translation>Preflight: every text, picture and barcode lies inside the printable area, and none covers another.</translation>
     </message>
 </context>
 <context>

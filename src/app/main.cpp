@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/command_line.h"
-#include "app/command_print.h"
+#include "app/console_print.h"
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/test_driver.h"
