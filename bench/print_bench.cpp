@@ -6,6 +6,9 @@
 //   print_bench [folder]        every run, each in a process of its own (default folder: a
 //                               temporary one, removed afterwards)
 //   print_bench --child RUN FOLDER
+//   print_bench --pdf RUN FILE.pdf
+//                               renders one run of the list into FILE.pdf and keeps it, to compare
+//                               two builds' output
 //   print_bench --sample FILE.pdf [code128|sscc|qr]
 //                               only renders nine labels with the picture (and the barcode) into
 //                               FILE.pdf, to look at
@@ -80,11 +83,13 @@ const Run kRuns[] = {
     {"32766, QR code", 32766, false, BarcodeKind::kQrCode},
 };
 
-// One run of kRuns through the print button into a PDF file.
-int PrintOne(const Run& run, const QString& folder) {
+// One run of kRuns through the print button into the PDF file `pdf` (in `folder` unless given),
+// which is removed afterwards unless given.
+int PrintOne(const Run& run, const QString& folder, const QString& kept_pdf = QString()) {
   const QString picture = QDir(folder).filePath(QStringLiteral("logo.png"));
   if (run.picture) bench::MakePicture(picture);
-  const QString pdf = QDir(folder).filePath(QStringLiteral("bench.pdf"));
+  const QString pdf =
+      kept_pdf.isEmpty() ? QDir(folder).filePath(QStringLiteral("bench.pdf")) : kept_pdf;
   MainModel model =
       Job(folder, run.labels, run.picture ? picture : QString(), Barcode(run.barcode));
   bench::YesAnswers answers(pdf);
@@ -102,7 +107,7 @@ int PrintOne(const Run& run, const QString& folder) {
       run.name, run.labels, sheets, seconds, sheets / seconds, cpu, sheets / cpu,
       long(bench::PeakMegabytes()), QFileInfo(pdf).size() / 1048576.0,
       printed ? "" : "  (NOT PRINTED)");
-  QFile::remove(pdf);
+  if (kept_pdf.isEmpty()) QFile::remove(pdf);
   return printed ? 0 : 1;
 }
 
@@ -170,6 +175,14 @@ int main(int argc, char* argv[]) {
     bench::YesAnswers answers(QString::fromLocal8Bit(argv[2]));
     PdfFileTarget target;
     return PrintButton(model, answers, target, answers, PrinterFits{}) ? 0 : 1;
+  }
+  if (argc == 4 && qstrcmp(argv[1], "--pdf") == 0) {
+    for (const Run& r : kRuns) {
+      if (QString::fromUtf8(argv[2]) == QLatin1String(r.name)) {
+        return PrintOne(r, temporary.path(), QString::fromLocal8Bit(argv[3]));
+      }
+    }
+    return 2;
   }
   if (argc == 4 && qstrcmp(argv[1], "--child") == 0) {
     return Child(QString::fromUtf8(argv[2]), QString::fromLocal8Bit(argv[3]));
