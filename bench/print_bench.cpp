@@ -78,6 +78,7 @@ const Run kRuns[] = {
     {"32766, no picture", 32766, false, BarcodeKind::kNone},
     {"8192, Code 128", 8192, false, BarcodeKind::kCode128},
     {"32766, Code 128", 32766, false, BarcodeKind::kCode128},
+    {"8192, SSCC", 8192, false, BarcodeKind::kSscc},
     {"32766, SSCC", 32766, false, BarcodeKind::kSscc},
     {"1024, QR code", 1024, false, BarcodeKind::kQrCode},
     {"32766, QR code", 32766, false, BarcodeKind::kQrCode},

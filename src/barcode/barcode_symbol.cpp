@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <utility>
 
 #include "model/display_width.h"
 
@@ -36,22 +36,46 @@ EncodeFailure FailureOf(int code, BarcodeKind kind) {
   }
 }
 
-struct Extent {
-  double left = std::numeric_limits<double>::max();
-  double top = std::numeric_limits<double>::max();
-  double right = std::numeric_limits<double>::lowest();
-  double bottom = std::numeric_limits<double>::lowest();
-};
+// Quiet zones in modules: ten on each side of a Code 128 or GS1-128, four all round a QR code, as
+// their standards ask and as libzint draws them.
+constexpr int kLinearQuietZone = 10;
+constexpr int kQrQuietZone = 4;
 
-Extent DarkExtent(const zint_vector& vector) {
-  Extent extent;
-  for (const zint_vector_rect* r = vector.rectangles; r; r = r->next) {
-    extent.left = std::min<double>(extent.left, r->x);
-    extent.top = std::min<double>(extent.top, r->y);
-    extent.right = std::max<double>(extent.right, r->x + r->width);
-    extent.bottom = std::max<double>(extent.bottom, r->y + r->height);
+bool ModuleIsSet(const zint_symbol& symbol, int row, int column) {
+  return (symbol.encoded_data[row][column >> 3] >> (column & 7)) & 1;
+}
+
+// libzint's module matrix as rectangles on the symbol's grid, the quiet zones before it: each run
+// of dark modules along a row, grown downwards while the rows below hold the same run.
+QList<QRect> DarkGrid(const zint_symbol& symbol, int quiet_columns, int quiet_rows) {
+  QList<QRect> grid;
+  // The rectangles that reach the row above, left to right, and those that reach this row.
+  QList<qsizetype> above;
+  QList<qsizetype> reaching;
+  for (int row = 0; row < symbol.rows; ++row) {
+    reaching.clear();
+    qsizetype next_above = 0;
+    for (int column = 0; column < symbol.width; ++column) {
+      if (!ModuleIsSet(symbol, row, column)) continue;
+      int end = column + 1;
+      while (end < symbol.width && ModuleIsSet(symbol, row, end)) ++end;
+      const int left = quiet_columns + column;
+      const int width = end - column;
+      while (next_above < above.size() && grid[above[next_above]].left() < left) ++next_above;
+      if (next_above < above.size() && grid[above[next_above]].left() == left &&
+          grid[above[next_above]].width() == width) {
+        QRect& grown = grid[above[next_above]];
+        grown.setHeight(grown.height() + 1);
+        reaching.append(above[next_above]);
+      } else {
+        grid.append(QRect(left, quiet_rows + row, width, 1));
+        reaching.append(grid.size() - 1);
+      }
+      column = end;
+    }
+    std::swap(above, reaching);
   }
-  return extent;
+  return grid;
 }
 
 // The human-readable line below the bars: the largest size up to kMaxTextPoints, in half points,
@@ -133,52 +157,46 @@ EncodedSymbol BarcodeEncoder::EncodeNew(const BarcodeSettings& settings, const Q
       break;
   }
   const QByteArray data = content.toUtf8();
-  const int code = ZBarcode_Encode_and_Buffer_Vector(
-      zint_, reinterpret_cast<const unsigned char*>(data.constData()), int(data.size()), 0);
-  if (code >= ZINT_ERROR || !zint_->vector || !zint_->vector->rectangles || zint_->width <= 0) {
+  // The module matrix is all a symbol needs: libzint's vector output of it would only be read back.
+  const int code = ZBarcode_Encode(zint_, reinterpret_cast<const unsigned char*>(data.constData()),
+                                   int(data.size()));
+  if (code >= ZINT_ERROR || zint_->width <= 0 || zint_->rows <= 0) {
     return {nullptr, code >= ZINT_ERROR ? FailureOf(code, settings.kind) : EncodeFailure::kOther,
             QString::fromUtf8(zint_->errtxt)};
   }
 
-  const zint_vector& vector = *zint_->vector;
-  const Extent dark = DarkExtent(vector);
-  // libzint's vector unit is a fraction of a module that its version chooses; the dark area spans
-  // exactly the symbol's modules (a linear code starts and ends with a bar, a QR code with its
-  // finder patterns), which gives the unit.
-  const double units_per_module = (dark.right - dark.left) / zint_->width;
-  if (!(units_per_module > 0)) return {nullptr, EncodeFailure::kOther, QString()};
-
   auto symbol = std::make_shared<BarcodeSymbol>();
-  symbol->modules = zint_->width;
-  const double height = settings.height_mm * kSymbolTwipsPerMm;
   const bool linear = IsLinear(settings.kind);
+  const double height = settings.height_mm * kSymbolTwipsPerMm;
+  const int quiet = linear ? kLinearQuietZone : kQrQuietZone;
+  symbol->modules = zint_->width;
   symbol->module = linear ? settings.module_mm * kSymbolTwipsPerMm : height / zint_->rows;
-  const double scale = symbol->module / units_per_module;
-  symbol->quiet_zone = dark.left * scale;
-  symbol->width = vector.width * scale;
-  symbol->bars.reserve(128);
+  symbol->quiet_zone = quiet * symbol->module;
+  symbol->width = (zint_->width + 2 * quiet) * symbol->module;
+  // A linear code's bars run from the top to the configured height, whatever height libzint gave
+  // them.
+  symbol->unit = QSizeF(symbol->module, linear ? height / zint_->rows : symbol->module);
+  symbol->grid = DarkGrid(*zint_, quiet, linear ? 0 : quiet);
+  if (symbol->grid.isEmpty()) return {nullptr, EncodeFailure::kOther, QString()};
   if (linear) {
-    // Bars run from the top to the configured height, whatever height libzint gave them.
-    const double bars_units = dark.bottom - dark.top;
-    for (const zint_vector_rect* r = vector.rectangles; r; r = r->next) {
-      symbol->bars.append(QRectF(r->x * scale, (r->y - dark.top) / bars_units * height,
-                                 r->width * scale, r->height / bars_units * height));
-    }
     symbol->height = height;
-    for (const zint_vector_string* s = vector.strings; s; s = s->next) {
-      const QString text = QString::fromUtf8(reinterpret_cast<const char*>(s->text)).trimmed();
-      if (text.isEmpty()) continue;
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(zint_->text)).trimmed();
+    if (!text.isEmpty()) {
       symbol->texts.append(TextBelowBars(text, *symbol, height));
       symbol->height =
-          std::max(symbol->height, symbol->texts.last().y + symbol->texts.last().points * 20.0);
+          std::max(height, symbol->texts.last().y + symbol->texts.last().points * 20.0);
     }
   } else {
-    for (const zint_vector_rect* r = vector.rectangles; r; r = r->next) {
-      symbol->bars.append(QRectF(r->x * scale, r->y * scale, r->width * scale, r->height * scale));
-    }
-    symbol->height = vector.height * scale;
+    symbol->height = (zint_->rows + 2 * quiet) * symbol->module;
   }
   return {std::move(symbol), EncodeFailure::kNone, QString()};
+}
+
+QList<QRectF> BarcodeSymbol::Bars() const {
+  QList<QRectF> bars;
+  bars.reserve(grid.size());
+  for (const QRect& cells : grid) bars.append(Bar(cells));
+  return bars;
 }
 
 BarcodeEncoder& SharedBarcodeEncoder() {

@@ -2,7 +2,9 @@
 
 #include <QHash>
 #include <QList>
+#include <QRect>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <memory>
 
@@ -35,13 +37,25 @@ struct BarcodeText {
 //  - a QR code is its module square (the configured height, so the module size follows from the
 //    number of modules) with the quiet zone on all four sides, and no text.
 struct BarcodeSymbol {
-  QList<QRectF> bars;  // dark areas; a QR code's modules in runs along a row
+  // The dark areas on the symbol's own grid, from the same corner: a unit across is a module, a
+  // unit down a QR code's module or a linear code's whole bar height. A run of dark modules along a
+  // row is one rectangle, and the same run on the rows below it grows that rectangle downwards.
+  // Kept in whole units so that a drawing puts out a few short numbers a bar.
+  QList<QRect> grid;
+  QSizeF unit;  // twips of a grid unit, across and down
   QList<BarcodeText> texts;
   double width = 0;   // quiet zones included
   double height = 0;  // quiet zones and text included
   double module = 0;  // the module (narrow bar) size
   double quiet_zone = 0;
   int modules = 0;  // modules across, without the quiet zones
+
+  // The dark areas in twips.
+  QList<QRectF> Bars() const;
+  QRectF Bar(const QRect& cells) const {
+    return QRectF(cells.x() * unit.width(), cells.y() * unit.height(), cells.width() * unit.width(),
+                  cells.height() * unit.height());
+  }
 };
 
 // Why a content could not be encoded.

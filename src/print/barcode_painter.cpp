@@ -5,10 +5,7 @@
 #include "print/surface.h"
 
 void DrawSymbol(Surface& surface, const BarcodeSymbol& symbol, double x, double y) {
-  QList<QRectF> bars;
-  bars.reserve(symbol.bars.size());
-  for (const QRectF& bar : symbol.bars) bars.append(bar.translated(x, y));
-  surface.FillRects(bars);
+  surface.FillGrid(symbol.grid, QPointF(x, y), symbol.unit);
   if (symbol.texts.isEmpty()) return;
   // The label's rows are laid out in the font's cells: whatever the text below the bars needs,
   // the font the grid had comes back exactly.

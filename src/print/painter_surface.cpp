@@ -133,6 +133,26 @@ void PainterSurface::DrawFilledRects(const QList<QRectF>& twips, const QColor& c
   painter_.setBrush(brush);
 }
 
+void PainterSurface::DrawFilledGrid(const QList<QRect>& cells, const QPointF& corner,
+                                    const QSizeF& unit, const QColor& color) {
+  if (!painter_.isActive()) return;
+  const QPen pen = painter_.pen();
+  const QBrush brush = painter_.brush();
+  const QTransform transform = painter_.worldTransform();
+  painter_.setPen(Qt::NoPen);
+  painter_.setBrush(color);
+  // The grid's units go to the device through the painter's transform: a PDF then holds each
+  // rectangle as four small whole numbers instead of four long fractions, a third of the bytes to
+  // write and compress, and the modules land exactly where the twips say.
+  painter_.setWorldTransform(QTransform(DeviceX(unit.width()), 0, 0, DeviceY(unit.height()),
+                                        DeviceX(corner.x()), DeviceY(corner.y())) *
+                             transform);
+  painter_.drawRects(cells.constData(), int(cells.size()));
+  painter_.setWorldTransform(transform);
+  painter_.setPen(pen);
+  painter_.setBrush(brush);
+}
+
 void PainterSurface::DrawStroke(const QLineF& twips, double width_twips, const QColor& color) {
   if (!painter_.isActive()) return;
   const QPen saved = painter_.pen();

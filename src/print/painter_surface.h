@@ -36,6 +36,8 @@ class PainterSurface : public Surface {
   void DrawFilledRect(const QRectF& twips, const QColor& color) override;
   void DrawFilledRects(const QList<QRectF>& twips, const QColor& color) override;
   void DrawStroke(const QLineF& twips, double width_twips, const QColor& color) override;
+  void DrawFilledGrid(const QList<QRect>& cells, const QPointF& corner, const QSizeF& unit,
+                      const QColor& color) override;
 
   QPainter& painter() { return painter_; }
   // The painter has begun anew and lost its font.

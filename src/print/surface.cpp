@@ -72,6 +72,24 @@ void Surface::DrawFilledRects(const QList<QRectF>& twips, const QColor& color) {
   for (const QRectF& r : twips) DrawFilledRect(r, color);
 }
 
+void Surface::FillGrid(const QList<QRect>& cells, const QPointF& corner, const QSizeF& unit,
+                       const QColor& color) {
+  if (cells.isEmpty()) return;
+  BeforeDrawing();
+  DrawFilledGrid(cells, corner + origin_, unit, color);
+}
+
+void Surface::DrawFilledGrid(const QList<QRect>& cells, const QPointF& corner, const QSizeF& unit,
+                             const QColor& color) {
+  QList<QRectF> twips;
+  twips.reserve(cells.size());
+  for (const QRect& c : cells) {
+    twips.append(QRectF(corner.x() + c.x() * unit.width(), corner.y() + c.y() * unit.height(),
+                        c.width() * unit.width(), c.height() * unit.height()));
+  }
+  DrawFilledRects(twips, color);
+}
+
 void Surface::DrawLine(const QLineF& twips, double width_twips, const QColor& color) {
   if (width_twips <= 0) return;
   BeforeDrawing();

@@ -4,7 +4,9 @@
 #include <QLineF>
 #include <QList>
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 #include "print/picture_file.h"
@@ -62,6 +64,10 @@ class Surface {
   // instead of a fill with its own colour each. Empty rectangles are left out.
   void FillRects(const QList<QRectF>& twips, const QColor& color = Qt::black);
   void DrawLine(const QLineF& twips, double width_twips, const QColor& color = Qt::black);
+  // Rectangles on a grid of `unit` twips whose corner is at `corner` (a barcode's modules), in one
+  // go: a PDF gets them as one path of small whole numbers.
+  void FillGrid(const QList<QRect>& cells, const QPointF& corner, const QSizeF& unit,
+                const QColor& color = Qt::black);
 
   // Draws `text` in the current font's cells with its top-left corner at (x, y) twips, without
   // moving the print position.
@@ -86,6 +92,9 @@ class Surface {
   // By default one DrawFilledRect a rectangle.
   virtual void DrawFilledRects(const QList<QRectF>& twips, const QColor& color);
   virtual void DrawStroke(const QLineF& twips, double width_twips, const QColor& color) = 0;
+  // By default the rectangles in twips, through DrawFilledRects.
+  virtual void DrawFilledGrid(const QList<QRect>& cells, const QPointF& corner, const QSizeF& unit,
+                              const QColor& color);
   // A text placed by DrawTextAt rather than on the label's grid (a barcode's digits); by default
   // drawn as any other.
   virtual void DrawPlacedText(double x, double y, const QString& text) { DrawTextRun(x, y, text); }

@@ -22,7 +22,7 @@ const SymbolShapes::Shape& SymbolShapes::Find(const BarcodeSettings& settings,
   Shape shape;
   shape.encoded = encoder_.Encode(settings, key);
   if (const BarcodeSymbol* symbol = shape.encoded.symbol.get()) {
-    for (const QRectF& bar : symbol->bars) shape.dark = shape.dark.united(bar);
+    for (const QRect& cells : symbol->grid) shape.dark = shape.dark.united(symbol->Bar(cells));
     for (const BarcodeText& text : symbol->texts) {
       shape.dark = shape.dark.united(
           QRectF(text.x, text.y, DisplayWidth(text.text) * text.points * 10.0, text.points * 20.0));

@@ -1,8 +1,13 @@
 #include "barcode/barcode_symbol.h"
 
 #include <gtest/gtest.h>
+#include <zint.h>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
+#include <set>
+#include <utility>
 
 #include "barcode/barcode_content.h"
 #include "support/qt_printers.h"
@@ -36,7 +41,7 @@ class BarcodeSymbolTest : public testing::Test {
       const double modules = twips / symbol.module;
       return std::abs(modules - std::round(modules)) < 1e-3;
     };
-    for (const QRectF& bar : symbol.bars) {
+    for (const QRectF& bar : symbol.Bars()) {
       EXPECT_TRUE(on_grid(bar.left() - symbol.quiet_zone)) << bar.left();
       EXPECT_TRUE(on_grid(bar.width())) << bar.width();
       if (rows_too) {
@@ -48,7 +53,7 @@ class BarcodeSymbolTest : public testing::Test {
 
   static QRectF Bounds(const BarcodeSymbol& symbol) {
     QRectF bounds;
-    for (const QRectF& bar : symbol.bars) bounds |= bar;
+    for (const QRectF& bar : symbol.Bars()) bounds |= bar;
     return bounds;
   }
 
@@ -71,7 +76,7 @@ TEST_F(BarcodeSymbolTest, Code128HasItsModuleWidthQuietZonesHeightAndTextBelow) 
   EXPECT_NEAR(bars.width(), 46 * symbol.module, 1e-6);
   EXPECT_DOUBLE_EQ(bars.top(), 0);
   EXPECT_NEAR(bars.height(), 15 * kMm, 1e-6);
-  for (const QRectF& bar : symbol.bars) EXPECT_NEAR(bar.height(), 15 * kMm, 1e-6);
+  for (const QRectF& bar : symbol.Bars()) EXPECT_NEAR(bar.height(), 15 * kMm, 1e-6);
 
   ASSERT_EQ(symbol.texts.size(), 1);
   const BarcodeText& text = symbol.texts[0];
@@ -171,6 +176,116 @@ TEST_F(BarcodeSymbolTest, LibzintAcceptsEveryComposedSscc) {
   }
 }
 
+// What libzint's own vector output of a content shows, on the module grid: the oracle for the
+// symbols built from its module matrix.
+struct VectorModules {
+  std::set<std::pair<int, int>>
+      dark;  // (row, column) from the first module; a linear code has row 0
+  int quiet_columns = 0;
+  int quiet_rows = 0;
+  int columns = 0;  // quiet zones included
+  int rows = 0;
+  QString text;
+};
+
+VectorModules ThroughVector(BarcodeKind kind, const QString& content) {
+  const std::unique_ptr<zint_symbol, void (*)(zint_symbol*)> zint(ZBarcode_Create(),
+                                                                  ZBarcode_Delete);
+  zint->output_options = BARCODE_QUIET_ZONES;
+  zint->warn_level = WARN_FAIL_ALL;
+  zint->input_mode = kind == BarcodeKind::kSscc ? GS1_MODE | GS1PARENS_MODE : UNICODE_MODE;
+  zint->symbology = kind == BarcodeKind::kCode128 ? BARCODE_CODE128
+                    : kind == BarcodeKind::kSscc  ? BARCODE_GS1_128
+                                                  : BARCODE_QRCODE;
+  if (kind == BarcodeKind::kQrCode) {
+    zint->option_1 = 2;
+    if (std::any_of(content.begin(), content.end(), [](QChar c) { return c.unicode() >= 0x80; })) {
+      zint->eci = 26;
+    }
+  }
+  const QByteArray data = content.toUtf8();
+  EXPECT_LT(ZBarcode_Encode_and_Buffer_Vector(
+                zint.get(), reinterpret_cast<const unsigned char*>(data.constData()),
+                int(data.size()), 0),
+            ZINT_ERROR);
+  VectorModules modules;
+  if (!zint->vector) return modules;
+  const zint_vector& vector = *zint->vector;
+  float left = vector.width, top = vector.height, right = 0, bottom = 0;
+  for (const zint_vector_rect* r = vector.rectangles; r; r = r->next) {
+    left = std::min(left, r->x);
+    top = std::min(top, r->y);
+    right = std::max(right, r->x + r->width);
+    bottom = std::max(bottom, r->y + r->height);
+  }
+  const double unit = (right - left) / zint->width;  // libzint's units of a module
+  const bool linear = kind != BarcodeKind::kQrCode;
+  const auto on_grid = [&](double units) { return int(std::lround(units / unit)); };
+  for (const zint_vector_rect* r = vector.rectangles; r; r = r->next) {
+    const int column = on_grid(r->x - left);
+    const int row = linear ? 0 : on_grid(r->y - top);
+    for (int c = column; c < column + on_grid(r->width); ++c) {
+      for (int w = row; w < (linear ? 1 : row + on_grid(r->height)); ++w)
+        modules.dark.insert({w, c});
+    }
+  }
+  modules.quiet_columns = on_grid(left);
+  modules.quiet_rows = linear ? 0 : on_grid(top);
+  modules.columns = on_grid(vector.width);
+  modules.rows = linear ? 1 : on_grid(vector.height);
+  for (const zint_vector_string* s = vector.strings; s; s = s->next) {
+    modules.text += QString::fromUtf8(reinterpret_cast<const char*>(s->text)).trimmed();
+  }
+  return modules;
+}
+
+TEST_F(BarcodeSymbolTest, SymbolsHoldTheModulesOfLibzintsOwnDrawing) {
+  const struct {
+    BarcodeKind kind;
+    QString content;
+    double module_mm = 0.33;
+  } cases[] = {
+      {BarcodeKind::kCode128, u"1"_qs},
+      {BarcodeKind::kCode128, u"C/NO. 12345 P/NO. 7"_qs},
+      {BarcodeKind::kCode128, u"Größe 4711"_qs, 0.25},
+      {BarcodeKind::kCode128, u"00012345678901234567"_qs, 0.5},
+      {BarcodeKind::kSscc, u"(00)106141411234567897"_qs},
+      {BarcodeKind::kSscc, QStringLiteral("(00)") + *ComposeSscc(0, u"4712345"_qs, 32766), 0.495},
+      {BarcodeKind::kQrCode, u"ABC"_qs},
+      {BarcodeKind::kQrCode, u"臺灣製造 PO4711 C/NO. 12 P/NO. 2"_qs},
+      {BarcodeKind::kQrCode,
+       QString(u"https://example.com/PO4711?carton=12345&pallet=1234 "_qs).repeated(6)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.content.toStdString());
+    const BarcodeSymbol& symbol = Encode(Settings(c.kind, 20, c.module_mm), c.content);
+    const VectorModules expected = ThroughVector(c.kind, c.content);
+    const bool linear = c.kind != BarcodeKind::kQrCode;
+    const int quiet = int(std::lround(symbol.quiet_zone / symbol.module));
+    std::set<std::pair<int, int>> dark;
+    for (const QRect& cells : symbol.grid) {
+      for (int row = cells.top(); row <= cells.bottom(); ++row) {
+        for (int column = cells.left(); column <= cells.right(); ++column) {
+          EXPECT_TRUE(dark.insert({linear ? row : row - quiet, column - quiet}).second)
+              << "drawn twice: " << row << " " << column;
+        }
+      }
+    }
+    EXPECT_EQ(dark, expected.dark);
+    EXPECT_EQ(quiet, expected.quiet_columns);
+    EXPECT_NEAR(symbol.width, expected.columns * symbol.module, 1e-6);
+    if (linear) {
+      EXPECT_DOUBLE_EQ(symbol.unit.height(), 20 * kMm);
+      ASSERT_EQ(symbol.texts.size(), 1);
+      EXPECT_EQ(symbol.texts[0].text, expected.text);
+    } else {
+      EXPECT_EQ(quiet, expected.quiet_rows);
+      EXPECT_NEAR(symbol.height, expected.rows * symbol.module, 1e-6);
+      EXPECT_TRUE(symbol.texts.isEmpty());
+    }
+  }
+}
+
 TEST_F(BarcodeSymbolTest, KeepsSymbolsByContent) {
   const BarcodeSettings qr = Settings(BarcodeKind::kQrCode);
   encoder_.Encode(qr, u"PO4711"_qs);
@@ -194,7 +309,7 @@ TEST_F(BarcodeSymbolTest, KeepsSymbolsByContent) {
   BarcodeEncoder fresh;
   const EncodedSymbol first = fresh.Encode(Settings(BarcodeKind::kCode128), u"PO-12"_qs);
   ASSERT_TRUE(reused.symbol && first.symbol);
-  EXPECT_EQ(reused.symbol->bars, first.symbol->bars);
+  EXPECT_EQ(reused.symbol->grid, first.symbol->grid);
   EXPECT_EQ(reused.symbol->texts, first.symbol->texts);
   EXPECT_EQ(reused.symbol->height, first.symbol->height);
 }

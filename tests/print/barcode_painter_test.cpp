@@ -49,10 +49,11 @@ TEST_F(BarcodePainterTest, DrawsAtTheLabelAndPlacementAndGivesTheFontBack) {
   // 5 mm and 10 mm by the label's factor, cut to whole twips like the picture's place.
   const QPointF origin(label_left + 288, label_top + 576);
   EXPECT_EQ(SymbolOffset(settings), QPointF(288, 576));
-  ASSERT_EQ(surface.shapes().size(), symbol.bars.size());
-  for (qsizetype i = 0; i < symbol.bars.size(); ++i) {
+  const QList<QRectF> bars = symbol.Bars();
+  ASSERT_EQ(surface.shapes().size(), bars.size());
+  for (qsizetype i = 0; i < bars.size(); ++i) {
     EXPECT_EQ(surface.shapes()[i].kind, RecordingSurface::Shape::kRect);
-    EXPECT_EQ(surface.shapes()[i].rect, symbol.bars[i].translated(origin));
+    EXPECT_EQ(surface.shapes()[i].rect, bars[i].translated(origin));
     EXPECT_EQ(surface.shapes()[i].color, QColor(Qt::black));
   }
   ASSERT_EQ(surface.texts().size(), 1);

@@ -160,7 +160,7 @@ TEST(SymbolShapes, ASymbolIsAsBigAsTheSymbolOfItsShape) {
       EXPECT_DOUBLE_EQ(own.symbol->width, shape.symbol->width);
       EXPECT_DOUBLE_EQ(own.symbol->height, shape.symbol->height);
       QRectF dark;
-      for (const QRectF& bar : own.symbol->bars) dark = dark.united(bar);
+      for (const QRectF& bar : own.symbol->Bars()) dark = dark.united(bar);
       const QRectF shape_dark = shapes.DarkArea(settings, content);
       EXPECT_DOUBLE_EQ(dark.left(), shape_dark.left());
       EXPECT_DOUBLE_EQ(dark.right(), shape_dark.right());
