@@ -30,7 +30,6 @@ void PagedSurface::StartPage(int /*page*/) {
     }
     // A logo's sharp edges must not blur into JPEG noise on the label.
     device_painter.setRenderHint(QPainter::LosslessImageRendering);
-    ForgetFont();
     return;
   }
   if (!device_.newPage()) failed_ = true;

@@ -1,8 +1,11 @@
 #include "print/painter_surface.h"
 
+#include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
+#include <QTextLayout>
 #include <QVarLengthArray>
 #include <cmath>
 
@@ -28,26 +31,38 @@ void PainterSurface::UpdateFont() {
     QFont font(font_name());
     font.setPointSizeF(font_points());
     font.setBold(font_bold());
-    // Kerning would pull characters out of their cells when a run is drawn in one call.
     font.setKerning(false);
-    const QFontMetricsF metrics(font, painter_.device());
-    const double ascent = metrics.ascent();
-    found = fonts_.emplace(std::move(key), FontState{font, metrics, ascent, {}}).first;
+    const double ascent = QFontMetricsF(font, painter_.device()).ascent();
+    found = fonts_.emplace(std::move(key), FontState{font, ascent, {}, {}}).first;
   }
   font_key_ = &found->first;
   font_ = &found->second;
-  painter_.setFont(font_->font);
 }
 
-bool PainterSurface::FitsCells(char32_t code, int columns) {
-  auto found = font_->fits_cells.constFind(code);
-  if (found != font_->fits_cells.constEnd()) return *found;
-  const double cells = DeviceX(ColumnWidth()) * columns;
-  const double advance = font_->metrics.horizontalAdvance(QString::fromUcs4(&code, 1));
-  // A thousandth of a cell: forty characters in a row stay well inside a device pixel.
-  const bool fits = std::abs(advance - cells) <= cells / 1000.0;
-  font_->fits_cells.insert(code, fits);
-  return fits;
+const QList<PainterSurface::CellGlyph>& PainterSurface::GlyphsOf(char32_t code) {
+  auto found = font_->glyphs.constFind(code);
+  if (found != font_->glyphs.constEnd()) return *found;
+  // The character laid out on its own, as drawing it alone would: Qt chooses its glyphs and face,
+  // the system's fallback for a character the font does not have among them.
+  QTextLayout layout(QString::fromUcs4(&code, 1), font_->font, painter_.device());
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  const QPointF baseline(0, line.y() + line.ascent());
+  QList<CellGlyph> glyphs;
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    qsizetype face = font_->faces.indexOf(run.rawFont());
+    if (face < 0) {
+      font_->faces.append(run.rawFont());
+      face = font_->faces.size() - 1;
+    }
+    const QList<quint32> indexes = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+      glyphs.append(CellGlyph{int(face), indexes[i], positions[i] - baseline});
+    }
+  }
+  return *font_->glyphs.insert(code, glyphs);
 }
 
 void PainterSurface::DrawTextRun(double x, double y, const QString& text) {
@@ -56,50 +71,53 @@ void PainterSurface::DrawTextRun(double x, double y, const QString& text) {
   UpdateFont();
   const double cell = DeviceX(ColumnWidth());
   const double baseline = DeviceY(y) + font_->ascent;
-  double left = DeviceX(x);
-  // Characters the font draws exactly in their cells are gathered into runs and drawn in one call
-  // each (far faster on a printer or PDF); any other character is put in its cells on its own.
-  // Blanks are never drawn on their own: they only move on, or stand inside a run.
-  double run_left = left;
-  qsizetype run_start = 0;
-  qsizetype run_length = 0;
-  qsizetype blanks = 0;  // blanks after the run, taken in only when the run goes on
+  // Each character's glyphs go to its own cells, and no text is shaped again for every label. On a
+  // PDF or a printer the glyphs of the whole text go out in one call a face; a raster device takes
+  // them a character at a time, which its glyph cache draws exactly as the character alone. Blanks
+  // are drawn only between other characters, where they keep a PDF's words apart for a reader that
+  // copies the text.
+  const bool whole_text = painter_.paintEngine()->type() == QPaintEngine::Pdf;
+  QVarLengthArray<quint32, 64> indexes;
+  QVarLengthArray<QPointF, 64> positions;
+  int face = -1;
   const auto flush = [&] {
-    if (run_length > 0) {
-      painter_.drawText(QPointF(run_left, baseline), text.mid(run_start, run_length));
-    }
-    run_length = 0;
-    blanks = 0;
+    if (indexes.isEmpty()) return;
+    glyph_run_.setRawFont(font_->faces[face]);
+    glyph_run_.setRawData(indexes.constData(), positions.constData(), int(indexes.size()));
+    painter_.drawGlyphRun(QPointF(), glyph_run_);
+    indexes.clear();
+    positions.clear();
   };
-  const bool blank_fits = FitsCells(u' ', 1);
+  const auto put = [&](char32_t code, double left) {
+    for (const CellGlyph& glyph : GlyphsOf(code)) {
+      if (glyph.face != face) {
+        flush();
+        face = glyph.face;
+      }
+      indexes.append(glyph.index);
+      positions.append(QPointF(left, baseline) + glyph.offset);
+    }
+    if (!whole_text) flush();
+  };
+  double left = DeviceX(x);
+  bool drawn = false;
+  qsizetype blanks = 0;  // after the last character drawn
   const qsizetype n = text.size();
   for (qsizetype i = 0; i < n; ++i) {
-    qsizetype length = 1;
     char32_t code = text[i].unicode();
     if (text[i].isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate()) {
       code = QChar::surrogateToUcs4(text[i], text[i + 1]);
-      length = 2;
+      ++i;
     }
-    const int columns = CharWidth(code);
+    const double width = cell * CharWidth(code);
     if (code == u' ') {
-      if (blank_fits && run_length > 0) {
-        ++blanks;
-      } else {
-        flush();
-      }
-    } else if (FitsCells(code, columns)) {
-      if (run_length == 0) {
-        run_left = left;
-        run_start = i;
-      }
-      run_length += blanks + length;
-      blanks = 0;
+      if (drawn) ++blanks;
     } else {
-      flush();
-      painter_.drawText(QPointF(left, baseline), text.mid(i, length));
+      for (; blanks > 0; --blanks) put(u' ', left - blanks * cell);
+      put(code, left);
+      drawn = true;
     }
-    left += cell * columns;
-    i += length - 1;
+    left += width;
   }
   flush();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QFont>
-#include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
+#include <QList>
+#include <QRawFont>
 #include <map>
 #include <tuple>
 
@@ -14,7 +16,9 @@ class QPaintDevice;
 
 // A surface over a QPainter: a printer page, a PDF file, a pixmap or a widget. Twips become device
 // pixels at the device's resolution. Every character lands in its own cell (two cells for a
-// double-width one), so the columns line up whatever face the system gives for the font.
+// double-width one), so the columns line up whatever face the system gives for the font: each
+// character's glyphs are worked out once a font, as Qt lays the character out on its own, and put
+// in their cells.
 class PainterSurface : public Surface {
  public:
   // `painter` must be active on its device for as long as the surface draws. `width_twips` is what
@@ -40,31 +44,35 @@ class PainterSurface : public Surface {
                       const QColor& color) override;
 
   QPainter& painter() { return painter_; }
-  // The painter has begun anew and lost its font.
-  void ForgetFont() { font_ = nullptr; }
 
  private:
-  void UpdateFont();
-  // True when the font draws `code` exactly `columns` cells wide, so a run of such characters can
-  // go to the device in one call and still keep to the grid.
-  bool FitsCells(char32_t code, int columns);
-
-  // A font with what has been measured of it. A label switches between its grid font and the
-  // small font under a barcode many times a sheet; each keeps its measurements.
+  // One glyph of what a character draws: in which of its font's faces, and where from the start of
+  // the character's cells on the baseline, device pixels.
+  struct CellGlyph {
+    int face;
+    quint32 index;
+    QPointF offset;
+  };
+  // A font with what has been worked out of it. A label switches between its grid font and the
+  // small font under a barcode many times a sheet; each keeps its glyphs.
   struct FontState {
     QFont font;
-    QFontMetricsF metrics;
-    double ascent;  // device pixels
-    QHash<char32_t, bool> fits_cells;
+    double ascent;          // device pixels
+    QList<QRawFont> faces;  // the font's own face and any the system fell back on
+    QHash<char32_t, QList<CellGlyph>> glyphs;
   };
   using FontKey = std::tuple<QString, double, bool>;
+
+  void UpdateFont();
+  const QList<CellGlyph>& GlyphsOf(char32_t code);
 
   QPainter& painter_;
   double width_twips_;
   double dpi_x_;
   double dpi_y_;
   std::map<FontKey, FontState> fonts_;
-  // The painter's font; null when it must be set again.
+  // The surface's font as last drawn in.
   const FontKey* font_key_ = nullptr;
   FontState* font_ = nullptr;
+  QGlyphRun glyph_run_;
 };
