@@ -4,6 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 #include "model/display_width.h"
@@ -97,13 +101,97 @@ BarcodeText TextBelowBars(const QString& text, const BarcodeSymbol& symbol, doub
 
 }  // namespace
 
+// The thread that encodes ahead, and the symbols it has done that have not been asked for yet.
+class BarcodeEncoder::Ahead {
+ public:
+  Ahead(const BarcodeSettings& settings, std::function<std::optional<QString>()> next)
+      : settings_(settings), next_(std::move(next)), thread_([this] { Run(); }) {}
+
+  ~Ahead() {
+    {
+      const std::lock_guard lock(mutex_);
+      stop_ = true;
+    }
+    room_.notify_all();
+    thread_.join();
+  }
+
+  // The symbol of the next content, when that is `content` in `settings`.
+  std::optional<EncodedSymbol> Take(const BarcodeSettings& settings, const QString& content) {
+    std::unique_lock lock(mutex_);
+    if (symbols_.empty() && !finished_) {
+      taking_ = true;
+      done_.wait(lock, [this] { return !symbols_.empty() || finished_; });
+      taking_ = false;
+    }
+    if (symbols_.empty() || symbols_.front().first != content || !(settings == settings_)) {
+      return std::nullopt;
+    }
+    EncodedSymbol symbol = std::move(symbols_.front().second);
+    symbols_.pop_front();
+    if (symbols_.size() == kResume) room_.notify_one();
+    return symbol;
+  }
+
+ private:
+  // Far enough ahead to ride out a page's compression, near enough to hold little memory. A full
+  // queue is taken down by half before the thread goes on, so that it is woken once for many
+  // symbols, not for each.
+  static constexpr size_t kAhead = 64;
+  static constexpr size_t kResume = kAhead / 2;
+
+  void Run() {
+    BarcodeEncoder encoder;
+    for (;;) {
+      {
+        std::unique_lock lock(mutex_);
+        if (symbols_.size() >= kAhead) {
+          room_.wait(lock, [this] { return symbols_.size() <= kResume || stop_; });
+        }
+        if (stop_) break;
+      }
+      std::optional<QString> content = next_();
+      if (!content) break;
+      EncodedSymbol symbol = encoder.Encode(settings_, *content);
+      const std::lock_guard lock(mutex_);
+      symbols_.emplace_back(std::move(*content), std::move(symbol));
+      if (taking_) done_.notify_one();
+    }
+    const std::lock_guard lock(mutex_);
+    finished_ = true;
+    done_.notify_one();
+  }
+
+  const BarcodeSettings settings_;
+  const std::function<std::optional<QString>()> next_;
+  std::mutex mutex_;
+  std::condition_variable room_;  // for the thread: the queue is down by half, or stop
+  std::condition_variable done_;  // for Take: a symbol is ready, or the thread has finished
+  std::deque<std::pair<QString, EncodedSymbol>> symbols_;
+  bool stop_ = false;
+  bool finished_ = false;
+  bool taking_ = false;  // Take waits for a symbol
+  std::thread thread_;   // last: it starts once everything above exists
+};
+
 BarcodeEncoder::BarcodeEncoder() : zint_(ZBarcode_Create()) {}
 
 BarcodeEncoder::~BarcodeEncoder() {
+  ahead_.reset();
   if (zint_) ZBarcode_Delete(zint_);
 }
 
+void BarcodeEncoder::EncodeAhead(const BarcodeSettings& settings,
+                                 std::function<std::optional<QString>()> next) {
+  ahead_.reset();
+  ahead_ = std::make_unique<Ahead>(settings, std::move(next));
+}
+
 EncodedSymbol BarcodeEncoder::Encode(const BarcodeSettings& settings, const QString& content) {
+  if (ahead_) {
+    if (std::optional<EncodedSymbol> symbol = ahead_->Take(settings, content)) return *symbol;
+    ahead_.reset();
+  }
   // The module width means nothing to a QR code: changing it must not miss the kept symbol.
   const Key key{settings.kind, settings.height_mm, IsLinear(settings.kind) ? settings.module_mm : 0,
                 content};

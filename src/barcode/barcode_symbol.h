@@ -6,7 +6,9 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "barcode/barcode_settings.h"
 #include "model/units.h"
@@ -91,7 +93,14 @@ class BarcodeEncoder {
   // the content is the element string, "(00)" and the 18 digits.
   EncodedSymbol Encode(const BarcodeSettings& settings, const QString& content);
 
-  // Encodings that libzint did (not found among the kept symbols).
+  // Encodes the contents that `next` gives (none after the last) on a thread of its own, with a
+  // libzint symbol of its own, up to a few dozen symbols ahead of the calls of Encode, which are to
+  // ask for them in the same order: a long run draws while its next labels are encoded. `next` is
+  // called on that thread. A call of Encode that asks for anything else ends the thread, and it and
+  // every later call encode here; so does the end of the encoder.
+  void EncodeAhead(const BarcodeSettings& settings, std::function<std::optional<QString>()> next);
+
+  // Encodings that libzint did here (not found among the kept symbols, nor done ahead).
   int encoded() const { return encoded_; }
 
  private:
@@ -106,11 +115,14 @@ class BarcodeEncoder {
     return qHashMulti(seed, int(key.kind), key.height_mm, key.module_mm, key.content);
   }
 
+  class Ahead;
+
   EncodedSymbol EncodeNew(const BarcodeSettings& settings, const QString& content);
 
   zint_symbol* zint_ = nullptr;
   QHash<Key, EncodedSymbol> kept_;
   int encoded_ = 0;
+  std::unique_ptr<Ahead> ahead_;
 };
 
 // The encoder that the drawing and the checks use unless given one: the print run, the previews

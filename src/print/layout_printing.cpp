@@ -1,6 +1,7 @@
 #include "print/layout_printing.h"
 
 #include <QCoreApplication>
+#include <optional>
 
 #include "model/fonts.h"
 #include "model/main_model.h"
@@ -86,7 +87,20 @@ bool Printing::Go() {
     ~ProgressEnd() { printing.EndProgress(); }
   } progress_end{*this};
 
-  SheetWalk walk(model_, layout_, shapes_, destination_.fit.pitch);
+  // The labels' symbols are encoded on a second thread, in the order the walk draws them, while
+  // the sheets before them are drawn and compressed.
+  BarcodeEncoder encoder;
+  if (layout_.plan().barcode().kind != BarcodeKind::kNone) {
+    encoder.EncodeAhead(layout_.plan().barcode(), [this, place = int64_t(0)]() mutable {
+      for (const int64_t end = layout_.first_place() + layout_.label_count(); place < end;) {
+        if (const std::optional<int64_t> index = layout_.LabelAt(place++)) {
+          return std::optional<QString>(layout_.plan().Label(*index).barcode);
+        }
+      }
+      return std::optional<QString>();
+    });
+  }
+  SheetWalk walk(model_, layout_, shapes_, destination_.fit.pitch, encoder);
   if (!walk.Walk(*surface, *this)) {
     Stop();
     return false;

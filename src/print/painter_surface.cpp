@@ -73,10 +73,14 @@ void PainterSurface::DrawTextRun(double x, double y, const QString& text) {
   const double baseline = DeviceY(y) + font_->ascent;
   // Each character's glyphs go to its own cells, and no text is shaped again for every label. On a
   // PDF or a printer the glyphs of the whole text go out in one call a face; a raster device takes
-  // them a character at a time, which its glyph cache draws exactly as the character alone. Blanks
-  // are drawn only between other characters, where they keep a PDF's words apart for a reader that
-  // copies the text.
-  const bool whole_text = painter_.paintEngine()->type() == QPaintEngine::Pdf;
+  // them a character at a time, which its glyph cache draws exactly as the character alone. Any
+  // other device (Qt's print preview records pages) would keep glyphs as outlines: it gets each
+  // character as text. Blanks are drawn only between other characters, where they keep a PDF's
+  // words apart for a reader that copies the text.
+  const QPaintEngine::Type engine = painter_.paintEngine()->type();
+  const bool whole_text = engine == QPaintEngine::Pdf;
+  const bool as_text = !whole_text && engine != QPaintEngine::Raster;
+  if (as_text) painter_.setFont(font_->font);
   QVarLengthArray<quint32, 64> indexes;
   QVarLengthArray<QPointF, 64> positions;
   int face = -1;
@@ -89,6 +93,10 @@ void PainterSurface::DrawTextRun(double x, double y, const QString& text) {
     positions.clear();
   };
   const auto put = [&](char32_t code, double left) {
+    if (as_text) {
+      if (code != u' ') painter_.drawText(QPointF(left, baseline), QString::fromUcs4(&code, 1));
+      return;
+    }
     for (const CellGlyph& glyph : GlyphsOf(code)) {
       if (glyph.face != face) {
         flush();

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -284,6 +285,40 @@ TEST_F(BarcodeSymbolTest, SymbolsHoldTheModulesOfLibzintsOwnDrawing) {
       EXPECT_TRUE(symbol.texts.isEmpty());
     }
   }
+}
+
+TEST_F(BarcodeSymbolTest, SymbolsEncodedAheadAreThoseOfTheContentsAskedFor) {
+  const BarcodeSettings qr = Settings(BarcodeKind::kQrCode);
+  QStringList list;
+  for (int carton = 1; carton <= 150; ++carton) list << u"C/NO. %1"_qs.arg(carton);
+  list << u"C/NO. 7"_qs << QString();  // a content again, and one that cannot be encoded
+  const QStringList contents = list;
+  const auto in_order = [&contents, next = qsizetype(0)]() mutable {
+    return next < contents.size() ? std::optional(contents[next++]) : std::nullopt;
+  };
+  const auto expect_same = [&](BarcodeEncoder& encoder, const QString& content) {
+    const EncodedSymbol got = encoder.Encode(qr, content);
+    const EncodedSymbol expected = encoder_.Encode(qr, content);
+    EXPECT_EQ(got.failure, expected.failure) << content.toStdString();
+    ASSERT_EQ(bool(got.symbol), bool(expected.symbol)) << content.toStdString();
+    if (got.symbol) {
+      EXPECT_EQ(got.symbol->grid, expected.symbol->grid) << content.toStdString();
+    }
+  };
+
+  BarcodeEncoder ahead;
+  ahead.EncodeAhead(qr, in_order);
+  for (const QString& content : contents) expect_same(ahead, content);
+  EXPECT_EQ(ahead.encoded(), 0);  // every one of them was done ahead
+  expect_same(ahead, u"C/NO. 3"_qs);
+  EXPECT_EQ(ahead.encoded(), 1);
+
+  // Asked for another content than the next, the encoder gives up going ahead and does the work.
+  BarcodeEncoder astray;
+  astray.EncodeAhead(qr, in_order);
+  expect_same(astray, u"C/NO. 2"_qs);
+  expect_same(astray, u"C/NO. 1"_qs);
+  EXPECT_EQ(astray.encoded(), 2);
 }
 
 TEST_F(BarcodeSymbolTest, KeepsSymbolsByContent) {
