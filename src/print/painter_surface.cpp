@@ -7,7 +7,6 @@
 #include <QPen>
 #include <QTextLayout>
 #include <QVarLengthArray>
-#include <cmath>
 
 #include "model/display_width.h"
 
@@ -31,6 +30,7 @@ void PainterSurface::UpdateFont() {
     QFont font(font_name());
     font.setPointSizeF(font_points());
     font.setBold(font_bold());
+    // Kerning belongs between characters; here each one stands alone in its cells.
     font.setKerning(false);
     const double ascent = QFontMetricsF(font, painter_.device()).ascent();
     found = fonts_.emplace(std::move(key), FontState{font, ascent, {}, {}}).first;
