@@ -9,6 +9,7 @@
 #include <mutex>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "model/display_width.h"
 
@@ -53,29 +54,30 @@ bool ModuleIsSet(const zint_symbol& symbol, int row, int column) {
 // of dark modules along a row, grown downwards while the rows below hold the same run.
 QList<QRect> DarkGrid(const zint_symbol& symbol, int quiet_columns, int quiet_rows) {
   QList<QRect> grid;
-  // The rectangles that reach the row above, left to right, and those that reach this row.
-  QList<qsizetype> above;
-  QList<qsizetype> reaching;
+  // The runs of the row above and of this row, left to right, with the rectangle each one grows.
+  struct Run {
+    int left;
+    int width;
+    qsizetype rect;
+  };
+  std::vector<Run> above;
+  std::vector<Run> reaching;
   for (int row = 0; row < symbol.rows; ++row) {
     reaching.clear();
-    qsizetype next_above = 0;
+    auto next = above.cbegin();
     for (int column = 0; column < symbol.width; ++column) {
       if (!ModuleIsSet(symbol, row, column)) continue;
-      int end = column + 1;
-      while (end < symbol.width && ModuleIsSet(symbol, row, end)) ++end;
-      const int left = quiet_columns + column;
-      const int width = end - column;
-      while (next_above < above.size() && grid[above[next_above]].left() < left) ++next_above;
-      if (next_above < above.size() && grid[above[next_above]].left() == left &&
-          grid[above[next_above]].width() == width) {
-        QRect& grown = grid[above[next_above]];
-        grown.setHeight(grown.height() + 1);
-        reaching.append(above[next_above]);
+      const int start = column;
+      while (column + 1 < symbol.width && ModuleIsSet(symbol, row, column + 1)) ++column;
+      const Run run{quiet_columns + start, column + 1 - start, grid.size()};
+      while (next != above.cend() && next->left < run.left) ++next;
+      if (next != above.cend() && next->left == run.left && next->width == run.width) {
+        grid[next->rect].setBottom(quiet_rows + row);
+        reaching.push_back(*next);
       } else {
-        grid.append(QRect(left, quiet_rows + row, width, 1));
-        reaching.append(grid.size() - 1);
+        grid.append(QRect(run.left, quiet_rows + row, run.width, 1));
+        reaching.push_back(run);
       }
-      column = end;
     }
     std::swap(above, reaching);
   }
