@@ -37,7 +37,8 @@ struct CommandLine {
   // JOB: a job file to open at start, or to print with --print; empty when none was named.
   QString job;
   // With --print: the queue (empty: the default printer) or the PDF file (empty: none) the job goes
-  // to, the first label's place on the first sheet (1..8), the carton range of a reprint (empty:
+  // to, the first label's place on the first sheet (from 1; the run holds it to the places of its
+  // stock), the carton range of a reprint (empty:
   // the whole run), and whether a question (overlapping cartons, labels past the printable area) is
   // answered yes.
   QString printer;

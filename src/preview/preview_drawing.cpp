@@ -2,6 +2,7 @@
 
 #include "barcode/barcode_content.h"
 #include "model/fonts.h"
+#include "model/label_grid.h"
 #include "model/main_model.h"
 #include "model/number_fields.h"
 #include "print/barcode_painter.h"
@@ -55,7 +56,8 @@ PreviewLabel PreviewLabel::Of(const MainModel& model) {
 int PreviewColumn(const QString& text, const QString& alignment) {
   // The preview looks at the row and its alignment word without their blanks at either end, so a
   // keyword row typed with leading blanks still starts in its fixed column here.
-  return StartColumn(text, TrimBlanks(alignment), 0, PreviewLabel::kLineWidth, TrimBlanks(text));
+  // The preview's own label width, that of the template at its start.
+  return StartColumn(text, TrimBlanks(alignment), 0, kStartGrid.line_width, TrimBlanks(text));
 }
 
 std::optional<QRectF> PreviewPictureRect(const PreviewLabel& label, int natural_width,
@@ -66,7 +68,7 @@ std::optional<QRectF> PreviewPictureRect(const PreviewLabel& label, int natural_
 }
 
 void DrawPreview(const PreviewLabel& label, Surface& surface) {
-  surface.SetFont(kMingFont, 12, false);
+  surface.SetFont(kMingFont, kStartGrid.points, false);
   surface.SetX(0);
   surface.SetY(0);
   for (int row = 0; row < PreviewLabel::kRows; ++row) {

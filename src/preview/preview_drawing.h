@@ -18,7 +18,6 @@ class Surface;
 // What the preview reads from the main window.
 struct PreviewLabel {
   static constexpr int kRows = 16;
-  static constexpr int kLineWidth = 48;  // columns of one label
 
   std::array<QString, kRows> l_content{};
   std::array<QString, kRows> l_array{};

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "model/fonts.h"
-#include "model/units.h"
+#include "model/label_grid.h"
 #include "print/painter_surface.h"
 #include "widgets/control_place.h"
 #include "widgets/screen_twips.h"
@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kClientWidth = 6315;
 constexpr int kClientHeight = 4980;
-constexpr int kBoxWidth = kLabelWidthTwips;  // one label
+constexpr int kBoxWidth = int(kStartGrid.width().value());  // one label
 
 }  // namespace
 

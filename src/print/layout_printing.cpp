@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "model/fonts.h"
 #include "model/main_model.h"
 #include "model/prompter.h"
 #include "print/print_target.h"
@@ -25,10 +24,12 @@ struct Text {
 // looks after the device and the Cancel button.
 class Printing : public SheetVisitor {
  public:
-  Printing(const MainModel& model, const PrintLayout& layout, const PrintDestination& destination,
-           Prompter& prompter, PrintTarget& target, PrintFeedback& feedback, SymbolShapes& shapes)
+  Printing(const MainModel& model, const PrintLayout& layout, const LabelGeometry& geometry,
+           const PrintDestination& destination, Prompter& prompter, PrintTarget& target,
+           PrintFeedback& feedback, SymbolShapes& shapes)
       : model_(model),
         layout_(layout),
+        geometry_(geometry),
         destination_(destination),
         prompter_(prompter),
         target_(target),
@@ -51,6 +52,7 @@ class Printing : public SheetVisitor {
 
   const MainModel& model_;
   const PrintLayout& layout_;
+  const LabelGeometry& geometry_;
   const PrintDestination& destination_;
   Prompter& prompter_;
   PrintTarget& target_;
@@ -74,8 +76,6 @@ bool Printing::Go() {
     Stop();
     return false;
   }
-  surface->SetFont(kMingFont, kLabelPoints, false);
-  surface->SetOrigin(destination_.fit.offset);
 
   const int64_t sheets = layout_.sheets();
   progress_ = sheets > kProgressAfterSheets;
@@ -86,7 +86,7 @@ bool Printing::Go() {
     ~ProgressEnd() { printing.EndProgress(); }
   } progress_end{*this};
 
-  SheetWalk walk(model_, layout_, shapes_, destination_.fit.pitch);
+  SheetWalk walk(model_, layout_, geometry_, shapes_);
   if (!walk.Walk(*surface, *this)) {
     Stop();
     return false;
@@ -120,15 +120,8 @@ void Printing::Stop() {
 
 }  // namespace
 
-bool PrintLayoutTo(const MainModel& model, const PrintLayout& layout,
+bool PrintLayoutTo(const MainModel& model, const PrintLayout& layout, const LabelGeometry& geometry,
                    const PrintDestination& destination, Prompter& prompter, PrintTarget& target,
                    PrintFeedback& feedback, SymbolShapes& shapes) {
-  return Printing(model, layout, destination, prompter, target, feedback, shapes).Go();
-}
-
-bool PrintLayoutTo(const MainModel& model, const PrintLayout& layout,
-                   const PrintDestination& destination, Prompter& prompter, PrintTarget& target,
-                   PrintFeedback& feedback) {
-  SymbolShapes shapes;
-  return PrintLayoutTo(model, layout, destination, prompter, target, feedback, shapes);
+  return Printing(model, layout, geometry, destination, prompter, target, feedback, shapes).Go();
 }

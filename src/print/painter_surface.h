@@ -43,6 +43,8 @@ class PainterSurface : public Surface {
 
  private:
   void UpdateFont();
+  // Draws `text` at (x, y) twips in cells of the font's own size, on the painter as it stands.
+  void DrawCells(double x, double y, const QString& text);
   // True when the font draws `code` exactly `columns` cells wide, so a run of such characters can
   // go to the device in one call and still keep to the grid.
   bool FitsCells(char32_t code, int columns);

@@ -135,10 +135,17 @@ std::optional<PrinterFit> StoredPrinterFits::Find(const QString& queue) const {
 
 PrinterFits StoredPrinterFits::Fits() const {
   PrinterFits fits;
+  fits.stocks = Stocks();
+  // Each set with its stock as read: a stock that is not there leaves the default one.
+  const auto with_stock = [&fits](const PrinterFit& fit) {
+    StockFit stock_fit = fit.ToStockFit();
+    stock_fit.stock = FindStock(fits.stocks, fit.stock).value_or(fits.stocks.first());
+    return stock_fit;
+  };
   for (auto it = printers.begin(); it != printers.end(); ++it) {
-    fits.printers.insert(it.key(), it->ToStockFit());
+    fits.printers.insert(it.key(), with_stock(*it));
   }
-  if (pdf) fits.pdf = pdf->ToStockFit();
+  if (pdf) fits.pdf = with_stock(*pdf);
   return fits;
 }
 

@@ -135,7 +135,11 @@ TEST_F(CommandPrintTest, RefusalsAndBadArgumentsHaveTheirOwnExitStatus) {
       {{"--print", "客戶A.cratemark", "--cartons", "90-99", "--pdf", "x.pdf"}, 1, "箱號"},
       {{"--print", "客戶A.cratemark", "--printer", "NO_SUCH_QUEUE"}, 1, "NO_SUCH_QUEUE"},
       {{"--print"}, 2, "--print"},
-      {{"--print", "客戶A.cratemark", "--start", "9"}, 2, "--start"},
+      // The places are the stock's: the A4 sheet of eight has no ninth.
+      {{"--print", "客戶A.cratemark", "--start", "9", "--pdf", "x.pdf"},
+       1,
+       "「起始位置」要填 1 到 8"},
+      {{"--print", "客戶A.cratemark", "--start", "0"}, 2, "--start"},
       {{"--print", "客戶A.cratemark", "--cartons", "x"}, 2, "--cartons"},
       {{"--print", "客戶A.cratemark", "--pdf", "a.pdf", "--printer", "LABELS"}, 2, "--pdf"},
       {{"客戶A.cratemark", "--pdf", "a.pdf"}, 2, "--print"},
@@ -177,12 +181,13 @@ TEST_F(CommandPrintTest, ThePrinterSettingsMoveThePrintAndTheFitCheckWantsYes) {
     EXPECT_NEAR(moved[i].y - plain[i].y, 3 * 72 / 25.4, 0.05) << plain[i].text.toStdString();
   }
 
-  // 3 mm up: the first lines go past the top of the printable area; only --yes prints them.
-  ASSERT_TRUE(store.Save(QString(), PrinterFit{0, -30, {}}));
+  // 5 mm up: the first lines, 12 points from the PDF page's top, go past the page's edge; only
+  // --yes prints them.
+  ASSERT_TRUE(store.Save(QString(), PrinterFit{0, -50, {}}));
   run = Cratemark(
       {QStringLiteral("--print"), job, QStringLiteral("--pdf"), QStringLiteral("up.pdf")});
   EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(run.err.contains(QStringLiteral("超出上緣 3.0 公釐"))) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(QStringLiteral("超出上緣 0.8 公釐"))) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains(QStringLiteral("印表機校正"))) << run.err.toStdString();
   EXPECT_FALSE(QFileInfo::exists(folder.File(QStringLiteral("up.pdf"))));
   run = Cratemark({QStringLiteral("--print"), job, QStringLiteral("--pdf"),

@@ -76,6 +76,7 @@ QString PreflightQuestion() {
   Preflight preflight;
   PreflightItem& item = preflight.items.emplace_back();
   item.sheet = 2;
+  item.shape = SheetShape{2, 4};  // the A4 sheet of eight: a left and a right label
   item.page_row = 3;
   item.line = 4;
   item.side = PreflightItem::kRight;

@@ -18,6 +18,7 @@
 #include "print/symbol_shapes.h"
 #include "support/temp_folder.h"
 #include "support/test_barcodes.h"
+#include "support/test_geometry.h"
 #include "support/test_pictures.h"
 #include "support/worked_example.h"
 
@@ -44,8 +45,9 @@ TEST(Preflight, EachKindIsOneItemWithItsPlaceAndAmount) {
     const char* what;
     std::function<void(MainModel&)> job;
     QSizeF printable;
-    StockFit fit;
+    QPointF offset;  // the printer's
     QStringList items;
+    PrinterPaper printer = {};  // what the printer says of its paper
   } cases[] = {
       {"nothing wrong", [](MainModel&) {}, kPdfArea, {}, {}},
       {"a last line below the area, on every sheet",
@@ -59,13 +61,13 @@ TEST(Preflight, EachKindIsOneItemWithItsPlaceAndAmount) {
       {"a printer's offset that moves the first lines above the area",
        [](MainModel&) {},
        kPdfArea,
-       StockFit{QPointF(0, -150), {}},
+       QPointF(0, -150),
        {"第 1 排左邊的標籤的第 1 行, 全部 5 張都超出上緣 2.6 公釐",
         "第 1 排右邊的標籤的第 1 行, 全部 5 張都超出上緣 2.6 公釐"}},
       {"a printer whose area is not known: nothing said about it",
        [](MainModel&) {},
        QSizeF(),
-       StockFit{QPointF(0, -150), {}},
+       QPointF(0, -150),
        {}},
       {"a picture that is not there",
        picture(folder.File(QStringLiteral("gone.png")), "0", "0"),
@@ -115,9 +117,14 @@ TEST(Preflight, EachKindIsOneItemWithItsPlaceAndAmount) {
     SetUpWorkedExample(model);
     c.job(model);
     const RunPlan plan = RunPlan::Of(model);
-    const PrintLayout layout(plan, PrintChoice{});
+    StockFit fit;
+    fit.offset = c.offset;
+    PaperSetup paper = test_geometry::Printer(QRectF(QPointF(), c.printable), fit);
+    paper.printer = c.printer;
+    const LabelGeometry geometry = test_geometry::On(paper);
+    const PrintLayout layout(plan, PrintChoice{}, geometry.shape());
     SymbolShapes shapes;
-    const Preflight preflight = RunPreflight(model, layout, c.fit, c.printable, shapes);
+    const Preflight preflight = RunPreflight(model, layout, geometry, shapes);
     EXPECT_EQ(preflight.Texts(), c.items) << preflight.Texts().join(u'\n').toStdString();
     for (const PreflightItem& item : preflight.items) {
       // What happens on a sheet points at its first place there, for the preview.
