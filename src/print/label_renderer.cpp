@@ -102,6 +102,11 @@ void PrintLabel(Surface& surface, const MainModel& model, PageRow& row, PictureC
       }
       text.clear();
     }
+    // Before the next row the position passes the page row's last label, so that row takes the
+    // next line: as on the A4 sheet of eight, where the right-hand label's text always ends right
+    // of where a left-hand text begins, so on a roll of one label a page. The last row leaves the
+    // position just after its last text.
+    if (r < grid.max_line) surface.SetX(std::max(surface.x(), count * grid.width().value()));
   }
   if (model.pic_file_name.isEmpty()) return;
   DrawLabelPicture(surface, model, grid, row, placing, pictures, places);

@@ -279,3 +279,43 @@ TEST_F(CommandPrintTest, TheWarningsGoToStandardErrorAndOnlyYesPrints) {
   EXPECT_TRUE(QFileInfo::exists(folder.File(QStringLiteral("warned.pdf"))));
   EXPECT_TRUE(HistoryWritten());
 }
+
+// A thermal roll printer with CUPS's own ZPL driver, the queue ZEBRA that scripts/test-printer
+// loads with 4 × 6 in labels. On its stock every label is a page of its own, 4 inches wide and
+// 6 long at the driver's 203 dots an inch; the default stock's A4 pages are more than the printer
+// takes, which is said, and printed only with --yes.
+TEST_F(CommandPrintTest, ARollPrinterGetsALabelSizedPageForEachLabel) {
+  const QString queue = QStringLiteral("ZEBRA");
+  if (!QPrinterInfo::availablePrinterNames().contains(queue)) {
+    GTEST_SKIP() << "No queue ZEBRA: start the test printers with scripts/test-printer.";
+  }
+  const QString zpl = QStringLiteral("/tmp/printout/zebra.zpl");
+  const QStringList three = {QStringLiteral("--print"),   job,
+                             QStringLiteral("--printer"), queue,
+                             QStringLiteral("--cartons"), QStringLiteral("24-26")};
+  const qsizetype jobs_before = PrintJobs();
+  Outcome run = Cratemark(three);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.contains(u"標籤紙 a4-8 的一頁是 210.0 × 297.0 公釐, 比印表機能印的最大的紙"))
+      << run.err.toStdString();
+  EXPECT_EQ(PrintJobs(), jobs_before);
+
+  QFile::remove(zpl);
+  run = Cratemark(three + QStringList{QStringLiteral("--stock"), QStringLiteral("roll-4x6in")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  ASSERT_TRUE(printout::WaitFor(queue, zpl));
+  QFile file(zpl);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString out = QString::fromLatin1(file.readAll());
+  // One graphic a page: its bytes, and the bytes of each dot row.
+  static const QRegularExpression graphic(QStringLiteral("~DG[^,]*,(\\d+),(\\d+),"));
+  QStringList pages;
+  for (const QRegularExpressionMatch& m : graphic.globalMatch(out)) {
+    const int bytes = m.captured(1).toInt();
+    const int row = m.captured(2).toInt();
+    pages << QStringLiteral("%1 × %2").arg(row * 8).arg(row > 0 ? bytes / row : 0);
+  }
+  EXPECT_EQ(pages, QStringList(3, QStringLiteral("816 × 1218")));
+  EXPECT_EQ(out.count(QStringLiteral("^PW812")), 3);
+  EXPECT_FALSE(out.contains(QStringLiteral("^PW1678")));
+}
