@@ -307,7 +307,7 @@ QString PreflightItem::Text() const {
   switch (kind) {
     case kPaper:
       if (too_large) {
-        return Words::tr("標籤紙 %1 的一頁是 %2, 比印表機能印的最大的紙 %3 還大, 印出來會被切掉")
+        return Words::tr("標籤紙 %1 的一頁是 %2, 比印表機能印的最大的紙 %3還大, 印出來會被切掉")
             .arg(text, PageSize(page), PageSize(printer_page));
       }
       return Words::tr("標籤紙 %1 的一頁是 %2, 但印表機設定的紙是 %3")
@@ -402,8 +402,8 @@ QString PreflightIntro(const Preflight& preflight, const PrintDestination& desti
   QString intro = Words::tr("這次的標籤有下面這些問題, 照這樣印出來的標籤會不完整:");
   if (preflight.Has(PreflightItem::kPaper)) {
     intro += u'\n' + Words::tr(
-                         "請在%1放這種標籤紙並改好它的紙張設定, "
-                         "或到「檔案 → 印表機校正…」為它選它放的標籤紙。")
+                         "請在%1放入這次的標籤紙並設定好紙張大小, "
+                         "或到「檔案 → 印表機校正…」改選這台印表機放的標籤紙。")
                          .arg(DestinationName(destination));
   }
   if (preflight.Has(PreflightItem::kOutside)) {

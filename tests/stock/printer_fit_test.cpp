@@ -259,4 +259,10 @@ TEST_F(PrinterFitStoreTest, DamagedStocksAreSaidOnceAndTheirPrintersPrintOnTheDe
   }
   // A printer's offsets do not depend on its stock.
   EXPECT_EQ(fits.printers.value(QStringLiteral("ON_WIDE")).offset, QPointF(kMm, 0));
+  // What the run is given: no damaged stock reaches a print, nor --stock.
+  for (const char* queue : {"ON_WIDE", "ON_NONE", "OLD"}) {
+    EXPECT_EQ(fits.printers.value(QString::fromLatin1(queue)).stock->name, QStringLiteral("a4-8"));
+  }
+  EXPECT_EQ(fits.printers.value(QStringLiteral("ON_GOOD")).stock->name, QStringLiteral("GOOD"));
+  EXPECT_EQ(StockNames(fits.stocks), StockNames(BuiltInStocks()) + QStringList{"GOOD"});
 }
