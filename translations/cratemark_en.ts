@@ -352,11 +352,11 @@ Save, then print another sheet to check.</translation>
     </message>
     <message>
         <source>標籤寬度要填 20.00 到 105.00 之間的公釐數, 最多兩位小數。</source>
-        <translation>The label width must be a number of millimetres from 20.00 to 105.00 with at most two decimals.</translation>
+        <translation type="vanished">The label width must be a number of millimetres from 20.00 to 105.00 with at most two decimals.</translation>
     </message>
     <message>
         <source>標籤高度要填 20.00 到 74.25 之間的公釐數, 最多兩位小數。</source>
-        <translation>The label height must be a number of millimetres from 20.00 to 74.25 with at most two decimals.</translation>
+        <translation type="vanished">The label height must be a number of millimetres from 20.00 to 74.25 with at most two decimals.</translation>
     </message>
     <message>
         <source>找不到印表機「%1」, 它可能已經被移除了。校正頁沒有印出來。</source>
@@ -441,7 +441,7 @@ Make sure you have permission to open it.</translation>
     </message>
     <message>
         <source>第一張標籤從第一張紙的第 N 格開始 (1 到 8, 由左而右、由上而下), 用來印完用過一半的標籤紙。</source>
-        <translation>Start the first label at place N of the first sheet (1 to 8, left to right, top to bottom), to finish a half-used sheet of label stock.</translation>
+        <translation type="vanished">Start the first label at place N of the first sheet (1 to 8, left to right, top to bottom), to finish a half-used sheet of label stock.</translation>
     </message>
     <message>
         <source>只重印箱號 A 到 B 的標籤, 各自帶著原來的墊板編號; 重印不寫列印紀錄。</source>
@@ -481,7 +481,7 @@ Make sure you have permission to open it.</translation>
     </message>
     <message>
         <source>--start 要寫 1 到 8 的整數 (標籤紙上的格子), 不能是「%1」。</source>
-        <translation>--start must be a whole number from 1 to 8 (a place on the sheet), not “%1”.</translation>
+        <translation type="vanished">--start must be a whole number from 1 to 8 (a place on the sheet), not “%1”.</translation>
     </message>
     <message>
         <source>--cartons 要寫箱號的範圍, 例如 17-18, 不能是「%1」。</source>
@@ -498,6 +498,14 @@ Make sure you have permission to open it.</translation>
     <message>
         <source>--stock: 沒有「%1」這種標籤紙。請用 cratemark --list-stocks 查看有哪些。</source>
         <translation>--stock: there is no label stock “%1”. See cratemark --list-stocks for the stocks.</translation>
+    </message>
+    <message>
+        <source>第一張標籤從第一張紙的第 N 格開始 (由左而右、由上而下; A4 紙 8 格是 1 到 8, 捲筒標籤只有 1), 用來印完用過一半的標籤紙。</source>
+        <translation>Start the first label at place N of the first sheet (left to right, top to bottom; 1 to 8 on A4 sheets of eight, only 1 on a roll), to finish a half-used sheet of label stock.</translation>
+    </message>
+    <message>
+        <source>--start 要寫 1 以上的整數 (標籤紙上的格子), 不能是「%1」。</source>
+        <translation>--start must be a whole number from 1 up (a place on the sheet), not “%1”.</translation>
     </message>
 </context>
 <context>
@@ -517,6 +525,10 @@ Make sure you have permission to open it.</translation>
     <message>
         <source>找不到預設的印表機, 沒有印出任何標籤。請用 --printer 指定印表機, 或用 --pdf 存成 PDF 檔。</source>
         <translation>No default printer found; no labels were printed. Name a printer with --printer, or save a PDF file with --pdf.</translation>
+    </message>
+    <message>
+        <source>沒有「%1」這種標籤紙, 沒有印出任何標籤。請用 cratemark --list-stocks 查看有哪些。</source>
+        <translation>There is no label stock “%1”; no labels were printed. See cratemark --list-stocks for the stocks.</translation>
     </message>
 </context>
 <context>
@@ -1365,6 +1377,38 @@ Every block takes the content and alignment on screen; choose the remainder agai
         <source>還是要照這樣印嗎?</source>
         <translation>Print anyway?</translation>
     </message>
+    <message>
+        <source>第 %1 張標籤</source>
+        <translation>Label %1</translation>
+    </message>
+    <message>
+        <source>標籤</source>
+        <translation>the label</translation>
+    </message>
+    <message>
+        <source>第 %1 排的標籤</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>第 %1 排左起第 %2 張標籤</source>
+        <translation>row %1, label %2 from the left</translation>
+    </message>
+    <message>
+        <source>%1 × %2 公釐</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>標籤紙 %1 的一頁是 %2, 比印表機能印的最大的紙 %3還大, 印出來會被切掉</source>
+        <translation>A page of the stock %1 is %2, larger than the largest paper the printer takes, %3: it would come out cut</translation>
+    </message>
+    <message>
+        <source>標籤紙 %1 的一頁是 %2, 但印表機設定的紙是 %3</source>
+        <translation>A page of the stock %1 is %2, but the printer is set up for paper of %3</translation>
+    </message>
+    <message>
+        <source>請在%1放入這次的標籤紙並設定好紙張大小, 或到「檔案 → 印表機校正…」改選這台印表機放的標籤紙。</source>
+        <translation>Load this stock into %1 and set its paper size to match, or choose the stock that printer is loaded with under “File → Printer Calibration…”.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -1583,19 +1627,19 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
     </message>
     <message>
         <source>校正頁上的標籤大小 (兩欄四列, 在紙上置中)</source>
-        <translation>Label size on the calibration sheet (two across, four down, centred on the paper)</translation>
+        <translation type="vanished">Label size on the calibration sheet (two across, four down, centred on the paper)</translation>
     </message>
     <message>
         <source>標籤寬度:</source>
-        <translation>Label width:</translation>
+        <translation type="vanished">Label width:</translation>
     </message>
     <message>
         <source>公釐</source>
-        <translation>mm</translation>
+        <translation type="vanished">mm</translation>
     </message>
     <message>
         <source>標籤高度:</source>
-        <translation>Label height:</translation>
+        <translation type="vanished">Label height:</translation>
     </message>
     <message>
         <source>儲存(&amp;S)</source>
