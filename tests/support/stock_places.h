@@ -3,6 +3,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <optional>
+#include <string_view>
 
 #include "model/lengths.h"
 
@@ -11,8 +12,9 @@
 // give the corner of a printer's printable area (none: a PDF file, which has no unprintable edge).
 //
 // A label printed in a place is the label as designed, 105 × 74.25 mm, scaled to fit the place
-// and centred in it: every roll is narrower than 105 mm and at least as tall as the scaled label,
-// so its label is scaled to the roll's width and centred from top to bottom.
+// and centred in it (PrintedLabel): on the sheets of eight it is the place; every roll is narrower
+// than 105 mm and at least as tall as the scaled label, so there it takes the roll's width, centred
+// from top to bottom.
 namespace stock_places {
 
 inline constexpr double kMm = 1440 / 25.4;  // twips in a millimetre of the paper
@@ -41,74 +43,45 @@ inline const Page kPages[] = {
     {"roll-100x75", {100 * kMm, 75 * kMm}, 1, true, 100.0 / 105},
 };
 
-// The label as printed on a roll of `page`: the roll's width, centred from top to bottom.
-inline QRectF OnRoll(const QSizeF& page) {
-  const double height = 74.25 / 105 * page.width();
-  return QRectF(0, (page.height() - height) / 2, page.width(), height);
-}
-
 struct Place {
   const char* stock;
   std::optional<TwipPoint> printable_corner;
   int place;
-  QRectF rect;     // twips from the page's top-left corner
-  QRectF printed;  // the label as printed there: where its first line and column 1 begin, and
-                   // its size
+  QRectF rect;  // twips from the page's top-left corner
 };
 
 // a4-8 steps 5760 twips across (48 columns) and 4170 down (sixteen lines and label_gap) from the
 // printable area's corner, or from 12 points in on a PDF file.
-// On the sheets of eight the label as printed is its place.
 inline const Place kPlaces[] = {
-    {"a4-8", kLaser, 1, {{300, 250}, kLabel}, {{300, 250}, kLabel}},
-    {"a4-8", kLaser, 2, {{300 + 5760, 250}, kLabel}, {{300 + 5760, 250}, kLabel}},
-    {"a4-8", kLaser, 5, {{300, 250 + 2 * 4170}, kLabel}, {{300, 250 + 2 * 4170}, kLabel}},
-    {"a4-8",
-     kLaser,
-     8,
-     {{300 + 5760, 250 + 3 * 4170}, kLabel},
-     {{300 + 5760, 250 + 3 * 4170}, kLabel}},
-    {"a4-8", std::nullopt, 1, {{240, 240}, kLabel}, {{240, 240}, kLabel}},
-    {"a4-8",
-     std::nullopt,
-     8,
-     {{240 + 5760, 240 + 3 * 4170}, kLabel},
-     {{240 + 5760, 240 + 3 * 4170}, kLabel}},
-    {"a4-8-74.25",
-     kLaser,
-     4,
-     {{300 + 5760, 250 + 74.25 * kMm}, kLabel},
-     {{300 + 5760, 250 + 74.25 * kMm}, kLabel}},
-    {"a4-8-74.25",
-     std::nullopt,
-     7,
-     {{240, 240 + 3 * 74.25 * kMm}, kLabel},
-     {{240, 240 + 3 * 74.25 * kMm}, kLabel}},
-    {"roll-4x6in",
-     kLaser,
-     1,
-     {{0, 0}, QSizeF(4 * kInch, 6 * kInch)},
-     OnRoll({4 * kInch, 6 * kInch})},
-    {"roll-4x3in",
-     std::nullopt,
-     1,
-     {{0, 0}, QSizeF(4 * kInch, 3 * kInch)},
-     OnRoll({4 * kInch, 3 * kInch})},
-    {"roll-100x150",
-     kLaser,
-     1,
-     {{0, 0}, QSizeF(100 * kMm, 150 * kMm)},
-     OnRoll({100 * kMm, 150 * kMm})},
-    {"roll-100x100",
-     kLaser,
-     1,
-     {{0, 0}, QSizeF(100 * kMm, 100 * kMm)},
-     OnRoll({100 * kMm, 100 * kMm})},
-    {"roll-100x75",
-     std::nullopt,
-     1,
-     {{0, 0}, QSizeF(100 * kMm, 75 * kMm)},
-     OnRoll({100 * kMm, 75 * kMm})},
+    {"a4-8", kLaser, 1, {{300, 250}, kLabel}},
+    {"a4-8", kLaser, 2, {{300 + 5760, 250}, kLabel}},
+    {"a4-8", kLaser, 5, {{300, 250 + 2 * 4170}, kLabel}},
+    {"a4-8", kLaser, 8, {{300 + 5760, 250 + 3 * 4170}, kLabel}},
+    {"a4-8", std::nullopt, 1, {{240, 240}, kLabel}},
+    {"a4-8", std::nullopt, 8, {{240 + 5760, 240 + 3 * 4170}, kLabel}},
+    {"a4-8-74.25", kLaser, 4, {{300 + 5760, 250 + 74.25 * kMm}, kLabel}},
+    {"a4-8-74.25", std::nullopt, 7, {{240, 240 + 3 * 74.25 * kMm}, kLabel}},
+    {"roll-4x6in", kLaser, 1, {{0, 0}, QSizeF(4 * kInch, 6 * kInch)}},
+    {"roll-4x3in", std::nullopt, 1, {{0, 0}, QSizeF(4 * kInch, 3 * kInch)}},
+    {"roll-100x150", kLaser, 1, {{0, 0}, QSizeF(100 * kMm, 150 * kMm)}},
+    {"roll-100x100", kLaser, 1, {{0, 0}, QSizeF(100 * kMm, 100 * kMm)}},
+    {"roll-100x75", std::nullopt, 1, {{0, 0}, QSizeF(100 * kMm, 75 * kMm)}},
 };
+
+// The page of `stock`.
+inline const Page& PageOf(const char* stock) {
+  for (const Page& page : kPages) {
+    if (std::string_view(page.stock) == stock) return page;
+  }
+  return kPages[0];
+}
+
+// The label as printed in `place`, twips from the page's top-left corner: where its first line and
+// column 1 begin, and its size.
+inline QRectF PrintedLabel(const Place& place) {
+  if (!PageOf(place.stock).roll) return place.rect;
+  const double height = 74.25 / 105 * place.rect.width();
+  return QRectF(0, (place.rect.height() - height) / 2, place.rect.width(), height);
+}
 
 }  // namespace stock_places
