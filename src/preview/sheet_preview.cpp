@@ -40,7 +40,7 @@ class LabelAreas : public SheetVisitor {
 
 SheetPreview::SheetPreview(const MainModel& job, const PrintLayout& layout,
                            const LabelGeometry& geometry)
-    : job_(job), layout_(layout), walk_(job, layout, geometry.OnPaper(), shapes_) {}
+    : layout_(layout), walk_(job, layout, geometry.OnPaper(), shapes_) {}
 
 int64_t SheetPreview::sheets() const { return layout_.sheets(); }
 

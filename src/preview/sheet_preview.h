@@ -53,7 +53,6 @@ class SheetPreview {
   void SetOutline(int64_t sheet, const QRectF& spot);
 
  private:
-  const MainModel& job_;
   const PrintLayout& layout_;
   SymbolShapes shapes_;
   SheetWalk walk_;  // keeps the picture decoded from page to page
