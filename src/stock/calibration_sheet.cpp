@@ -92,7 +92,8 @@ void DrawNote(Surface& surface, const CalibrationSheet& sheet) {
                .split(u'\n');
   const QRectF first = sheet.Labels().first();
   const double x = std::max(first.left(), sheet.printable.left()) + 15 * kMm;
-  double y = first.top() + 25 * kMm;
+  // Below the first label's text mark, which a label scaled and centred on a roll puts lower.
+  double y = std::max(first.top() + 25 * kMm, sheet.TextStarts().first().y() + 8 * kMm);
   for (const QString& line : lines) {
     surface.DrawTextAt(x, y, line);
     y += 1.5 * surface.LineHeight();
