@@ -9,7 +9,7 @@
 #include "blocks/block_commands.h"
 #include "blocks/block_store.h"
 #include "history/history_files.h"
-#include "job/bounded_file.h"
+#include "model/bounded_file.h"
 #include "model/block_table.h"
 #include "model/main_model.h"
 

@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include "model/file_writing.h"
 #include "print/paged_surface.h"
 
 namespace {
@@ -84,6 +85,8 @@ Surface* QtPrintTarget::OpenPrinter(const QString& name) {
 }
 
 Surface* QtPrintTarget::OpenPdf(const QString& path) {
+  // A device or a FIFO under the name would be replaced by the file, or written into.
+  if (TargetProblem(path)) return nullptr;
   pdf_file_ = std::make_unique<QSaveFile>(path);
   if (!pdf_file_->open(QIODevice::WriteOnly)) return nullptr;
   pdf_writer_ = std::make_unique<QPdfWriter>(pdf_file_.get());
@@ -109,7 +112,7 @@ bool QtPrintTarget::Close() {
   bool ok = !Failed();
   if (ok && begun) {
     if (printer_) ok = Submit();
-    if (pdf_file_) ok = pdf_file_->commit();
+    if (pdf_file_) ok = CommitSaveFile(*pdf_file_);
   }
   Release();
   return ok;

@@ -18,6 +18,7 @@ struct StoredPrinterFits {
   // fit. The names as the messages show them.
   QStringList damaged;
   bool file_damaged = false;  // the whole file could not be read; nothing of it is used
+  QString file_problem;       // why, when it is not the file's contents: a FIFO, a folder, its size
 
   // The stored set of `queue` (empty: PDF files), when there is a readable one.
   std::optional<PrinterFit> Find(const QString& queue) const;
@@ -52,10 +53,13 @@ class PrinterFitStore {
 
   const QString& path() const { return path_; }
 
+  // Reads the file only when it is a regular file of at most a megabyte of text; anything else is
+  // damaged as a whole.
   StoredPrinterFits Load() const;
 
-  // Stores the set of `queue` (empty: PDF files). A damaged file is started afresh, since nothing
-  // of it was in use. False when the file cannot be written.
+  // Stores the set of `queue` (empty: PDF files), all or nothing: on a full disk the old file
+  // stays. A damaged file is started afresh, since nothing of it was in use. False when the file
+  // cannot be written.
   bool Save(const QString& queue, const PrinterFit& fit) const;
 
  private:

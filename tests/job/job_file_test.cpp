@@ -10,7 +10,9 @@
 #include <functional>
 
 #include "job/job_commands.h"
+#include "job/recovery_file.h"
 #include "job_fixture.h"
+#include "support/full_disk.h"
 #include "support/model_state.h"
 #include "version.h"
 
@@ -159,8 +161,8 @@ TEST_F(JobFileTest, SavingStopsWhereTheJobCouldNotBeOpenedAgain) {
                       "(例如換行或定位字元), 請修改後再儲存"),
        path},
       {"folder that does not exist", [](MainModel&) {},
-       QStringLiteral("無法寫入工作檔「job.cratemark」, 請確認資料夾存在並且可以寫入, "
-                      "磁碟也還有空間"),
+       QStringLiteral("無法儲存工作檔「job.cratemark」: 資料夾不存在。\n原來的檔案沒有改變, "
+                      "畫面上的工作也都還在; 請空出磁碟空間或換一個資料夾, 再存一次。"),
        folder.File(QStringLiteral("missing/job.cratemark"))},
   };
   for (const auto& c : cases) {
@@ -415,6 +417,32 @@ TEST_F(JobFileTest, EveryKindOfBadFileIsRefusedAndTheJobOnScreenStays) {
         << c.what;
     ExpectSameModel(before, model, c.what);
   }
+}
+
+// Saving onto a full disk: the old job stays, the message names the file and the reason, and the
+// recovery file is written the same way.
+TEST_F(JobFileTest, AFullDiskKeepsTheOldJobAndTheOldRecoveryFile) {
+  TempFolder data;
+  FullDisk disk(data.path());
+  if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here (needs root)";
+  RecoveryFile recovery(data.path(), folder.path());
+  ASSERT_TRUE(recovery.Claim());
+  const QString job = data.File(QStringLiteral("job.cratemark"));
+  ASSERT_TRUE(SaveJobFile(model, prompter, job));
+  ASSERT_TRUE(recovery.Write("the old recovery"));
+  const QByteArray old_job = data.Read(QStringLiteral("job.cratemark"));
+  disk.Fill();
+
+  model.l_content[8] = QString(900, u'長');
+  model.l_content[9] = QString(900, u'字');
+  prompter.messages.clear();
+  EXPECT_FALSE(SaveJobFile(model, prompter, job));
+  EXPECT_EQ(prompter.messages,
+            QStringList(u"無法儲存工作檔「job.cratemark」: 磁碟已滿。\n原來的檔案沒有改變, "
+                        u"畫面上的工作也都還在; 請空出磁碟空間或換一個資料夾, 再存一次。"_qs));
+  EXPECT_EQ(data.Read(QStringLiteral("job.cratemark")), old_job);
+  EXPECT_FALSE(recovery.Write(RecoveryBytes(*JobAsSaved(model), job)));
+  EXPECT_EQ(data.Read(QFileInfo(recovery.path()).fileName()), "the old recovery");
 }
 
 TEST_F(JobFileTest, TheLookAtTheJobLeavesTheModelAlone) {
