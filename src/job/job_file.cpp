@@ -108,6 +108,17 @@ QString TextProblem(const QString& field, const QString& text, int max_length = 
   return {};
 }
 
+// An alignment a job holds: one of the three words, or nothing for a row never set. Any other text
+// prints centred, so a job that held one would print other than it reads; it is refused, naming
+// the row, rather than written into a file that the next program could not open.
+QString AlignmentProblem(const QString& field, const QString& text) {
+  if (text.isEmpty() || AlignmentWords().contains(text)) return {};
+  constexpr int kShown = 20;
+  const QString shown = text.size() > kShown ? text.left(kShown) + QStringLiteral("…") : text;
+  return Text::tr("%1是「%2」, 只能是%3或空白")
+      .arg(field, shown, AlignmentWords().join(Text::tr("、", "between alignment words")));
+}
+
 QString TooManyBlocks(qint64 count) {
   return Text::tr("這份工作有 %1 個區段, 最多只能有 %2 個").arg(count).arg(BlockTable::kMaxBlocks);
 }
@@ -349,6 +360,11 @@ QString JobProblem(const Job& job) {
         if (QString problem = TextProblem(Field(row_place, key), text); !problem.isEmpty()) {
           return problem;
         }
+      }
+      const QString alignment_field = Field(row_place, QStringLiteral("blk_array"));
+      if (QString problem = AlignmentProblem(alignment_field, block.blk_array[row]);
+          !problem.isEmpty()) {
+        return problem;
       }
     }
   }

@@ -23,7 +23,7 @@ struct MainModel;
 //   "barcode": the barcode settings (BarcodeSettingsToJson); a file without it has no barcode
 //   "blocks": entries 1..block_count, "remainder": entry block_count + 1, each
 //       {"blk_start", "blk_end", "blk_pbox", "blk_p_start", "blk_mix",
-//        "blk_content": [16 texts], "blk_array": [16 texts]}
+//        "blk_content": [16 texts], "blk_array": [16 texts, each 置中, 靠左, 靠右 or empty]}
 //
 // Keys this version does not know are ignored wherever they stand, so a file written by a later
 // version that only adds settings still opens; a later version that changes the

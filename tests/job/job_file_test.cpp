@@ -160,6 +160,11 @@ TEST_F(JobFileTest, SavingStopsWhereTheJobCouldNotBeOpenedAgain) {
        QStringLiteral("無法儲存工作: 條碼設定的「條碼內容」(template)含有控制字元 "
                       "(例如換行或定位字元), 請修改後再儲存"),
        path},
+      // Any text may be typed as an alignment (it prints centred); a job keeps only the three.
+      {"alignment typed by hand", [](MainModel& m) { m.l_array[2] = QStringLiteral("diagonal"); },
+       QStringLiteral("無法儲存工作: 第 2 區段第 3 行的「對齊」(blk_array)是「diagonal」, "
+                      "只能是置中、靠左、靠右或空白, 請修改後再儲存"),
+       path},
       {"folder that does not exist", [](MainModel&) {},
        QStringLiteral("無法儲存工作檔「job.cratemark」: 資料夾不存在。\n原來的檔案沒有改變, "
                       "畫面上的工作也都還在; 請空出磁碟空間或換一個資料夾, 再存一次。"),
@@ -355,6 +360,11 @@ TEST_F(JobFileTest, EveryKindOfBadFileIsRefusedAndTheJobOnScreenStays) {
        }),
        {},
        QStringLiteral("第 2 區段的「對齊」(blk_array)應該有 16 行, 卻有 15 行")},
+      {"an alignment no row can have",
+       edited([](QJsonObject& j) { SetRow(j, 0, QStringLiteral("blk_array"), 4, u"diagonal"_qs); }),
+       {},
+       QStringLiteral("第 1 區段第 5 行的「對齊」(blk_array)是「diagonal」, "
+                      "只能是置中、靠左、靠右或空白")},
       {"line break in a row",
        edited([](QJsonObject& j) {
          SetRow(j, 2, QStringLiteral("blk_content"), 0, QStringLiteral("MADE IN\nTAIWAN"));
