@@ -53,21 +53,24 @@ std::optional<QByteArray> JobBytesAsSaved(const MainModel& model) {
 std::optional<QByteArray> SaveJobFile(MainModel& model, Prompter& prompter, const QString& path) {
   const auto job = JobToSave(model, prompter);
   if (!job) return std::nullopt;
-  const QByteArray bytes = JobBytes(JobToJson(*job));
-  if (const std::error_code error = ReplaceFile(path, bytes)) {
+  Job in_file = *job;
+  in_file.pic_file_name = PictureAsStored(job->pic_file_name, path);
+  if (const std::error_code error = ReplaceFile(path, JobBytes(JobToJson(in_file)))) {
     prompter.Message(Text::tr("無法儲存工作檔「%1」: %2。\n"
                               "原來的檔案沒有改變, 畫面上的工作也都還在; 請空出磁碟空間或換一個"
                               "資料夾, 再存一次。")
                          .arg(QFileInfo(path).fileName(), WriteFailureText(error)));
     return std::nullopt;
   }
-  return bytes;
+  return JobBytes(JobToJson(*job));
 }
 
 std::optional<Job> ReadJobFile(const QString& path, QString* problem) {
   const auto bytes = ReadBoundedFile(path, kMaxJobFileBytes, problem);
   if (!bytes) return std::nullopt;
-  return ParseJob(*bytes, problem);
+  std::optional<Job> job = ParseJob(*bytes, problem);
+  if (job) job->pic_file_name = PictureAsUsed(job->pic_file_name, path);
+  return job;
 }
 
 QString OpenJobProblem(const QString& path, const QString& problem) {

@@ -32,7 +32,8 @@ std::optional<QByteArray> JobBytesAsSaved(const MainModel& model);
 // gives them, to tell later changes by.
 std::optional<QByteArray> SaveJobFile(MainModel& model, Prompter& prompter, const QString& path);
 
-// Reads and checks a job file; the problem, in words for the user, goes to `problem`.
+// Reads and checks a job file; the problem, in words for the user, goes to `problem`. A picture
+// kept relative to the job's folder comes back with its full path.
 std::optional<Job> ReadJobFile(const QString& path, QString* problem);
 
 // Opens a job file into the model after checking all of it; a file that does not pass leaves the

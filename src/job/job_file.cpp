@@ -1,6 +1,8 @@
 #include "job/job_file.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -531,4 +533,21 @@ void ApplyJob(const Job& job, MainModel& model) {
   model.l_block = model.current_block > model.block_count ? kRemainderEntry
                                                           : QString::number(model.current_block);
   RebuildBlockList(model);
+}
+
+QString PictureAsStored(const QString& picture, const QString& job_path) {
+  if (picture.trimmed().isEmpty()) return picture;
+  const QString absolute = QDir::cleanPath(QFileInfo(picture).absoluteFilePath());
+  if (job_path.isEmpty()) return absolute;
+  const QString relative = QFileInfo(job_path).absoluteDir().relativeFilePath(absolute);
+  const bool outside = relative == QLatin1String("..") ||
+                       relative.startsWith(QLatin1String("../")) || QDir::isAbsolutePath(relative);
+  return outside ? absolute : relative;
+}
+
+QString PictureAsUsed(const QString& stored, const QString& job_path) {
+  if (stored.trimmed().isEmpty() || QDir::isAbsolutePath(stored) || job_path.isEmpty()) {
+    return stored;
+  }
+  return QDir::cleanPath(QFileInfo(job_path).absoluteDir().filePath(stored));
 }

@@ -78,7 +78,10 @@ void RecoveryFile::Remove() {
 }
 
 QByteArray RecoveryBytes(const Job& job, const QString& job_path) {
-  QJsonObject object = JobToJson(job);
+  // The full path: a recovery file lives far from the job, and is read with its folder in mind.
+  Job in_file = job;
+  in_file.pic_file_name = PictureAsStored(job.pic_file_name, {});
+  QJsonObject object = JobToJson(in_file);
   object.insert(kRecoveryOf, job_path);
   return JobBytes(object);
 }
@@ -89,5 +92,6 @@ std::optional<RecoveredJob> ReadRecovery(const QString& path, QString* problem) 
   auto job = ParseJob(*bytes, problem);
   if (!job) return std::nullopt;
   const QString job_path = QJsonDocument::fromJson(*bytes).object().value(kRecoveryOf).toString();
+  job->pic_file_name = PictureAsUsed(job->pic_file_name, job_path);
   return RecoveredJob{std::move(*job), job_path};
 }

@@ -53,6 +53,7 @@ class RecoveryFile {
 
 // A recovery file holds the job and, under "recovery_of", the job file it was opened from (empty
 // for a job never saved). A job file reader ignores that key, so it is a job file like any other.
+// Its picture is kept with its full path; a relative one is read from the job file's folder.
 QByteArray RecoveryBytes(const Job& job, const QString& job_path);
 
 struct RecoveredJob {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -73,7 +74,7 @@ TEST_F(JobFileTest, ThreeBlocksARemainderAPictureAndABarcodeSurviveSaveOpenSave)
   const QString first = folder.File(QStringLiteral("客戶A.cratemark"));
   const auto saved = SaveJobFile(model, prompter, first);
   ASSERT_TRUE(saved);
-  EXPECT_EQ(folder.Read(QStringLiteral("客戶A.cratemark")), *saved);
+  EXPECT_EQ(saved, JobBytesAsSaved(model));
 
   MainModel opened = Opened(first);
   ExpectSameModel(model, opened, "opened job");
@@ -83,8 +84,9 @@ TEST_F(JobFileTest, ThreeBlocksARemainderAPictureAndABarcodeSurviveSaveOpenSave)
   EXPECT_EQ(opened.barcode.content_template, QStringLiteral("PO4711-{C} 臺灣 {P}"));
 
   const QString second = folder.File(QStringLiteral("again.cratemark"));
-  ASSERT_TRUE(SaveJobFile(opened, prompter, second));
-  EXPECT_EQ(folder.Read(QStringLiteral("again.cratemark")), *saved);
+  EXPECT_EQ(SaveJobFile(opened, prompter, second), saved);
+  EXPECT_EQ(folder.Read(QStringLiteral("again.cratemark")),
+            folder.Read(QStringLiteral("客戶A.cratemark")));
   EXPECT_TRUE(prompter.messages.isEmpty());
 
   // The remainder carton on screen comes back as "尾數箱"; with the option off, l_block names the
@@ -426,6 +428,52 @@ TEST_F(JobFileTest, EveryKindOfBadFileIsRefusedAndTheJobOnScreenStays) {
             QStringLiteral("無法開啟工作檔「%1」: %2").arg(QFileInfo(path).fileName(), c.problem)})
         << c.what;
     ExpectSameModel(before, model, c.what);
+  }
+}
+
+// A job folder copied to another computer keeps its logo; a logo elsewhere keeps its full path.
+// The job file, its recovery file and --print (which reads the job as 開啟工作 does) agree.
+TEST_F(JobFileTest, APictureInTheJobsFolderIsKeptRelativeToIt) {
+  const QString jobs = folder.File(QStringLiteral("jobs"));
+  const struct {
+    QString picture;
+    QString in_file;
+  } cases[] = {
+      {jobs + "/logo.png", "logo.png"},
+      {jobs + "/logos/客戶A.png", "logos/客戶A.png"},
+      {jobs + "/../logo.png", folder.File("logo.png")},
+      {jobs + "-old/logo.png", jobs + "-old/logo.png"},
+      {"/srv/logos/logo.png", "/srv/logos/logo.png"},
+      {{}, {}},
+  };
+  const QString copied = folder.File(QStringLiteral("copied/jobs"));
+  ASSERT_TRUE(QDir().mkpath(jobs));
+  ASSERT_TRUE(QDir().mkpath(copied));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.picture.toStdString());
+    model.pic_file_name = c.picture;
+    ASSERT_TRUE(SaveJobFile(model, prompter, jobs + "/job.cratemark"));
+    const QByteArray bytes = folder.Read(QStringLiteral("jobs/job.cratemark"));
+    QString problem;
+    EXPECT_EQ(ParseJob(bytes, &problem)->pic_file_name, c.in_file);
+    const QString moved =
+        c.in_file.startsWith(u'/') || c.in_file.isEmpty() ? c.in_file : copied + u'/' + c.in_file;
+    folder.Write(QStringLiteral("copied/jobs/job.cratemark"), bytes);
+    EXPECT_EQ(ReadJobFile(copied + "/job.cratemark", &problem)->pic_file_name, moved);
+
+    // A recovery file holds the full path, and reads a relative one from the job's folder.
+    const Job job = *JobAsSaved(model);
+    QJsonObject recovery =
+        QJsonDocument::fromJson(RecoveryBytes(job, jobs + "/job.cratemark")).object();
+    QJsonObject picture = recovery["picture"].toObject();
+    EXPECT_EQ(picture["pic_file_name"], QDir::cleanPath(c.picture));
+    picture["pic_file_name"] = c.in_file;
+    recovery["picture"] = picture;
+    recovery["recovery_of"] = copied + "/job.cratemark";
+    folder.Write(QStringLiteral("recovery.cratemark"), JobBytes(recovery));
+    EXPECT_EQ(ReadRecovery(folder.File(QStringLiteral("recovery.cratemark")), &problem)
+                  ->job.pic_file_name,
+              moved);
   }
 }
 
