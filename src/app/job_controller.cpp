@@ -190,12 +190,13 @@ void JobController::ImportPackingList() {
                                                     tr("裝箱單 (*.csv *.txt);;所有檔案 (*)"));
   if (path.isEmpty()) return;
   QString problem;
-  const auto blocks = ReadPackingListFile(path, &problem);
+  QStringList unused;
+  const auto blocks = ReadPackingListFile(path, &problem, &unused);
   if (!blocks) {
     window_->prompter().Message(problem);
     return;
   }
-  PackingListDialog confirm(*blocks, window_->model().block_count, window_);
+  PackingListDialog confirm(*blocks, window_->model().block_count, window_, unused);
   if (confirm.exec() != QDialog::Accepted) return;
   window_->RunCommand([&] { ApplyPackingList(window_->model(), *blocks); });
 }

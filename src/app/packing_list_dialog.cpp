@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 PackingListDialog::PackingListDialog(const std::vector<PackedBlock>& blocks, int replaced_blocks,
-                                     QWidget* parent)
+                                     QWidget* parent, const QStringList& unused_columns)
     : QDialog(parent) {
   setObjectName(QStringLiteral("packing_list_dialog"));
   setWindowTitle(tr("匯入裝箱單"));
@@ -52,6 +52,12 @@ PackingListDialog::PackingListDialog(const std::vector<PackedBlock>& blocks, int
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text);
   layout->addWidget(table);
+  if (!unused_columns.isEmpty()) {
+    auto* unused = new QLabel(tr("沒有用到的欄: %1").arg(unused_columns.join(tr("、"))), this);
+    unused->setObjectName(QStringLiteral("packing_list_unused"));
+    unused->setWordWrap(true);
+    layout->addWidget(unused);
+  }
   layout->addWidget(buttons);
   resize(560, 420);
 }

@@ -103,8 +103,8 @@ TEST(EnglishRefusals, AreWholeSentencesWithTheirValuesInPlace) {
        QStringLiteral("Cannot open the job file “a.cratemark”: “Cartons per pallet” (blk_pbox) of "
                       "block 1 should be a whole number")},
       {"a packing list refused naming its line", PackingListRefusal,
-       QStringLiteral("裝箱單第 3 行「to」欄的「x」不是整數"),
-       QStringLiteral("Line 3 of the packing list: “x” in the “to” column is not a whole number")},
+       QStringLiteral("裝箱單第 3 行「to」欄的「x」不是數字"),
+       QStringLiteral("Line 3 of the packing list: “x” in the “to” column is not a number")},
       {"the fit check's question", FitCheckQuestion,
        QStringLiteral(
            "第 2 張紙第 3 排標籤的第 4 行超出印表機「LABELS」可以列印的範圍, 超出右邊 2.5 "
