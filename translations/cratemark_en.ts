@@ -487,6 +487,10 @@ Make sure you have permission to open it.</translation>
         <source>--cartons 要寫箱號的範圍, 例如 17-18, 不能是「%1」。</source>
         <translation>--cartons must be a range of carton numbers such as 17-18, not “%1”.</translation>
     </message>
+    <message>
+        <source>無法存成 PDF 檔 %1: %2, 沒有印出任何標籤。</source>
+        <translation>Cannot save the PDF file %1: %2. No labels were printed.</translation>
+    </message>
 </context>
 <context>
     <name>CommandPrint</name>
@@ -505,6 +509,41 @@ Make sure you have permission to open it.</translation>
     <message>
         <source>找不到預設的印表機, 沒有印出任何標籤。請用 --printer 指定印表機, 或用 --pdf 存成 PDF 檔。</source>
         <translation>No default printer found; no labels were printed. Name a printer with --printer, or save a PDF file with --pdf.</translation>
+    </message>
+</context>
+<context>
+    <name>FileWriting</name>
+    <message>
+        <source>這不是一般的檔案 (可能是裝置或管道)</source>
+        <translation>this is not an ordinary file (it may be a device or a pipe)</translation>
+    </message>
+    <message>
+        <source>磁碟已滿</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>檔案超過系統允許的大小</source>
+        <translation>the file is larger than the system allows</translation>
+    </message>
+    <message>
+        <source>沒有寫入的權限</source>
+        <translation>there is no permission to write it</translation>
+    </message>
+    <message>
+        <source>磁碟是唯讀的</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>資料夾不存在</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>這是一個資料夾, 不是檔案</source>
+        <translation>this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>寫入時發生錯誤 (%1)</source>
+        <translation>writing failed (%1)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +669,6 @@ Press Refresh to update the list, then choose again.</translation>
         <translation>Cannot save the job: %1; please correct it and save again</translation>
     </message>
     <message>
-        <source>無法寫入工作檔「%1」, 請確認資料夾存在並且可以寫入, 磁碟也還有空間</source>
-        <translation>Cannot write the job file “%1”; please check that the folder exists and can be written to, and that the disk has space left</translation>
-    </message>
-    <message>
         <source>無法開啟工作檔「%1」: %2</source>
         <translation>Cannot open the job file “%1”: %2</translation>
     </message>
@@ -644,6 +679,12 @@ Press Refresh to update the list, then choose again.</translation>
     <message>
         <source>Cratemark %1版</source>
         <translation>Cratemark %1</translation>
+    </message>
+    <message>
+        <source>無法儲存工作檔「%1」: %2。
+原來的檔案沒有改變, 畫面上的工作也都還在; 請空出磁碟空間或換一個資料夾, 再存一次。</source>
+        <translation>Cannot save the job file “%1”: %2.
+The file is as it was and the job is still on screen; free some disk space or choose another folder, and save again.</translation>
     </message>
 </context>
 <context>
@@ -915,6 +956,15 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
         <comment>place of a field</comment>
         <translation>the picture settings</translation>
     </message>
+    <message>
+        <source>%1是「%2」, 只能是%3或空白</source>
+        <translation>%1 is “%2”; it can only be %3 or empty</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between alignment words</comment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1110,10 +1160,6 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
         <translation>Line %1 of the packing list: the “%2” column is empty</translation>
     </message>
     <message>
-        <source>裝箱單第 %1 行「%2」欄的「%3」不是整數</source>
-        <translation>Line %1 of the packing list: “%3” in the “%2” column is not a whole number</translation>
-    </message>
-    <message>
         <source>裝箱單第 %1 行「%2」欄的%3 %4 超出 %5 到 %6 的範圍</source>
         <translation>Line %1 of the packing list: the %3 %4 in the “%2” column is outside the range %5 to %6</translation>
     </message>
@@ -1135,7 +1181,7 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
     </message>
     <message>
         <source>裝箱單的第一列要寫出各欄的名稱, 卻找不到「%1」欄 (也可寫成 %2)</source>
-        <translation>The first row of the packing list must name the columns, but there is no “%2” column (it may also be written %1)</translation>
+        <translation>The first row of the packing list must name the columns, but there is no “%1” column (it may also be written %2)</translation>
     </message>
     <message>
         <source>裝箱單除了標題列以外沒有任何區段</source>
@@ -1168,6 +1214,27 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
     <message>
         <source>無法匯入裝箱單「%1」: %2</source>
         <translation>Cannot import the packing list “%1”: %2</translation>
+    </message>
+    <message>
+        <source>%1 或 %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between header words</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>裝箱單第 %1 行「%2」欄的「%3」不是數字</source>
+        <translation>Line %1 of the packing list: “%3” in the “%2” column is not a number</translation>
+    </message>
+    <message>
+        <source>裝箱單第 %1 行「%2」欄的%3太大了, 最大只能是 %4</source>
+        <translation>Line %1 of the packing list: the %3 in the “%2” column is too big; it can be at most %4</translation>
+    </message>
+    <message>
+        <source>裝箱單第 %1 行「%2」欄的%3太小了, 最小只能是 %4</source>
+        <translation>Line %1 of the packing list: the %3 in the “%2” column is too small; it must be at least %4</translation>
     </message>
 </context>
 <context>
@@ -1213,6 +1280,14 @@ Every block takes the content and alignment on screen; choose the remainder agai
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>沒有用到的欄: %1</source>
+        <translation>Columns not used: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1473,14 @@ Please type the figures again in &quot;File → Printer Calibration…&quot; and
         <source>、</source>
         <comment>between the names of printers</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>印表機校正的設定檔 %1 無法使用: %2。
+所有印表機這次都不加位移, 照原來的位置列印。
+請到「檔案 → 印表機校正…」重新輸入並儲存。</source>
+        <translation>The printer calibration settings file %1 cannot be used: %2.
+All printers print without offsets this time, at the original positions.
+Please enter and save them again in File → Printer Calibration….</translation>
     </message>
 </context>
 <context>
