@@ -1,12 +1,10 @@
 #include "stock/printer_fit.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <functional>
 
 #include "stock/printer_fit_store.h"
 #include "support/full_disk.h"
@@ -186,40 +184,6 @@ TEST_F(PrinterFitStoreTest, AnUnreadableFileIsNotUsedAtAllAndStartsAfreshWhenSto
 TEST_F(PrinterFitStoreTest, AFileThatCannotBeWrittenSaysSo) {
   QDir(folder.path()).mkdir(QStringLiteral("printers.conf"));  // a folder in the file's place
   EXPECT_FALSE(Store().Save(QStringLiteral("LABELS"), PrinterFit{1, 1, std::nullopt}));
-}
-
-// Whatever lies in the settings' place, the program neither waits on it nor reads more than a
-// megabyte of it, says once that the settings are not used, and stores a set into a good file.
-TEST_F(PrinterFitStoreTest, AnythingButASmallTextFileIsNotUsedAndIsReplacedWhenStored) {
-  const struct {
-    const char* what;
-    std::function<void()> make;
-    const char* says;
-  } cases[] = {
-      {"a FIFO", [&] { ::mkfifo(QFile::encodeName(Path()).constData(), 0600); }, "不是一般的檔案"},
-      {"two megabytes",
-       [&] {
-         WriteFile("[pdf]\noffset_x_mm=1.0\noffset_y_mm=1.0\n");
-         QFile::resize(Path(), 2 * 1024 * 1024);
-       },
-       "檔案太大"},
-      {"binary garbage",
-       [&] { folder.Write("printers.conf", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10)); }, "已經損壞"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    QFile::remove(Path());
-    c.make();
-    prompter.messages.clear();
-    EXPECT_EQ(LoadPrinterFits(Store(), prompter), PrinterFits{});
-    ASSERT_EQ(prompter.messages.size(), 1);
-    EXPECT_TRUE(prompter.messages[0].contains(QString::fromUtf8(c.says)))
-        << prompter.messages[0].toStdString();
-    ASSERT_TRUE(Store().Save(QStringLiteral("LABELS"), PrinterFit{1, 2, std::nullopt}));
-    const StoredPrinterFits stored = Store().Load();
-    EXPECT_EQ(stored.printers.keys(), QList<QString>{QStringLiteral("LABELS")});
-    EXPECT_FALSE(stored.file_damaged);
-  }
 }
 
 // QSettings writes its file through a buffer it does not check: on a disk with room for its lock
