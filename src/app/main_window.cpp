@@ -528,12 +528,9 @@ void MainWindow::ConnectEdits() {
       connect(binding.field, &QLineEdit::textChanged, this, set);
       continue;
     }
-    // A box's text typed, or picked from its list (l_last's pick is a command of its own).
-    connect(binding.box->lineEdit(), &QLineEdit::textEdited, this, set);
-    if (binding.box != l_last_) {
-      connect(binding.box, &QComboBox::activated, this,
-              [set, box = binding.box] { set(box->currentText()); });
-    }
+    // A box's text typed or picked from its list; l_last's pick then runs its command, which
+    // joins this step.
+    connect(binding.box, &QComboBox::editTextChanged, this, set);
   }
   // A field left ends its run of keys.
   connect(qApp, &QApplication::focusChanged, session_.get(), [this] { session_->EndRun(); });
