@@ -85,6 +85,14 @@ TEST_F(EditMenuTest, UndoAndRedoReachTheMenuFromInsideAFieldAndNameTheirSteps) {
   QTest::keyClick(row, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(row->text(), QStringLiteral("Q'TY : 120      PCS."));
 
+  // A pick from a box's list is one step with the text it puts there.
+  PickFromList(QStringLiteral("l_last"), QStringLiteral("No"));
+  EXPECT_EQ(Action("action_undo")->text(), QStringLiteral("復原(&U) 尾數箱? No"));
+  Action("action_undo")->trigger();
+  EXPECT_EQ(Control<QComboBox>(QStringLiteral("l_last"))->currentText(), QStringLiteral("Yes"));
+  EXPECT_EQ(window->model().l_block_list, (QStringList{"1", "尾數箱"}));
+  EXPECT_EQ(Action("action_undo")->text(), QStringLiteral("復原(&U) 輸入 第 4 行"));
+
   // A block command, undone from the menu: the block comes back and is shown.
   Type(Control<QLineEdit>(QStringLiteral("l_end")), QStringLiteral("10"));
   Click("add_block");
