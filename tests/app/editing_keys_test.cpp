@@ -135,18 +135,6 @@ TEST_F(EditingKeysWindowTest, EnterExpandsAndMovesOn) {
   EXPECT_EQ(Focus(), QStringLiteral("l_content(3)"));
 }
 
-TEST_F(EditingKeysWindowTest, AQuantityTypedAfterQAndEnterLandsInTheBlanks) {
-  QLineEdit* box = TypeInto(3, QStringLiteral("q"));
-  QTest::keyClick(box, Qt::Key_Return);
-  EXPECT_EQ(box->text(), QStringLiteral("Q'TY :          PCS.")) << "exact until typed into";
-  QTest::keyClicks(box, QStringLiteral("120"));
-  EXPECT_EQ(box->text(), QStringLiteral("Q'TY : 120      PCS."));
-  // The tail keeps its column while blanks are left; then it moves on.
-  QTest::keyClicks(box, QStringLiteral("345678"));
-  EXPECT_EQ(box->text(), QStringLiteral("Q'TY : 120345678 PCS."));
-  EXPECT_EQ(window->model().l_content[3], box->text());
-}
-
 TEST_F(EditingKeysWindowTest, TheLastRowKeepsMAndRAndOtherwiseLeavesForAddBlock) {
   QLineEdit* last = TypeInto(15, QStringLiteral("M"));
   QTest::keyClick(last, Qt::Key_Return);

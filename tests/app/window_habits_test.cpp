@@ -1,6 +1,5 @@
-// The habits every window of the program shares: secondary windows open beside or over the main
-// window on its screen, Escape closes them, and every button of the program's own dialogs has its
-// letter.
+// The habits every secondary window of the program shares: it opens beside or over the main window
+// on its screen, and Escape closes it.
 
 #include <gtest/gtest.h>
 
@@ -10,18 +9,11 @@
 #include <QScreen>
 #include <QTest>
 #include <functional>
-#include <memory>
 
 #include "about/about_box.h"
 #include "about/help_window.h"
-#include "app/apply_rows_dialog.h"
-#include "app/barcode_dialog.h"
-#include "app/packing_list_dialog.h"
-#include "app/startup.h"
 #include "picture/picture_chooser_window.h"
 #include "preview/preview_window.h"
-#include "stock/printer_fit_dialog.h"
-#include "stock/printer_fit_store.h"
 #include "support/main_window_fixture.h"
 #include "widgets/window_placement.h"
 
@@ -53,81 +45,37 @@ class WindowHabitsTest : public MainWindowFixture {
  protected:
   WindowHabitsTest() { window->show(); }
 
-  void Click(const char* name) {
-    QTest::mouseClick(Control<QAbstractButton>(QLatin1String(name)), Qt::LeftButton);
+  // The window the button `button` opens.
+  template <typename Window>
+  QWidget* Open(const char* button, const char* name) {
+    QTest::mouseClick(Control<QAbstractButton>(QLatin1String(button)), Qt::LeftButton);
+    return Control<Window>(QLatin1String(name));
   }
 };
 
 TEST_F(WindowHabitsTest, SecondaryWindowsOpenOnTheMainWindowsScreenAndEscapeClosesThem) {
   const QRect screen = window->screen()->availableGeometry();
-  const struct {
-    const char* what;
-    std::function<QWidget*()> open;
-  } windows[] = {
-      {"preview",
-       [&] {
-         Click("show_pre");
-         return Control<PreviewWindow>(QStringLiteral("show_preview"));
-       }},
-      {"picture chooser",
-       [&] {
-         Click("choose_pic_file");
-         return Control<PictureChooserWindow>(QStringLiteral("Form3"));
-       }},
-      {"About box",
-       [&] {
-         Click("About");
-         return Control<AboutBox>(QStringLiteral("Form2"));
-       }},
-      {"help window",
-       [&] {
-         return HelpWindow::ShowFor(window.get(), QStringLiteral("readme.txt"),
-                                    QStringLiteral("x"));
-       }},
+  const std::pair<const char*, std::function<QWidget*()>> windows[] = {
+      {"preview", [&] { return Open<PreviewWindow>("show_pre", "show_preview"); }},
+      {"picture chooser", [&] { return Open<PictureChooserWindow>("choose_pic_file", "Form3"); }},
+      {"About box", [&] { return Open<AboutBox>("About", "Form2"); }},
+      {"help window", [&] { return HelpWindow::ShowFor(window.get(), "readme.txt", "guide"); }},
   };
-  for (const auto& w : windows) {
-    SCOPED_TRACE(w.what);
-    QPointer<QWidget> opened = w.open();
+  for (const auto& [what, open] : windows) {
+    SCOPED_TRACE(what);
+    QPointer<QWidget> opened = open();
     ASSERT_NE(opened, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(opened));
-    const QRect frame = opened->frameGeometry();
-    if (frame.width() <= screen.width()) {
-      EXPECT_GE(frame.left(), screen.left());
-      EXPECT_LE(frame.right(), screen.right());
-    }
-    if (frame.height() <= screen.height()) {
-      EXPECT_GE(frame.top(), screen.top());
-      EXPECT_LE(frame.bottom(), screen.bottom());
-    }
+    // On the screen, as far as it fits.
+    const QRect f = opened->frameGeometry();
+    EXPECT_TRUE(f.width() > screen.width() || (f.left() >= 0 && f.right() <= screen.right()));
+    EXPECT_TRUE(f.height() > screen.height() || (f.top() >= 0 && f.bottom() <= screen.bottom()));
     opened->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(opened));
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : opened.data(),
                     Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(opened.isNull() || !opened->isVisible());
-  }
-}
-
-TEST_F(WindowHabitsTest, EveryButtonOfTheProgramsOwnDialogsHasItsLetter) {
-  MainModel job;
-  StartUp(job);
-  job.block_count = 2;
-  const std::function<std::unique_ptr<QDialog>()> dialogs[] = {
-      [&] { return std::make_unique<PackingListDialog>(std::vector<PackedBlock>{}, job); },
-      [&] { return std::make_unique<ApplyRowsDialog>(job); },
-      [&] { return std::make_unique<BarcodeDialog>(BarcodeSettings(), *prompter); },
-      [&] {
-        return std::make_unique<PrinterFitDialog>(PrinterFitStore(), *prompter, QStringList{},
-                                                  QString());
-      },
-  };
-  for (const auto& make : dialogs) {
-    const std::unique_ptr<QDialog> dialog = make();
-    for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-      if (button->text().isEmpty()) continue;  // the window system's, such as a list's arrows
-      EXPECT_TRUE(button->text().contains(u'&'))
-          << dialog->objectName().toStdString() << ": " << button->text().toStdString();
-    }
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFileInfo>
 #include <functional>
 
 #include "app/editing_keys.h"
@@ -28,6 +27,7 @@ class JobSessionTest : public testing::Test {
     test_pictures::Write(folder.File(QStringLiteral("other.png")), 60, 20);
     folder.Write(QStringLiteral("record_002"), "RECALLED\r\nC/NO.:\r\n");
     MakeConsignment(session.model(), prompter, folder.File(QStringLiteral("logo.png")));
+    folder.Write(QStringLiteral("record_001"), "NEWER\r\n");  // listed by a refresh only
     EXPECT_TRUE(session.SaveTo(folder.File(QStringLiteral("job.cratemark"))));
   }
 
@@ -105,8 +105,10 @@ TEST_F(JobSessionTest, EveryCommandUndoesAndRedoesToTheStatesItCameFrom) {
     EXPECT_TRUE(session.IsModified());
     EXPECT_EQ(session.history().undoText(), name);
 
+    const QStringList listed = session.model().record_list;
     session.Undo();
     EXPECT_EQ(Job(), saved);
+    EXPECT_EQ(session.model().record_list, listed) << "the list shows the files, as they are";
     ExpectSameModel(before, session.model(), "undone");
     EXPECT_FALSE(session.IsModified()) << "back at the saved job";
     session.Redo();
@@ -118,119 +120,41 @@ TEST_F(JobSessionTest, EveryCommandUndoesAndRedoesToTheStatesItCameFrom) {
   EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'|').toStdString();
 }
 
-TEST_F(JobSessionTest, ARunOfTypingInOneFieldIsOneStep) {
-  const QString run = QStringLiteral("l_content(2)");
-  const auto type = [&](int row, const QString& text, const QString& in_run) {
+TEST_F(JobSessionTest, KeysOfOneFieldMergeAndOnlyAnotherJobClearsTheSteps) {
+  const auto type = [&](int row, const QString& text) {
     session.Change(
-        QStringLiteral("typing"), [&](MainModel& m) { m.l_content[row] = text; }, in_run);
+        QStringLiteral("typing"), [&](MainModel& m) { m.l_content[row] = text; },
+        QStringLiteral("l_content(%1)").arg(row));
   };
-  type(2, QStringLiteral("1"), run);
-  type(2, QStringLiteral("12"), run);
-  type(2, QStringLiteral("120"), run);
+  for (const char* text : {"1", "12", "120"}) type(2, QString::fromLatin1(text));
   EXPECT_EQ(session.history().count(), 1);
   session.EndRun();  // the focus left the row and came back
-  type(2, QStringLiteral("1200"), run);
-  type(3, QStringLiteral("X"), QStringLiteral("l_content(3)"));
-  EXPECT_EQ(session.history().count(), 3);
-
+  type(2, QStringLiteral("1200"));
   session.Undo();
-  session.Undo();
-  EXPECT_EQ(session.model().l_content[2], QStringLiteral("120"));
-  // Typed after an undo: a step of its own, not part of the run before it.
-  type(2, QStringLiteral("12"), run);
+  type(2, QStringLiteral("12"));  // after an undo: a step of its own
   EXPECT_EQ(session.history().count(), 2);
-  // Typed back to where the run began: no step is left.
   session.EndRun();
-  const QString original = session.model().l_content[5];
-  type(5, QStringLiteral("Z"), QStringLiteral("l_content(5)"));
-  type(5, original, QStringLiteral("l_content(5)"));
-  EXPECT_EQ(session.history().count(), 2);
-  // A command that changes nothing is no step either.
+  const QString row5 = session.model().l_content[5];
+  type(5, QStringLiteral("Z"));
+  type(5, row5);  // typed back to where the run began: no step left
   prompter.answers = {false};
   session.Change(QStringLiteral("Refresh, No"), [&](MainModel& m) { Refresh(m, prompter); });
-  session.Change(QStringLiteral("nothing"), [](MainModel&) {});
-  EXPECT_EQ(session.history().count(), 2);
-}
+  EXPECT_EQ(session.history().count(), 2) << "a command that changes nothing is no step";
 
-TEST_F(JobSessionTest, HundredsOfStepsAreKeptAndOnlyAnotherJobClearsThem) {
-  const QByteArray start = Job();
   for (int i = 1; i <= 150; ++i) {
     session.Change(QStringLiteral("step %1").arg(i),
                    [i](MainModel& m) { m.l_content[i % 16] = QString::number(i); });
   }
-  EXPECT_EQ(session.history().count(), 150);
-  // Saving keeps the history.
+  EXPECT_EQ(session.history().count(), 152);
   ASSERT_TRUE(session.Save());
-  EXPECT_FALSE(session.IsModified());
-  while (session.history().canUndo()) session.Undo();
-  EXPECT_EQ(Job(), start);
-  EXPECT_TRUE(session.IsModified());
-
-  // Another job is a fresh start: opening, and starting a new one.
+  EXPECT_EQ(session.history().count(), 152) << "saving keeps the steps";
   prompter.save_answers = {SaveChoice::kDiscard};
   ASSERT_TRUE(session.Open(folder.File(QStringLiteral("job.cratemark"))));
   EXPECT_EQ(session.history().count(), 0);
-  session.Change(QStringLiteral("x"), [](MainModel& m) { m.l_content[0] = QStringLiteral("x"); });
+  type(0, QStringLiteral("x"));
   prompter.save_answers = {SaveChoice::kDiscard};
   ASSERT_TRUE(session.New());
   EXPECT_EQ(session.history().count(), 0);
-  EXPECT_FALSE(session.history().canUndo());
-}
-
-// What is not the job stays as it is: the history list shows the files on disk, whatever a step
-// is undone, and undoing a recall or a refresh touches no file.
-TEST_F(JobSessionTest, UndoLeavesTheHistoryListAndTheFilesAsTheyAre) {
-  const QStringList listed = session.model().record_list;
-  const QByteArray record = folder.Read(QStringLiteral("record_002"));
-  folder.Write(QStringLiteral("record_001"), "NEWER\r\n");
-  session.Change(QStringLiteral("Refresh"), [&](MainModel& m) { Refresh(m, prompter); });
-  const QStringList refreshed = session.model().record_list;
-  ASSERT_NE(refreshed, listed);
-  session.Undo();
-  EXPECT_EQ(session.model().record_list, refreshed);
-  EXPECT_EQ(session.model().work_dir, folder.path());
-  EXPECT_EQ(folder.Read(QStringLiteral("record_002")), record);
-}
-
-// The recovery file follows the job: a change is written, undoing it back to the saved job
-// removes the file.
-TEST_F(JobSessionTest, TheRecoveryFileFollowsUndo) {
-  TempFolder data;
-  session.Start(data.path());
-  ASSERT_FALSE(session.RecoveryPath().isEmpty());
-  session.Change(QStringLiteral("typing"),
-                 [](MainModel& m) { m.l_content[9] = QStringLiteral("UNSAVED EDIT"); });
-  session.Autosave();
-  EXPECT_TRUE(data.Read(QFileInfo(session.RecoveryPath()).fileName()).contains("UNSAVED EDIT"));
-  session.Undo();
-  session.Autosave();
-  EXPECT_FALSE(QFileInfo::exists(session.RecoveryPath()));
-  EXPECT_TRUE(session.MayClose());
-}
-
-TEST(TemplateRows, GoToTheTickedBlocksAndLeaveTheirNumbers) {
-  TempFolder folder;
-  MainModel model;
-  ScriptedPrompter prompter;
-  model.work_dir = folder.path();
-  MakeConsignment(model, prompter, {});
-  EXPECT_EQ(TemplateEntries(model), (std::vector<int>{1, 2, 3, 4}));
-  model.l_content[8] = QStringLiteral("TYPED, NOT STORED");
-  model.l_array[8] = QStringLiteral(" 靠右 ");
-  const MainModel before = model;
-
-  ApplyRowsToBlocks(model, {1, 4, 7});  // 7 is no entry of the job
-  for (int entry : {1, 4}) {
-    SCOPED_TRACE(entry);
-    for (int row = 0; row < 16; ++row) {
-      EXPECT_EQ(model.blocks[entry].blk_content[row], model.l_content[row]) << row;
-      EXPECT_EQ(model.blocks[entry].blk_array[row], model.l_array[row].trimmed()) << row;
-    }
-    EXPECT_EQ(model.blocks[entry].blk_start, before.blocks[entry].blk_start);
-    EXPECT_EQ(model.blocks[entry].blk_p_start, before.blocks[entry].blk_p_start);
-  }
-  EXPECT_TRUE(model.blocks[3] == before.blocks[3]);
-  EXPECT_TRUE(model.blocks[7] == before.blocks[7]);
 }
 
 }  // namespace

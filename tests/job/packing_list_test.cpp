@@ -104,53 +104,45 @@ TEST(PackingList, ABadLineIsNamedWithItsColumn) {
 }
 
 TEST(PackingList, BlocksReplaceTheJobsWithTheRowsOfTheChosenBlock) {
-  // Block 2 is on screen, with a row typed that is not stored yet; the remainder carton has rows of
-  // its own. Each new block gets the chosen entry's rows, as the clerk sees them.
-  const struct {
-    int entry;
-    const char* row0;
-    const char* row6;
-    const char* array5;
-  } cases[] = {
-      {1, "MADE IN TAIWAN", "", "置中"},
-      {2, "MADE IN TAIWAN", "ON SCREEN", "靠右"},
-      {4, "LAST CARTON", "", "靠右"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.entry);
-    TempFolder folder;
-    MainModel model;
-    ScriptedPrompter prompter;
-    model.work_dir = folder.path();
-    MakeConsignment(model, prompter, {});
-    ASSERT_EQ(model.block_count, 3);
-    model.l_content[6] = QStringLiteral("ON SCREEN");
-
-    ApplyPackingList(model, {Block(1, 30, 10, 1), Block(31, 35, 5, 4, true)}, c.entry);
-    EXPECT_EQ(model.block_count, 2);
-    EXPECT_EQ(model.current_block, 1);
-    EXPECT_EQ(model.remainder_edited, 0);
-    EXPECT_EQ(model.l_block, QStringLiteral("1"));
-    EXPECT_EQ(model.l_block_list, (QStringList{"1", "2", kRemainderEntry}));
-    EXPECT_EQ(model.l_end, QStringLiteral("30"));
-    EXPECT_EQ(model.p_mix_box, QStringLiteral("No"));
-    for (int entry = 1; entry <= 2; ++entry) {
-      EXPECT_EQ(model.blocks[entry].blk_content[0], QString::fromUtf8(c.row0)) << entry;
-      EXPECT_EQ(model.blocks[entry].blk_content[6], QString::fromUtf8(c.row6)) << entry;
-      EXPECT_EQ(model.blocks[entry].blk_array[5], QString::fromUtf8(c.array5)) << entry;
-    }
-    EXPECT_EQ(model.l_content[0], QString::fromUtf8(c.row0));
-    EXPECT_EQ(model.blocks[2].blk_mix, QStringLiteral("Yes"));
-    EXPECT_EQ(model.blocks[2].blk_p_start, 4);
-    EXPECT_EQ(model.blocks[3].blk_end, 0) << "the old blocks are gone";
-    EXPECT_EQ(model.blocks[4].blk_content[0], QString());
-
-    // The remainder carton is set up afresh behind the new last block.
-    model.l_block = kRemainderEntry;
-    SelectBlock(model, prompter);
-    EXPECT_EQ(model.current_block, 3);
-    EXPECT_EQ(model.l_start, QStringLiteral("36"));
+  TempFolder folder;
+  MainModel model;
+  ScriptedPrompter prompter;
+  model.work_dir = folder.path();
+  MakeConsignment(model, prompter, {});
+  ASSERT_EQ(model.block_count, 3);
+  model.l_content[6] = QStringLiteral("ON SCREEN");  // typed into block 2, not stored yet
+  const std::vector<PackedBlock> blocks{Block(1, 30, 10, 1), Block(31, 35, 5, 4, true)};
+  // Block 1's rows unless told, or the remainder carton's own.
+  for (const auto& [entry, row0] : {std::pair{1, "MADE IN TAIWAN"}, {4, "LAST CARTON"}}) {
+    MainModel other = model;
+    ApplyPackingList(other, blocks, entry);
+    EXPECT_EQ(other.blocks[2].blk_content[0], QString::fromUtf8(row0)) << entry;
+    EXPECT_EQ(other.blocks[2].blk_content[6], QString()) << entry;
   }
+
+  ApplyPackingList(model, blocks, model.current_block);
+  EXPECT_EQ(model.block_count, 2);
+  EXPECT_EQ(model.current_block, 1);
+  EXPECT_EQ(model.remainder_edited, 0);
+  EXPECT_EQ(model.l_block, QStringLiteral("1"));
+  EXPECT_EQ(model.l_block_list, (QStringList{"1", "2", kRemainderEntry}));
+  EXPECT_EQ(model.l_end, QStringLiteral("30"));
+  EXPECT_EQ(model.p_mix_box, QStringLiteral("No"));
+  for (int entry = 1; entry <= 2; ++entry) {
+    EXPECT_EQ(model.blocks[entry].blk_content[6], QStringLiteral("ON SCREEN")) << entry;
+    EXPECT_EQ(model.blocks[entry].blk_content[1], model.l_content[1]) << entry;
+    EXPECT_EQ(model.blocks[entry].blk_array[5], QStringLiteral("靠右")) << entry;
+  }
+  EXPECT_EQ(model.blocks[2].blk_mix, QStringLiteral("Yes"));
+  EXPECT_EQ(model.blocks[2].blk_p_start, 4);
+  EXPECT_EQ(model.blocks[3].blk_end, 0) << "the old blocks are gone";
+  EXPECT_EQ(model.blocks[4].blk_content[0], QString());
+
+  // The remainder carton is set up afresh behind the new last block.
+  model.l_block = kRemainderEntry;
+  SelectBlock(model, prompter);
+  EXPECT_EQ(model.current_block, 3);
+  EXPECT_EQ(model.l_start, QStringLiteral("36"));
 }
 
 }  // namespace
