@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -37,7 +36,6 @@ class CommandBindingsTest : public MainWindowFixture {
     field->clear();
     QTest::keyClicks(field, text);
   }
-
 
   QStringList Entries(const QString& box_name) {
     auto* box = Control<QComboBox>(box_name);
