@@ -60,6 +60,39 @@ It comes without warranty of any kind, express or implied.</translation>
     </message>
 </context>
 <context>
+    <name>ApplyRowsDialog</name>
+    <message>
+        <source>尾數箱</source>
+        <translation>the remainder</translation>
+    </message>
+    <message>
+        <source>第 %1 區段</source>
+        <translation>block %1</translation>
+    </message>
+    <message>
+        <source>套用到其他區段</source>
+        <translation>Apply to Other Blocks</translation>
+    </message>
+    <message>
+        <source>把畫面上%1的 16 行內容與對齊, 複製到勾選的區段。
+那些區段原來的內容與對齊會被取代; 箱號與墊板不變。</source>
+        <translation>Copy the 16 rows (texts and alignments) of %1 on screen to the blocks ticked below.
+Their rows are replaced; their carton and pallet numbers stay.</translation>
+    </message>
+    <message>
+        <source>全選(&amp;A)</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>套用(&amp;P)</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
     <name>Barcode</name>
     <message>
         <source>%1的標籤: 「%2」是空的, 沒有東西可以印成條碼。</source>
@@ -215,6 +248,14 @@ It comes without warranty of any kind, express or implied.</translation>
     <message>
         <source>%1 (公釐):</source>
         <translation>%1 (mm):</translation>
+    </message>
+    <message>
+        <source>確定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -636,24 +677,6 @@ Press Refresh to update the list, then choose again.</translation>
         <translation>&amp;Import Packing List…</translation>
     </message>
     <message>
-        <source>上次自動儲存的工作無法使用 (%1), 已經刪除</source>
-        <translation>The job saved automatically last time cannot be used (%1); it has been deleted.</translation>
-    </message>
-    <message>
-        <source>未命名工作</source>
-        <translation>Untitled job</translation>
-    </message>
-    <message>
-        <source>Cratemark 上次沒有正常結束。
-要找回 %1 自動儲存的工作「%2」嗎?</source>
-        <translation>Cratemark did not end normally last time.
-Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
-    </message>
-    <message>
-        <source>工作「%1」有還沒儲存的修改, 要先儲存嗎?</source>
-        <translation>The job &quot;%1&quot; has unsaved changes. Save them first?</translation>
-    </message>
-    <message>
         <source>另存新檔</source>
         <translation>Save As</translation>
     </message>
@@ -668,6 +691,26 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
     <message>
         <source>找不到工作檔「%1」, 已經把它從最近的工作清單中移除</source>
         <translation>Cannot find the job file &quot;%1&quot;; it has been taken off the list of recent jobs.</translation>
+    </message>
+    <message>
+        <source>復原(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>套用到其他區段(&amp;A)…</source>
+        <translation>&amp;Apply to Other Blocks…</translation>
+    </message>
+    <message>
+        <source>這個工作只有一個區段, 沒有其他區段可以套用。</source>
+        <translation>This job has only one block; there is no other block to apply the rows to.</translation>
+    </message>
+    <message>
+        <source>套用到其他區段</source>
+        <translation>Apply to other blocks</translation>
     </message>
 </context>
 <context>
@@ -873,6 +916,27 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
         <source>圖案設定</source>
         <comment>place of a field</comment>
         <translation>the picture settings</translation>
+    </message>
+</context>
+<context>
+    <name>JobSession</name>
+    <message>
+        <source>未命名工作</source>
+        <translation>Untitled job</translation>
+    </message>
+    <message>
+        <source>工作「%1」有還沒儲存的修改, 要先儲存嗎?</source>
+        <translation>The job &quot;%1&quot; has unsaved changes. Save them first?</translation>
+    </message>
+    <message>
+        <source>上次自動儲存的工作無法使用 (%1), 已經刪除</source>
+        <translation>The job saved automatically last time cannot be used (%1); it has been deleted.</translation>
+    </message>
+    <message>
+        <source>Cratemark 上次沒有正常結束。
+要找回 %1 自動儲存的工作「%2」嗎?</source>
+        <translation>Cratemark did not end normally last time.
+Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
     </message>
 </context>
 <context>
@@ -1088,6 +1152,106 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
         <source>說明文件</source>
         <translation>User Guide</translation>
     </message>
+    <message>
+        <source>輸入 第 %1 行</source>
+        <translation>Typing in row %1</translation>
+    </message>
+    <message>
+        <source>編輯(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>C/NO. 第 %1 行</source>
+        <translation>C/NO. on row %1</translation>
+    </message>
+    <message>
+        <source>P/NO. 第 %1 行</source>
+        <translation>P/NO. on row %1</translation>
+    </message>
+    <message>
+        <source>全部上移</source>
+        <translation>Move rows up</translation>
+    </message>
+    <message>
+        <source>全部下移</source>
+        <translation>Move rows down</translation>
+    </message>
+    <message>
+        <source>選擇區段 %1</source>
+        <translation>Show block %1</translation>
+    </message>
+    <message>
+        <source>尾數箱? %1</source>
+        <translation>Remainder? %1</translation>
+    </message>
+    <message>
+        <source>新增區段 %1</source>
+        <translation>Add block %1</translation>
+    </message>
+    <message>
+        <source>移除區段 %1</source>
+        <translation>Remove block %1</translation>
+    </message>
+    <message>
+        <source>圖片預覽</source>
+        <translation>Picture preview</translation>
+    </message>
+    <message>
+        <source>選擇圖檔</source>
+        <translation>Choose picture</translation>
+    </message>
+    <message>
+        <source>條碼設定</source>
+        <translation>Barcode settings</translation>
+    </message>
+    <message>
+        <source>對齊 第 %1 行</source>
+        <translation>Alignment of row %1</translation>
+    </message>
+    <message>
+        <source>叫出紀錄 %1</source>
+        <translation>Recall record %1</translation>
+    </message>
+    <message>
+        <source>輸入 箱號 from</source>
+        <translation>Typing in cartons from</translation>
+    </message>
+    <message>
+        <source>輸入 箱號 to</source>
+        <translation>Typing in cartons to</translation>
+    </message>
+    <message>
+        <source>輸入 尾數箱?</source>
+        <translation>Typing in remainder?</translation>
+    </message>
+    <message>
+        <source>輸入 每墊板的箱數</source>
+        <translation>Typing in cartons per pallet</translation>
+    </message>
+    <message>
+        <source>輸入 墊板編號的起始數</source>
+        <translation>Typing in first pallet number</translation>
+    </message>
+    <message>
+        <source>輸入 混打?</source>
+        <translation>Typing in mixed?</translation>
+    </message>
+    <message>
+        <source>輸入 檔案路徑</source>
+        <translation>Typing in file path</translation>
+    </message>
+    <message>
+        <source>輸入 圖片寬度</source>
+        <translation>Typing in picture width</translation>
+    </message>
+    <message>
+        <source>輸入 離左邊界</source>
+        <translation>Typing in from left edge</translation>
+    </message>
+    <message>
+        <source>輸入 離上邊界</source>
+        <translation>Typing in from top edge</translation>
+    </message>
 </context>
 <context>
     <name>PackingList</name>
@@ -1163,12 +1327,6 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
         <translation>Import Packing List</translation>
     </message>
     <message>
-        <source>裝箱單會變成下面 %1 個區段, 取代目前的 %2 個區段。
-每個區段都使用畫面上的內容與對齊; 尾數箱要再重新選一次。</source>
-        <translation>The packing list becomes the blocks below (%1 in all), replacing the current blocks (%2).
-Every block takes the content and alignment on screen; choose the remainder again afterwards.</translation>
-    </message>
-    <message>
         <source>區段</source>
         <translation>Block</translation>
     </message>
@@ -1193,12 +1351,22 @@ Every block takes the content and alignment on screen; choose the remainder agai
         <translation>Mixed</translation>
     </message>
     <message>
-        <source>取代區段</source>
-        <translation>Replace Blocks</translation>
+        <source>裝箱單會變成下面 %1 個區段, 取代目前的 %2 個區段。
+新的區段都使用下面所選區段的內容與對齊; 尾數箱要再重新選一次。</source>
+        <translation>The packing list becomes the blocks below (%1 in all), replacing the current blocks (%2).
+The new blocks all take the rows and alignments of the block chosen below; choose the remainder again afterwards.</translation>
     </message>
     <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
+        <source>內容與對齊取自(&amp;T):</source>
+        <translation>&amp;Take the rows from:</translation>
+    </message>
+    <message>
+        <source>取代區段(&amp;R)</source>
+        <translation>&amp;Replace Blocks</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -1606,10 +1774,6 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <translation>&amp;Print Calibration Sheet</translation>
     </message>
     <message>
-        <source>關閉</source>
-        <translation>Close</translation>
-    </message>
-    <message>
         <source>無法寫入設定檔 %1, 這次沒有儲存。</source>
         <translation>Cannot write the settings file %1, so nothing was saved.</translation>
     </message>
@@ -1633,6 +1797,10 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
     <message>
         <source>%1的校正設定改過了, 還沒有儲存。要儲存嗎?</source>
         <translation>The calibration settings of %1 were changed and are not saved yet. Save them?</translation>
+    </message>
+    <message>
+        <source>關閉(&amp;C)</source>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>
@@ -1661,16 +1829,16 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
 <context>
     <name>QtPrompter</name>
     <message>
-        <source>儲存</source>
-        <translation>Save</translation>
+        <source>儲存(&amp;S)</source>
+        <translation>&amp;Save</translation>
     </message>
     <message>
-        <source>不儲存</source>
-        <translation>Don&apos;t Save</translation>
+        <source>不儲存(&amp;N)</source>
+        <translation>Do&amp;n&apos;t Save</translation>
     </message>
     <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>照樣列印</source>
