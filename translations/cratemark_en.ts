@@ -1841,12 +1841,12 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <source>照樣列印</source>
-        <translation>Print anyway</translation>
+        <source>照樣列印(&amp;P)</source>
+        <translation>&amp;Print anyway</translation>
     </message>
     <message>
-        <source>不印</source>
-        <translation>Don&apos;t print</translation>
+        <source>不印(&amp;N)</source>
+        <translation>Do&amp;n&apos;t print</translation>
     </message>
 </context>
 <context>

@@ -63,10 +63,10 @@ bool QtPrompter::AskToPrintDespite(const QString& intro, const QStringList& item
     }
   }
   // Buttons of their own, so the answers read the same whatever language Qt's buttons are in.
-  QPushButton* print =
-      box.addButton(QCoreApplication::translate("QtPrompter", "照樣列印"), QMessageBox::YesRole);
+  QPushButton* print = box.addButton(QCoreApplication::translate("QtPrompter", "照樣列印(&P)"),
+                                     QMessageBox::YesRole);
   QPushButton* dont =
-      box.addButton(QCoreApplication::translate("QtPrompter", "不印"), QMessageBox::NoRole);
+      box.addButton(QCoreApplication::translate("QtPrompter", "不印(&N)"), QMessageBox::NoRole);
   // Enter, Escape and the title bar's close button never print labels with a problem.
   box.setDefaultButton(dont);
   box.setEscapeButton(dont);
