@@ -25,9 +25,9 @@
 #include "preview/run_preview_window.h"
 #include "preview/sheet_view.h"
 #include "print/paged_surface.h"
-#include "print/print_run.h"
-#include "print/run_drawing.h"
+#include "print/run_checks.h"
 #include "print/run_plan.h"
+#include "print/sheet_walk.h"
 
 namespace {
 
@@ -106,11 +106,10 @@ int Dialog(const MainModel& model) {
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&](QPrinter* printer) {
     PagedSurface surface(*printer);
     surface.SetFont(kMingFont, 12);
-    SheetDrawer drawer(model, layout);
-    for (int64_t sheet = 1; sheet <= layout.sheets(); ++sheet) {
-      if (sheet > 1) surface.NewPage();
-      drawer.DrawSheet(surface, sheet);
-    }
+    SymbolShapes shapes;
+    SheetWalk walk(model, layout, shapes);
+    SheetVisitor visitor;
+    walk.Walk(surface, visitor);
     pages = surface.pages();
     surface.EndDocument();
   });

@@ -1,7 +1,7 @@
 // Renders long print runs through the real print run (the print button's checks, the plan, the
 // sheet drawer, the Qt print target) into PDF files, with and without a barcode on every label, and
 // prints labels, sheets, wall and processor time, peak memory and file size of each; then how long
-// the run's check of every label's barcode takes on its own.
+// the run's checks (every label's barcode among them) and its preflight take on their own.
 //
 //   print_bench [folder]        every run, each in a process of its own (default folder: a
 //                               temporary one, removed afterwards)
@@ -18,15 +18,19 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/print_command.h"
+#include "app/print_button.h"
 #include "app/startup.h"
 #include "bench_support.h"
 #include "model/fonts.h"
 #include "model/main_model.h"
 #include "model/prompter.h"
-#include "print/print_run.h"
+#include "print/layout_printing.h"
+#include "print/preflight.h"
 #include "print/printer_fits.h"
 #include "print/qt_print_target.h"
+#include "print/run_checks.h"
+#include "print/run_plan.h"
+#include "print/symbol_shapes.h"
 
 namespace {
 
@@ -72,6 +76,7 @@ const Run kRuns[] = {
     {"8192, Code 128", 8192, false, BarcodeKind::kCode128},
     {"32766, Code 128", 32766, false, BarcodeKind::kCode128},
     {"32766, SSCC", 32766, false, BarcodeKind::kSscc},
+    {"1024, QR code", 1024, false, BarcodeKind::kQrCode},
     {"32766, QR code", 32766, false, BarcodeKind::kQrCode},
 };
 
@@ -101,22 +106,36 @@ int PrintOne(const Run& run, const QString& folder) {
   return printed ? 0 : 1;
 }
 
-// The print button's checks alone on the 32,766 labels, every label's barcode among them.
+// The print button's checks alone on the 32,766 labels, every label's barcode among them, then the
+// preflight of the whole run for the generic PDF printer's A4.
 int CheckOnly(BarcodeKind kind, const QString& folder) {
   MainModel model = Job(folder, 32766, QString(), Barcode(kind));
   bench::YesAnswers answers(QString{});
   QElapsedTimer timer;
   timer.start();
-  const double cpu_start = bench::CpuSeconds();
-  const bool passed = CheckRun(model, answers);
+  double cpu_start = bench::CpuSeconds();
+  SymbolShapes shapes;
+  const bool passed = CheckRun(model, answers, shapes);
   const double seconds = timer.nsecsElapsed() / 1e9;
   const double cpu = bench::CpuSeconds() - cpu_start;
-  std::printf("checks, %-10s  32766 labels  4096 sheets  wall %6.3f s  cpu %6.3f s%s\n",
-              kind == BarcodeKind::kNone      ? "no barcode"
-              : kind == BarcodeKind::kCode128 ? "Code 128"
-              : kind == BarcodeKind::kSscc    ? "SSCC"
-                                              : "QR code",
-              seconds, cpu, passed ? "" : "  (REFUSED)");
+
+  timer.restart();
+  cpu_start = bench::CpuSeconds();
+  const RunPlan plan = RunPlan::Of(model);
+  const PrintLayout layout(plan, PrintChoice{});
+  const Preflight preflight = RunPreflight(model, layout, StockFit{}, QSizeF(11186, 15398), shapes);
+  const double preflight_seconds = timer.nsecsElapsed() / 1e9;
+  const double preflight_cpu = bench::CpuSeconds() - cpu_start;
+  std::printf(
+      "checks, %-10s  32766 labels  4096 sheets  wall %6.3f s  cpu %6.3f s;  preflight wall "
+      "%6.3f s  cpu %6.3f s, %lld items, %d encodings%s\n",
+      kind == BarcodeKind::kNone      ? "no barcode"
+      : kind == BarcodeKind::kCode128 ? "Code 128"
+      : kind == BarcodeKind::kSscc    ? "SSCC"
+                                      : "QR code",
+      seconds, cpu, preflight_seconds, preflight_cpu,
+      static_cast<long long>(preflight.items.size()), shapes.encodings(),
+      passed ? "" : "  (REFUSED)");
   return passed ? 0 : 1;
 }
 

@@ -60,6 +60,39 @@ It comes without warranty of any kind, express or implied.</translation>
     </message>
 </context>
 <context>
+    <name>ApplyRowsDialog</name>
+    <message>
+        <source>尾數箱</source>
+        <translation>the remainder</translation>
+    </message>
+    <message>
+        <source>第 %1 區段</source>
+        <translation>block %1</translation>
+    </message>
+    <message>
+        <source>套用到其他區段</source>
+        <translation>Apply to Other Blocks</translation>
+    </message>
+    <message>
+        <source>把畫面上%1的 16 行內容與對齊, 複製到勾選的區段。
+那些區段原來的內容與對齊會被取代; 箱號與墊板不變。</source>
+        <translation>Copy the 16 rows (texts and alignments) of %1 on screen to the blocks ticked below.
+Their rows are replaced; their carton and pallet numbers stay.</translation>
+    </message>
+    <message>
+        <source>全選(&amp;A)</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>套用(&amp;P)</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
     <name>Barcode</name>
     <message>
         <source>%1的標籤: 「%2」是空的, 沒有東西可以印成條碼。</source>
@@ -215,6 +248,14 @@ It comes without warranty of any kind, express or implied.</translation>
     <message>
         <source>%1 (公釐):</source>
         <translation>%1 (mm):</translation>
+    </message>
+    <message>
+        <source>確定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -491,6 +532,18 @@ Make sure you have permission to open it.</translation>
         <source>無法存成 PDF 檔 %1: %2, 沒有印出任何標籤。</source>
         <translation>Cannot save the PDF file %1: %2. No labels were printed.</translation>
     </message>
+    <message>
+        <source>這次印在這種標籤紙上, 不用印表機校正裡為這台印表機選的。有哪些標籤紙請看 --list-stocks。</source>
+        <translation>Print this run on this label stock instead of the one chosen for the printer in the printer calibration. The stocks are listed by --list-stocks.</translation>
+    </message>
+    <message>
+        <source>列出可以用的標籤紙 (內建的和您自訂的), 一行一種: 名稱、Tab 和說明。</source>
+        <translation>List the label stocks (built in and your own), one a line: the name, a tab and a description.</translation>
+    </message>
+    <message>
+        <source>--stock: 沒有「%1」這種標籤紙。請用 cratemark --list-stocks 查看有哪些。</source>
+        <translation>--stock: there is no label stock “%1”. See cratemark --list-stocks for the stocks.</translation>
+    </message>
 </context>
 <context>
     <name>CommandPrint</name>
@@ -544,59 +597,6 @@ Make sure you have permission to open it.</translation>
     <message>
         <source>寫入時發生錯誤 (%1)</source>
         <translation>writing failed (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>FitCheck</name>
-    <message>
-        <source>左邊</source>
-        <translation>left</translation>
-    </message>
-    <message>
-        <source>上緣</source>
-        <translation>top</translation>
-    </message>
-    <message>
-        <source>右邊</source>
-        <translation>right</translation>
-    </message>
-    <message>
-        <source>下緣</source>
-        <translation>bottom</translation>
-    </message>
-    <message>
-        <source>PDF 檔</source>
-        <translation>the PDF file</translation>
-    </message>
-    <message>
-        <source>預設的印表機</source>
-        <translation>the default printer</translation>
-    </message>
-    <message>
-        <source>印表機「%1」</source>
-        <translation>the printer “%1”</translation>
-    </message>
-    <message>
-        <source>第 %1 張紙第 %2 排標籤的第 %3 行</source>
-        <translation>Line %3 of label row %2 on sheet %1</translation>
-    </message>
-    <message>
-        <source>第 %1 張紙第 %2 排標籤的圖片</source>
-        <translation>The picture of label row %2 on sheet %1</translation>
-    </message>
-    <message>
-        <source>%1超出%2可以列印的範圍, 超出%3 %4 公釐, 超出的部分印不出來。
-請到「檔案 → 印表機校正…」調整這台印表機的位移或每排標籤的距離。
-
-還是要照這樣印嗎?</source>
-        <translation>%1 reaches past what %2 can print: %4 mm past its %3 edge. The part outside will not be printed.
-Adjust this printer&apos;s offset or the distance between label rows under “File → Printer Calibration…”.
-
-Print anyway?</translation>
-    </message>
-    <message>
-        <source>第 %1 張紙第 %2 排標籤的條碼</source>
-        <translation>The barcode of label row %2 on sheet %1</translation>
     </message>
 </context>
 <context>
@@ -718,24 +718,6 @@ The file is as it was and the job is still on screen; free some disk space or ch
         <translation>&amp;Import Packing List…</translation>
     </message>
     <message>
-        <source>上次自動儲存的工作無法使用 (%1), 已經刪除</source>
-        <translation>The job saved automatically last time cannot be used (%1); it has been deleted.</translation>
-    </message>
-    <message>
-        <source>未命名工作</source>
-        <translation>Untitled job</translation>
-    </message>
-    <message>
-        <source>Cratemark 上次沒有正常結束。
-要找回 %1 自動儲存的工作「%2」嗎?</source>
-        <translation>Cratemark did not end normally last time.
-Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
-    </message>
-    <message>
-        <source>工作「%1」有還沒儲存的修改, 要先儲存嗎?</source>
-        <translation>The job &quot;%1&quot; has unsaved changes. Save them first?</translation>
-    </message>
-    <message>
         <source>另存新檔</source>
         <translation>Save As</translation>
     </message>
@@ -750,6 +732,26 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
     <message>
         <source>找不到工作檔「%1」, 已經把它從最近的工作清單中移除</source>
         <translation>Cannot find the job file &quot;%1&quot;; it has been taken off the list of recent jobs.</translation>
+    </message>
+    <message>
+        <source>復原(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>套用到其他區段(&amp;A)…</source>
+        <translation>&amp;Apply to Other Blocks…</translation>
+    </message>
+    <message>
+        <source>這個工作只有一個區段, 沒有其他區段可以套用。</source>
+        <translation>This job has only one block; there is no other block to apply the rows to.</translation>
+    </message>
+    <message>
+        <source>套用到其他區段</source>
+        <translation>Apply to other blocks</translation>
     </message>
 </context>
 <context>
@@ -967,6 +969,54 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
     </message>
 </context>
 <context>
+    <name>JobSession</name>
+    <message>
+        <source>未命名工作</source>
+        <translation>Untitled job</translation>
+    </message>
+    <message>
+        <source>工作「%1」有還沒儲存的修改, 要先儲存嗎?</source>
+        <translation>The job &quot;%1&quot; has unsaved changes. Save them first?</translation>
+    </message>
+    <message>
+        <source>上次自動儲存的工作無法使用 (%1), 已經刪除</source>
+        <translation>The job saved automatically last time cannot be used (%1); it has been deleted.</translation>
+    </message>
+    <message>
+        <source>Cratemark 上次沒有正常結束。
+要找回 %1 自動儲存的工作「%2」嗎?</source>
+        <translation>Cratemark did not end normally last time.
+Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
+    </message>
+</context>
+<context>
+    <name>LabelStock</name>
+    <message>
+        <source>捲筒標籤 %1 × %2 英吋, 每頁一張</source>
+        <translation>Roll of %1 × %2 in labels, one a page</translation>
+    </message>
+    <message>
+        <source>捲筒標籤 %1 × %2 公釐, 每頁一張</source>
+        <translation>Roll of %1 × %2 mm labels, one a page</translation>
+    </message>
+    <message>
+        <source>A4 紙 8 格 (2 × 4), 和以往印的位置完全一樣 (預設)</source>
+        <translation>A4 sheet of 8 labels (2 × 4), placed exactly as always (the default)</translation>
+    </message>
+    <message>
+        <source>A4 紙 8 格 (2 × 4), 每排相距 74.25 公釐, 和標籤紙的格子一樣</source>
+        <translation>A4 sheet of 8 labels (2 × 4), rows 74.25 mm apart as on the stock</translation>
+    </message>
+    <message>
+        <source>自訂: 捲筒標籤 %1 × %2 公釐, 每頁一張</source>
+        <translation>Your own: roll of %1 × %2 mm labels, one a page</translation>
+    </message>
+    <message>
+        <source>自訂: A4 紙 %1 格 (%2 × %3), 每格 %4 × %5 公釐</source>
+        <translation>Your own: A4 sheet of %1 labels (%2 × %3) of %4 × %5 mm</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>檔案(&amp;F)</source>
@@ -1152,6 +1202,106 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
         <source>說明文件</source>
         <translation>User Guide</translation>
     </message>
+    <message>
+        <source>輸入 第 %1 行</source>
+        <translation>Typing in row %1</translation>
+    </message>
+    <message>
+        <source>編輯(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>C/NO. 第 %1 行</source>
+        <translation>C/NO. on row %1</translation>
+    </message>
+    <message>
+        <source>P/NO. 第 %1 行</source>
+        <translation>P/NO. on row %1</translation>
+    </message>
+    <message>
+        <source>全部上移</source>
+        <translation>Move rows up</translation>
+    </message>
+    <message>
+        <source>全部下移</source>
+        <translation>Move rows down</translation>
+    </message>
+    <message>
+        <source>選擇區段 %1</source>
+        <translation>Show block %1</translation>
+    </message>
+    <message>
+        <source>尾數箱? %1</source>
+        <translation>Remainder? %1</translation>
+    </message>
+    <message>
+        <source>新增區段 %1</source>
+        <translation>Add block %1</translation>
+    </message>
+    <message>
+        <source>移除區段 %1</source>
+        <translation>Remove block %1</translation>
+    </message>
+    <message>
+        <source>圖片預覽</source>
+        <translation>Picture preview</translation>
+    </message>
+    <message>
+        <source>選擇圖檔</source>
+        <translation>Choose picture</translation>
+    </message>
+    <message>
+        <source>條碼設定</source>
+        <translation>Barcode settings</translation>
+    </message>
+    <message>
+        <source>對齊 第 %1 行</source>
+        <translation>Alignment of row %1</translation>
+    </message>
+    <message>
+        <source>叫出紀錄 %1</source>
+        <translation>Recall record %1</translation>
+    </message>
+    <message>
+        <source>輸入 箱號 from</source>
+        <translation>Typing in cartons from</translation>
+    </message>
+    <message>
+        <source>輸入 箱號 to</source>
+        <translation>Typing in cartons to</translation>
+    </message>
+    <message>
+        <source>輸入 尾數箱?</source>
+        <translation>Typing in remainder?</translation>
+    </message>
+    <message>
+        <source>輸入 每墊板的箱數</source>
+        <translation>Typing in cartons per pallet</translation>
+    </message>
+    <message>
+        <source>輸入 墊板編號的起始數</source>
+        <translation>Typing in first pallet number</translation>
+    </message>
+    <message>
+        <source>輸入 混打?</source>
+        <translation>Typing in mixed?</translation>
+    </message>
+    <message>
+        <source>輸入 檔案路徑</source>
+        <translation>Typing in file path</translation>
+    </message>
+    <message>
+        <source>輸入 圖片寬度</source>
+        <translation>Typing in picture width</translation>
+    </message>
+    <message>
+        <source>輸入 離左邊界</source>
+        <translation>Typing in from left edge</translation>
+    </message>
+    <message>
+        <source>輸入 離上邊界</source>
+        <translation>Typing in from top edge</translation>
+    </message>
 </context>
 <context>
     <name>PackingList</name>
@@ -1244,12 +1394,6 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
         <translation>Import Packing List</translation>
     </message>
     <message>
-        <source>裝箱單會變成下面 %1 個區段, 取代目前的 %2 個區段。
-每個區段都使用畫面上的內容與對齊; 尾數箱要再重新選一次。</source>
-        <translation>The packing list becomes the blocks below (%1 in all), replacing the current blocks (%2).
-Every block takes the content and alignment on screen; choose the remainder again afterwards.</translation>
-    </message>
-    <message>
         <source>區段</source>
         <translation>Block</translation>
     </message>
@@ -1274,20 +1418,30 @@ Every block takes the content and alignment on screen; choose the remainder agai
         <translation>Mixed</translation>
     </message>
     <message>
-        <source>取代區段</source>
-        <translation>Replace Blocks</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>沒有用到的欄: %1</source>
         <translation>Columns not used: %1</translation>
     </message>
     <message>
         <source>、</source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>裝箱單會變成下面 %1 個區段, 取代目前的 %2 個區段。
+新的區段都使用下面所選區段的內容與對齊; 尾數箱要再重新選一次。</source>
+        <translation>The packing list becomes the blocks below (%1 in all), replacing the current blocks (%2).
+The new blocks all take the rows and alignments of the block chosen below; choose the remainder again afterwards.</translation>
+    </message>
+    <message>
+        <source>內容與對齊取自(&amp;T):</source>
+        <translation>&amp;Take the rows from:</translation>
+    </message>
+    <message>
+        <source>取代區段(&amp;R)</source>
+        <translation>&amp;Replace Blocks</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1468,145 @@ Every block takes the content and alignment on screen; choose the remainder agai
     <message>
         <source>找不到您所指定的圖檔或格式不對了!</source>
         <translation>The picture file you chose cannot be found, or its format is not right.</translation>
+    </message>
+</context>
+<context>
+    <name>Preflight</name>
+    <message>
+        <source>左邊</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>上緣</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>右邊</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>下緣</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>找不到</source>
+        <translation>cannot be found</translation>
+    </message>
+    <message>
+        <source>不是一般的檔案</source>
+        <translation>is not a regular file</translation>
+    </message>
+    <message>
+        <source>沒有權限讀取</source>
+        <translation>may not be read</translation>
+    </message>
+    <message>
+        <source>太大了</source>
+        <translation>is too large</translation>
+    </message>
+    <message>
+        <source>不是看得懂的圖片</source>
+        <translation>is not a picture that can be read</translation>
+    </message>
+    <message>
+        <source>第 %1 排左邊的標籤</source>
+        <translation>row %1, left label</translation>
+    </message>
+    <message>
+        <source>第 %1 排右邊的標籤</source>
+        <translation>row %1, right label</translation>
+    </message>
+    <message>
+        <source>第 %1 張紙%2</source>
+        <translation>Sheet %1, %2</translation>
+    </message>
+    <message>
+        <source>的第 %1 行</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>的圖片</source>
+        <translation>the picture</translation>
+    </message>
+    <message>
+        <source>的條碼</source>
+        <translation>the barcode</translation>
+    </message>
+    <message>
+        <source>%1%2超出%3 %4 公釐</source>
+        <translation>%1, %2: %4 mm past the %3 edge</translation>
+    </message>
+    <message>
+        <source>%1%2, 全部 %5 張都超出%3 %4 公釐</source>
+        <translation>%1, %2: %4 mm past the %3 edge on all %5 sheets</translation>
+    </message>
+    <message>
+        <source>%1%2, 從第 %6 張紙起共 %5 張超出%3 %4 公釐</source>
+        <translation>%1, %2: %4 mm past the %3 edge on %5 sheets from sheet %6</translation>
+    </message>
+    <message>
+        <source>第 %1 行的「%2」</source>
+        <translation>“%2” of line %1</translation>
+    </message>
+    <message>
+        <source>圖片</source>
+        <translation>picture</translation>
+    </message>
+    <message>
+        <source>條碼</source>
+        <translation>barcode</translation>
+    </message>
+    <message>
+        <source>每張標籤的%1都蓋住%2</source>
+        <translation>On every label the %1 covers %2</translation>
+    </message>
+    <message>
+        <source>%1的%2蓋住%3</source>
+        <translation>%1: the %2 covers %3</translation>
+    </message>
+    <message>
+        <source>%1張標籤的%2蓋住%3, 第一張是%4</source>
+        <translation>On %1 labels the %2 covers %3, first on %4</translation>
+    </message>
+    <message>
+        <source>每張標籤的圖片和條碼都疊在一起</source>
+        <translation>On every label the picture and the barcode lie over each other</translation>
+    </message>
+    <message>
+        <source>%1張標籤的圖片和條碼疊在一起, 第一張是%2</source>
+        <translation>On %1 labels the picture and the barcode lie over each other, first on %2</translation>
+    </message>
+    <message>
+        <source>圖片檔「%1」%2, 標籤上不會印出圖片</source>
+        <translation>The picture file “%1” %2; the labels will be printed without the picture</translation>
+    </message>
+    <message>
+        <source>第 %1 區段和第 %2 區段都有箱號 %3, 這些箱子會印出兩張標籤</source>
+        <translation>Blocks %1 and %2 both have cartons %3; these cartons will get two labels each</translation>
+    </message>
+    <message>
+        <source>PDF 檔</source>
+        <translation>the PDF file</translation>
+    </message>
+    <message>
+        <source>預設的印表機</source>
+        <translation>the default printer</translation>
+    </message>
+    <message>
+        <source>印表機「%1」</source>
+        <translation>the printer “%1”</translation>
+    </message>
+    <message>
+        <source>這次的標籤有下面這些問題, 照這樣印出來的標籤會不完整:</source>
+        <translation>These labels have the problems below and would not come out whole:</translation>
+    </message>
+    <message>
+        <source>超出%1可以列印的範圍的部分印不出來; 可以到「檔案 → 印表機校正…」調整這台印表機的位移或每排標籤的距離。</source>
+        <translation>What lies outside the area %1 can print will not be printed; adjust this printer&apos;s offset or the distance between label rows under “File → Printer Calibration…”.</translation>
+    </message>
+    <message>
+        <source>還是要照這樣印嗎?</source>
+        <translation>Print anyway?</translation>
     </message>
 </context>
 <context>
@@ -1403,20 +1696,6 @@ Please choose a printer again and print again; no labels were printed this time.
         <translation>Cannot write the PDF file %1; the labels were not saved.</translation>
     </message>
     <message>
-        <source>第 %1 區段和第 %2 區段都有箱號 %3</source>
-        <translation>Block %1 and block %2 both have carton %3</translation>
-    </message>
-    <message>
-        <source>有些箱號在兩個區段裡重複了, 這些箱子會印出兩張標籤:
-%1
-
-還是要照這樣印嗎?</source>
-        <translation>Some carton numbers are in two blocks, and these cartons will get two labels each:
-%1
-
-Print anyway?</translation>
-    </message>
-    <message>
         <source>找不到預設的印表機, 無法列印。
 要把這次的標籤存成 PDF 檔嗎?</source>
         <translation>No default printer was found, so the labels cannot be printed.
@@ -1462,14 +1741,6 @@ This time all printers print without offsets, in the original places.
 Please type the figures again in &quot;File → Printer Calibration…&quot; and save them.</translation>
     </message>
     <message>
-        <source>印表機校正的設定檔 %1 裡, %2的數字看不懂 (可能被改過)。
-這些印表機這次都不加位移, 照原來的位置列印。
-請到「檔案 → 印表機校正…」重新輸入並儲存。</source>
-        <translation>In the printer calibration file %1, the figures of %2 cannot be read (they may have been edited).
-This time these printers print without offsets, in the original places.
-Please type the figures again in &quot;File → Printer Calibration…&quot; and save them.</translation>
-    </message>
-    <message>
         <source>、</source>
         <comment>between the names of printers</comment>
         <translation>, </translation>
@@ -1481,6 +1752,31 @@ Please type the figures again in &quot;File → Printer Calibration…&quot; and
         <translation>The printer calibration settings file %1 cannot be used: %2.
 All printers print without offsets this time, at the original positions.
 Please enter and save them again in File → Printer Calibration….</translation>
+    </message>
+    <message>
+        <source>印表機校正的設定檔 %1 裡有看不懂的設定 (可能被改過):</source>
+        <translation>Some settings in the printer calibration file %1 cannot be read (they may have been edited):</translation>
+    </message>
+    <message>
+        <source>%1的數字看不懂: 這些印表機這次都不加位移, 照原來的位置列印。</source>
+        <translation>The figures of %1: this time these printers print without offsets, in the original places.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <comment>a stock&apos;s name</comment>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>自訂標籤紙%1看不懂: 這次不能選用。</source>
+        <translation>Your label stocks %1: they cannot be chosen this time.</translation>
+    </message>
+    <message>
+        <source>%1選的標籤紙找不到或看不懂: 這些印表機這次用 %2 列印。</source>
+        <translation>The label stock of %1 is missing or cannot be read: this time these printers print on %2.</translation>
+    </message>
+    <message>
+        <source>請到「檔案 → 印表機校正…」重新輸入並儲存。</source>
+        <translation>Please type the figures again in &quot;File → Printer Calibration…&quot; and save them.</translation>
     </message>
 </context>
 <context>
@@ -1561,16 +1857,33 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <translation>&amp;Print Calibration Sheet</translation>
     </message>
     <message>
-        <source>關閉</source>
-        <translation>Close</translation>
-    </message>
-    <message>
         <source>無法寫入設定檔 %1, 這次沒有儲存。</source>
         <translation>Cannot write the settings file %1, so nothing was saved.</translation>
     </message>
     <message>
-        <source>%1的校正數字改過了, 還沒有儲存。要儲存嗎?</source>
-        <translation>The calibration figures of %1 were changed and are not saved yet. Save them?</translation>
+        <source>新增(&amp;N)…</source>
+        <translation>&amp;New Stock…</translation>
+    </message>
+    <message>
+        <source>修改(&amp;E)…</source>
+        <translation>&amp;Edit Stock…</translation>
+    </message>
+    <message>
+        <source>標籤紙:</source>
+        <translation>Label stock:</translation>
+    </message>
+    <message>
+        <source>關閉(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a stock&apos;s name and description</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1的校正設定改過了, 還沒有儲存。要儲存嗎?</source>
+        <translation>The calibration settings of %1 were changed and are not saved yet. Save them?</translation>
     </message>
 </context>
 <context>
@@ -1599,16 +1912,24 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
 <context>
     <name>QtPrompter</name>
     <message>
-        <source>儲存</source>
-        <translation>Save</translation>
+        <source>照樣列印(&amp;P)</source>
+        <translation>&amp;Print anyway</translation>
     </message>
     <message>
-        <source>不儲存</source>
-        <translation>Don&apos;t Save</translation>
+        <source>不印(&amp;N)</source>
+        <translation>Do&amp;n&apos;t print</translation>
     </message>
     <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
+        <source>儲存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>不儲存(&amp;N)</source>
+        <translation>Do&amp;n&apos;t Save</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -1741,6 +2062,14 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <source>箱號 %1 到 %2</source>
         <translation>Cartons %1 to %2</translation>
     </message>
+    <message>
+        <source>按一下問題, 就會翻到那一張標籤紙, 用紅框標出問題的位置</source>
+        <translation>Click a problem to turn to its sheet, with a red frame around where it is</translation>
+    </message>
+    <message>
+        <source>印前檢查: 每個字、圖片和條碼都在可以列印的範圍內, 沒有互相蓋住。</source>
+        <translation>Preflight: every text, picture and barcode lies inside the printable area, and none covers another.</translation>
+    </message>
 </context>
 <context>
     <name>RunSummary</name>
@@ -1820,6 +2149,134 @@ Pallet %3</translation>
 條碼 %1</source>
         <translation>
 Barcode %1</translation>
+    </message>
+</context>
+<context>
+    <name>StockDialog</name>
+    <message>
+        <source>修改標籤紙</source>
+        <translation>Edit Label Stock</translation>
+    </message>
+    <message>
+        <source>新增標籤紙</source>
+        <translation>New Label Stock</translation>
+    </message>
+    <message>
+        <source>照標籤紙量: 從紙的左上角量到第一張標籤的左上角是邊界,
+從一張標籤的左上角量到右邊 (下面) 一張的左上角是水平 (垂直) 間距。</source>
+        <translation>Measure the stock: the margins run from the paper’s top-left corner to the first label’s,
+the horizontal (vertical) pitch from one label’s top-left corner to the next one’s to the right (below).</translation>
+    </message>
+    <message>
+        <source>文字、數字和 - _ ., 例如 shelf-2x5</source>
+        <translation>letters, digits and - _ ., for example shelf-2x5</translation>
+    </message>
+    <message>
+        <source>A4 單張</source>
+        <translation>A4 sheets</translation>
+    </message>
+    <message>
+        <source>捲筒, 每頁一張標籤</source>
+        <translation>Roll, one label a page</translation>
+    </message>
+    <message>
+        <source>紙張:</source>
+        <translation>Paper:</translation>
+    </message>
+    <message>
+        <source>公釐</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>橫的幾張</source>
+        <translation>labels across</translation>
+    </message>
+    <message>
+        <source>直的幾張</source>
+        <translation>labels down</translation>
+    </message>
+    <message>
+        <source>儲存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>這種標籤紙還沒有儲存。</source>
+        <translation>The label stock has not been saved.</translation>
+    </message>
+    <message>
+        <source>無法寫入設定檔 %1, 這種標籤紙沒有儲存。</source>
+        <translation>Cannot write the settings file %1, so the label stock was not saved.</translation>
+    </message>
+</context>
+<context>
+    <name>StockInput</name>
+    <message>
+        <source>%1要填 %2 到 %3 之間的公釐數, 最多兩位小數。</source>
+        <translation>%1 must be a number of millimetres from %2 to %3, with at most two decimals.</translation>
+    </message>
+    <message>
+        <source>%1要填 1 到 %2 之間的整數。</source>
+        <translation>%1 must be a whole number from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2 格標籤每格相距 %3 公釐, 從第一格到最後一格要 %4 公釐, 超出 A4 紙的 %5 公釐。請減少格數或改小間距。</source>
+        <translation>%1: %2 labels %3 mm apart take %4 mm from the first to the last, more than the %5 mm of an A4 sheet. Please give fewer labels or a smaller pitch.</translation>
+    </message>
+    <message>
+        <source>%1要填, 例如 shelf-2x5。</source>
+        <translation>%1 must be given, for example shelf-2x5.</translation>
+    </message>
+    <message>
+        <source>%1「%2」只能用文字、數字和 - _ . (最多 %3 個字), 開頭不能是 -: 它要寫進設定檔, 也要在指令列上當成一個字用。</source>
+        <translation>%1 “%2” may hold only letters, digits and - _ . (at most %3 characters) and must not begin with -: it is written into the settings file and used as one word on the command line.</translation>
+    </message>
+    <message>
+        <source>%1「%2」已經有了 (%3), 請換一個名稱。</source>
+        <translation>%1 “%2” is taken (%3); please choose another name.</translation>
+    </message>
+    <message>
+        <source>名稱</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>標籤寬度</source>
+        <translation>Label width</translation>
+    </message>
+    <message>
+        <source>標籤高度</source>
+        <translation>Label height</translation>
+    </message>
+    <message>
+        <source>欄數</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>列數</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>水平間距</source>
+        <translation>Horizontal pitch</translation>
+    </message>
+    <message>
+        <source>垂直間距</source>
+        <translation>Vertical pitch</translation>
+    </message>
+    <message>
+        <source>左邊界</source>
+        <translation>Left margin</translation>
+    </message>
+    <message>
+        <source>上邊界</source>
+        <translation>Top margin</translation>
+    </message>
+    <message>
+        <source>%1: 一張紙最多 %2 格, %3 欄 × %4 列是 %5 格。</source>
+        <translation>%1: a sheet holds at most %2 labels; %3 columns × %4 rows are %5.</translation>
     </message>
 </context>
 <context>

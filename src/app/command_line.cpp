@@ -22,7 +22,7 @@ CommandLine UsageError(const QString& problem) {
 
 }  // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+CommandLine ParseCommandLine(const QStringList& arguments, const StockLister& stocks) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QCoreApplication::translate(
       "CommandLine",
@@ -75,7 +75,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
           "CommandLine",
           "遇到要確認的問題 (兩個區段有相同的箱號、標籤超出印表機可印的範圍) "
           "時照樣列印; 不加時這種工作不會印出。"));
-  parser.addOptions({help, version, folder, lang, print, printer, pdf, start, cartons, yes});
+  const QCommandLineOption stock(
+      QStringLiteral("stock"),
+      QCoreApplication::translate("CommandLine",
+                                  "這次印在這種標籤紙上, 不用印表機校正裡為這台印表機選的。"
+                                  "有哪些標籤紙請看 --list-stocks。"),
+      QStringLiteral("name"));
+  const QCommandLineOption list_stocks(
+      QStringLiteral("list-stocks"),
+      QCoreApplication::translate(
+          "CommandLine", "列出可以用的標籤紙 (內建的和您自訂的), 一行一種: 名稱、Tab 和說明。"));
+  parser.addOptions(
+      {help, version, folder, lang, print, printer, pdf, start, cartons, stock, yes, list_stocks});
   parser.addPositionalArgument(
       QStringLiteral("JOB"),
       QCoreApplication::translate("CommandLine", "要開啟的工作檔 (*.cratemark)。"),
@@ -108,7 +119,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (!positional.isEmpty()) result.job = QFileInfo(positional[0]).absoluteFilePath();
 
   result.print = parser.isSet(print);
-  for (const QCommandLineOption* option : {&printer, &pdf, &start, &cartons, &yes}) {
+  for (const QCommandLineOption* option : {&printer, &pdf, &start, &cartons, &stock, &yes}) {
     if (parser.isSet(*option) && !result.print) {
       return UsageError(QCoreApplication::translate("CommandLine", "--%1 只能和 --print 一起用。")
                             .arg(option->names().constFirst()));
@@ -160,6 +171,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                               .arg(result.cartons));
       }
     }
+    if (parser.isSet(stock)) {
+      result.stock = parser.value(stock);
+      if (!FindStock(stocks(), result.stock)) {
+        return UsageError(
+            QCoreApplication::translate(
+                "CommandLine",
+                "--stock: 沒有「%1」這種標籤紙。請用 cratemark --list-stocks 查看有哪些。")
+                .arg(result.stock));
+      }
+    }
     result.yes = parser.isSet(yes);
   }
 
@@ -169,6 +190,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   } else if (parser.isSet(version)) {
     result.action = CommandLine::Action::kShowVersion;
     result.text = QStringLiteral("Cratemark %1\n").arg(QLatin1String(kCratemarkVersion));
+  } else if (parser.isSet(list_stocks)) {
+    result.action = CommandLine::Action::kListStocks;
+    for (const LabelStock& listed : stocks()) {
+      result.text += listed.name + u'\t' + listed.description + u'\n';
+    }
   }
   return result;
 }

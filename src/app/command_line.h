@@ -6,17 +6,21 @@
 // Adding an option: declare it in ParseCommandLine (command_line.cpp), give CommandLine a field
 // and fill it there; the help text lists the option by itself.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "app/language.h"
+#include "model/label_stock.h"
 
 struct CommandLine {
   enum class Action {
     kRun,          // open the main window
     kShowHelp,     // print `text` on standard output and end with status 0
     kShowVersion,  // the same, for the version
+    kListStocks,   // the same, for the stocks: one a line, its name, a tab and its description
     kUsageError,   // print `text` on standard error and end with kUsageExitStatus
   };
 
@@ -41,6 +45,9 @@ struct CommandLine {
   int start_place = 1;
   QString cartons;
   bool yes = false;
+  // --stock with --print: the stock this run prints on instead of the printer's own (empty: the
+  // printer's own), one that `stocks` knew at the time of parsing.
+  QString stock;
 };
 
 // The exit status of a command line that cannot be followed, as for a shell's usage errors.
@@ -48,9 +55,14 @@ inline constexpr int kUsageExitStatus = 2;
 // The exit status of --print when nothing was printed: the job, a check, the printer or the file.
 inline constexpr int kNotPrintedExitStatus = 1;
 
+// Every stock the program can print on: the built-in ones and the user's own.
+using StockLister = std::function<QList<LabelStock>()>;
+
 // `arguments` as main() got them, the program's path first. The texts are translated with the
-// translations installed at the time of the call.
-CommandLine ParseCommandLine(const QStringList& arguments);
+// translations installed at the time of the call. `stocks` is asked only when the command line
+// names or lists stocks, so that nothing else waits for the settings to be read.
+CommandLine ParseCommandLine(const QStringList& arguments,
+                             const StockLister& stocks = BuiltInStocks);
 
 // A folder value as a shell would have given it: "~" and "~/…" name the home folder. The
 // desktop entry relies on this, since a desktop launcher runs Exec without a shell.

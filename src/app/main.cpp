@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/command_line.h"
-#include "app/command_print.h"
+#include "app/console_print.h"
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/test_driver.h"
@@ -19,6 +19,9 @@ void NameTheApplication() {
   QCoreApplication::setApplicationVersion(QLatin1String(kCratemarkVersion));
 }
 
+// The stocks as the printer settings hold them, read only when the command line asks for them.
+QList<LabelStock> AvailableStocks() { return PrinterFitStore().Load().Stocks(); }
+
 void Print(std::FILE* stream, const QString& text) {
   std::fputs(text.toLocal8Bit().constData(), stream);
 }
@@ -31,7 +34,7 @@ int main(int argc, char* argv[]) {
 
   // The command line is read before any application object exists: help, version and refusals
   // are answered without a window, so they work where there is no display at all.
-  CommandLine command_line = ParseCommandLine(arguments);
+  CommandLine command_line = ParseCommandLine(arguments, AvailableStocks);
   const Language language =
       command_line.language.value_or(LanguageOfLocale(EnvironmentMessageLocale()));
   FolderResult folder = FolderResult::kEntered;
@@ -44,10 +47,11 @@ int main(int argc, char* argv[]) {
     NameTheApplication();
     InstallTranslations(language);
     // Parsed again now that its texts can be translated.
-    command_line = ParseCommandLine(arguments);
+    command_line = ParseCommandLine(arguments, AvailableStocks);
     switch (command_line.action) {
       case CommandLine::Action::kShowHelp:
       case CommandLine::Action::kShowVersion:
+      case CommandLine::Action::kListStocks:
         Print(stdout, command_line.text);
         return 0;
       case CommandLine::Action::kUsageError:

@@ -107,6 +107,13 @@ bool TestDriver::Run(const QString& command) {
     button->click();
     return true;
   }
+  if (verb == u"enter") {
+    if (!box || box == answered_) return false;
+    answered_ = box;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(box, &press);
+    return true;
+  }
   // The last answer is done with once its box is gone and whatever it led to has run.
   if (answered_ || QApplication::activeModalWidget() || window_->RunningCommand()) return false;
 

@@ -15,6 +15,8 @@ class QSocketNotifier;
 //   type NAME TEXT   types TEXT, key by key, at the end of the field named NAME
 //   answer ROLE      presses the button of the open message box with that role: yes, no, save,
 //                    discard or cancel (waits for the box to appear)
+//   enter            presses Enter in the open message box, as a user who only hits the key does
+//                    (waits for the box to appear)
 //   clear NAME       selects all of the field named NAME and deletes it with the Delete key
 //   click NAME       clicks the button named NAME
 //   captions         writes the name and text of every caption, button and menu entry of the
@@ -23,9 +25,9 @@ class QSocketNotifier;
 //                    line breaks as \n, then a line "." (waits for the box, leaves it open)
 //   dump             writes the job as 儲存工作 would save it to standard output, then a line "."
 //   close            closes the main window as the title bar's close button does
-// Every command but `answer` waits until no message box is open. The commands go through the
-// window's real keys, dialogs and timers. A command that has waited for a few seconds says on
-// standard error what it waits for, so a failing test shows the message box in the way.
+// Every command but `answer` and `enter` waits until no message box is open. The commands go
+// through the window's real keys, dialogs and timers. A command that has waited for a few seconds
+// says on standard error what it waits for, so a failing test shows the message box in the way.
 class TestDriver : public QObject {
   Q_OBJECT
 

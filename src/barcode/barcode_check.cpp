@@ -65,9 +65,15 @@ QPointF SymbolOffset(const BarcodeSettings& settings) {
 std::optional<QString> CheckBarcode(const BarcodeSettings& settings, const QString& content,
                                     const BarcodeLabel& label, BarcodeEncoder& encoder) {
   if (settings.kind == BarcodeKind::kNone) return std::nullopt;
-  const QString where = LabelName(label);
-  const EncodedSymbol encoded = encoder.Encode(settings, content);
-  if (!encoded.symbol) return EncodeMessage(settings, content, encoded, where);
+  return CheckEncodedBarcode(settings, content, encoder.Encode(settings, content), label);
+}
+
+std::optional<QString> CheckEncodedBarcode(const BarcodeSettings& settings, const QString& content,
+                                           const EncodedSymbol& encoded,
+                                           const BarcodeLabel& label) {
+  if (settings.kind == BarcodeKind::kNone) return std::nullopt;
+  // Named only when something is wrong: a run checks thousands of labels that are not.
+  if (!encoded.symbol) return EncodeMessage(settings, content, encoded, LabelName(label));
 
   const QPointF offset = SymbolOffset(settings);
   const bool linear = IsLinear(settings.kind);
@@ -79,12 +85,12 @@ std::optional<QString> CheckBarcode(const BarcodeSettings& settings, const QStri
                                : Text::tr("請把「%1」或「%2」調小, 或縮短「%3」。")
                                      .arg(LeftFieldName(), HeightFieldName(), ContentFieldName());
     return Text::tr("%1的標籤: 條碼 (連同兩旁的空白區) 超出標籤右邊 %2 公釐。%3")
-        .arg(where, LabelMm(past_right), fields);
+        .arg(LabelName(label), LabelMm(past_right), fields);
   }
   const double past_bottom = offset.y() + encoded.symbol->height - kPageRowPitchTwips;
   if (past_bottom > 0) {
     return Text::tr("%1的標籤: 條碼超出這一列標籤的下邊 %2 公釐。請把「%3」或「%4」調小。")
-        .arg(where, LabelMm(past_bottom), TopFieldName(), HeightFieldName());
+        .arg(LabelName(label), LabelMm(past_bottom), TopFieldName(), HeightFieldName());
   }
   return std::nullopt;
 }

@@ -25,6 +25,10 @@ std::optional<QString> CheckBarcode(const BarcodeSettings& settings, const QStri
                                     const BarcodeLabel& label,
                                     BarcodeEncoder& encoder = SharedBarcodeEncoder());
 
+// As CheckBarcode, for a content whose symbol (or a symbol of the same size) is `encoded`.
+std::optional<QString> CheckEncodedBarcode(const BarcodeSettings& settings, const QString& content,
+                                           const EncodedSymbol& encoded, const BarcodeLabel& label);
+
 // Everything for one label before a run prints: the settings, the content (an SSCC that cannot be
 // composed) and CheckBarcode. Nothing when the label can be printed, also for no barcode.
 std::optional<QString> CheckLabelBarcode(const BarcodeSettings& settings, const BarcodeLabel& label,

@@ -9,6 +9,7 @@
 #include "blocks/block_commands.h"
 #include "blocks/block_store.h"
 #include "history/history_files.h"
+#include "job/template_rows.h"
 #include "model/block_table.h"
 #include "model/bounded_file.h"
 #include "model/main_model.h"
@@ -353,15 +354,12 @@ std::optional<std::vector<PackedBlock>> ReadPackingListFile(const QString& path,
   return ParsePackingList(*bytes, problem, unused_columns);
 }
 
-void ApplyPackingList(MainModel& model, const std::vector<PackedBlock>& blocks) {
-  BlockEntry shown;
-  for (int row = 0; row <= model.max_line; ++row) {
-    shown.blk_content[row] = model.l_content[row];
-    shown.blk_array[row] = model.l_array[row].trimmed();
-  }
+void ApplyPackingList(MainModel& model, const std::vector<PackedBlock>& blocks,
+                      int template_entry) {
+  const BlockEntry rows = TemplateRowsOf(model, template_entry);
   for (int entry = 0; entry < BlockTable::kEntries; ++entry) model.blocks.Clear(entry);
   for (int n = 1; n <= int(blocks.size()); ++n) {
-    BlockEntry entry = shown;
+    BlockEntry entry = rows;
     entry.blk_start = blocks[n - 1].start;
     entry.blk_end = blocks[n - 1].end;
     entry.blk_pbox = blocks[n - 1].pbox;

@@ -56,6 +56,8 @@ std::optional<std::vector<PackedBlock>> ReadPackingListFile(const QString& path,
                                                             QStringList* unused_columns = nullptr);
 
 // Replaces the job's blocks with the imported ones, each with the template rows and alignments of
-// the block on screen; block 1 is shown. The remainder carton is set up afresh when it is next
-// picked, after the new last block.
-void ApplyPackingList(MainModel& model, const std::vector<PackedBlock>& blocks);
+// the job's entry `template_entry` (see TemplateRowsOf; block 1 unless the clerk chose another);
+// block 1 is shown. The remainder carton is set up afresh when it is next picked, after the new
+// last block.
+void ApplyPackingList(MainModel& model, const std::vector<PackedBlock>& blocks,
+                      int template_entry = 1);

@@ -58,7 +58,7 @@ int CharWidth(char32_t code_point) {
   return IsWide(code_point) ? 2 : 1;
 }
 
-int DisplayWidth(const QString& text) {
+int DisplayWidth(QStringView text) {
   int width = 0;
   const qsizetype n = text.size();
   for (qsizetype i = 0; i < n; ++i) {

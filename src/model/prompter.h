@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The answers to the question asked before unsaved changes would be thrown away.
 enum class SaveChoice { kSave, kDiscard, kCancel };
@@ -16,6 +17,13 @@ class Prompter {
 
   // A message box with Yes and No buttons; true for Yes.
   virtual bool AskYesNo(const QString& text) = 0;
+
+  // The one question before a print with problems: `intro`, then every item, a line each, in the
+  // box's own text; the buttons print and not print, and not printing is what Enter, Escape and
+  // closing the box answer. True to print. By default a Yes/No question of the same text.
+  virtual bool AskToPrintDespite(const QString& intro, const QStringList& items) {
+    return AskYesNo(intro + u'\n' + items.join(u'\n'));
+  }
 
   // A message box with 儲存, 不儲存 and 取消 buttons. A prompter that cannot ask (no one is at a
   // window) answers Cancel, so nothing is thrown away unasked.

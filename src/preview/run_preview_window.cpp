@@ -8,7 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinterInfo>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -22,9 +22,8 @@
 #include "model/prompter.h"
 #include "preview/sheet_preview.h"
 #include "preview/sheet_view.h"
-#include "print/fit_check.h"
-#include "print/print_run.h"
 #include "print/qt_print_target.h"
+#include "print/symbol_shapes.h"
 
 namespace {
 
@@ -153,7 +152,12 @@ QWidget* RunPreviewWindow::CreatePanel() {
   summary_text_ = new QTextBrowser(summary_box);
   summary_text_->setObjectName(QStringLiteral("summary"));
   summary_text_->setOpenLinks(false);
-  summary_layout->addWidget(summary_text_);
+  summary_layout->addWidget(summary_text_, 2);
+  preflight_list_ = new QListWidget(summary_box);
+  preflight_list_->setObjectName(QStringLiteral("preflight"));
+  preflight_list_->setWordWrap(true);
+  preflight_list_->setToolTip(tr("按一下問題, 就會翻到那一張標籤紙, 用紅框標出問題的位置"));
+  summary_layout->addWidget(preflight_list_, 1);
   column->addWidget(summary_box, 1);
 
   auto* print_box = new QGroupBox(tr("列印"), panel);
@@ -241,9 +245,9 @@ QWidget* RunPreviewWindow::CreatePanel() {
 }
 
 void RunPreviewWindow::FillPrinters() {
-  const QStringList names = QPrinterInfo::availablePrinterNames();
+  const QStringList names = target().PrinterNames();
   printer_->addItems(names);
-  const QString preferred = QPrinterInfo::defaultPrinterName();
+  const QString preferred = target().DefaultPrinterName();
   if (names.contains(preferred)) printer_->setCurrentText(preferred);
   if (names.isEmpty()) {
     printer_->setPlaceholderText(tr("沒有印表機, 只能存成 PDF"));
@@ -282,6 +286,8 @@ void RunPreviewWindow::Connect() {
     connect(field, &QLineEdit::textChanged, this, &RunPreviewWindow::ChoiceChanged);
   }
 
+  connect(preflight_list_, &QListWidget::currentRowChanged, this,
+          &RunPreviewWindow::ShowPreflightItem);
   connect(print_, &QPushButton::clicked, this, &RunPreviewWindow::Print);
   connect(save_pdf_, &QPushButton::clicked, this, &RunPreviewWindow::SaveAsPdf);
   connect(close_, &QPushButton::clicked, this, &QWidget::close);
@@ -353,7 +359,36 @@ void RunPreviewWindow::ShowLayout(const PrintChoice& choice) {
     summary_ = RunSummary(job_, plan_, choice.start_place);
     summary_text_->setHtml(SummaryHtml(summary_));
   }
+  ShowPreflight();
   ShowPageNumber();
+}
+
+void RunPreviewWindow::ShowPreflight() {
+  SymbolShapes shapes;
+  preflight_ = RunPreflight(job_, *layout_, paper_.fit, paper_.printable.size(), shapes);
+  const QSignalBlocker block(preflight_list_);
+  preflight_list_->clear();
+  if (preflight_.items.isEmpty()) {
+    auto* clear = new QListWidgetItem(
+        tr("印前檢查: 每個字、圖片和條碼都在可以列印的範圍內, 沒有互相蓋住。"), preflight_list_);
+    clear->setForeground(QColor(0x00, 0x60, 0x00));
+    clear->setFlags(Qt::ItemIsEnabled);
+    return;
+  }
+  for (const QString& text : preflight_.Texts()) {
+    auto* item = new QListWidgetItem(text, preflight_list_);
+    item->setForeground(QColor(0xb0, 0x00, 0x00));
+  }
+}
+
+void RunPreviewWindow::ShowPreflightItem(int index) {
+  if (index < 0 || index >= preflight_.items.size()) return;
+  const PreflightItem& item = preflight_.items[index];
+  if (item.sheet <= 0) return;
+  // The spot is where the print puts it; on the paper it lies past the unprintable edge.
+  sheets_->SetOutline(item.sheet, item.spot.translated(paper_.printable.topLeft()));
+  view_->ShowSheet(item.sheet);
+  view_->Repaint();
 }
 
 void RunPreviewWindow::ShowPageNumber() {
@@ -388,50 +423,41 @@ void RunPreviewWindow::ShowZoom() {
 }
 
 void RunPreviewWindow::Print() {
-  const PrintOptionsRead read = ReadPrintOptions(OptionTexts(), plan_);
-  if (!read.options) {
-    prompter_.Message(read.message);
-    return;
-  }
-  PrintDestination destination;
-  destination.printer = printer_->currentText();
-  if (destination.printer.isEmpty()) {
+  RunRequest request;
+  request.printer = printer_->currentText();
+  if (request.printer.isEmpty()) {
     prompter_.Message(tr("找不到任何印表機, 無法列印。請按「存成 PDF…」把標籤存成 PDF 檔。"));
     return;
   }
-  destination.copies = read.options->copies;
-  PrintTo(destination, *read.options);
+  PrintTo(std::move(request));
 }
 
 void RunPreviewWindow::SaveAsPdf() {
-  const PrintOptionsRead read = ReadPrintOptions(OptionTexts(), plan_);
-  if (!read.options) {
-    prompter_.Message(read.message);
-    return;
-  }
-  PrintDestination destination;
-  destination.pdf_path = feedback().AskPdfPath();
-  if (destination.pdf_path.isEmpty()) return;
-  PrintTo(destination, *read.options);
+  RunRequest request;
+  request.ask_pdf = true;
+  PrintTo(std::move(request));
 }
 
-void RunPreviewWindow::PrintTo(PrintDestination destination, const PrintOptions& options) {
-  if (services_.fit) destination.fit = services_.fit(destination);
-  const PrintLayout layout(plan_, options.choice);
-  if (!ConfirmFit(job_, layout, destination, prompter_, target())) return;
-  if (!PrintLayoutTo(job_, layout, destination, prompter_, target(), feedback())) return;
+void RunPreviewWindow::PrintTo(RunRequest request) {
+  request.options = OptionTexts();
+  request.fit = services_.fit;
+  // The sequence stores the block on screen as the print button does; the preview's job is a
+  // snapshot, and stays one.
+  MainModel job = job_;
+  const RunOutcome outcome = RunSequence(job, request, prompter_, target(), feedback());
+  if (!outcome.printed) return;
   choice_status_->setStyleSheet(QString());
-  choice_status_->setText(destination.pdf_path.isEmpty()
+  choice_status_->setText(outcome.destination.pdf_path.isEmpty()
                               ? tr("已送到印表機 %1: %2 張標籤, %3 張標籤紙, %4 份")
-                                    .arg(destination.printer)
-                                    .arg(layout.label_count())
-                                    .arg(layout.sheets())
-                                    .arg(destination.copies)
+                                    .arg(outcome.destination.printer)
+                                    .arg(outcome.labels)
+                                    .arg(outcome.sheets)
+                                    .arg(outcome.destination.copies)
                               : tr("已存成 PDF 檔 %1: %2 張標籤, %3 頁")
-                                    .arg(destination.pdf_path)
-                                    .arg(layout.label_count())
-                                    .arg(layout.sheets()));
-  if (options.choice.kind == PrintChoice::kWholeRun) emit wholeRunPrinted();
+                                    .arg(outcome.destination.pdf_path)
+                                    .arg(outcome.labels)
+                                    .arg(outcome.sheets));
+  if (outcome.history_due) emit wholeRunPrinted();
 }
 
 PrintTarget& RunPreviewWindow::target() {

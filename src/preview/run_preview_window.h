@@ -9,15 +9,18 @@
 #include "model/main_model.h"
 #include "preview/run_summary.h"
 #include "preview/sheet_preview.h"
+#include "print/preflight.h"
 #include "print/print_options.h"
 #include "print/print_target.h"
 #include "print/run_plan.h"
+#include "print/run_sequence.h"
 
 class Prompter;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -37,7 +40,8 @@ struct PreviewPrintServices {
 };
 
 // The whole-run preview "列印預覽": every sheet of a job as the chosen printer will print it, with
-// the run's summary and checks beside the pages, and the print panel: printer and copies, the start
+// the run's summary and checks and the preflight's list beside the pages (choosing an item turns
+// to its sheet and outlines its spot), and the print panel: printer and copies, the start
 // place on the first sheet, what to print (the whole run, sheets a–b or cartons a–b), 列印 and
 // 存成 PDF…. The pages show what the current choice prints.
 //
@@ -60,11 +64,16 @@ class RunPreviewWindow : public QDialog {
   // The print the pages show: the last choice that was right.
   const PrintLayout& layout() const { return *layout_; }
   const QList<SummaryLine>& summary() const { return summary_; }
+  // What the preflight finds in the print the pages show, on the chosen printer.
+  const Preflight& preflight() const { return preflight_; }
+  // Turns to the sheet of preflight item `index` and outlines its spot.
+  void ShowPreflightItem(int index);
   SheetView* view() const { return view_; }
 
   // The choices as typed.
   PrintOptionTexts OptionTexts() const;
-  // Prints the current choice on the chosen printer, or into a PDF file the user names.
+  // Prints the current choice on the chosen printer, or into a PDF file the user names, through the
+  // run sequence: its checks, its one question about the preflight's items, its way out.
   void Print();
   void SaveAsPdf();
 
@@ -83,7 +92,8 @@ class RunPreviewWindow : public QDialog {
   void ShowPageNumber();
   void ShowZoom();
   PrintDestination PreviewDestination() const;
-  void PrintTo(PrintDestination destination, const PrintOptions& options);
+  void ShowPreflight();
+  void PrintTo(RunRequest request);
 
   PrintTarget& target();
   PrintFeedback& feedback();
@@ -101,6 +111,7 @@ class RunPreviewWindow : public QDialog {
   PaperSetup paper_;
   std::unique_ptr<SheetPreview> sheets_;
   QList<SummaryLine> summary_;
+  Preflight preflight_;
   int summary_start_ = 0;  // the start place the summary was made for
 
   SheetView* view_ = nullptr;
@@ -114,6 +125,7 @@ class RunPreviewWindow : public QDialog {
   QComboBox* zoom_ = nullptr;
 
   QTextBrowser* summary_text_ = nullptr;
+  QListWidget* preflight_list_ = nullptr;
   QComboBox* printer_ = nullptr;
   QSpinBox* copies_ = nullptr;
   QSpinBox* start_place_ = nullptr;

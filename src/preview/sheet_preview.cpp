@@ -9,8 +9,8 @@
 #include "model/fonts.h"
 #include "model/main_model.h"
 #include "model/units.h"
-#include "print/fit_check.h"
 #include "print/painter_surface.h"
+#include "print/preflight.h"
 #include "print/run_plan.h"
 
 namespace {
@@ -19,13 +19,41 @@ namespace {
 constexpr double kPrintPoints = 12.0;
 // Grey, and light enough to read what lies under it.
 const QColor kUnprintableShade(96, 96, 96, 64);
+// A spot the preflight points at: a red frame that stands out from black labels and grey shade.
+const QColor kOutline(220, 0, 0);
+constexpr double kOutlineTwips = 30;  // 0.5 mm
+constexpr double kOutlineRoom = 60;   // between the spot and its frame
+
+// Notes the room each label took, as the walk draws the sheet.
+class LabelAreas : public SheetVisitor {
+ public:
+  explicit LabelAreas(QList<LabelArea>& areas, double origin_x) : areas_(areas), x_(origin_x) {}
+
+  bool PageRowDone(const WalkedPageRow& row) override {
+    // From the top of the first line to the foot of the last, where a row that ran over ended.
+    const double top = row.text_at[0][0].y();
+    const double bottom = std::max(row.text_at[MainModel::kRows - 1][0].y(),
+                                   row.text_at[MainModel::kRows - 1][1].y()) +
+                          kPrintPoints * 20.0;
+    for (int half = 0; half < 2; ++half) {
+      if (!row.halves[half]) continue;
+      areas_ << LabelArea{QRectF(x_ + half * row.label_width, top, row.label_width, bottom - top),
+                          row.halves[half]->index};
+    }
+    return true;
+  }
+
+ private:
+  QList<LabelArea>& areas_;
+  double x_;
+};
 
 }  // namespace
 
 QSizeF A4Twips() { return QPageSize(QPageSize::A4).size(QPageSize::Point) * 20.0; }
 
 SheetPreview::SheetPreview(const MainModel& job, const PrintLayout& layout, const PaperSetup& paper)
-    : job_(job), layout_(layout), paper_(paper), drawer_(job, layout, paper.fit.pitch) {}
+    : job_(job), layout_(layout), paper_(paper), walk_(job, layout, shapes_, paper.fit.pitch) {}
 
 int64_t SheetPreview::sheets() const { return layout_.sheets(); }
 
@@ -33,26 +61,14 @@ QList<LabelArea> SheetPreview::Draw(Surface& surface, int64_t sheet) {
   QList<LabelArea> areas;
   surface.SetFont(kMingFont, kPrintPoints, false);
   surface.SetOrigin(paper_.Origin());
-  surface.SetX(0);
-  surface.SetY(0);
-  const double label_width = job_.line_width * surface.ColumnWidth();
-  const int64_t sheet_start = (sheet - 1) * layout_.places_per_sheet();
-  const int rows = drawer_.PageRowsOn(sheet);
-  for (int page_row = 0; page_row < rows; ++page_row) {
-    if (page_row > 0) drawer_.StepToNextPageRow(surface);
-    // A page row after the first begins one line below where the step leaves the position: its
-    // first row text stands left of the last one printed.
-    const double top = surface.y() + (page_row > 0 ? surface.LineHeight() : 0);
-    drawer_.DrawPageRow(surface, sheet, page_row);
-    const double bottom = surface.y() + surface.LineHeight();
-    for (int half = 0; half < 2; ++half) {
-      const std::optional<int64_t> label = layout_.LabelAt(sheet_start + 2 * page_row + half);
-      if (!label) continue;
-      const QRectF rect(half * label_width, top, label_width, bottom - top);
-      areas << LabelArea{rect.translated(paper_.Origin()), *label};
-    }
-  }
+  LabelAreas visitor(areas, paper_.Origin().x());
+  walk_.WalkSheet(surface, visitor, sheet);
   return areas;
+}
+
+void SheetPreview::SetOutline(int64_t sheet, const QRectF& spot) {
+  outline_sheet_ = sheet;
+  outline_ = spot;
 }
 
 QImage SheetPreview::Paint(int64_t sheet, int dots_per_inch, double pixel_ratio,
@@ -78,6 +94,16 @@ QImage SheetPreview::Paint(int64_t sheet, int dots_per_inch, double pixel_ratio,
   surface.SetOrigin(QPointF());
   for (const QRectF& band : UnprintableBands(paper_.printable, paper)) {
     surface.FillRect(band, kUnprintableShade);
+  }
+  if (outline_sheet_ == sheet) {
+    const QRectF frame =
+        outline_.adjusted(-kOutlineRoom, -kOutlineRoom, kOutlineRoom, kOutlineRoom);
+    for (const QLineF& side :
+         {QLineF(frame.topLeft(), frame.topRight()), QLineF(frame.topRight(), frame.bottomRight()),
+          QLineF(frame.bottomRight(), frame.bottomLeft()),
+          QLineF(frame.bottomLeft(), frame.topLeft())}) {
+      surface.DrawLine(side, kOutlineTwips, kOutline);
+    }
   }
   return image;
 }

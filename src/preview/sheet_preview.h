@@ -9,7 +9,8 @@
 #include <optional>
 
 #include "print/print_target.h"
-#include "print/run_drawing.h"
+#include "print/sheet_walk.h"
+#include "print/symbol_shapes.h"
 
 class PrintLayout;
 class RunPlan;
@@ -57,11 +58,18 @@ class SheetPreview {
   QImage Paint(int64_t sheet, int dots_per_inch, double pixel_ratio = 1.0,
                QList<LabelArea>* areas = nullptr);
 
+  // A spot to point at on sheet `sheet`: a rectangle (twips from the paper's top-left corner)
+  // outlined over the page. Sheet 0: none.
+  void SetOutline(int64_t sheet, const QRectF& spot);
+
  private:
   const MainModel& job_;
   const PrintLayout& layout_;
   PaperSetup paper_;
-  SheetDrawer drawer_;  // keeps the picture decoded from page to page
+  SymbolShapes shapes_;
+  SheetWalk walk_;  // keeps the picture decoded from page to page
+  int64_t outline_sheet_ = 0;
+  QRectF outline_;
 };
 
 // The label under `point` (twips on the paper), if any.

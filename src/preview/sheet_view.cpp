@@ -41,6 +41,11 @@ void SheetView::SetSheets(qint64 count, PagePainter painter) {
   viewport()->update();
 }
 
+void SheetView::Repaint() {
+  page_sheet_ = 0;
+  viewport()->update();
+}
+
 void SheetView::ShowSheet(qint64 sheet) {
   sheet = std::clamp<qint64>(sheet, 1, std::max<qint64>(count_, 1));
   verticalScrollBar()->setValue(verticalScrollBar()->minimum());

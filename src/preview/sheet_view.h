@@ -33,6 +33,8 @@ class SheetView : public QAbstractScrollArea {
   // painted again.
   void SetSheets(qint64 count, PagePainter painter);
   void SetTipText(TipText tip) { tip_ = std::move(tip); }
+  // Paints the sheet in view again, for something drawn over it that changed.
+  void Repaint();
 
   qint64 sheet_count() const { return count_; }
   qint64 sheet() const { return sheet_; }

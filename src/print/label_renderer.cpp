@@ -1,5 +1,6 @@
 #include "print/label_renderer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -13,7 +14,7 @@ namespace {
 constexpr int kRowsAboveLastRow = 3600;
 
 void DrawLabelPicture(Surface& surface, const MainModel& model, const std::array<bool, 2>& halves,
-                      PictureCache& pictures) {
+                      PictureCache& pictures, PrintedPlaces* places) {
   const Picture* picture = pictures.Get(model.pic_file_name);
   if (!picture || picture->IsEmpty()) return;
   const std::optional<QRectF> rect =
@@ -27,6 +28,10 @@ void DrawLabelPicture(Surface& surface, const MainModel& model, const std::array
     const auto top = RoundToInt16(rect->y() + PageRowTop(surface));
     if (!left || !top) return;
     surface.DrawPicture(*picture, *left, *top, rect->width(), rect->height());
+    if (places) {
+      places->pictures[half] =
+          QRectF(*left, *top, rect->width(), rect->height()).translated(surface.origin());
+    }
   }
 }
 
@@ -47,7 +52,8 @@ PictureSettings PictureSettingsOf(const MainModel& model) {
   return PictureSettings{model.pic_file_name, model.pic_size, model.pic_d_left, model.pic_d_top};
 }
 
-void PrintLabel(Surface& surface, const MainModel& model, PageRow& row, PictureCache& pictures) {
+void PrintLabel(Surface& surface, const MainModel& model, PageRow& row, PictureCache& pictures,
+                PrintedPlaces* places) {
   const int line_width = model.line_width;
   // No line ends: a row reaches the next line because its column lies left of where the row
   // before it ended.
@@ -55,11 +61,17 @@ void PrintLabel(Surface& surface, const MainModel& model, PageRow& row, PictureC
     for (int half = 0; half < 2; ++half) {
       const QString& alignment = model.blocks[row.alignment_block[half]].blk_array[r];
       QString& text = row.texts[r][half];
-      surface.PrintAtColumn(StartColumn(text, alignment, half * line_width, line_width), text,
-                            false);
+      const int column = StartColumn(text, alignment, half * line_width, line_width);
+      surface.PrintAtColumn(column, text, false);
+      if (places) {
+        places->texts[r][half] =
+            QPointF((std::max(column, 1) - 1) * surface.ColumnWidth(), surface.y()) +
+            surface.origin();
+      }
       text.clear();
     }
   }
+  if (places) places->pictures = {};
   if (model.pic_file_name.isEmpty()) return;
-  DrawLabelPicture(surface, model, row.has_label, pictures);
+  DrawLabelPicture(surface, model, row.has_label, pictures, places);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPointF>
 #include <QString>
 #include <array>
 #include <optional>
@@ -46,8 +47,16 @@ PictureSettings PictureSettingsOf(const MainModel& model);
 // position on the last row's line, fifteen lines below. Pictures and barcodes are placed from it.
 double PageRowTop(const Surface& surface);
 
+// Where PrintLabel put things, for those who look at the page row afterwards: each cell's text
+// (the top-left corner of its first cell) and each label's picture, in twips as drawn.
+struct PrintedPlaces {
+  std::array<std::array<QPointF, 2>, MainModel::kRows> texts{};
+  std::array<std::optional<QRectF>, 2> pictures;
+};
+
 // Prints one page row of two labels at the surface's print position: every template row of both
 // labels at its column by its alignment, then the label picture on each label that is there. Every
 // printed cell of the row's texts is emptied. A picture that cannot be drawn is left out without a
-// word.
-void PrintLabel(Surface& surface, const MainModel& model, PageRow& row, PictureCache& pictures);
+// word. `places`, when given, is told where everything went.
+void PrintLabel(Surface& surface, const MainModel& model, PageRow& row, PictureCache& pictures,
+                PrintedPlaces* places = nullptr);

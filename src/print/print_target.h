@@ -3,6 +3,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -41,6 +42,8 @@ class PrintTarget {
   virtual QString DefaultPrinterName() const = 0;
   // True while the print system offers the queue `name`.
   virtual bool HasPrinter(const QString& name) const = 0;
+  // The queues the print system offers, for the user to choose from.
+  virtual QStringList PrinterNames() const = 0;
 
   // The part of the A4 sheet that `destination` prints on, in twips from the sheet's top-left
   // corner; a print's (0, 0) is its top-left corner. Empty when the printer is not known.

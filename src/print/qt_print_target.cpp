@@ -39,6 +39,8 @@ bool QtPrintTarget::HasPrinter(const QString& name) const {
   return QPrinterInfo::availablePrinterNames().contains(name);
 }
 
+QStringList QtPrintTarget::PrinterNames() const { return QPrinterInfo::availablePrinterNames(); }
+
 QRectF QtPrintTarget::PrintableArea(const PrintDestination& destination) const {
   constexpr double kTwipsPerPoint = 20;
   if (!destination.pdf_path.isEmpty()) {

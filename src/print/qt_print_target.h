@@ -25,6 +25,7 @@ class QtPrintTarget : public PrintTarget {
   bool HasDefaultPrinter() const override;
   QString DefaultPrinterName() const override;
   bool HasPrinter(const QString& name) const override;
+  QStringList PrinterNames() const override;
   QRectF PrintableArea(const PrintDestination& destination) const override;
   Surface* Open(const PrintDestination& destination) override;
   bool Failed() const override;

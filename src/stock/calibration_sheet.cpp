@@ -10,7 +10,7 @@
 #include "model/prompter.h"
 #include "model/units.h"
 #include "print/printer_fits.h"
-#include "print/run_drawing.h"
+#include "print/sheet_walk.h"
 #include "print/surface.h"
 #include "stock/printer_fit.h"
 

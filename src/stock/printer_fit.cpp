@@ -33,7 +33,7 @@ StockFit PrinterFit::ToStockFit() const {
 PrinterFitTexts PrinterFitTexts::Of(const PrinterFit& fit) {
   return PrinterFitTexts{
       FixedPointText(fit.offset_x_tenths, 1), FixedPointText(fit.offset_y_tenths, 1),
-      FixedPointText(fit.pitch_hundredths.value_or(TemplatePitchHundredths()), 2)};
+      FixedPointText(fit.pitch_hundredths.value_or(TemplatePitchHundredths()), 2), fit.stock};
 }
 
 std::optional<PrinterFit> ReadPrinterFit(const PrinterFitTexts& texts, Prompter& prompter) {
@@ -63,6 +63,7 @@ std::optional<PrinterFit> ReadPrinterFit(const PrinterFitTexts& texts, Prompter&
   }
   fit.offset_x_tenths = *x;
   fit.offset_y_tenths = *y;
+  if (!texts.stock.isEmpty()) fit.stock = texts.stock;
   // 73.55 as shown, or 73.56 as the figure is often given: the template's own pitch, to the twip.
   if (PitchTwips(*pitch) != PrinterFit::kTemplatePitchTwips) fit.pitch_hundredths = *pitch;
   return fit;

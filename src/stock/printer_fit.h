@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "model/label_stock.h"
 #include "print/print_target.h"
 
 class Prompter;
@@ -23,6 +24,8 @@ struct PrinterFit {
   int offset_y_tenths = 0;  // down
   // From one page row to the next; none: the template's own, to the twip.
   std::optional<int> pitch_hundredths;
+  // The name of the stock the printer is fed (model/label_stock.h).
+  QString stock = DefaultStockName();
 
   // The fit in twips, as the print run applies it; the pitch in whole twips.
   StockFit ToStockFit() const;
@@ -35,6 +38,7 @@ struct PrinterFitTexts {
   QString offset_x;
   QString offset_y;
   QString pitch;
+  QString stock{};  // a stock's name, as chosen from the list; empty: the default stock
 
   static PrinterFitTexts Of(const PrinterFit& fit);
 

@@ -12,6 +12,7 @@
 #include "model/prompter.h"
 #include "print/qt_print_target.h"
 #include "stock/calibration_sheet.h"
+#include "stock/stock_dialog.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ QLineEdit* AddField(QFormLayout* form, const char* name, const QString& caption,
 
 bool SameTexts(const PrinterFitTexts& a, const PrinterFitTexts& b) {
   return a.offset_x.trimmed() == b.offset_x.trimmed() &&
-         a.offset_y.trimmed() == b.offset_y.trimmed() && a.pitch.trimmed() == b.pitch.trimmed();
+         a.offset_y.trimmed() == b.offset_y.trimmed() && a.pitch.trimmed() == b.pitch.trimmed() &&
+         a.stock == b.stock;
 }
 
 }  // namespace
@@ -56,6 +58,17 @@ PrinterFitDialog::PrinterFitDialog(PrinterFitStore store, Prompter& prompter,
   }
   printer_->addItem(tr("PDF 檔"), QString());
   form->addRow(tr("印表機:"), printer_);
+  stock_ = new QComboBox;
+  stock_->setObjectName(QStringLiteral("stock"));
+  auto* add_stock = new QPushButton(tr("新增(&N)…"));
+  add_stock->setObjectName(QStringLiteral("add_stock"));
+  edit_stock_ = new QPushButton(tr("修改(&E)…"));
+  edit_stock_->setObjectName(QStringLiteral("edit_stock"));
+  auto* stock_row = new QHBoxLayout;
+  stock_row->addWidget(stock_, 1);
+  stock_row->addWidget(add_stock);
+  stock_row->addWidget(edit_stock_);
+  form->addRow(tr("標籤紙:"), stock_row);
   offset_x_ = AddField(form, "offset_x", tr("水平位移:"), tr("公釐, 往右為正 (-20.0 到 +20.0)"));
   offset_y_ = AddField(form, "offset_y", tr("垂直位移:"), tr("公釐, 往下為正 (-20.0 到 +20.0)"));
   pitch_ =
@@ -77,23 +90,26 @@ PrinterFitDialog::PrinterFitDialog(PrinterFitStore store, Prompter& prompter,
   save->setObjectName(QStringLiteral("save"));
   auto* print = new QPushButton(tr("印校正頁(&P)"));
   print->setObjectName(QStringLiteral("print_sheet"));
-  auto* close = new QPushButton(tr("關閉"));
+  auto* close = new QPushButton(tr("關閉(&C)"));
   close->setObjectName(QStringLiteral("close"));
   for (QPushButton* button : {save, print, close}) buttons->addWidget(button);
   layout->addLayout(buttons);
+  connect(add_stock, &QPushButton::clicked, this, &PrinterFitDialog::AddStock);
+  connect(edit_stock_, &QPushButton::clicked, this, &PrinterFitDialog::EditStock);
   connect(save, &QPushButton::clicked, this, &PrinterFitDialog::Save);
   connect(print, &QPushButton::clicked, this, &PrinterFitDialog::PrintSheet);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   // Enter in a field must not close the window with what was typed.
-  save->setAutoDefault(false);
-  print->setAutoDefault(false);
-  close->setAutoDefault(false);
+  for (QPushButton* button : {save, print, close, add_stock, edit_stock_}) {
+    button->setAutoDefault(false);
+  }
 
   const int first = std::max(0, printer_->findData(default_queue));
   printer_->setCurrentIndex(first);
   shown_index_ = first;
   ShowSet(queue());
   connect(printer_, &QComboBox::currentIndexChanged, this, &PrinterFitDialog::ChoosePrinter);
+  connect(stock_, &QComboBox::currentIndexChanged, this, &PrinterFitDialog::ChooseStock);
 }
 
 PrinterFitDialog::~PrinterFitDialog() = default;
@@ -154,15 +170,51 @@ void PrinterFitDialog::ShowSet(const QString& queue) {
   offset_x_->setText(shown_.offset_x);
   offset_y_->setText(shown_.offset_y);
   pitch_->setText(shown_.pitch);
+  ShowStocks(shown_.stock);
 }
 
 PrinterFitTexts PrinterFitDialog::Typed() const {
-  return PrinterFitTexts{offset_x_->text(), offset_y_->text(), pitch_->text()};
+  return PrinterFitTexts{offset_x_->text(), offset_y_->text(), pitch_->text(),
+                         stock_->currentData().toString()};
+}
+
+void PrinterFitDialog::ShowStocks(const QString& chosen) {
+  const QSignalBlocker blocker(stock_);
+  stocks_ = store_.Load().Stocks();
+  stock_->clear();
+  for (const LabelStock& stock : stocks_) {
+    stock_->addItem(
+        tr("%1 (%2)", "a stock's name and description").arg(stock.name, stock.description),
+        stock.name);
+  }
+  stock_->setCurrentIndex(std::max(0, stock_->findData(chosen)));
+  ChooseStock();
+}
+
+void PrinterFitDialog::ChooseStock() {
+  // Only the clerk's own stocks can be changed; they come after the built-in ones.
+  edit_stock_->setEnabled(stock_->currentIndex() >= BuiltInStocks().size());
+}
+
+void PrinterFitDialog::AddStock() { OpenStockDialog(StockDialog::NewStockTexts(), false); }
+
+void PrinterFitDialog::EditStock() {
+  const int index = stock_->currentIndex();
+  if (index < BuiltInStocks().size() || index >= stocks_.size()) return;
+  OpenStockDialog(LabelStockTexts::Of(stocks_[index]), true);
+}
+
+void PrinterFitDialog::OpenStockDialog(const LabelStockTexts& texts, bool editing) {
+  QStringList taken = StockNames(stocks_);
+  if (editing) taken.removeAll(texts.name);
+  StockDialog dialog(store_, prompter_, texts, editing, taken, this);
+  if (dialog.exec() != QDialog::Accepted || !dialog.saved()) return;
+  ShowStocks(dialog.saved()->name);
 }
 
 bool PrinterFitDialog::KeepOrStoreTyped() {
   if (SameTexts(Typed(), shown_)) return true;
   const QString name = FitSetName(queue());
-  if (!prompter_.AskYesNo(tr("%1的校正數字改過了, 還沒有儲存。要儲存嗎?").arg(name))) return true;
+  if (!prompter_.AskYesNo(tr("%1的校正設定改過了, 還沒有儲存。要儲存嗎?").arg(name))) return true;
   return Save();
 }

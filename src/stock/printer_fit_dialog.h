@@ -4,9 +4,11 @@
 #include <QStringList>
 
 #include "stock/printer_fit_store.h"
+#include "stock/stock_input.h"
 
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class Prompter;
 class PrintFeedback;
 class PrintTarget;
@@ -14,7 +16,9 @@ class PrintTarget;
 // 印表機校正: the printer settings, one set per printer queue and one for PDF files, and the
 // calibration sheet. A thin window over PrinterFitStore, ReadPrinterFit and PrintCalibrationSheet:
 // typed fields are read and stored only when all of them are good, and a set typed but not stored
-// is offered for storing before another printer is chosen or the window closes.
+// is offered for storing before another printer is chosen or the window closes. Each set has its
+// stock, chosen from the built-in ones and the clerk's own, which are added and changed in a
+// window of their own (StockDialog).
 class PrinterFitDialog : public QDialog {
   Q_OBJECT
 
@@ -36,6 +40,10 @@ class PrinterFitDialog : public QDialog {
   // What the buttons do; false when nothing was stored or printed.
   bool Save();
   bool PrintSheet();
+  // Opens the window for a new stock of the clerk's own, or for the chosen one; a stock stored
+  // there becomes the chosen printer's, to be stored with its set.
+  void AddStock();
+  void EditStock();
 
   void done(int result) override;
 
@@ -44,6 +52,10 @@ class PrinterFitDialog : public QDialog {
   void ShowSet(const QString& queue);
   PrinterFitTexts Typed() const;
   bool KeepOrStoreTyped();
+  // Lists every stock, `chosen` chosen.
+  void ShowStocks(const QString& chosen);
+  void ChooseStock();
+  void OpenStockDialog(const LabelStockTexts& texts, bool editing);
 
   PrinterFitStore store_;
   Prompter& prompter_;
@@ -54,6 +66,9 @@ class PrinterFitDialog : public QDialog {
   QLineEdit* offset_x_ = nullptr;
   QLineEdit* offset_y_ = nullptr;
   QLineEdit* pitch_ = nullptr;
+  QComboBox* stock_ = nullptr;
+  QPushButton* edit_stock_ = nullptr;
+  QList<LabelStock> stocks_;
   QLineEdit* label_width_ = nullptr;
   QLineEdit* label_height_ = nullptr;
   int shown_index_ = -1;

@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
@@ -86,6 +87,8 @@ TEST(CommandLine, ReadsItsOptionsAndRefusesAnythingElse) {
       {{"--folder", ""}, Action::kUsageError, {}, std::nullopt, "--folder"},
       {{"--printer"}, Action::kUsageError, {}, std::nullopt, "printer"},
       {{"a.cratemark", "b.cratemark"}, Action::kUsageError, {}, std::nullopt, "b.cratemark"},
+      {{"--list-stocks"}, Action::kListStocks, {}, std::nullopt, "\na4-8-74.25\tA4 "},
+      {{"--stock", "a4-8"}, Action::kUsageError, {}, std::nullopt, "--print"},
   };
   for (const auto& c : cases) {
     const QString name = c.options.join(u' ');
@@ -100,6 +103,29 @@ TEST(CommandLine, ReadsItsOptionsAndRefusesAnythingElse) {
     EXPECT_EQ(line.language, c.language) << name.toStdString();
     EXPECT_TRUE(line.text.contains(c.text))
         << name.toStdString() << ": " << line.text.toStdString();
+  }
+}
+
+TEST(CommandLine, AStockIsNamedForOneRunFromTheStocksTheUserHas) {
+  LabelStock shelf;
+  shelf.name = QStringLiteral("shelf");
+  int asked = 0;
+  const StockLister stocks = [&] {
+    ++asked;
+    return BuiltInStocks() << shelf;
+  };
+  const auto parse = [&](const QStringList& options) {
+    return ParseCommandLine(QStringList{"cratemark", "--print", "job.cratemark"} + options, stocks);
+  };
+  EXPECT_EQ(parse({}).stock, QString());
+  EXPECT_EQ(asked, 0) << "the settings are read only for the stocks";
+  EXPECT_EQ(parse({"--stock", "roll-4x6in"}).stock, QStringLiteral("roll-4x6in"));
+  EXPECT_EQ(parse({"--stock=shelf"}).stock, QStringLiteral("shelf"));
+  for (const char* name : {"Shelf", "roll-4x6", ""}) {
+    const CommandLine refused = parse({"--stock", QString::fromUtf8(name)});
+    EXPECT_EQ(refused.action, Action::kUsageError) << name;
+    EXPECT_TRUE(refused.text.contains(QStringLiteral("--stock"))) << name;
+    EXPECT_TRUE(refused.text.contains(QStringLiteral("--list-stocks"))) << name;
   }
 }
 
@@ -202,6 +228,14 @@ TEST_F(Translated, TheEnglishTranslationIsBuiltIn) {
 TEST(Program, AnswersWithoutADisplay) {
   TempFolder folder;
   folder.Write(QStringLiteral("taken"), "a file, not a folder");
+  // A stock of the user's own, in the printer settings of the test's own folder.
+  const QDir config(QFile::decodeName(qgetenv("XDG_CONFIG_HOME")));
+  ASSERT_TRUE(config.mkpath(QStringLiteral("Cratemark")));
+  QFile settings(config.filePath(QStringLiteral("Cratemark/printers.conf")));
+  ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+  settings.write(
+      "[stocks]\nzebra\\page=roll\nzebra\\label_width_mm=104\nzebra\\label_height_mm=200\n");
+  settings.close();
   const struct {
     QStringList arguments;
     QString lang;
@@ -218,6 +252,8 @@ TEST(Program, AnswersWithoutADisplay) {
       {{"--help"}, "en_US.UTF-8", 0, "Show this help.", {}},
       {{"--help", "--lang", "en"}, "zh_TW.UTF-8", 0, "Show this help.", {}},
       {{"--lang", "fr"}, "zh_TW.UTF-8", kUsageExitStatus, {}, "「fr」"},
+      {{"--list-stocks"}, "zh_TW.UTF-8", 0, "\nzebra\t自訂: 捲筒標籤 104.00 × 200.00 公釐", {}},
+      {{"--list-stocks"}, "en_US.UTF-8", 0, "a4-8\tA4 sheet", {}},
       {{"--folder", folder.File("taken")},
        "en_US.UTF-8",
        kUsageExitStatus,
@@ -234,6 +270,7 @@ TEST(Program, AnswersWithoutADisplay) {
       EXPECT_EQ(run.err, QString()) << name.toStdString();
     }
   }
+  settings.remove();
 }
 
 // The program started in each language: every caption speaks it, a refused input's message box
@@ -258,7 +295,9 @@ TEST(Program, SpeaksTheLocalesLanguageAndPrintsTheSameInBoth) {
         {"Label2", "箱號編號: from"},
         {"l_print", "印吧"},
         {"menu 1", "檔案(&F)"},
-        {"menu 2", "說明(&H)"}},
+        {"menu 2", "編輯(&E)"},
+        {"menu 2.1", "復原(&U)"},
+        {"menu 3", "說明(&H)"}},
        "編號欄位輸入有錯: 箱號編號 to 必須是數字",
        "確定"},
       {"en_US.UTF-8",
@@ -266,7 +305,9 @@ TEST(Program, SpeaksTheLocalesLanguageAndPrintsTheSameInBoth) {
         {"Label2", "Cartons from"},
         {"l_print", "Print"},
         {"menu 1", "&File"},
-        {"menu 2", "&Help"}},
+        {"menu 2", "&Edit"},
+        {"menu 2.1", "&Undo"},
+        {"menu 3", "&Help"}},
        "carton number “to” must be a number",
        "OK"},
   };

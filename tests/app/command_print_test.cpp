@@ -18,9 +18,11 @@
 #include "history/history_files.h"
 #include "job/job_commands.h"
 #include "stock/printer_fit_store.h"
+#include "support/driven_program.h"
 #include "support/printout.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
+#include "support/test_barcodes.h"
 #include "support/worked_example.h"
 
 namespace {
@@ -301,4 +303,87 @@ TEST_F(CommandPrintTest, FaultsGiveTheirMessageAndExitStatus) {
   ASSERT_EQ(::stat("/dev/full", &device), 0);
   EXPECT_TRUE(S_ISCHR(device.st_mode));
   QFile::remove(settings);
+}
+
+namespace {
+
+// A job with three different warnings: two blocks share cartons 20–25, the picture file is gone,
+// and the barcode covers the pallet and carton numbers' lines. None depends on the printer.
+QString JobWithThreeWarnings(const TempFolder& folder) {
+  MainModel model;
+  model.work_dir = folder.path();
+  SetUpWorkedExample(model);
+  model.blocks[2].blk_start = 20;
+  model.l_start = QStringLiteral("20");
+  model.pic_file_name = folder.File(QStringLiteral("moved-away.png"));
+  model.pic_size = QStringLiteral("10");
+  model.barcode = TestBarcode(BarcodeKind::kCode128);
+  model.barcode.left_mm = 38;
+  ScriptedPrompter prompter;
+  const QString job = folder.File(QStringLiteral("warnings.cratemark"));
+  EXPECT_TRUE(SaveJobFile(model, prompter, job)) << prompter.messages.join(u'\n').toStdString();
+  return job;
+}
+
+// Every job the print system holds or has held: one more means something was printed.
+qsizetype PrintJobs() {
+  return printout::Output(QStringLiteral("lpstat"),
+                          {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")})
+      .count(u'\n');
+}
+
+}  // namespace
+
+// The clerk presses 印吧 on a job with three warnings and then Enter, as one does with a box in
+// the way: the box lists all three, and Enter prints nothing and records nothing.
+TEST_F(CommandPrintTest, EnterOnTheWarningsPrintsNothingAndRecordsNothing) {
+  const QString warned = JobWithThreeWarnings(folder);
+  const qsizetype jobs_before = PrintJobs();
+  TempFolder home;
+  DrivenProgram program(QStringLiteral(CRATEMARK_PROGRAM), folder.path(), home.path(), {warned});
+  ASSERT_TRUE(program.process.waitForStarted());
+  program.Send(QStringLiteral("click l_print"));
+  QString box = QString::fromUtf8(program.Ask(QStringLiteral("message")));
+  if (box.contains(u"找不到預設的印表機")) {
+    // A machine without a default printer offers a PDF file first.
+    program.Send(QStringLiteral("answer yes"));
+    box = QString::fromUtf8(program.Ask(QStringLiteral("message")));
+  }
+  for (const char* warning : {"第 1 區段和第 2 區段都有箱號 20–25", "moved-away.png」找不到",
+                              "條碼都蓋住第 4 行的「P/NO. :」"}) {
+    EXPECT_TRUE(box.contains(QString::fromUtf8(warning))) << box.toStdString();
+  }
+  EXPECT_TRUE(box.contains(u"不印")) << box.toStdString();
+  program.Send(QStringLiteral("enter"));
+  // `dump` waits until the box is gone and the press has run its course.
+  EXPECT_FALSE(program.Dump().isEmpty());
+  EXPECT_EQ(PrintJobs(), jobs_before);
+  EXPECT_FALSE(HistoryWritten());
+  program.Send(QStringLiteral("close"));
+  EXPECT_TRUE(program.process.waitForFinished(30000));
+}
+
+// `--print` names every warning on standard error, one a line, and prints only with --yes.
+TEST_F(CommandPrintTest, TheWarningsGoToStandardErrorAndOnlyYesPrints) {
+  const QString warned = JobWithThreeWarnings(folder);
+  Outcome run = Cratemark(
+      {QStringLiteral("--print"), warned, QStringLiteral("--pdf"), QStringLiteral("warned.pdf")});
+  EXPECT_EQ(run.status, 1);
+  const QStringList lines = run.err.split(u'\n');
+  for (const char* warning :
+       {"cratemark: 第 1 區段和第 2 區段都有箱號 20–25, 這些箱子會印出兩張標籤",
+        "cratemark: 每張標籤的條碼都蓋住第 4 行的「P/NO. :」",
+        "cratemark: 每張標籤的條碼都蓋住第 5 行的「C/NO. :」"}) {
+    EXPECT_TRUE(lines.contains(QString::fromUtf8(warning))) << run.err.toStdString();
+  }
+  EXPECT_TRUE(run.err.contains(u"moved-away.png」找不到, 標籤上不會印出圖片"))
+      << run.err.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(folder.File(QStringLiteral("warned.pdf"))));
+  EXPECT_FALSE(HistoryWritten());
+
+  run = Cratemark({QStringLiteral("--print"), warned, QStringLiteral("--pdf"),
+                   QStringLiteral("warned.pdf"), QStringLiteral("--yes")});
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(folder.File(QStringLiteral("warned.pdf"))));
+  EXPECT_TRUE(HistoryWritten());
 }

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/print_command.h"
+#include "app/print_button.h"
 #include "app/startup.h"
 #include "blocks/block_commands.h"
 #include "model/main_model.h"

@@ -16,7 +16,7 @@
 #include "model/main_model.h"
 #include "model/start_values.h"
 #include "model/units.h"
-#include "print/fit_check.h"
+#include "print/preflight.h"
 #include "print/print_target.h"
 #include "support/english_interface.h"
 #include "support/scripted_prompter.h"
@@ -71,16 +71,19 @@ QString PackingListRefusal() {
   return problem;
 }
 
-QString FitCheckQuestion() {
-  FitOverhang overhang;
-  overhang.sheet = 2;
-  overhang.page_row = 3;
-  overhang.line = 4;
-  overhang.side = FitOverhang::kRight;
-  overhang.twips = 2.5 * kTwipsPerPaperMm;
+// The question before a print with a line past the printable area: its words and its item.
+QString PreflightQuestion() {
+  Preflight preflight;
+  PreflightItem& item = preflight.items.emplace_back();
+  item.sheet = 2;
+  item.page_row = 3;
+  item.line = 4;
+  item.side = PreflightItem::kRight;
+  item.twips = 2.5 * kTwipsPerPaperMm;
+  item.count = 1;
   PrintDestination destination;
   destination.printer = QStringLiteral("LABELS");
-  return FitQuestion(overhang, destination);
+  return PreflightIntro(preflight, destination) + u'\n' + item.Text();
 }
 
 TEST(EnglishRefusals, AreWholeSentencesWithTheirValuesInPlace) {
@@ -105,16 +108,18 @@ TEST(EnglishRefusals, AreWholeSentencesWithTheirValuesInPlace) {
       {"a packing list refused naming its line", PackingListRefusal,
        QStringLiteral("裝箱單第 3 行「to」欄的「x」不是數字"),
        QStringLiteral("Line 3 of the packing list: “x” in the “to” column is not a number")},
-      {"the fit check's question", FitCheckQuestion,
-       QStringLiteral(
-           "第 2 張紙第 3 排標籤的第 4 行超出印表機「LABELS」可以列印的範圍, 超出右邊 2.5 "
-           "公釐, 超出的部分印不出來。\n"
-           "請到「檔案 → 印表機校正…」調整這台印表機的位移或每排標籤的距離。\n\n"
-           "還是要照這樣印嗎?"),
-       QStringLiteral("Line 4 of label row 3 on sheet 2 reaches past what the printer “LABELS” can "
-                      "print: 2.5 mm past its right edge. The part outside will not be printed.\n"
-                      "Adjust this printer's offset or the distance between label rows under "
-                      "“File → Printer Calibration…”.\n\nPrint anyway?")},
+      {"the preflight's question", PreflightQuestion,
+       QStringLiteral("這次的標籤有下面這些問題, 照這樣印出來的標籤會不完整:\n"
+                      "超出印表機「LABELS」可以列印的範圍的部分印不出來; 可以到「檔案 → "
+                      "印表機校正…」調整這台印表機的位移或每排標籤的距離。\n"
+                      "還是要照這樣印嗎?\n"
+                      "第 2 張紙第 3 排左邊的標籤的第 4 行超出右邊 2.5 公釐"),
+       QStringLiteral("These labels have the problems below and would not come out whole:\n"
+                      "What lies outside the area the printer “LABELS” can print will not be "
+                      "printed; adjust this printer's offset or the distance between label rows "
+                      "under “File → Printer Calibration…”.\n"
+                      "Print anyway?\n"
+                      "Sheet 2, row 3, left label, line 4: 2.5 mm past the right edge")},
   };
   for (const auto& c : cases) EXPECT_EQ(c.refusal(), c.chinese) << c.what;
   const EnglishInterface english;

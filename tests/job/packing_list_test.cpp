@@ -127,16 +127,24 @@ TEST(PackingList, ABadLineIsNamedWithItsColumn) {
                          .arg(QFileInfo(folder.path()).fileName()));
 }
 
-TEST(PackingList, BlocksReplaceTheJobsWithTheTemplateOnScreen) {
+TEST(PackingList, BlocksReplaceTheJobsWithTheRowsOfTheChosenBlock) {
   TempFolder folder;
   MainModel model;
   ScriptedPrompter prompter;
   model.work_dir = folder.path();
   MakeConsignment(model, prompter, {});
   ASSERT_EQ(model.block_count, 3);
-  model.l_content[6] = QStringLiteral("ON SCREEN");
+  model.l_content[6] = QStringLiteral("ON SCREEN");  // typed into block 2, not stored yet
+  const std::vector<PackedBlock> blocks{Block(1, 30, 10, 1), Block(31, 35, 5, 4, true)};
+  // Block 1's rows unless told, or the remainder carton's own.
+  for (const auto& [entry, row0] : {std::pair{1, "MADE IN TAIWAN"}, {4, "LAST CARTON"}}) {
+    MainModel other = model;
+    ApplyPackingList(other, blocks, entry);
+    EXPECT_EQ(other.blocks[2].blk_content[0], QString::fromUtf8(row0)) << entry;
+    EXPECT_EQ(other.blocks[2].blk_content[6], QString()) << entry;
+  }
 
-  ApplyPackingList(model, {Block(1, 30, 10, 1), Block(31, 35, 5, 4, true)});
+  ApplyPackingList(model, blocks, model.current_block);
   EXPECT_EQ(model.block_count, 2);
   EXPECT_EQ(model.current_block, 1);
   EXPECT_EQ(model.remainder_edited, 0);

@@ -4,7 +4,8 @@
 
 #include <QImage>
 
-#include "print/print_run.h"
+#include "print/layout_printing.h"
+#include "print/run_checks.h"
 #include "print/run_plan.h"
 #include "support/recording_surface.h"
 #include "support/recording_target.h"

@@ -4,8 +4,8 @@
 
 #include "barcode/barcode_check.h"
 #include "model/fonts.h"
-#include "support/recording_surface.h"
 #include "support/qt_printers.h"
+#include "support/recording_surface.h"
 #include "support/test_barcodes.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/print_command.h"
+#include "app/print_button.h"
 #include "history/history_files.h"
 #include "model/main_model.h"
 #include "model/start_values.h"

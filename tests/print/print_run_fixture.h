@@ -9,7 +9,7 @@
 #include <QFile>
 #include <vector>
 
-#include "app/print_command.h"
+#include "app/print_button.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
 #include "model/start_values.h"

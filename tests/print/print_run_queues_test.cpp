@@ -28,9 +28,7 @@ TEST_F(PrintRunTest, FitCheckOnTheTestQueuesPrintableAreas) {
     const char* question;
   } cases[] = {
       {"MARGIN4MM", {12, 12, 571, 818}, nullptr},
-      {"LABELS",
-       {18, 36, 559, 770},
-       "第 1 張紙第 4 排標籤的第 16 行超出印表機「LABELS」可以列印的範圍, 超出下緣 16.8 公釐"},
+      {"LABELS", {18, 36, 559, 770}, "第 1 張紙第 4 排左邊的標籤的第 16 行超出下緣 16.8 公釐"},
       // Qt keeps a margin of 10 points where a printer could print to the paper's edge.
       {"FULLPAGE", {10, 10, 575, 822}, nullptr},
   };
@@ -56,8 +54,9 @@ TEST_F(PrintRunTest, FitCheckOnTheTestQueuesPrintableAreas) {
     prompter.answers = {false};
     EXPECT_EQ(PrintButton(model, prompter, queue_target, queue_target, fits), !c.question);
     if (c.question) {
-      ASSERT_EQ(prompter.questions.size(), 1);
-      EXPECT_TRUE(prompter.questions[0].startsWith(QString::fromUtf8(c.question)))
+      ASSERT_EQ(prompter.warnings.size(), 1);
+      EXPECT_TRUE(prompter.questions[0].contains(u"印表機「LABELS」可以列印的範圍"));
+      EXPECT_EQ(prompter.warnings[0].first(), QString::fromUtf8(c.question))
           << prompter.questions[0].toStdString();
       EXPECT_TRUE(queue_target.opened.isEmpty());
     } else {

@@ -1,18 +1,20 @@
-#include "print/print_run.h"
-
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <cmath>
+#include <functional>
 #include <vector>
 
-#include "app/print_command.h"
+#include "app/print_button.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
 #include "print/barcode_painter.h"
+#include "print/layout_printing.h"
 #include "print/print_run_fixture.h"
 #include "print/printer_fits.h"
+#include "print/run_checks.h"
 #include "print/run_plan.h"
+#include "print/run_sequence.h"
 #include "stock/printer_fit.h"
 #include "support/model_state.h"
 #include "support/recording_target.h"
@@ -621,12 +623,14 @@ TEST_F(PrintRunTest, ARunOffThePrintableAreaAsksFirstAndNoChangesNothing) {
   prompter.answers = {false};
   EXPECT_FALSE(Print());
   ASSERT_EQ(prompter.questions.size(), 1);
-  // 3 · 4170 + 16 · 240 = 16350 twips, 952 past the area's 15398.
-  EXPECT_EQ(prompter.questions[0],
-            QStringLiteral("第 1 張紙第 4 排標籤的第 16 行超出印表機「LABELS」可以列印的範圍, "
-                           "超出下緣 16.8 公釐, 超出的部分印不出來。\n"
-                           "請到「檔案 → 印表機校正…」調整這台印表機的位移或每排標籤的距離。\n\n"
-                           "還是要照這樣印嗎?"));
+  EXPECT_TRUE(prompter.questions[0].contains(u"印表機「LABELS」可以列印的範圍"));
+  // 3 · 4170 + 16 · 240 = 16350 twips, 952 past the area's 15398: both labels of the fourth page
+  // row of each of the four sheets (the last sheet's seventh label stands alone), one item for each
+  // label's place.
+  EXPECT_EQ(
+      prompter.warnings[0],
+      (QStringList{QStringLiteral("第 4 排左邊的標籤的第 16 行, 全部 4 張都超出下緣 16.8 公釐"),
+                   QStringLiteral("第 4 排右邊的標籤的第 16 行, 全部 3 張都超出下緣 16.8 公釐")}));
   EXPECT_TRUE(target.opened.isEmpty());
   EXPECT_FALSE(HistoryWritten());
   ExpectSameModel(before, model);
@@ -638,16 +642,16 @@ TEST_F(PrintRunTest, ARunOffThePrintableAreaAsksFirstAndNoChangesNothing) {
   EXPECT_EQ(Cartons(), Range(1, 31));
   EXPECT_TRUE(HistoryWritten());
 
-  // Offsets that move the labels up and left: the first mark past an edge is named. The first
-  // line starts in column 2, 120 twips (2.1 mm) in.
+  // Offsets that move the labels up and left: the marks past an edge are named, first the first
+  // one. The first line starts in column 2, 120 twips (2.1 mm) in.
   model.l_content[15].clear();
   model.l_array[0] = QStringLiteral("靠左");
   const struct {
     QPointF offset_mm;
     const char* what;
   } moves[] = {
-      {{0, -1}, "第 1 張紙第 1 排標籤的第 1 行超出印表機「LABELS」可以列印的範圍, 超出上緣 1.0"},
-      {{-5, 0}, "第 1 張紙第 1 排標籤的第 1 行超出印表機「LABELS」可以列印的範圍, 超出左邊 2.9"},
+      {{0, -1}, "第 1 排左邊的標籤的第 1 行, 全部 4 張都超出上緣 1.0 公釐"},
+      {{-5, 0}, "第 1 排左邊的標籤的第 1 行, 全部 4 張都超出左邊 2.9 公釐"},
       {{-2.1, 0}, nullptr},
   };
   for (const auto& m : moves) {
@@ -659,8 +663,8 @@ TEST_F(PrintRunTest, ARunOffThePrintableAreaAsksFirstAndNoChangesNothing) {
       EXPECT_TRUE(prompter.questions.isEmpty());
       continue;
     }
-    ASSERT_EQ(prompter.questions.size(), 1);
-    EXPECT_TRUE(prompter.questions[0].startsWith(QString::fromUtf8(m.what)))
+    ASSERT_EQ(prompter.warnings.size(), 1);
+    EXPECT_EQ(prompter.warnings[0].first(), QString::fromUtf8(m.what))
         << prompter.questions[0].toStdString();
   }
 
@@ -673,8 +677,67 @@ TEST_F(PrintRunTest, ARunOffThePrintableAreaAsksFirstAndNoChangesNothing) {
   prompter = ScriptedPrompter();
   prompter.answers = {false};
   EXPECT_FALSE(Print());
-  ASSERT_EQ(prompter.questions.size(), 1);
-  EXPECT_TRUE(prompter.questions[0].startsWith(
-      QStringLiteral("第 1 張紙第 4 排標籤的條碼超出印表機「LABELS」可以列印的範圍, 超出下緣")))
+  ASSERT_EQ(prompter.warnings.size(), 1);
+  EXPECT_TRUE(prompter.warnings[0].first().startsWith(
+      QStringLiteral("第 4 排左邊的標籤的條碼, 全部 4 張都超出下緣")))
       << prompter.questions[0].toStdString();
+}
+
+// Every way out of a print after its checks have passed leaves the block table as it was before
+// the press, with the edit on screen not stored; nothing goes to the printer and no record is
+// written. Warnings are asked once, all of them, and a No prints nothing.
+TEST_F(PrintRunTest, EveryWayOutLeavesTheTableAsItWas) {
+  const struct {
+    const char* what;
+    std::function<void()> arrange;
+    qsizetype questions;  // asked before the way out
+  } cases[] = {
+      {"No to the question about overlapping cartons and a missing picture",
+       [this] {
+         model.blocks[2].blk_start = 20;
+         model.pic_file_name = folder.File(QStringLiteral("gone.png"));
+         prompter.answers = {false};
+       },
+       1},
+      {"No to the PDF offer",
+       [this] {
+         target.has_printer = false;
+         prompter.answers = {false};
+       },
+       1},
+      {"a file dialog closed",
+       [this] {
+         target.has_printer = false;
+         prompter.answers = {true};
+       },
+       1},
+      {"a printer that went away", [this] { target.printers.clear(); }, 0},
+      {"Cancel while printing", [this] { target.cancel_at_sheet = 1; }, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Reset();
+    SetBlocks({{1, 30, 10, 1}, {31, 60, 10, 4}});
+    model.l_end = QStringLiteral("29");  // an edit that must not stay stored
+    c.arrange();
+    const MainModel before = model;
+    EXPECT_FALSE(Print());
+    EXPECT_EQ(prompter.questions.size(), c.questions)
+        << prompter.questions.join(u'\n').toStdString();
+    EXPECT_FALSE(target.closed);
+    EXPECT_FALSE(HistoryWritten());
+    ExpectSameModel(before, model);
+  }
+  // The two warnings of the first case came in one question, the overlap first.
+  Reset();
+  SetBlocks({{1, 30, 10, 1}, {20, 40, 10, 4}});
+  model.pic_file_name = folder.File(QStringLiteral("gone.png"));
+  prompter.answers = {true};
+  EXPECT_TRUE(Print());
+  ASSERT_EQ(prompter.warnings.size(), 1);
+  EXPECT_EQ(
+      prompter.warnings[0],
+      (QStringList{
+          QStringLiteral("第 1 區段和第 2 區段都有箱號 20–30, 這些箱子會印出兩張標籤"),
+          QStringLiteral("圖片檔「%1」找不到, 標籤上不會印出圖片").arg(model.pic_file_name)}));
 }

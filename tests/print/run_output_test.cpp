@@ -16,8 +16,8 @@
 #include "blocks/block_store.h"
 #include "model/main_model.h"
 #include "model/start_values.h"
-#include "print/print_run.h"
 #include "print/printer_fits.h"
+#include "print/run_sequence.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -90,7 +90,7 @@ QString Record(const Case& c, const QString& folder) {
 
   ScriptedPrompter prompter;
   RecordingTarget target;
-  const bool printed = PrintRun(model, prompter, target, target, PrinterFits{});
+  const bool printed = RunSequence(model, RunRequest{}, prompter, target, target).printed;
 
   QString record;
   QTextStream out(&record);

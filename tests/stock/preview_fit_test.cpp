@@ -76,10 +76,10 @@ TEST(PreviewFit, PrintsWithTheChosenPrintersFitAfterTheFitCheck) {
 
   prompter.answers = {false};
   print->click();
-  ASSERT_EQ(prompter.questions.size(), 1);
-  EXPECT_TRUE(prompter.questions[0].startsWith(
-      QStringLiteral("第 1 張紙第 1 排標籤的第 1 行超出印表機「LABELS」可以列印的範圍, "
-                     "超出上緣 3.0 公釐")))
+  ASSERT_EQ(prompter.warnings.size(), 1);
+  EXPECT_TRUE(prompter.questions[0].contains(u"印表機「LABELS」可以列印的範圍"));
+  EXPECT_EQ(prompter.warnings[0].first(),
+            QStringLiteral("第 1 排左邊的標籤的第 1 行, 全部 5 張都超出上緣 3.0 公釐"))
       << prompter.questions[0].toStdString();
   EXPECT_TRUE(target.destinations.isEmpty());
 

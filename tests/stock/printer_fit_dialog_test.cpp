@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/main_window.h"
+#include "stock/stock_dialog.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -46,6 +49,17 @@ class PrinterFitDialogTest : public testing::Test {
     dialog->findChild<QPushButton*>(QString::fromLatin1(button))->click();
   }
   QComboBox* Printer() const { return dialog->findChild<QComboBox*>(QStringLiteral("printer")); }
+  QComboBox* Stock() const { return dialog->findChild<QComboBox*>(QStringLiteral("stock")); }
+  // The stock window is modal: it is worked once `button` has opened it, by `work`.
+  void InStockWindow(const char* button, const std::function<void(StockDialog&)>& work) {
+    QTimer::singleShot(0, [&] {
+      auto* window = qobject_cast<StockDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(window, nullptr);
+      work(*window);
+      if (window->isVisible()) window->reject();
+    });
+    Click(button);
+  }
 
   TempFolder folder;
   PrinterFitStore store;
@@ -136,6 +150,72 @@ TEST_F(PrinterFitDialogTest, TheCalibrationSheetIsPrintedWithTheTypedSetOnTheCho
   EXPECT_EQ(target.destinations[0].printer, QStringLiteral("LABELS"));
   EXPECT_EQ(target.destinations[0].fit.offset, QPointF(1, -2) * kMm);
   EXPECT_EQ(target.surface.sheets(), 1);
+}
+
+TEST_F(PrinterFitDialogTest, EachPrinterIsGivenItsStockBesideItsOffsets) {
+  Open();
+  EXPECT_EQ(Stock()->count(), BuiltInStocks().size());
+  EXPECT_EQ(Stock()->currentData().toString(), QStringLiteral("a4-8"));
+  Stock()->setCurrentIndex(Stock()->findData(QStringLiteral("roll-4x6in")));
+  Click("save");
+  EXPECT_EQ(store.Load().Find(QStringLiteral("LABELS"))->stock, QStringLiteral("roll-4x6in"));
+
+  Printer()->setCurrentIndex(1);
+  EXPECT_EQ(Stock()->currentData().toString(), QStringLiteral("a4-8"));
+  // A stock chosen and not stored is offered for storing, as typed figures are.
+  Stock()->setCurrentIndex(1);
+  prompter.answers = {true};
+  Printer()->setCurrentIndex(0);
+  EXPECT_EQ(prompter.questions.size(), 1);
+  EXPECT_EQ(store.Load().Find(QStringLiteral("OFFICE"))->stock, QStringLiteral("a4-8-74.25"));
+  EXPECT_EQ(Stock()->currentData().toString(), QStringLiteral("roll-4x6in"));
+  EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(PrinterFitDialogTest, TheClerksOwnStockIsTypedInAWindowOfItsOwnAndGivenToThePrinter) {
+  Open();
+  dialog->show();
+  const auto field = [](StockDialog& window, const char* name) {
+    return window.findChild<QLineEdit*>(QString::fromLatin1(name));
+  };
+  InStockWindow("add_stock", [&](StockDialog& window) {
+    // A new stock starts as an A4 sheet of eight; a field that cannot be stored is named, and
+    // the window keeps what was typed.
+    EXPECT_EQ(window.Typed(), StockDialog::NewStockTexts());
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));  // for its buttons' Alt keys
+    field(window, "name")->setText(QStringLiteral("a4-8"));
+    field(window, "columns")->setText(QStringLiteral("3"));
+    // A button's Alt key clicks it as a click shows on screen, a moment later.
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompter.messages.isEmpty(); }));
+    EXPECT_TRUE(prompter.messages[0].startsWith(QStringLiteral("名稱「a4-8」")));
+    field(window, "name")->setText(QStringLiteral("shelf"));
+    QTest::keyClick(field(window, "name"), Qt::Key_Return);
+    ASSERT_EQ(prompter.messages.size(), 2);
+    EXPECT_TRUE(prompter.messages[1].startsWith(QStringLiteral("欄數")));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(field(window, "columns")->text(), QStringLiteral("3"));
+    field(window, "columns")->setText(QStringLiteral("2"));
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }));
+  });
+  EXPECT_EQ(StockNames(store.Load().custom_stocks), QStringList{QStringLiteral("shelf")});
+  EXPECT_EQ(Stock()->currentData().toString(), QStringLiteral("shelf"));
+  EXPECT_FALSE(store.Load().Find(QStringLiteral("LABELS")));  // stored with the printer's set
+  Click("save");
+  EXPECT_EQ(store.Load().StockOf(QStringLiteral("LABELS")).name, QStringLiteral("shelf"));
+
+  // Changed later under its name, which printers refer to; Escape closes it and changes nothing.
+  InStockWindow("edit_stock", [&](StockDialog& window) {
+    EXPECT_TRUE(field(window, "name")->isReadOnly());
+    EXPECT_EQ(field(window, "label_width")->text(), QStringLiteral("105.00"));
+    field(window, "label_width")->setText(QStringLiteral("100"));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+  });
+  EXPECT_EQ(store.Load().custom_stocks[0].label.width, PaperMm(105).ToTwips());
+  EXPECT_EQ(prompter.messages.size(), 2);
 }
 
 TEST(PrinterFitMenu, TheMainWindowOpensTheSettingsAndSaysOnceWhenTheyCannotBeRead) {

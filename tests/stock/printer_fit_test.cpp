@@ -8,6 +8,7 @@
 
 #include "stock/printer_fit_store.h"
 #include "support/full_disk.h"
+#include "stock/stock_input.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
@@ -204,4 +205,69 @@ TEST_F(PrinterFitStoreTest, AFullDiskKeepsTheOldSettings) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
               (QStringList{"filler", "printers.conf"}));
   }
+}
+
+TEST_F(PrinterFitStoreTest, EachPrinterKeepsItsStockBesideItsOffsetsAndTheClerksStocksTheirs) {
+  const LabelStock shelf =
+      *ReadStockTexts({"shelf-2x5", false, "100", "50", "2", "5", "105", "55", "2.5", "11"}, {})
+           .stock;
+  const LabelStock zebra = *ReadStockTexts({"zebra", true, "100", "200"}, {}).stock;
+  ASSERT_TRUE(Store().SaveStock(zebra));
+  ASSERT_TRUE(Store().SaveStock(shelf));
+  PrinterFit labels{-15, 20, 7425, QStringLiteral("shelf-2x5")};
+  ASSERT_TRUE(Store().Save(QStringLiteral("LABELS"), labels));
+  ASSERT_TRUE(Store().Save(QStringLiteral("ZEBRA"), PrinterFit{0, 0, {}, "zebra"}));
+  ASSERT_TRUE(Store().Save(QString(), PrinterFit{0, 0, {}, "roll-100x150"}));
+
+  const StoredPrinterFits stored = Store().Load();
+  EXPECT_EQ(stored.custom_stocks, (QList<LabelStock>{shelf, zebra}));
+  EXPECT_EQ(stored.Stocks(), BuiltInStocks() + stored.custom_stocks);
+  EXPECT_EQ(stored.Find(QStringLiteral("LABELS")), labels);
+  EXPECT_EQ(stored.StockOf(QStringLiteral("LABELS/draft")), shelf);
+  EXPECT_EQ(stored.StockOf(QStringLiteral("ZEBRA")), zebra);
+  EXPECT_EQ(stored.StockOf(QString()).name, QStringLiteral("roll-100x150"));
+  EXPECT_EQ(stored.StockOf(QStringLiteral("OTHER")).name, QStringLiteral("a4-8"));
+  EXPECT_TRUE(stored.unknown_stocks.isEmpty() && stored.damaged_stocks.isEmpty());
+
+  // Changed: the stock of that name is replaced, and the printers given it keep it.
+  const LabelStock wider = *ReadStockTexts({"zebra", true, "104", "200"}, {}).stock;
+  ASSERT_TRUE(Store().SaveStock(wider));
+  EXPECT_EQ(Store().Load().StockOf(QStringLiteral("ZEBRA")), wider);
+  QSettings file(Path(), QSettings::IniFormat);
+  EXPECT_EQ(file.value("stocks/zebra/label_width_mm").toString(), QStringLiteral("104.00"));
+  EXPECT_EQ(file.value("printers/ZEBRA/stock").toString(), QStringLiteral("zebra"));
+  EXPECT_FALSE(file.contains("stocks/zebra/columns"));
+}
+
+TEST_F(PrinterFitStoreTest, DamagedStocksAreSaidOnceAndTheirPrintersPrintOnTheDefaultStock) {
+  WriteFile(
+      "[stocks]\n"
+      "GOOD\\page=roll\nGOOD\\label_width_mm=100\nGOOD\\label_height_mm=50\n"
+      "WIDE\\page=roll\nWIDE\\label_width_mm=5000\nWIDE\\label_height_mm=50\n"
+      "NOPAGE\\label_width_mm=100\nNOPAGE\\label_height_mm=50\n"
+      "roll-4x6in\\page=roll\nroll-4x6in\\label_width_mm=100\nroll-4x6in\\label_height_mm=50\n"
+      "[printers]\n"
+      "ON_GOOD\\offset_x_mm=0.0\nON_GOOD\\offset_y_mm=0.0\nON_GOOD\\stock=GOOD\n"
+      "ON_WIDE\\offset_x_mm=1.0\nON_WIDE\\offset_y_mm=0.0\nON_WIDE\\stock=WIDE\n"
+      "ON_NONE\\offset_x_mm=0.0\nON_NONE\\offset_y_mm=0.0\nON_NONE\\stock=a4-16\n"
+      "OLD\\offset_x_mm=0.0\nOLD\\offset_y_mm=0.0\n");
+  const PrinterFits fits = LoadPrinterFits(Store(), prompter);
+  ASSERT_EQ(prompter.messages.size(), 1);
+  const QString& message = prompter.messages[0];
+  for (const char* name :
+       {"「WIDE」", "「NOPAGE」", "「roll-4x6in」", "「ON_WIDE」", "「ON_NONE」"}) {
+    EXPECT_TRUE(message.contains(QString::fromUtf8(name))) << name << message.toStdString();
+  }
+  for (const char* name : {"GOOD", "OLD"}) {
+    EXPECT_FALSE(message.contains(QString::fromUtf8(name))) << name;
+  }
+
+  const StoredPrinterFits stored = Store().Load();
+  EXPECT_EQ(StockNames(stored.custom_stocks), QStringList{"GOOD"});
+  EXPECT_EQ(stored.StockOf(QStringLiteral("ON_GOOD")).name, QStringLiteral("GOOD"));
+  for (const char* queue : {"ON_WIDE", "ON_NONE", "OLD"}) {
+    EXPECT_EQ(stored.StockOf(QString::fromLatin1(queue)).name, QStringLiteral("a4-8")) << queue;
+  }
+  // A printer's offsets do not depend on its stock.
+  EXPECT_EQ(fits.printers.value(QStringLiteral("ON_WIDE")).offset, QPointF(kMm, 0));
 }

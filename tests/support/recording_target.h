@@ -36,6 +36,7 @@ class RecordingTarget : public PrintTarget, public PrintFeedback {
   bool HasDefaultPrinter() const override { return has_printer; }
   QString DefaultPrinterName() const override { return has_printer ? default_printer : QString(); }
   bool HasPrinter(const QString& name) const override { return printers.contains(name); }
+  QStringList PrinterNames() const override { return printers; }
   QRectF PrintableArea(const PrintDestination&) const override { return printable; }
   Surface* Open(const PrintDestination& destination) override {
     opened << destination.pdf_path;

@@ -21,6 +21,12 @@ class ScriptedPrompter : public Prompter {
     return answer;
   }
 
+  // Asked like a Yes/No question, whose text holds the intro and the items; the items are kept too.
+  bool AskToPrintDespite(const QString& intro, const QStringList& items) override {
+    warnings << items;
+    return AskYesNo(intro + u'\n' + items.join(u'\n'));
+  }
+
   SaveChoice AskSaveChanges(const QString& text) override {
     questions << text;
     if (save_answers.empty()) return SaveChoice::kCancel;
@@ -31,6 +37,7 @@ class ScriptedPrompter : public Prompter {
 
   QStringList messages;
   QStringList questions;
+  QList<QStringList> warnings;  // the items of each question before a print
   std::deque<bool> answers;
   std::deque<SaveChoice> save_answers;
 };

@@ -9,12 +9,12 @@
 struct CommandLine;
 struct PrinterFits;
 
-// `cratemark --print JOB`: the job printed without any window, through the same checks, the same
-// plan and the same targets as the window. Messages go to standard error; a question is answered
-// yes only with --yes, and otherwise stops the print. A whole run stores the history record in the
-// working folder as 印吧 does; a reprint of cartons stores none. The printer's fit from `fits`
-// moves the print, and the fit check's question is a question like the others. Returns the exit
-// status: 0 printed, 1 refused or failed (nothing printed).
+// `cratemark --print JOB`: the job printed without any window, through the run sequence of the
+// window. Messages go to standard error, and so does every item of the preflight, one a line; a
+// question is answered yes only with --yes, and otherwise stops the print. A whole run stores the
+// history record in the working folder as 印吧 does; a reprint of cartons stores none. The
+// printer's fit from `fits` moves the print. Returns the exit status: 0 printed, 1 refused or
+// failed (nothing printed).
 int PrintFromCommandLine(const CommandLine& command_line, Prompter& prompter, PrintTarget& target,
                          PrintFeedback& feedback, const PrinterFits& fits);
 
@@ -25,6 +25,7 @@ class ConsolePrompter : public Prompter {
 
   void Message(const QString& text) override;
   bool AskYesNo(const QString& text) override;
+  bool AskToPrintDespite(const QString& intro, const QStringList& items) override;
 
  private:
   std::FILE* stream_;

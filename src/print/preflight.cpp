@@ -1,0 +1,360 @@
+#include "print/preflight.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHash>
+#include <algorithm>
+#include <optional>
+
+#include "model/display_width.h"
+#include "model/file_reading.h"
+#include "model/fonts.h"
+#include "model/main_model.h"
+#include "model/units.h"
+#include "print/picture_file.h"
+#include "print/print_target.h"
+#include "print/sheet_walk.h"
+
+namespace {
+
+// Rounding in the millimetre conversions must not raise a question: half a twip is a fiftieth of
+// the finest step a printer resolves.
+constexpr double kTolerance = 0.5;
+
+// The texts of this file's messages, translated under one context.
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(Preflight)
+};
+
+bool IsBlank(QChar c) { return c == u' ' || c == QChar(0x3000); }
+
+bool Overlaps(const QRectF& a, const QRectF& b) {
+  return std::min(a.right(), b.right()) - std::max(a.left(), b.left()) > kTolerance &&
+         std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) > kTolerance;
+}
+
+std::optional<PreflightItem::PictureFault> PictureFault(const QString& path) {
+  if (path.isEmpty()) return std::nullopt;
+  const QFileInfo info(path);
+  if (!info.exists()) return PreflightItem::kMissing;
+  if (!IsRegularFile(path)) return PreflightItem::kNotRegular;
+  if (!info.isReadable()) return PreflightItem::kUnreadable;
+  if (info.size() > kMaxPictureFileBytes) return PreflightItem::kTooLarge;
+  if (!LoadPicture(path)) return PreflightItem::kNotAPicture;
+  return std::nullopt;
+}
+
+// A text line of a label as printed: its characters between the blanks at either end.
+struct TextLine {
+  QRectF rect;
+  QStringView text;  // those characters
+  double left = 0;   // where the first of them begins
+};
+
+// The walk's visitor that measures: every mark of every label against the printable area and the
+// other marks, gathered into items by place.
+class Measuring : public SheetVisitor {
+ public:
+  Measuring(const QSizeF& printable, double column, double line)
+      : area_(QPointF(0, 0), printable), column_(column), line_(line) {}
+
+  bool PageRowDone(const WalkedPageRow& row) override {
+    for (int half = 0; half < 2; ++half) {
+      if (row.halves[half]) Label(row, half);
+    }
+    return true;
+  }
+
+  QList<PreflightItem> Items() const {
+    QList<PreflightItem> items = items_;
+    for (PreflightItem& item : items) {
+      item.of = item.kind == PreflightItem::kOutside ? places_.value(item.page_row * 2 + item.half)
+                                                     : labels_;
+    }
+    return items;
+  }
+
+ private:
+  // What makes two findings one item: kind, mark, line, page row, half and side.
+  static int Key(int kind, int mark, int line, int page_row, int half, int side) {
+    return ((((kind * 4 + mark) * 64 + line) * 256 + page_row) * 2 + half) * 4 + side;
+  }
+
+  void Label(const WalkedPageRow& row, int half) {
+    const WalkedLabel& label = *row.halves[half];
+    ++labels_;
+    ++places_[(row.page_row + 1) * 2 + half];
+
+    std::array<std::optional<TextLine>, MainModel::kRows> lines;
+    for (int r = 0; r < MainModel::kRows; ++r) {
+      const QString& text = row.texts[r][half];
+      qsizetype first = 0;
+      qsizetype end = text.size();
+      while (first < end && IsBlank(text[first])) ++first;
+      while (end > first && IsBlank(text[end - 1])) --end;
+      if (first == end) continue;
+      const QPointF at = row.text_at[r][half];
+      const double left = at.x() + DisplayWidth(QStringView(text).first(first)) * column_;
+      const QStringView chars = QStringView(text).sliced(first, end - first);
+      const QRectF rect(left, at.y(), DisplayWidth(chars) * column_, line_);
+      lines[r] = TextLine{rect, chars, left};
+      if (!area_.isEmpty()) Outside(rect, PreflightItem::kTextLine, r + 1, row, half);
+    }
+    const std::optional<QRectF>& picture = label.picture;
+    const std::optional<QRectF>& barcode = label.barcode;
+    if (!area_.isEmpty()) {
+      if (picture) Outside(*picture, PreflightItem::kPicture, 0, row, half);
+      if (barcode) Outside(*barcode, PreflightItem::kBarcode, 0, row, half);
+    }
+    for (const auto& [mark, rect] : {std::pair{PreflightItem::kPicture, picture},
+                                     std::pair{PreflightItem::kBarcode, barcode}}) {
+      if (!rect) continue;
+      for (int r = 0; r < MainModel::kRows; ++r) {
+        if (lines[r] && Overlaps(*rect, lines[r]->rect))
+          Covers(mark, *rect, *lines[r], r, row, half);
+      }
+    }
+    if (picture && barcode && Overlaps(*picture, *barcode)) {
+      PreflightItem& item = Find(Key(PreflightItem::kPictureOverBarcode, 0, 0, 0, 0, 0));
+      if (item.count++ == 0) {
+        item.kind = PreflightItem::kPictureOverBarcode;
+        Place(item, row, half, picture->intersected(*barcode));
+      }
+    }
+  }
+
+  void Outside(const QRectF& mark, PreflightItem::Mark what, int line, const WalkedPageRow& row,
+               int half) {
+    const double past[] = {area_.left() - mark.left(), area_.top() - mark.top(),
+                           mark.right() - area_.right(), mark.bottom() - area_.bottom()};
+    const double* worst = std::max_element(std::begin(past), std::end(past));
+    if (*worst <= kTolerance) return;
+    const auto side = PreflightItem::Side(worst - std::begin(past));
+    PreflightItem& item =
+        Find(Key(PreflightItem::kOutside, what, line, row.page_row + 1, half, side));
+    if (item.count++ == 0) {
+      item.kind = PreflightItem::kOutside;
+      item.mark = what;
+      item.line = line;
+      item.side = side;
+      Place(item, row, half, mark);
+    }
+    item.twips = std::max(item.twips, *worst);
+  }
+
+  void Covers(PreflightItem::Mark mark, const QRectF& rect, const TextLine& line, int r,
+              const WalkedPageRow& row, int half) {
+    PreflightItem& item = Find(Key(PreflightItem::kCoversText, mark, r + 1, 0, 0, 0));
+    if (item.count++ > 0) return;
+    item.kind = PreflightItem::kCoversText;
+    item.mark = mark;
+    item.line = r + 1;
+    Place(item, row, half, rect.intersected(line.rect));
+    // The characters under the mark.
+    double x = line.left;
+    qsizetype from = -1;
+    qsizetype to = -1;
+    for (qsizetype i = 0; i < line.text.size(); ++i) {
+      const double width = CharWidth(line.text[i].unicode()) * column_;
+      if (!IsBlank(line.text[i]) &&
+          std::min(x + width, rect.right()) - std::max(x, rect.left()) > kTolerance) {
+        if (from < 0) from = i;
+        to = i;
+      }
+      x += width;
+    }
+    if (from >= 0) item.text = line.text.sliced(from, to - from + 1).toString();
+  }
+
+  static void Place(PreflightItem& item, const WalkedPageRow& row, int half, const QRectF& spot) {
+    item.sheet = row.sheet;
+    item.page_row = row.page_row + 1;
+    item.half = half;
+    item.spot = spot;
+  }
+
+  PreflightItem& Find(int key) {
+    auto found = index_.constFind(key);
+    if (found != index_.constEnd()) return items_[*found];
+    index_.insert(key, items_.size());
+    items_.append(PreflightItem{});
+    return items_.last();
+  }
+
+  QRectF area_;
+  double column_;
+  double line_;
+  QList<PreflightItem> items_;
+  QHash<int, qsizetype> index_;
+  QHash<int, int64_t> places_;  // sheets with a label at each place: page row · 2 + half
+  int64_t labels_ = 0;
+};
+
+QString SideName(PreflightItem::Side side) {
+  switch (side) {
+    case PreflightItem::kLeft:
+      return Words::tr("左邊");
+    case PreflightItem::kTop:
+      return Words::tr("上緣");
+    case PreflightItem::kRight:
+      return Words::tr("右邊");
+    case PreflightItem::kBottom:
+      break;
+  }
+  return Words::tr("下緣");
+}
+
+QString FaultName(PreflightItem::PictureFault fault) {
+  switch (fault) {
+    case PreflightItem::kMissing:
+      return Words::tr("找不到");
+    case PreflightItem::kNotRegular:
+      return Words::tr("不是一般的檔案");
+    case PreflightItem::kUnreadable:
+      return Words::tr("沒有權限讀取");
+    case PreflightItem::kTooLarge:
+      return Words::tr("太大了");
+    case PreflightItem::kNotAPicture:
+      break;
+  }
+  return Words::tr("不是看得懂的圖片");
+}
+
+// "第 4 排左邊的標籤", or with its sheet "第 1 張紙第 4 排左邊的標籤".
+QString LabelPlace(const PreflightItem& item, bool with_sheet) {
+  const QString place = item.half == 0 ? Words::tr("第 %1 排左邊的標籤").arg(item.page_row)
+                                       : Words::tr("第 %1 排右邊的標籤").arg(item.page_row);
+  return with_sheet ? Words::tr("第 %1 張紙%2").arg(item.sheet).arg(place) : place;
+}
+
+// "的第 16 行", "的圖片", "的條碼".
+QString MarkName(PreflightItem::Mark mark, int line) {
+  switch (mark) {
+    case PreflightItem::kTextLine:
+      return Words::tr("的第 %1 行").arg(line);
+    case PreflightItem::kPicture:
+      return Words::tr("的圖片");
+    case PreflightItem::kBarcode:
+      break;
+  }
+  return Words::tr("的條碼");
+}
+
+QString Span(int64_t from, int64_t to) {
+  return from == to ? QString::number(from) : QStringLiteral("%1–%2").arg(from).arg(to);
+}
+
+}  // namespace
+
+QString PreflightItem::Text() const {
+  switch (kind) {
+    case kOutside: {
+      const QString mm = QString::number(twips / kTwipsPerPaperMm, 'f', 1);
+      const QString what = MarkName(mark, line);
+      if (count <= 1) {
+        return Words::tr("%1%2超出%3 %4 公釐")
+            .arg(LabelPlace(*this, true), what, SideName(side), mm);
+      }
+      if (count == of) {
+        return Words::tr("%1%2, 全部 %5 張都超出%3 %4 公釐")
+            .arg(LabelPlace(*this, false), what, SideName(side), mm)
+            .arg(count);
+      }
+      return Words::tr("%1%2, 從第 %6 張紙起共 %5 張超出%3 %4 公釐")
+          .arg(LabelPlace(*this, false), what, SideName(side), mm)
+          .arg(count)
+          .arg(sheet);
+    }
+    case kCoversText: {
+      const QString covered = Words::tr("第 %1 行的「%2」").arg(line).arg(text);
+      const QString what = mark == kPicture ? Words::tr("圖片") : Words::tr("條碼");
+      if (count == of) return Words::tr("每張標籤的%1都蓋住%2").arg(what, covered);
+      if (count <= 1) return Words::tr("%1的%2蓋住%3").arg(LabelPlace(*this, true), what, covered);
+      return Words::tr("%1張標籤的%2蓋住%3, 第一張是%4")
+          .arg(QString::number(count), what, covered, LabelPlace(*this, true));
+    }
+    case kPictureOverBarcode:
+      if (count == of) return Words::tr("每張標籤的圖片和條碼都疊在一起");
+      return Words::tr("%1張標籤的圖片和條碼疊在一起, 第一張是%2")
+          .arg(QString::number(count), LabelPlace(*this, true));
+    case kPictureFile:
+      return Words::tr("圖片檔「%1」%2, 標籤上不會印出圖片").arg(text, FaultName(fault));
+    case kOverlap:
+      return Words::tr("第 %1 區段和第 %2 區段都有箱號 %3, 這些箱子會印出兩張標籤")
+          .arg(overlap.first_block)
+          .arg(overlap.second_block)
+          .arg(Span(overlap.from, overlap.to));
+  }
+  return {};
+}
+
+bool Preflight::HasOutside() const {
+  return std::any_of(items.begin(), items.end(), [](const PreflightItem& item) {
+    return item.kind == PreflightItem::kOutside;
+  });
+}
+
+QStringList Preflight::Texts() const {
+  QStringList texts;
+  for (const PreflightItem& item : items) texts << item.Text();
+  return texts;
+}
+
+Preflight RunPreflight(const MainModel& model, const PrintLayout& layout, const StockFit& fit,
+                       const QSizeF& printable, SymbolShapes& shapes) {
+  Preflight preflight;
+  for (const BlockOverlap& overlap : layout.plan().Overlaps()) {
+    PreflightItem item;
+    item.kind = PreflightItem::kOverlap;
+    item.overlap = overlap;
+    preflight.items << item;
+  }
+  if (const auto fault = PictureFault(model.pic_file_name)) {
+    PreflightItem item;
+    item.kind = PreflightItem::kPictureFile;
+    item.text = model.pic_file_name;
+    item.fault = *fault;
+    preflight.items << item;
+  }
+
+  GridSurface surface(printable.width());
+  surface.SetFont(kMingFont, kLabelPoints, false);
+  surface.SetOrigin(fit.offset);
+  Measuring measuring(printable, surface.ColumnWidth(), surface.LineHeight());
+  SheetWalk walk(model, layout, shapes, fit.pitch);
+  walk.Walk(surface, measuring, false);
+  preflight.items << measuring.Items();
+  return preflight;
+}
+
+QString DestinationName(const PrintDestination& destination) {
+  if (!destination.pdf_path.isEmpty()) return Words::tr("PDF 檔");
+  if (destination.printer.isEmpty()) return Words::tr("預設的印表機");
+  return Words::tr("印表機「%1」").arg(destination.printer);
+}
+
+QString PreflightIntro(const Preflight& preflight, const PrintDestination& destination) {
+  QString intro = Words::tr("這次的標籤有下面這些問題, 照這樣印出來的標籤會不完整:");
+  if (preflight.HasOutside()) {
+    intro += u'\n' + Words::tr(
+                         "超出%1可以列印的範圍的部分印不出來; "
+                         "可以到「檔案 → 印表機校正…」調整這台印表機的位移或每排標籤的距離。")
+                         .arg(DestinationName(destination));
+  }
+  return intro + u'\n' + Words::tr("還是要照這樣印嗎?");
+}
+
+QList<QRectF> UnprintableBands(const QRectF& printable, const QSizeF& paper) {
+  const QRectF sheet(QPointF(0, 0), paper);
+  const QRectF inside = printable.intersected(sheet);
+  if (inside.isEmpty()) return {sheet};
+  QList<QRectF> bands;
+  const auto add = [&bands](const QRectF& band) {
+    if (band.width() > 0 && band.height() > 0) bands << band;
+  };
+  add(QRectF(QPointF(0, 0), QPointF(sheet.right(), inside.top())));
+  add(QRectF(QPointF(0, inside.bottom()), sheet.bottomRight()));
+  add(QRectF(QPointF(0, inside.top()), QPointF(inside.left(), inside.bottom())));
+  add(QRectF(QPointF(inside.right(), inside.top()), QPointF(sheet.right(), inside.bottom())));
+  return bands;
+}
