@@ -7,8 +7,8 @@
 #include <QSettings>
 
 #include "stock/printer_fit_store.h"
-#include "support/full_disk.h"
 #include "stock/stock_input.h"
+#include "support/full_disk.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
