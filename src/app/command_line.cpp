@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "model/file_writing.h"
 #include "print/print_options.h"
 #include "version.h"
 
@@ -203,6 +204,13 @@ QString ExpandHome(const QString& folder) {
   if (folder == QLatin1String("~")) return QDir::homePath();
   if (folder.startsWith(QLatin1String("~/"))) return QDir::homePath() + folder.mid(1);
   return folder;
+}
+
+QString PdfTargetProblem(const QString& pdf) {
+  const std::error_code problem = pdf.isEmpty() ? std::error_code() : TargetProblem(pdf);
+  if (!problem) return {};
+  return QCoreApplication::translate("CommandLine", "無法存成 PDF 檔 %1: %2, 沒有印出任何標籤。")
+      .arg(QDir::toNativeSeparators(pdf), WriteFailureText(problem));
 }
 
 FolderResult EnterWorkFolder(const QString& folder) {

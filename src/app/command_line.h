@@ -53,6 +53,8 @@ struct CommandLine {
 
 // The exit status of a command line that cannot be followed, as for a shell's usage errors.
 inline constexpr int kUsageExitStatus = 2;
+// The exit status of --print when nothing was printed: the job, a check, the printer or the file.
+inline constexpr int kNotPrintedExitStatus = 1;
 
 // Every stock the program can print on: the built-in ones and the user's own.
 using StockLister = std::function<QList<LabelStock>()>;
@@ -66,6 +68,10 @@ CommandLine ParseCommandLine(const QStringList& arguments,
 // A folder value as a shell would have given it: "~" and "~/…" name the home folder. The
 // desktop entry relies on this, since a desktop launcher runs Exec without a shell.
 QString ExpandHome(const QString& folder);
+
+// Why --pdf cannot write to `pdf`, which exists and is no regular file (a device, a FIFO, a
+// folder): the message, or nothing. Checked before the job is read, so a refusal writes nothing.
+QString PdfTargetProblem(const QString& pdf);
 
 enum class FolderResult { kEntered, kCannotCreate, kCannotEnter };
 

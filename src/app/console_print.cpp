@@ -22,7 +22,7 @@ void Write(std::FILE* stream, const QString& text) {
 }
 
 constexpr int kPrinted = 0;
-constexpr int kNotPrinted = 1;
+constexpr int kNotPrinted = kNotPrintedExitStatus;
 
 }  // namespace
 

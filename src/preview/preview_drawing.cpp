@@ -1,5 +1,8 @@
 #include "preview/preview_drawing.h"
 
+#include <algorithm>
+
+#include "barcode/barcode_check.h"
 #include "barcode/barcode_content.h"
 #include "model/fonts.h"
 #include "model/label_grid.h"
@@ -65,6 +68,27 @@ std::optional<QRectF> PreviewPictureRect(const PreviewLabel& label, int natural_
   return LabelPictureRect(
       PictureSettings{label.pic_file_name, label.pic_size, label.pic_d_left, label.pic_d_top},
       natural_width, natural_height);
+}
+
+double PreviewDepth(const PreviewLabel& label) {
+  // A line of the 12-point print font is 240 twips.
+  double depth = PreviewLabel::kRows * kStartGrid.line().value();
+  if (!label.pic_file_name.isEmpty()) {
+    const std::optional<Picture> picture = LoadPicture(label.pic_file_name);
+    if (picture && !picture->IsEmpty()) {
+      if (const auto rect = PreviewPictureRect(label, picture->width, picture->height)) {
+        depth = std::max(depth, rect->bottom());
+      }
+    }
+  }
+  if (label.barcode.kind != BarcodeKind::kNone) {
+    const EncodedSymbol encoded =
+        SharedBarcodeEncoder().Encode(label.barcode, label.barcode_content);
+    if (encoded.symbol) {
+      depth = std::max(depth, SymbolOffset(label.barcode).y() + encoded.symbol->height);
+    }
+  }
+  return std::min(depth, kStartGrid.page_row_pitch().value());
 }
 
 void DrawPreview(const PreviewLabel& label, Surface& surface) {

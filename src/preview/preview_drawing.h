@@ -44,6 +44,11 @@ int PreviewColumn(const QString& text, const QString& alignment);
 std::optional<QRectF> PreviewPictureRect(const PreviewLabel& label, int natural_width,
                                          int natural_height);
 
+// How far down the drawing of the label reaches, in twips from its top: the sixteen rows, the
+// picture and the barcode with its human-readable line, no further than the label's page row
+// (what lies below that belongs to the next label and is refused before a run).
+double PreviewDepth(const PreviewLabel& label);
+
 // Draws the label from the top of `surface`: the rows, one line each, then the picture over them,
 // then the barcode. A picture or barcode that cannot be used is left out without a word.
 void DrawPreview(const PreviewLabel& label, Surface& surface);

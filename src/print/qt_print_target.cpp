@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include "model/file_writing.h"
 #include "print/paged_surface.h"
 
 namespace {
@@ -123,6 +124,8 @@ Surface* QtPrintTarget::OpenPrinter(const PrintDestination& destination) {
 }
 
 Surface* QtPrintTarget::OpenPdf(const PrintDestination& destination) {
+  // A device or a FIFO under the name would be replaced by the file, or written into.
+  if (TargetProblem(destination.pdf_path)) return nullptr;
   pdf_file_ = std::make_unique<QSaveFile>(destination.pdf_path);
   if (!pdf_file_->open(QIODevice::WriteOnly)) return nullptr;
   pdf_writer_ = std::make_unique<QPdfWriter>(pdf_file_.get());
@@ -149,7 +152,7 @@ bool QtPrintTarget::Close() {
   bool ok = !Failed();
   if (ok && begun) {
     if (printer_) ok = Submit();
-    if (pdf_file_) ok = pdf_file_->commit();
+    if (pdf_file_) ok = CommitSaveFile(*pdf_file_);
   }
   Release();
   return ok;

@@ -81,7 +81,7 @@ PrinterFitDialog::PrinterFitDialog(PrinterFitStore store, Prompter& prompter,
   save->setObjectName(QStringLiteral("save"));
   auto* print = new QPushButton(tr("印校正頁(&P)"));
   print->setObjectName(QStringLiteral("print_sheet"));
-  auto* close = new QPushButton(tr("關閉"));
+  auto* close = new QPushButton(tr("關閉(&C)"));
   close->setObjectName(QStringLiteral("close"));
   for (QPushButton* button : {save, print, close}) buttons->addWidget(button);
   layout->addLayout(buttons);

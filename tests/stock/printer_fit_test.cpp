@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
 #include "stock/printer_fit_store.h"
 #include "stock/stock_input.h"
+#include "support/full_disk.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
@@ -194,6 +196,26 @@ TEST_F(PrinterFitStoreTest, AnUnreadableFileIsNotUsedAtAllAndStartsAfreshWhenSto
 TEST_F(PrinterFitStoreTest, AFileThatCannotBeWrittenSaysSo) {
   QDir(folder.path()).mkdir(QStringLiteral("printers.conf"));  // a folder in the file's place
   EXPECT_FALSE(Store().Save(QStringLiteral("LABELS"), PrinterFit{1, 1, std::nullopt}));
+}
+
+// QSettings writes its file through a buffer it does not check: on a disk with room for its lock
+// file and none for the settings it left an empty file and reported success. The old settings stay
+// with no room at all, with one page and with two.
+TEST_F(PrinterFitStoreTest, AFullDiskKeepsTheOldSettings) {
+  FullDisk disk(folder.path());
+  if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here (needs root)";
+  for (const qint64 left : {0, 4096, 8192}) {
+    SCOPED_TRACE(left);
+    disk.Free();
+    QFile::remove(Path());
+    ASSERT_TRUE(Store().Save(QStringLiteral("LABELS"), PrinterFit{-15, 20, 7425}));
+    const QByteArray before = folder.Read(QStringLiteral("printers.conf"));
+    disk.Fill(left);
+    EXPECT_FALSE(Store().Save(QStringLiteral("OFFICE/draft"), PrinterFit{3, 0, std::nullopt}));
+    EXPECT_EQ(folder.Read(QStringLiteral("printers.conf")), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"filler", "printers.conf"}));
+  }
 }
 
 TEST_F(PrinterFitStoreTest, EachPrinterKeepsItsStockBesideItsOffsetsAndTheClerksStocksTheirs) {
