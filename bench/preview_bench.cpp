@@ -24,6 +24,7 @@
 #include "model/prompter.h"
 #include "preview/run_preview_window.h"
 #include "preview/sheet_view.h"
+#include "print/label_geometry.h"
 #include "print/paged_surface.h"
 #include "print/run_checks.h"
 #include "print/run_plan.h"
@@ -98,16 +99,18 @@ int Preview(const MainModel& model) {
 int Dialog(const MainModel& model) {
   const double start_mb = bench::PeakMegabytes();
   const RunPlan plan = RunPlan::Of(model);
-  const PrintLayout layout(plan, PrintChoice{});
+  PaperSetup paper;
+  paper.printable = QRectF(360, 720, 11186, 15398);
+  const LabelGeometry geometry = LabelGeometry::Of(model, paper);
+  const PrintLayout layout(plan, PrintChoice{}, geometry.shape());
   QElapsedTimer timer;
   timer.start();
   QPrintPreviewDialog dialog;
   int pages = 0;
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&](QPrinter* printer) {
     PagedSurface surface(*printer);
-    surface.SetFont(kMingFont, 12);
     SymbolShapes shapes;
-    SheetWalk walk(model, layout, shapes);
+    SheetWalk walk(model, layout, geometry, shapes);
     SheetVisitor visitor;
     walk.Walk(surface, visitor);
     pages = surface.pages();

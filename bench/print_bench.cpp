@@ -28,6 +28,7 @@
 #include "model/fonts.h"
 #include "model/main_model.h"
 #include "model/prompter.h"
+#include "print/label_geometry.h"
 #include "print/layout_printing.h"
 #include "print/preflight.h"
 #include "print/printer_fits.h"
@@ -130,9 +131,12 @@ int CheckOnly(BarcodeKind kind, const QString& folder) {
 
   timer.restart();
   cpu_start = bench::CpuSeconds();
+  PaperSetup paper;
+  paper.printable = QRectF(360, 720, 11186, 15398);
+  const LabelGeometry geometry = LabelGeometry::Of(model, paper);
   const RunPlan plan = RunPlan::Of(model);
-  const PrintLayout layout(plan, PrintChoice{});
-  const Preflight preflight = RunPreflight(model, layout, StockFit{}, QSizeF(11186, 15398), shapes);
+  const PrintLayout layout(plan, PrintChoice{}, geometry.shape());
+  const Preflight preflight = RunPreflight(model, layout, geometry, shapes);
   const double preflight_seconds = timer.nsecsElapsed() / 1e9;
   const double preflight_cpu = bench::CpuSeconds() - cpu_start;
   std::printf(

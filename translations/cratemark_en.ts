@@ -60,6 +60,39 @@ It comes without warranty of any kind, express or implied.</translation>
     </message>
 </context>
 <context>
+    <name>ApplyRowsDialog</name>
+    <message>
+        <source>尾數箱</source>
+        <translation>the remainder</translation>
+    </message>
+    <message>
+        <source>第 %1 區段</source>
+        <translation>block %1</translation>
+    </message>
+    <message>
+        <source>套用到其他區段</source>
+        <translation>Apply to Other Blocks</translation>
+    </message>
+    <message>
+        <source>把畫面上%1的 16 行內容與對齊, 複製到勾選的區段。
+那些區段原來的內容與對齊會被取代; 箱號與墊板不變。</source>
+        <translation>Copy the 16 rows (texts and alignments) of %1 on screen to the blocks ticked below.
+Their rows are replaced; their carton and pallet numbers stay.</translation>
+    </message>
+    <message>
+        <source>全選(&amp;A)</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>套用(&amp;P)</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
     <name>Barcode</name>
     <message>
         <source>%1的標籤: 「%2」是空的, 沒有東西可以印成條碼。</source>
@@ -216,6 +249,14 @@ It comes without warranty of any kind, express or implied.</translation>
         <source>%1 (公釐):</source>
         <translation>%1 (mm):</translation>
     </message>
+    <message>
+        <source>確定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
 </context>
 <context>
     <name>Blocks</name>
@@ -351,14 +392,6 @@ add it to the offset; left or above: subtract it.
 Save, then print another sheet to check.</translation>
     </message>
     <message>
-        <source>標籤寬度要填 20.00 到 105.00 之間的公釐數, 最多兩位小數。</source>
-        <translation>The label width must be a number of millimetres from 20.00 to 105.00 with at most two decimals.</translation>
-    </message>
-    <message>
-        <source>標籤高度要填 20.00 到 74.25 之間的公釐數, 最多兩位小數。</source>
-        <translation>The label height must be a number of millimetres from 20.00 to 74.25 with at most two decimals.</translation>
-    </message>
-    <message>
         <source>找不到印表機「%1」, 它可能已經被移除了。校正頁沒有印出來。</source>
         <translation>Cannot find the printer &quot;%1&quot;; it may have been removed. The calibration sheet was not printed.</translation>
     </message>
@@ -440,10 +473,6 @@ Make sure you have permission to open it.</translation>
         <translation>Save the labels to this PDF file instead of printing them.</translation>
     </message>
     <message>
-        <source>第一張標籤從第一張紙的第 N 格開始 (1 到 8, 由左而右、由上而下), 用來印完用過一半的標籤紙。</source>
-        <translation>Start the first label at place N of the first sheet (1 to 8, left to right, top to bottom), to finish a half-used sheet of label stock.</translation>
-    </message>
-    <message>
         <source>只重印箱號 A 到 B 的標籤, 各自帶著原來的墊板編號; 重印不寫列印紀錄。</source>
         <translation>Reprint only the labels of cartons A to B, each with its own pallet number; a reprint is not written to the print history.</translation>
     </message>
@@ -480,12 +509,12 @@ Make sure you have permission to open it.</translation>
         <translation>--pdf needs the name of a PDF file.</translation>
     </message>
     <message>
-        <source>--start 要寫 1 到 8 的整數 (標籤紙上的格子), 不能是「%1」。</source>
-        <translation>--start must be a whole number from 1 to 8 (a place on the sheet), not “%1”.</translation>
-    </message>
-    <message>
         <source>--cartons 要寫箱號的範圍, 例如 17-18, 不能是「%1」。</source>
         <translation>--cartons must be a range of carton numbers such as 17-18, not “%1”.</translation>
+    </message>
+    <message>
+        <source>無法存成 PDF 檔 %1: %2, 沒有印出任何標籤。</source>
+        <translation>Cannot save the PDF file %1: %2. No labels were printed.</translation>
     </message>
     <message>
         <source>這次印在這種標籤紙上, 不用印表機校正裡為這台印表機選的。有哪些標籤紙請看 --list-stocks。</source>
@@ -498,6 +527,14 @@ Make sure you have permission to open it.</translation>
     <message>
         <source>--stock: 沒有「%1」這種標籤紙。請用 cratemark --list-stocks 查看有哪些。</source>
         <translation>--stock: there is no label stock “%1”. See cratemark --list-stocks for the stocks.</translation>
+    </message>
+    <message>
+        <source>第一張標籤從第一張紙的第 N 格開始 (由左而右、由上而下; A4 紙 8 格是 1 到 8, 捲筒標籤只有 1), 用來印完用過一半的標籤紙。</source>
+        <translation>Start the first label at place N of the first sheet (left to right, top to bottom; 1 to 8 on A4 sheets of eight, only 1 on a roll), to finish a half-used sheet of label stock.</translation>
+    </message>
+    <message>
+        <source>--start 要寫 1 以上的整數 (標籤紙上的格子), 不能是「%1」。</source>
+        <translation>--start must be a whole number from 1 up (a place on the sheet), not “%1”.</translation>
     </message>
 </context>
 <context>
@@ -517,6 +554,45 @@ Make sure you have permission to open it.</translation>
     <message>
         <source>找不到預設的印表機, 沒有印出任何標籤。請用 --printer 指定印表機, 或用 --pdf 存成 PDF 檔。</source>
         <translation>No default printer found; no labels were printed. Name a printer with --printer, or save a PDF file with --pdf.</translation>
+    </message>
+    <message>
+        <source>沒有「%1」這種標籤紙, 沒有印出任何標籤。請用 cratemark --list-stocks 查看有哪些。</source>
+        <translation>There is no label stock “%1”; no labels were printed. See cratemark --list-stocks for the stocks.</translation>
+    </message>
+</context>
+<context>
+    <name>FileWriting</name>
+    <message>
+        <source>這不是一般的檔案 (可能是裝置或管道)</source>
+        <translation>this is not an ordinary file (it may be a device or a pipe)</translation>
+    </message>
+    <message>
+        <source>磁碟已滿</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>檔案超過系統允許的大小</source>
+        <translation>the file is larger than the system allows</translation>
+    </message>
+    <message>
+        <source>沒有寫入的權限</source>
+        <translation>there is no permission to write it</translation>
+    </message>
+    <message>
+        <source>磁碟是唯讀的</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>資料夾不存在</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>這是一個資料夾, 不是檔案</source>
+        <translation>this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>寫入時發生錯誤 (%1)</source>
+        <translation>writing failed (%1)</translation>
     </message>
 </context>
 <context>
@@ -589,10 +665,6 @@ Press Refresh to update the list, then choose again.</translation>
         <translation>Cannot save the job: %1; please correct it and save again</translation>
     </message>
     <message>
-        <source>無法寫入工作檔「%1」, 請確認資料夾存在並且可以寫入, 磁碟也還有空間</source>
-        <translation>Cannot write the job file “%1”; please check that the folder exists and can be written to, and that the disk has space left</translation>
-    </message>
-    <message>
         <source>無法開啟工作檔「%1」: %2</source>
         <translation>Cannot open the job file “%1”: %2</translation>
     </message>
@@ -603,6 +675,12 @@ Press Refresh to update the list, then choose again.</translation>
     <message>
         <source>Cratemark %1版</source>
         <translation>Cratemark %1</translation>
+    </message>
+    <message>
+        <source>無法儲存工作檔「%1」: %2。
+原來的檔案沒有改變, 畫面上的工作也都還在; 請空出磁碟空間或換一個資料夾, 再存一次。</source>
+        <translation>Cannot save the job file “%1”: %2.
+The file is as it was and the job is still on screen; free some disk space or choose another folder, and save again.</translation>
     </message>
 </context>
 <context>
@@ -636,24 +714,6 @@ Press Refresh to update the list, then choose again.</translation>
         <translation>&amp;Import Packing List…</translation>
     </message>
     <message>
-        <source>上次自動儲存的工作無法使用 (%1), 已經刪除</source>
-        <translation>The job saved automatically last time cannot be used (%1); it has been deleted.</translation>
-    </message>
-    <message>
-        <source>未命名工作</source>
-        <translation>Untitled job</translation>
-    </message>
-    <message>
-        <source>Cratemark 上次沒有正常結束。
-要找回 %1 自動儲存的工作「%2」嗎?</source>
-        <translation>Cratemark did not end normally last time.
-Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
-    </message>
-    <message>
-        <source>工作「%1」有還沒儲存的修改, 要先儲存嗎?</source>
-        <translation>The job &quot;%1&quot; has unsaved changes. Save them first?</translation>
-    </message>
-    <message>
         <source>另存新檔</source>
         <translation>Save As</translation>
     </message>
@@ -668,6 +728,26 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
     <message>
         <source>找不到工作檔「%1」, 已經把它從最近的工作清單中移除</source>
         <translation>Cannot find the job file &quot;%1&quot;; it has been taken off the list of recent jobs.</translation>
+    </message>
+    <message>
+        <source>復原(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>套用到其他區段(&amp;A)…</source>
+        <translation>&amp;Apply to Other Blocks…</translation>
+    </message>
+    <message>
+        <source>這個工作只有一個區段, 沒有其他區段可以套用。</source>
+        <translation>This job has only one block; there is no other block to apply the rows to.</translation>
+    </message>
+    <message>
+        <source>套用到其他區段</source>
+        <translation>Apply to other blocks</translation>
     </message>
 </context>
 <context>
@@ -873,6 +953,36 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
         <source>圖案設定</source>
         <comment>place of a field</comment>
         <translation>the picture settings</translation>
+    </message>
+    <message>
+        <source>%1是「%2」, 只能是%3或空白</source>
+        <translation>%1 is “%2”; it can only be %3 or empty</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between alignment words</comment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>JobSession</name>
+    <message>
+        <source>未命名工作</source>
+        <translation>Untitled job</translation>
+    </message>
+    <message>
+        <source>工作「%1」有還沒儲存的修改, 要先儲存嗎?</source>
+        <translation>The job &quot;%1&quot; has unsaved changes. Save them first?</translation>
+    </message>
+    <message>
+        <source>上次自動儲存的工作無法使用 (%1), 已經刪除</source>
+        <translation>The job saved automatically last time cannot be used (%1); it has been deleted.</translation>
+    </message>
+    <message>
+        <source>Cratemark 上次沒有正常結束。
+要找回 %1 自動儲存的工作「%2」嗎?</source>
+        <translation>Cratemark did not end normally last time.
+Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
     </message>
 </context>
 <context>
@@ -1088,16 +1198,112 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
         <source>說明文件</source>
         <translation>User Guide</translation>
     </message>
+    <message>
+        <source>輸入 第 %1 行</source>
+        <translation>Typing in row %1</translation>
+    </message>
+    <message>
+        <source>編輯(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>C/NO. 第 %1 行</source>
+        <translation>C/NO. on row %1</translation>
+    </message>
+    <message>
+        <source>P/NO. 第 %1 行</source>
+        <translation>P/NO. on row %1</translation>
+    </message>
+    <message>
+        <source>全部上移</source>
+        <translation>Move rows up</translation>
+    </message>
+    <message>
+        <source>全部下移</source>
+        <translation>Move rows down</translation>
+    </message>
+    <message>
+        <source>選擇區段 %1</source>
+        <translation>Show block %1</translation>
+    </message>
+    <message>
+        <source>尾數箱? %1</source>
+        <translation>Remainder? %1</translation>
+    </message>
+    <message>
+        <source>新增區段 %1</source>
+        <translation>Add block %1</translation>
+    </message>
+    <message>
+        <source>移除區段 %1</source>
+        <translation>Remove block %1</translation>
+    </message>
+    <message>
+        <source>圖片預覽</source>
+        <translation>Picture preview</translation>
+    </message>
+    <message>
+        <source>選擇圖檔</source>
+        <translation>Choose picture</translation>
+    </message>
+    <message>
+        <source>條碼設定</source>
+        <translation>Barcode settings</translation>
+    </message>
+    <message>
+        <source>對齊 第 %1 行</source>
+        <translation>Alignment of row %1</translation>
+    </message>
+    <message>
+        <source>叫出紀錄 %1</source>
+        <translation>Recall record %1</translation>
+    </message>
+    <message>
+        <source>輸入 箱號 from</source>
+        <translation>Typing in cartons from</translation>
+    </message>
+    <message>
+        <source>輸入 箱號 to</source>
+        <translation>Typing in cartons to</translation>
+    </message>
+    <message>
+        <source>輸入 尾數箱?</source>
+        <translation>Typing in remainder?</translation>
+    </message>
+    <message>
+        <source>輸入 每墊板的箱數</source>
+        <translation>Typing in cartons per pallet</translation>
+    </message>
+    <message>
+        <source>輸入 墊板編號的起始數</source>
+        <translation>Typing in first pallet number</translation>
+    </message>
+    <message>
+        <source>輸入 混打?</source>
+        <translation>Typing in mixed?</translation>
+    </message>
+    <message>
+        <source>輸入 檔案路徑</source>
+        <translation>Typing in file path</translation>
+    </message>
+    <message>
+        <source>輸入 圖片寬度</source>
+        <translation>Typing in picture width</translation>
+    </message>
+    <message>
+        <source>輸入 離左邊界</source>
+        <translation>Typing in from left edge</translation>
+    </message>
+    <message>
+        <source>輸入 離上邊界</source>
+        <translation>Typing in from top edge</translation>
+    </message>
 </context>
 <context>
     <name>PackingList</name>
     <message>
         <source>裝箱單第 %1 行「%2」欄是空的</source>
         <translation>Line %1 of the packing list: the “%2” column is empty</translation>
-    </message>
-    <message>
-        <source>裝箱單第 %1 行「%2」欄的「%3」不是整數</source>
-        <translation>Line %1 of the packing list: “%3” in the “%2” column is not a whole number</translation>
     </message>
     <message>
         <source>裝箱單第 %1 行「%2」欄的%3 %4 超出 %5 到 %6 的範圍</source>
@@ -1121,7 +1327,7 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
     </message>
     <message>
         <source>裝箱單的第一列要寫出各欄的名稱, 卻找不到「%1」欄 (也可寫成 %2)</source>
-        <translation>The first row of the packing list must name the columns, but there is no “%2” column (it may also be written %1)</translation>
+        <translation>The first row of the packing list must name the columns, but there is no “%1” column (it may also be written %2)</translation>
     </message>
     <message>
         <source>裝箱單除了標題列以外沒有任何區段</source>
@@ -1155,18 +1361,33 @@ Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
         <source>無法匯入裝箱單「%1」: %2</source>
         <translation>Cannot import the packing list “%1”: %2</translation>
     </message>
+    <message>
+        <source>%1 或 %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between header words</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>裝箱單第 %1 行「%2」欄的「%3」不是數字</source>
+        <translation>Line %1 of the packing list: “%3” in the “%2” column is not a number</translation>
+    </message>
+    <message>
+        <source>裝箱單第 %1 行「%2」欄的%3太大了, 最大只能是 %4</source>
+        <translation>Line %1 of the packing list: the %3 in the “%2” column is too big; it can be at most %4</translation>
+    </message>
+    <message>
+        <source>裝箱單第 %1 行「%2」欄的%3太小了, 最小只能是 %4</source>
+        <translation>Line %1 of the packing list: the %3 in the “%2” column is too small; it must be at least %4</translation>
+    </message>
 </context>
 <context>
     <name>PackingListDialog</name>
     <message>
         <source>匯入裝箱單</source>
         <translation>Import Packing List</translation>
-    </message>
-    <message>
-        <source>裝箱單會變成下面 %1 個區段, 取代目前的 %2 個區段。
-每個區段都使用畫面上的內容與對齊; 尾數箱要再重新選一次。</source>
-        <translation>The packing list becomes the blocks below (%1 in all), replacing the current blocks (%2).
-Every block takes the content and alignment on screen; choose the remainder again afterwards.</translation>
     </message>
     <message>
         <source>區段</source>
@@ -1193,12 +1414,30 @@ Every block takes the content and alignment on screen; choose the remainder agai
         <translation>Mixed</translation>
     </message>
     <message>
-        <source>取代區段</source>
-        <translation>Replace Blocks</translation>
+        <source>沒有用到的欄: %1</source>
+        <translation>Columns not used: %1</translation>
     </message>
     <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>裝箱單會變成下面 %1 個區段, 取代目前的 %2 個區段。
+新的區段都使用下面所選區段的內容與對齊; 尾數箱要再重新選一次。</source>
+        <translation>The packing list becomes the blocks below (%1 in all), replacing the current blocks (%2).
+The new blocks all take the rows and alignments of the block chosen below; choose the remainder again afterwards.</translation>
+    </message>
+    <message>
+        <source>內容與對齊取自(&amp;T):</source>
+        <translation>&amp;Take the rows from:</translation>
+    </message>
+    <message>
+        <source>取代區段(&amp;R)</source>
+        <translation>&amp;Replace Blocks</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -1365,6 +1604,38 @@ Every block takes the content and alignment on screen; choose the remainder agai
         <source>還是要照這樣印嗎?</source>
         <translation>Print anyway?</translation>
     </message>
+    <message>
+        <source>第 %1 張標籤</source>
+        <translation>Label %1</translation>
+    </message>
+    <message>
+        <source>標籤</source>
+        <translation>the label</translation>
+    </message>
+    <message>
+        <source>第 %1 排的標籤</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>第 %1 排左起第 %2 張標籤</source>
+        <translation>row %1, label %2 from the left</translation>
+    </message>
+    <message>
+        <source>%1 × %2 公釐</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>標籤紙 %1 的一頁是 %2, 比印表機能印的最大的紙 %3還大, 印出來會被切掉</source>
+        <translation>A page of the stock %1 is %2, larger than the largest paper the printer takes, %3: it would come out cut</translation>
+    </message>
+    <message>
+        <source>標籤紙 %1 的一頁是 %2, 但印表機設定的紙是 %3</source>
+        <translation>A page of the stock %1 is %2, but the printer is set up for paper of %3</translation>
+    </message>
+    <message>
+        <source>請在%1放入這次的標籤紙並設定好紙張大小, 或到「檔案 → 印表機校正…」改選這台印表機放的標籤紙。</source>
+        <translation>Load this stock into %1 and set its paper size to match, or choose the stock that printer is loaded with under “File → Printer Calibration…”.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -1503,6 +1774,14 @@ Please type the figures again in &quot;File → Printer Calibration…&quot; and
         <translation>, </translation>
     </message>
     <message>
+        <source>印表機校正的設定檔 %1 無法使用: %2。
+所有印表機這次都不加位移, 照原來的位置列印。
+請到「檔案 → 印表機校正…」重新輸入並儲存。</source>
+        <translation>The printer calibration settings file %1 cannot be used: %2.
+All printers print without offsets this time, at the original positions.
+Please enter and save them again in File → Printer Calibration….</translation>
+    </message>
+    <message>
         <source>印表機校正的設定檔 %1 裡有看不懂的設定 (可能被改過):</source>
         <translation>Some settings in the printer calibration file %1 cannot be read (they may have been edited):</translation>
     </message>
@@ -1582,32 +1861,12 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <translation>mm, originally 73.55; 74.25 for A4 stock of 8 labels</translation>
     </message>
     <message>
-        <source>校正頁上的標籤大小 (兩欄四列, 在紙上置中)</source>
-        <translation>Label size on the calibration sheet (two across, four down, centred on the paper)</translation>
-    </message>
-    <message>
-        <source>標籤寬度:</source>
-        <translation>Label width:</translation>
-    </message>
-    <message>
-        <source>公釐</source>
-        <translation>mm</translation>
-    </message>
-    <message>
-        <source>標籤高度:</source>
-        <translation>Label height:</translation>
-    </message>
-    <message>
         <source>儲存(&amp;S)</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
         <source>印校正頁(&amp;P)</source>
         <translation>&amp;Print Calibration Sheet</translation>
-    </message>
-    <message>
-        <source>關閉</source>
-        <translation>Close</translation>
     </message>
     <message>
         <source>無法寫入設定檔 %1, 這次沒有儲存。</source>
@@ -1624,6 +1883,10 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
     <message>
         <source>標籤紙:</source>
         <translation>Label stock:</translation>
+    </message>
+    <message>
+        <source>關閉(&amp;C)</source>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1661,24 +1924,24 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
 <context>
     <name>QtPrompter</name>
     <message>
-        <source>儲存</source>
-        <translation>Save</translation>
+        <source>照樣列印(&amp;P)</source>
+        <translation>&amp;Print anyway</translation>
     </message>
     <message>
-        <source>不儲存</source>
-        <translation>Don&apos;t Save</translation>
+        <source>不印(&amp;N)</source>
+        <translation>Do&amp;n&apos;t print</translation>
     </message>
     <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
+        <source>儲存(&amp;S)</source>
+        <translation>&amp;Save</translation>
     </message>
     <message>
-        <source>照樣列印</source>
-        <translation>Print anyway</translation>
+        <source>不儲存(&amp;N)</source>
+        <translation>Do&amp;n&apos;t Save</translation>
     </message>
     <message>
-        <source>不印</source>
-        <translation>Don&apos;t print</translation>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -1917,6 +2180,10 @@ Barcode %1</translation>
 the horizontal (vertical) pitch from one label’s top-left corner to the next one’s to the right (below).</translation>
     </message>
     <message>
+        <source>文字、數字和 - _ ., 例如 shelf-2x5</source>
+        <translation>letters, digits and - _ ., for example shelf-2x5</translation>
+    </message>
+    <message>
         <source>A4 單張</source>
         <translation>A4 sheets</translation>
     </message>
@@ -1955,10 +2222,6 @@ the horizontal (vertical) pitch from one label’s top-left corner to the next o
     <message>
         <source>無法寫入設定檔 %1, 這種標籤紙沒有儲存。</source>
         <translation>Cannot write the settings file %1, so the label stock was not saved.</translation>
-    </message>
-    <message>
-        <source>文字、數字和 - _ ., 例如 shelf-2x5</source>
-        <translation>letters, digits and - _ ., for example shelf-2x5</translation>
     </message>
 </context>
 <context>

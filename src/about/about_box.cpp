@@ -12,6 +12,7 @@
 #include "widgets/control_place.h"
 #include "widgets/screen_twips.h"
 #include "widgets/single_window.h"
+#include "widgets/window_placement.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog), lines_(AboutL
   // The only control, so first in the tab order: it has the focus whenever the box is active.
   button_ok_->setFocus();
   connect(button_ok_, &QPushButton::clicked, this, &QWidget::close);
+  CloseOnEscape(this);
 
   CentreOnScreen();
 }

@@ -9,6 +9,7 @@
 
 #include "model/fonts.h"
 #include "widgets/single_window.h"
+#include "widgets/window_placement.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ HelpWindow* HelpWindow::ShowFor(QWidget* owner, const QString& path, const QStri
   return ShowSingle(open, [&] {
     auto* window = new HelpWindow(owner);
     window->SetGuide(path, text);
+    if (owner) PlaceBeside(window, owner);
     return window;
   });
 }
@@ -51,6 +53,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(browser_);
   layout->addWidget(buttons);
+  CloseOnEscape(this);
 
   const QFontMetrics metrics(font);
   const int frame = 2 * browser_->frameWidth() + 2 * browser_->document()->documentMargin();

@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -65,6 +66,8 @@ BarcodeDialog::BarcodeDialog(const BarcodeSettings& settings, Prompter& prompter
   form->addRow(mm.arg(ModuleFieldName()), module_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("確定(&O)"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消(&C)"));
   connect(buttons, &QDialogButtonBox::accepted, this, &BarcodeDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &BarcodeDialog::reject);
   auto* layout = new QVBoxLayout(this);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "model/file_writing.h"
 #include "print/print_options.h"
 #include "version.h"
 
@@ -60,8 +61,8 @@ CommandLine ParseCommandLine(const QStringList& arguments, const StockLister& st
   const QCommandLineOption start(
       QStringLiteral("start"),
       QCoreApplication::translate("CommandLine",
-                                  "第一張標籤從第一張紙的第 N 格開始 (1 到 8, 由左而右、由上而下), "
-                                  "用來印完用過一半的標籤紙。"),
+                                  "第一張標籤從第一張紙的第 N 格開始 (由左而右、由上而下; A4 紙 8 "
+                                  "格是 1 到 8, 捲筒標籤只有 1), 用來印完用過一半的標籤紙。"),
       QStringLiteral("N"));
   const QCommandLineOption cartons(
       QStringLiteral("cartons"),
@@ -148,10 +149,11 @@ CommandLine ParseCommandLine(const QStringList& arguments, const StockLister& st
     if (parser.isSet(start)) {
       bool ok = false;
       result.start_place = parser.value(start).toInt(&ok);
-      if (!ok || result.start_place < 1 || result.start_place > 8) {
+      // How many places there are depends on the stock, which the run knows: it says so then.
+      if (!ok || result.start_place < 1) {
         return UsageError(
             QCoreApplication::translate(
-                "CommandLine", "--start 要寫 1 到 8 的整數 (標籤紙上的格子), 不能是「%1」。")
+                "CommandLine", "--start 要寫 1 以上的整數 (標籤紙上的格子), 不能是「%1」。")
                 .arg(parser.value(start)));
       }
     }
@@ -202,6 +204,13 @@ QString ExpandHome(const QString& folder) {
   if (folder == QLatin1String("~")) return QDir::homePath();
   if (folder.startsWith(QLatin1String("~/"))) return QDir::homePath() + folder.mid(1);
   return folder;
+}
+
+QString PdfTargetProblem(const QString& pdf) {
+  const std::error_code problem = pdf.isEmpty() ? std::error_code() : TargetProblem(pdf);
+  if (!problem) return {};
+  return QCoreApplication::translate("CommandLine", "無法存成 PDF 檔 %1: %2, 沒有印出任何標籤。")
+      .arg(QDir::toNativeSeparators(pdf), WriteFailureText(problem));
 }
 
 FolderResult EnterWorkFolder(const QString& folder) {

@@ -37,7 +37,8 @@ struct CommandLine {
   // JOB: a job file to open at start, or to print with --print; empty when none was named.
   QString job;
   // With --print: the queue (empty: the default printer) or the PDF file (empty: none) the job goes
-  // to, the first label's place on the first sheet (1..8), the carton range of a reprint (empty:
+  // to, the first label's place on the first sheet (from 1; the run holds it to the places of its
+  // stock), the carton range of a reprint (empty:
   // the whole run), and whether a question (overlapping cartons, labels past the printable area) is
   // answered yes.
   QString printer;
@@ -52,6 +53,8 @@ struct CommandLine {
 
 // The exit status of a command line that cannot be followed, as for a shell's usage errors.
 inline constexpr int kUsageExitStatus = 2;
+// The exit status of --print when nothing was printed: the job, a check, the printer or the file.
+inline constexpr int kNotPrintedExitStatus = 1;
 
 // Every stock the program can print on: the built-in ones and the user's own.
 using StockLister = std::function<QList<LabelStock>()>;
@@ -65,6 +68,10 @@ CommandLine ParseCommandLine(const QStringList& arguments,
 // A folder value as a shell would have given it: "~" and "~/…" name the home folder. The
 // desktop entry relies on this, since a desktop launcher runs Exec without a shell.
 QString ExpandHome(const QString& folder);
+
+// Why --pdf cannot write to `pdf`, which exists and is no regular file (a device, a FIFO, a
+// folder): the message, or nothing. Checked before the job is read, so a refusal writes nothing.
+QString PdfTargetProblem(const QString& pdf);
 
 enum class FolderResult { kEntered, kCannotCreate, kCannotEnter };
 

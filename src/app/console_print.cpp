@@ -22,7 +22,7 @@ void Write(std::FILE* stream, const QString& text) {
 }
 
 constexpr int kPrinted = 0;
-constexpr int kNotPrinted = 1;
+constexpr int kNotPrinted = kNotPrintedExitStatus;
 
 }  // namespace
 
@@ -107,7 +107,29 @@ int PrintFromCommandLine(const CommandLine& command_line, Prompter& prompter, Pr
       "CommandPrint",
       "找不到預設的印表機, 沒有印出任何標籤。請用 --printer 指定印表機, 或用 --pdf 存成 PDF "
       "檔。");
-  request.fit = [&fits](const PrintDestination& destination) { return fits.For(destination); };
+  std::optional<LabelStock> stock;
+  if (!command_line.stock.isEmpty()) {
+    // Named on the command line, it was one of the stocks then; the settings could have changed
+    // since.
+    stock = FindStock(fits.stocks, command_line.stock);
+    if (!stock) {
+      prompter.Message(QCoreApplication::translate(
+                           "CommandPrint",
+                           "沒有「%1」這種標籤紙, 沒有印出任何標籤。請用 cratemark --list-stocks "
+                           "查看有哪些。")
+                           .arg(command_line.stock));
+      return kNotPrinted;
+    }
+  }
+  request.fit = [&fits, &stock](const PrintDestination& destination) {
+    StockFit fit = fits.For(destination);
+    // The printer's offsets are its own; a pitch between page rows was measured on its own stock.
+    if (stock && stock != fit.stock.value_or(fits.stocks.first())) {
+      fit.stock = stock;
+      fit.pitch.reset();
+    }
+    return fit;
+  };
   const RunOutcome outcome = RunSequence(model, request, prompter, target, feedback);
   if (!outcome.printed) return kNotPrinted;
   // A record that cannot be stored is said on standard error; the labels are out all the same.

@@ -13,8 +13,9 @@ struct PrinterFits;
 // window. Messages go to standard error, and so does every item of the preflight, one a line; a
 // question is answered yes only with --yes, and otherwise stops the print. A whole run stores the
 // history record in the working folder as 印吧 does; a reprint of cartons stores none. The
-// printer's fit from `fits` moves the print. Returns the exit status: 0 printed, 1 refused or
-// failed (nothing printed).
+// printer's fit from `fits` moves the print, on the stock chosen for the printer or, with --stock,
+// on that one of `fits.stocks`. Returns the exit status: 0 printed, 1 refused or failed (nothing
+// printed).
 int PrintFromCommandLine(const CommandLine& command_line, Prompter& prompter, PrintTarget& target,
                          PrintFeedback& feedback, const PrinterFits& fits);
 

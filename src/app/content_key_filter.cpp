@@ -2,7 +2,10 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
+
+#include "app/editing_keys.h"
 
 namespace {
 
@@ -30,12 +33,23 @@ bool ContentKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   // Only a key event is a QKeyEvent: the type is looked at before the event is taken as one.
   if (event->type() == QEvent::KeyPress) {
     const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (auto* box = qobject_cast<QLineEdit*>(watched)) TypeOverBlanks(*box, key);
     Press(*row, key);
     // Enter is taken here, so it does not travel on to the window.
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
   }
   if (event->type() == QEvent::KeyRelease) Release(*row, static_cast<const QKeyEvent&>(*event));
   return false;
+}
+
+void ContentKeyFilter::TypeOverBlanks(QLineEdit& box, const QKeyEvent& key) {
+  const QString typed = key.text();
+  if (typed.isEmpty() || !typed.front().isPrint() || box.hasSelectedText()) return;
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return;
+  const int cursor = box.cursorPosition();
+  const int blanks = BlanksTypedOver(box.text(), cursor, int(typed.size()));
+  // The blanks are selected, so the box puts what is typed in their place.
+  if (blanks > 0) box.setSelection(cursor, blanks);
 }
 
 void ContentKeyFilter::Press(int row, const QKeyEvent& key) {

@@ -5,10 +5,12 @@
 #include <QTimer>
 
 class QKeyEvent;
+class QLineEdit;
 class QWidget;
 
 // Watches the template's content boxes for the editing keys and reports them with the row of the
-// box: Enter (either Enter key) as it is pressed, Up and Down as they are let go.
+// box: Enter (either Enter key) as it is pressed, Up and Down as they are let go. Characters typed
+// into the blanks between a head and a tail take the place of blanks (see BlanksTypedOver).
 //
 // Acting on the release makes a held arrow move the focus once. X11 sends a held key as pairs of
 // release and press with the same time stamp, and the toolkit does not always see that a release
@@ -33,6 +35,7 @@ class ContentKeyFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void TypeOverBlanks(QLineEdit& box, const QKeyEvent& key);
   void Press(int row, const QKeyEvent& key);
   void Release(int row, const QKeyEvent& key);
   // Reports the waiting release now.

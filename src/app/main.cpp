@@ -64,13 +64,19 @@ int main(int argc, char* argv[]) {
   }
 
   if (command_line.print) {
-    // No window is shown: the offscreen platform serves where there is no display at all.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No window is shown, so no display is needed, whatever the environment asks for: a platform
+    // that wants one (xcb on a server) or a desktop theme would end the program before it prints.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qunsetenv("QT_QPA_PLATFORMTHEME");
     QApplication app(argc, argv);
     NameTheApplication();
     InstallTranslations(language);
     InstallFontSubstitutions();
     ConsolePrompter prompter(stderr, command_line.yes);
+    if (const QString problem = PdfTargetProblem(command_line.pdf); !problem.isEmpty()) {
+      prompter.Message(problem);
+      return kNotPrintedExitStatus;
+    }
     ConsoleFeedback feedback(stderr);
     QtPrintTarget target;
     return PrintFromCommandLine(command_line, prompter, target, feedback,

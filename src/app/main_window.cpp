@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -16,7 +18,9 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "about/about_box.h"
@@ -32,11 +36,11 @@
 #include "app/qt_print_feedback.h"
 #include "app/qt_prompter.h"
 #include "app/row_text_validator.h"
-#include "app/startup.h"
 #include "app/template_commands.h"
 #include "blocks/block_commands.h"
 #include "history/history_writer.h"
 #include "history/recall.h"
+#include "job/job_session.h"
 #include "model/fonts.h"
 #include "model/row_choices.h"
 #include "picture/picture_box.h"
@@ -51,6 +55,7 @@
 #include "widgets/control_place.h"
 #include "widgets/screen_twips.h"
 #include "widgets/single_window.h"
+#include "widgets/window_placement.h"
 
 namespace {
 
@@ -97,11 +102,38 @@ void SetList(QComboBox* box, const QStringList& list) {
   box->setEditText(text);
 }
 
+// The keys typed into row `row` are one run of steps, and so is the row's alignment.
+QString RowRun(int row) { return QStringLiteral("l_content(%1)").arg(row); }
+QString RowStepName(int row) { return MainWindow::tr("輸入 第 %1 行").arg(row + 1); }
+
+// 復原 and 重做 are the 編輯 menu's in every field of the window. A field's own undo would take
+// back keys that the job's history already holds as a step, and would be taken as an edit again.
+class UndoKeysToMenu : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+          key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+        // Not taken here: the menu's shortcut gets it.
+        event->ignore();
+        return true;
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
 }  // namespace
 
 MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
     : QMainWindow(parent), prompter_(std::move(prompter)) {
   if (!prompter_) prompter_ = std::make_unique<QtPrompter>(this);
+  // The session starts with a new job: the start-up sequence's state.
+  session_ = std::make_unique<JobSession>(*prompter_);
   setObjectName(QStringLiteral("Form1"));
   // Controls that name no font use 新細明體 9 points, the usual face of Traditional Chinese forms.
   setFont(NewMing(9));
@@ -123,15 +155,20 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   }
   SetTabOrder();
   ConnectCommands();
+  ConnectEdits();
   CreateMenus();
 
-  StartUp(model_);
   ShowModel();
-  jobs_->TakeBaseline();
+  setWindowTitle(session_->Title());
   LoadPrinterFitsAtStart();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The menus go before the session whose steps they name.
+  delete jobs_;
+}
+
+MainModel& MainWindow::model() { return session_->model(); }
 
 int MainWindow::Twips(int twips) { return ScreenTwips(twips); }
 
@@ -275,8 +312,8 @@ void MainWindow::CreateCommandButtons() {
 void MainWindow::CreateMenus() {
   QMenu* file = menuBar()->addMenu(tr("檔案(&F)"));
   file->setObjectName(QStringLiteral("menu_file"));
-  jobs_ = new JobController(this);
-  jobs_->AddActions(file);
+  jobs_ = new JobController(*session_, this);
+  jobs_->AddFileActions(file);
   file->addAction(tr("條碼設定(&B)…"), this, &MainWindow::OpenBarcodeSettings)
       ->setObjectName(QStringLiteral("action_barcode_settings"));
   QAction* preview = file->addAction(tr("列印預覽(&V)…"), this, &MainWindow::OpenRunPreview);
@@ -288,6 +325,10 @@ void MainWindow::CreateMenus() {
   QAction* quit = file->addAction(tr("結束(&X)"), this, &QWidget::close);
   quit->setObjectName(QStringLiteral("action_quit"));
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  QMenu* edit = menuBar()->addMenu(tr("編輯(&E)"));
+  edit->setObjectName(QStringLiteral("menu_edit"));
+  jobs_->AddEditActions(edit);
 
   QMenu* help = menuBar()->addMenu(tr("說明(&H)"));
   help->setObjectName(QStringLiteral("menu_help"));
@@ -326,36 +367,49 @@ void MainWindow::ConnectCommands() {
 
 void MainWindow::ConnectTemplateCommands() {
   for (int row = 0; row < MainModel::kRows; ++row) {
-    connect(l_c_[row], &QAbstractButton::clicked, this,
-            [this, row] { RunCommand([this, row] { ChooseCartonRow(model_, row); }); });
-    connect(l_p_[row], &QAbstractButton::clicked, this,
-            [this, row] { RunCommand([this, row] { ChoosePalletRow(model_, row); }); });
+    connect(l_c_[row], &QAbstractButton::clicked, this, [this, row] {
+      RunStep(tr("C/NO. 第 %1 行").arg(row + 1), [this, row] { ChooseCartonRow(model(), row); });
+    });
+    connect(l_p_[row], &QAbstractButton::clicked, this, [this, row] {
+      RunStep(tr("P/NO. 第 %1 行").arg(row + 1), [this, row] { ChoosePalletRow(model(), row); });
+    });
   }
   connect(l_move_up_, &QAbstractButton::clicked, this,
-          [this] { RunCommand([this] { MoveRowsUp(model_); }); });
+          [this] { RunStep(tr("全部上移"), [this] { MoveRowsUp(model()); }); });
   connect(l_move_down_, &QAbstractButton::clicked, this,
-          [this] { RunCommand([this] { MoveRowsDown(model_); }); });
+          [this] { RunStep(tr("全部下移"), [this] { MoveRowsDown(model()); }); });
   connect(command1_, &QAbstractButton::clicked, this,
-          [this] { RunCommand([this] { Refresh(model_, *prompter_); }); });
+          [this] { RunStep(QStringLiteral("Refresh"), [this] { Refresh(model(), *prompter_); }); });
 }
 
 void MainWindow::ConnectBlockCommands() {
   // Only a pick from the list selects; typing into l_block does nothing by itself. After the pick
   // the box's text is the picked entry, which is what ReadControls hands to the command.
-  connect(l_block_, &QComboBox::activated, this,
-          [this] { RunCommand([this] { SelectBlock(model_, *prompter_); }); });
-  connect(l_last_, &QComboBox::activated, this,
-          [this] { RunCommand([this] { RebuildBlockList(model_); }); });
-  connect(add_block_, &QAbstractButton::clicked, this,
-          [this] { RunCommand([this] { AddBlock(model_, *prompter_); }); });
-  connect(l_remove_, &QAbstractButton::clicked, this,
-          [this] { RunCommand([this] { RemoveBlock(model_, *prompter_); }); });
+  connect(l_block_, &QComboBox::activated, this, [this] {
+    RunStep(tr("選擇區段 %1").arg(l_block_->currentText()),
+            [this] { SelectBlock(model(), *prompter_); });
+  });
+  // A pick from the list is one step with the text typed into the box just before it.
+  connect(l_last_, &QComboBox::activated, this, [this] {
+    RunStep(
+        tr("尾數箱? %1").arg(l_last_->currentText()), [this] { RebuildBlockList(model()); },
+        QStringLiteral("l_last"));
+  });
+  connect(add_block_, &QAbstractButton::clicked, this, [this] {
+    RunStep(tr("新增區段 %1").arg(model().block_count + 1),
+            [this] { AddBlock(model(), *prompter_); });
+  });
+  connect(l_remove_, &QAbstractButton::clicked, this, [this] {
+    RunStep(tr("移除區段 %1").arg(model().current_block),
+            [this] { RemoveBlock(model(), *prompter_); });
+  });
 }
 
 void MainWindow::ConnectPicture() {
   connect(picture1_, &PictureBox::clicked, this, [this] {
     std::optional<Thumbnail> thumbnail;
-    RunCommand([&] { thumbnail = PreviewPicture(model_, *prompter_, picture1_->width_twips()); });
+    RunStep(tr("圖片預覽"),
+            [&] { thumbnail = PreviewPicture(model(), *prompter_, picture1_->width_twips()); });
     if (thumbnail) {
       picture1_->DrawThumbnail(*thumbnail);
       pic_size_->home(false);  // the narrow field shows the whole millimetres, not the last digits
@@ -368,20 +422,23 @@ void MainWindow::ConnectPicture() {
     form3_ = ShowSingle(form3_.data(), [this] {
       const auto accept = [this](const QString& path) {
         std::optional<Thumbnail> thumbnail;
-        RunCommand(
-            [&] { thumbnail = ChoosePicture(model_, *prompter_, path, picture1_->width_twips()); });
+        RunStep(tr("選擇圖檔"), [&] {
+          thumbnail = ChoosePicture(model(), *prompter_, path, picture1_->width_twips());
+        });
         if (!thumbnail) return false;
         picture1_->DrawThumbnail(*thumbnail);
         pic_size_->home(false);
         return true;
       };
-      return new PictureChooserWindow(QDir::currentPath(), accept, this);
+      auto* chooser = new PictureChooserWindow(QDir::currentPath(), accept, this);
+      PlaceBeside(chooser, this);
+      return chooser;
     });
   });
 }
 
 void MainWindow::RedrawThumbnail() {
-  if (const auto thumbnail = LoadThumbnail(model_.pic_file_name, picture1_->width_twips())) {
+  if (const auto thumbnail = LoadThumbnail(model().pic_file_name, picture1_->width_twips())) {
     picture1_->DrawThumbnail(*thumbnail);
   } else {
     picture1_->Clear();
@@ -391,12 +448,14 @@ void MainWindow::RedrawThumbnail() {
 void MainWindow::ConnectPreview() {
   connect(show_pre_, &QPushButton::clicked, this, [this] {
     show_preview_ = ShowSingle(show_preview_.data(), [this] {
-      return new PreviewWindow(
+      auto* preview = new PreviewWindow(
           [this] {
             ReadControls();
-            return PreviewLabel::Of(model_);
+            return PreviewLabel::Of(model());
           },
           this);
+      PlaceBeside(preview, this);
+      return preview;
     });
   });
 }
@@ -405,7 +464,7 @@ void MainWindow::OpenRunPreview() {
   // The window is modal, so a second one cannot be asked for while one is open.
   if (run_preview_) return;
   bool checked = false;
-  RunCommand([this, &checked] { checked = CheckRun(model_, *prompter_); });
+  RunCommand([this, &checked] { checked = CheckRun(model(), *prompter_); });
   if (!checked) return;
   PreviewPrintServices services = preview_services_;
   // The preview is modal: the settings cannot change while it is open.
@@ -415,7 +474,7 @@ void MainWindow::OpenRunPreview() {
     };
   }
   if (!services.dialogs) services.dialogs = QtPrintDialogs();
-  auto* preview = new RunPreviewWindow(model_, *prompter_, services, this);
+  auto* preview = new RunPreviewWindow(model(), *prompter_, services, this);
   // The history record is the caller's to write, as for the print button; the job printed is the
   // template the window was opened with.
   connect(preview, &RunPreviewWindow::wholeRunPrinted, this,
@@ -425,9 +484,9 @@ void MainWindow::OpenRunPreview() {
 }
 
 void MainWindow::OpenBarcodeSettings() {
-  BarcodeDialog dialog(model_.barcode, *prompter_, this);
+  BarcodeDialog dialog(model().barcode, *prompter_, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  RunCommand([this, &dialog] { model_.barcode = dialog.settings(); });
+  RunStep(tr("條碼設定"), [this, &dialog] { model().barcode = dialog.settings(); });
 }
 
 void MainWindow::SetDocumentOpener(std::unique_ptr<DocumentOpener> opener) {
@@ -440,19 +499,61 @@ void MainWindow::ConnectAbout() {
   connect(about_, &QPushButton::clicked, this, [this] { AboutBox::ShowFor(this); });
   connect(help_doc_, &QPushButton::clicked, this, [this] {
     RunCommand([this] {
-      OpenHelpDocument(model_.work_dir, ProgramGuideFolders(QCoreApplication::applicationDirPath()),
+      OpenHelpDocument(model().work_dir,
+                       ProgramGuideFolders(QCoreApplication::applicationDirPath()),
                        HelpDocumentName(QLocale()), *document_opener_, *guide_viewer_, *prompter_);
     });
   });
 }
 
+void MainWindow::ConnectEdits() {
+  // Every edit goes into the job as it is made: a run of keys in one field is one step.
+  for (int row = 0; row < MainModel::kRows; ++row) {
+    connect(l_content_[row], &QLineEdit::textChanged, this, [this, row](const QString& text) {
+      Edit(RowStepName(row), RowRun(row), [row, text](MainModel& m) { m.l_content[row] = text; });
+    });
+    connect(l_array_[row], &QLineEdit::textChanged, this, [this, row](const QString& text) {
+      Edit(tr("對齊 第 %1 行").arg(row + 1), QStringLiteral("l_array(%1)").arg(row),
+           [row, text](MainModel& m) { m.l_array[row] = text; });
+    });
+  }
+  for (const TextBinding& binding : TextBindings()) {
+    if (!binding.step) continue;
+    const QString name = tr(binding.step);
+    const QString run = binding.field ? binding.field->objectName() : binding.box->objectName();
+    const auto set = [this, name, run, text = binding.text](const QString& value) {
+      Edit(name, run, [text, value](MainModel& m) { m.*text = value; });
+    };
+    if (binding.field) {
+      connect(binding.field, &QLineEdit::textChanged, this, set);
+      continue;
+    }
+    // A box's text typed or picked from its list; l_last's pick then runs its command, which
+    // joins this step.
+    connect(binding.box, &QComboBox::editTextChanged, this, set);
+  }
+  // A field left ends its run of keys.
+  connect(qApp, &QApplication::focusChanged, session_.get(), [this] { session_->EndRun(); });
+  connect(session_.get(), &JobSession::ModelChanged, this, &MainWindow::SessionChanged);
+
+  auto* undo_keys = new UndoKeysToMenu(this);
+  for (QLineEdit* field : client_->findChildren<QLineEdit*>()) field->installEventFilter(undo_keys);
+}
+
 void MainWindow::ConnectEditingKeys() {
   auto* keys = new ContentKeyFilter(this);
   for (int i = 0; i < MainModel::kRows; ++i) keys->Watch(l_content_[i], i);
-  connect(keys, &ContentKeyFilter::EnterPressed, this,
-          [this](int row) { RunCommand([this, row] { ContentEnter(model_, row); }); });
+  connect(keys, &ContentKeyFilter::EnterPressed, this, [this](int row) {
+    QLineEdit* box = l_content_[row];
+    const QString typed = box->text();
+    // An abbreviation Enter expands is part of the typing in its row.
+    RunStep(
+        RowStepName(row), [this, row] { ContentEnter(model(), row); }, RowRun(row));
+    // The figures of a line with a head and a tail go between the two.
+    if (box->text() != typed) box->setCursorPosition(QuickEntryCursor(box->text()));
+  });
   connect(keys, &ContentKeyFilter::ArrowReleased, this, [this](int row, int key) {
-    RunCommand([this, row, key] { ContentArrowReleased(model_, row, key); });
+    RunCommand([this, row, key] { ContentArrowReleased(model(), row, key); });
   });
 }
 
@@ -461,7 +562,8 @@ void MainWindow::ConnectHistory() {
   // again, which is how the user throws away edits made since the last recall.
   connect(record_list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     const QString text = item->text();
-    RunCommand([this, text] { RecallHistory(model_, text, *prompter_); });
+    RunStep(tr("叫出紀錄 %1").arg(text.left(2)),
+            [this, text] { RecallHistory(model(), text, *prompter_); });
   });
 }
 
@@ -476,7 +578,7 @@ void MainWindow::ConnectPrint() {
       QtPrintTarget qt_target;
       QtPrintFeedback qt_feedback(this);
       const bool given = print_target_ && print_feedback_;
-      PrintButton(model_, *prompter_, given ? *print_target_ : qt_target,
+      PrintButton(model(), *prompter_, given ? *print_target_ : qt_target,
                   given ? *print_feedback_ : qt_feedback, printer_fits_);
     });
   });
@@ -505,27 +607,57 @@ void MainWindow::OpenPrinterFits() {
   printer_fits_ = PrinterFitStore().Load().Fits();
 }
 
-void MainWindow::RunCommand(const std::function<void()>& command) {
-  ++running_commands_;
-  ReadControls();
-  command();
+void MainWindow::RunStep(const QString& name, const std::function<void()>& command,
+                         const QString& run) {
+  session_->Change(
+      name,
+      [&](MainModel&) {
+        ReadControls();
+        command();
+      },
+      run);
   ShowModel();
-  --running_commands_;
   emit ModelShown();
 }
 
-void MainWindow::ReadControls() { ReadControlsInto(model_); }
+void MainWindow::RunCommand(const std::function<void()>& command) {
+  session_->Use([&](MainModel&) {
+    ReadControls();
+    command();
+  });
+  ShowModel();
+  emit ModelShown();
+}
+
+bool MainWindow::RunningCommand() const { return session_->busy(); }
+
+void MainWindow::Edit(const QString& name, const QString& run,
+                      const std::function<void(MainModel&)>& set) {
+  if (showing_) return;
+  session_->Change(name, set, run);
+}
+
+void MainWindow::SessionChanged(bool picture_changed) {
+  ShowModel();
+  // The thumbnail shows the job's picture, as it did when the job was opened.
+  if (picture_changed) RedrawThumbnail();
+  emit ModelShown();
+}
+
+void MainWindow::ReadControls() { ReadControlsInto(model()); }
 
 MainModel MainWindow::ModelOnScreen() const {
-  MainModel model = model_;
+  MainModel model = session_->model();
   ReadControlsInto(model);
   return model;
 }
 
-void MainWindow::StartSession(const QString& job_path) { jobs_->StartSession(job_path); }
+void MainWindow::StartSession(const QString& job_path) {
+  session_->Start(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), job_path);
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (jobs_->MayClose()) {
+  if (session_->MayClose()) {
     event->accept();
   } else {
     event->ignore();
@@ -535,17 +667,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 std::vector<MainWindow::TextBinding> MainWindow::TextBindings() const {
   // In the order they are shown; a box whose signals would report a shown text as a pick is quiet.
   return {
-      {nullptr, l_block_, &MainModel::l_block, true},
-      {l_start_, nullptr, &MainModel::l_start, false},
-      {l_end_, nullptr, &MainModel::l_end, false},
-      {nullptr, l_last_, &MainModel::l_last, true},
-      {l_pbox_, nullptr, &MainModel::l_pbox, false},
-      {l_p_start_text_, nullptr, &MainModel::l_p_start_text, false},
-      {nullptr, p_mix_box_, &MainModel::p_mix_box, false},
-      {pic_file_name_, nullptr, &MainModel::pic_file_name, false},
-      {pic_size_, nullptr, &MainModel::pic_size, false},
-      {pic_d_left_, nullptr, &MainModel::pic_d_left, false},
-      {pic_d_top_, nullptr, &MainModel::pic_d_top, false},
+      {nullptr, l_block_, &MainModel::l_block, true, nullptr},
+      {l_start_, nullptr, &MainModel::l_start, false, QT_TR_NOOP("輸入 箱號 from")},
+      {l_end_, nullptr, &MainModel::l_end, false, QT_TR_NOOP("輸入 箱號 to")},
+      {nullptr, l_last_, &MainModel::l_last, true, QT_TR_NOOP("輸入 尾數箱?")},
+      {l_pbox_, nullptr, &MainModel::l_pbox, false, QT_TR_NOOP("輸入 每墊板的箱數")},
+      {l_p_start_text_, nullptr, &MainModel::l_p_start_text, false,
+       QT_TR_NOOP("輸入 墊板編號的起始數")},
+      {nullptr, p_mix_box_, &MainModel::p_mix_box, false, QT_TR_NOOP("輸入 混打?")},
+      {pic_file_name_, nullptr, &MainModel::pic_file_name, false, QT_TR_NOOP("輸入 檔案路徑")},
+      {pic_size_, nullptr, &MainModel::pic_size, false, QT_TR_NOOP("輸入 圖片寬度")},
+      {pic_d_left_, nullptr, &MainModel::pic_d_left, false, QT_TR_NOOP("輸入 離左邊界")},
+      {pic_d_top_, nullptr, &MainModel::pic_d_top, false, QT_TR_NOOP("輸入 離上邊界")},
   };
 }
 
@@ -565,18 +698,19 @@ void MainWindow::ReadControlsInto(MainModel& model) const {
 }
 
 void MainWindow::ShowModel() {
+  const QScopedValueRollback<bool> showing(showing_, true);
   for (int i = 0; i < MainModel::kRows; ++i) {
-    SetText(l_content_[i], model_.l_content[i]);
-    SetText(l_array_[i], model_.l_array[i]);
+    SetText(l_content_[i], model().l_content[i]);
+    SetText(l_array_[i], model().l_array[i]);
   }
   ShowChoices();
 
   {
     const QSignalBlocker block(l_block_);
-    SetList(l_block_, model_.l_block_list);
+    SetList(l_block_, model().l_block_list);
   }
   for (const TextBinding& binding : TextBindings()) {
-    const QString& text = model_.*binding.text;
+    const QString& text = model().*binding.text;
     if (binding.field) {
       SetText(binding.field, text);
       continue;
@@ -587,15 +721,15 @@ void MainWindow::ShowModel() {
 
   QStringList shown;
   for (int i = 0; i < record_list_->count(); ++i) shown << record_list_->item(i)->text();
-  if (shown != model_.record_list) {
+  if (shown != model().record_list) {
     const QSignalBlocker block(record_list_);
     record_list_->clear();
-    record_list_->addItems(model_.record_list);
+    record_list_->addItems(model().record_list);
   }
 
-  if (!model_.focus_request.isEmpty()) {
-    if (auto* target = findChild<QWidget*>(model_.focus_request)) target->setFocus();
-    model_.focus_request.clear();
+  if (!model().focus_request.isEmpty()) {
+    if (auto* target = findChild<QWidget*>(model().focus_request)) target->setFocus();
+    model().focus_request.clear();
   }
 }
 
@@ -611,6 +745,6 @@ void MainWindow::ShowChoices() {
       group->setExclusive(true);
     }
   };
-  show(pallet_group_, model_.pallet_row);
-  show(carton_group_, model_.carton_row);
+  show(pallet_group_, model().pallet_row);
+  show(carton_group_, model().carton_row);
 }

@@ -2,11 +2,13 @@
 
 // The main window "Form1": a menu bar over the client area, which holds the label template (16 rows
 // of alignment, row number, content and the P/NO and C/NO choices), the block fields, the history
-// list, the picture fields and the command buttons. It holds no behaviour of its own: a control
-// event copies the controls into the MainModel, runs the command on the model and shows the model
-// again (RunCommand). The commands live in the widget-free folders: app/startup, blocks/, print/,
-// history/, picture/, preview/, about/, stock/; the job commands of the 檔案 menu are bound by
-// JobController (app/job_controller), on top of job/.
+// list, the picture fields and the command buttons. It holds neither behaviour nor a job of its
+// own: the job lives in a JobSession (job/job_session.h), whose model the controls show. Every edit
+// of a field goes into the model as it is made, as a step of the job's undo history; a command
+// runs on the model as a step of its own and the model is shown again (RunStep). The commands live
+// in the widget-free folders: app/startup, blocks/, print/, history/, picture/, preview/, about/,
+// stock/, job/; the menus and dialogs of the job (檔案, 編輯) are bound by JobController
+// (app/job_controller).
 
 #include <QMainWindow>
 #include <QPointer>
@@ -36,6 +38,7 @@ class RunPreviewWindow;
 class DocumentOpener;
 class GuideViewer;
 class JobController;
+class JobSession;
 class PrintFeedback;
 class PrintTarget;
 
@@ -47,15 +50,21 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(std::unique_ptr<Prompter> prompter = nullptr, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  MainModel& model() { return model_; }
+  // The job's model, which the session owns.
+  MainModel& model();
+  JobSession& session() { return *session_; }
   // The client area below the menu bar, which holds every control.
   QWidget* client_area() const { return client_; }
   Prompter& prompter() { return *prompter_; }
 
-  // Copies the controls into the model, runs `command` on it and shows the model again.
+  // Runs `command` on the model as the undo step `name` (see JobSession::Change) with the
+  // controls' texts in the model, and shows the model again.
+  void RunStep(const QString& name, const std::function<void()>& command, const QString& run = {});
+  // The same without an undo step, for commands that leave the job as 儲存工作 writes it: the
+  // print run, the checks, the help.
   void RunCommand(const std::function<void()>& command);
   // True while a command runs: the model and the controls may disagree until it is shown.
-  bool RunningCommand() const { return running_commands_ > 0; }
+  bool RunningCommand() const;
 
   // Control texts → model, and model → controls.
   void ReadControls();
@@ -99,7 +108,7 @@ class MainWindow : public QMainWindow {
   }
 
  signals:
-  // A command has run and the model is shown in the controls.
+  // A command has run, or a step was undone or redone, and the model is shown in the controls.
   void ModelShown();
 
  protected:
@@ -121,6 +130,11 @@ class MainWindow : public QMainWindow {
   void ConnectPreview();
   void ConnectHistory();
   void ConnectEditingKeys();
+  void ConnectEdits();
+  // An edit of a field made by the user: `set` puts it into the model as a step of the run `run`.
+  void Edit(const QString& name, const QString& run, const std::function<void(MainModel&)>& set);
+  // The session changed the model by itself (undo, redo, a job opened).
+  void SessionChanged(bool picture_changed);
   void ConnectAbout();
   void ConnectPrint();
   void LoadPrinterFitsAtStart();
@@ -134,20 +148,24 @@ class MainWindow : public QMainWindow {
   QPushButton* AddButton(const char* name, const QString& caption, const QString& tooltip = {});
 
   // A text of the model and the field or box that shows it. A quiet box's signals are held while
-  // a text is shown in it, so that showing is never taken for the user's pick.
+  // a text is shown in it, so that showing is never taken for the user's pick. `step` names the
+  // undo step of an edit in it (nothing for l_block, whose text only says which block to pick).
   struct TextBinding {
     QLineEdit* field;
     QComboBox* box;
     QString MainModel::*text;
     bool quiet;
+    const char* step;
   };
   // The block fields and the picture fields, in the order they are shown.
   std::vector<TextBinding> TextBindings() const;
 
-  MainModel model_;
   std::unique_ptr<Prompter> prompter_;
-  int running_commands_ = 0;
+  // After the prompter, which it answers through, so that it goes first.
+  std::unique_ptr<JobSession> session_;
   JobController* jobs_ = nullptr;
+  // While the model is being shown, the controls' change signals are not the user's edits.
+  bool showing_ = false;
 
   // The client area: every control of the window stands in it.
   QWidget* client_ = nullptr;

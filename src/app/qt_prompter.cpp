@@ -63,10 +63,10 @@ bool QtPrompter::AskToPrintDespite(const QString& intro, const QStringList& item
     }
   }
   // Buttons of their own, so the answers read the same whatever language Qt's buttons are in.
-  QPushButton* print =
-      box.addButton(QCoreApplication::translate("QtPrompter", "照樣列印"), QMessageBox::YesRole);
+  QPushButton* print = box.addButton(QCoreApplication::translate("QtPrompter", "照樣列印(&P)"),
+                                     QMessageBox::YesRole);
   QPushButton* dont =
-      box.addButton(QCoreApplication::translate("QtPrompter", "不印"), QMessageBox::NoRole);
+      box.addButton(QCoreApplication::translate("QtPrompter", "不印(&N)"), QMessageBox::NoRole);
   // Enter, Escape and the title bar's close button never print labels with a problem.
   box.setDefaultButton(dont);
   box.setEscapeButton(dont);
@@ -77,12 +77,13 @@ bool QtPrompter::AskToPrintDespite(const QString& intro, const QStringList& item
 SaveChoice QtPrompter::AskSaveChanges(const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::NoButton, Over(parent_));
   // Buttons of their own, so the answers read the same whatever language Qt's buttons are in.
+  // Each with its letter, so the answer is one key away.
   QPushButton* save =
-      box.addButton(QCoreApplication::translate("QtPrompter", "儲存"), QMessageBox::AcceptRole);
-  QPushButton* discard = box.addButton(QCoreApplication::translate("QtPrompter", "不儲存"),
+      box.addButton(QCoreApplication::translate("QtPrompter", "儲存(&S)"), QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton(QCoreApplication::translate("QtPrompter", "不儲存(&N)"),
                                        QMessageBox::DestructiveRole);
   QPushButton* cancel =
-      box.addButton(QCoreApplication::translate("QtPrompter", "取消"), QMessageBox::RejectRole);
+      box.addButton(QCoreApplication::translate("QtPrompter", "取消(&C)"), QMessageBox::RejectRole);
   box.setDefaultButton(save);
   box.setEscapeButton(cancel);
   box.exec();

@@ -14,8 +14,8 @@ struct Text {
 
 // Millimetres on the label, as the user's placement fields count them, rounded up to a tenth so
 // that moving by that much is enough.
-QString LabelMm(double twips) {
-  return QString::number(std::ceil(twips / kTwipsPerMm * 10.0) / 10.0, 'f', 1);
+QString LabelMmText(double twips) {
+  return QString::number(std::ceil(LabelMm::Of(Twips(twips)).value() * 10.0) / 10.0, 'f', 1);
 }
 
 // The first character Code 128 cannot hold (it holds ISO 8859-1), or an empty text.
@@ -59,25 +59,27 @@ QString EncodeMessage(const BarcodeSettings& settings, const QString& content,
 }  // namespace
 
 QPointF SymbolOffset(const BarcodeSettings& settings) {
-  return QPointF(Fix(settings.left_mm * kTwipsPerMm), Fix(settings.top_mm * kTwipsPerMm));
+  return QPointF(Fix(LabelMm(settings.left_mm).ToTwips().value()),
+                 Fix(LabelMm(settings.top_mm).ToTwips().value()));
 }
 
 std::optional<QString> CheckBarcode(const BarcodeSettings& settings, const QString& content,
-                                    const BarcodeLabel& label, BarcodeEncoder& encoder) {
+                                    const BarcodeLabel& label, const LabelGrid& grid,
+                                    BarcodeEncoder& encoder) {
   if (settings.kind == BarcodeKind::kNone) return std::nullopt;
-  return CheckEncodedBarcode(settings, content, encoder.Encode(settings, content), label);
+  return CheckEncodedBarcode(settings, content, encoder.Encode(settings, content), label, grid);
 }
 
 std::optional<QString> CheckEncodedBarcode(const BarcodeSettings& settings, const QString& content,
-                                           const EncodedSymbol& encoded,
-                                           const BarcodeLabel& label) {
+                                           const EncodedSymbol& encoded, const BarcodeLabel& label,
+                                           const LabelGrid& grid) {
   if (settings.kind == BarcodeKind::kNone) return std::nullopt;
   // Named only when something is wrong: a run checks thousands of labels that are not.
   if (!encoded.symbol) return EncodeMessage(settings, content, encoded, LabelName(label));
 
   const QPointF offset = SymbolOffset(settings);
   const bool linear = IsLinear(settings.kind);
-  const double past_right = offset.x() + encoded.symbol->width - kLabelWidthTwips;
+  const double past_right = offset.x() + encoded.symbol->width - grid.width().value();
   if (past_right > 0) {
     const QString fields = linear
                                ? Text::tr("請把「%1」或「%2」調小, 或縮短「%3」。")
@@ -85,22 +87,22 @@ std::optional<QString> CheckEncodedBarcode(const BarcodeSettings& settings, cons
                                : Text::tr("請把「%1」或「%2」調小, 或縮短「%3」。")
                                      .arg(LeftFieldName(), HeightFieldName(), ContentFieldName());
     return Text::tr("%1的標籤: 條碼 (連同兩旁的空白區) 超出標籤右邊 %2 公釐。%3")
-        .arg(LabelName(label), LabelMm(past_right), fields);
+        .arg(LabelName(label), LabelMmText(past_right), fields);
   }
-  const double past_bottom = offset.y() + encoded.symbol->height - kPageRowPitchTwips;
+  const double past_bottom = offset.y() + encoded.symbol->height - grid.page_row_pitch().value();
   if (past_bottom > 0) {
     return Text::tr("%1的標籤: 條碼超出這一列標籤的下邊 %2 公釐。請把「%3」或「%4」調小。")
-        .arg(LabelName(label), LabelMm(past_bottom), TopFieldName(), HeightFieldName());
+        .arg(LabelName(label), LabelMmText(past_bottom), TopFieldName(), HeightFieldName());
   }
   return std::nullopt;
 }
 
 std::optional<QString> CheckLabelBarcode(const BarcodeSettings& settings, const BarcodeLabel& label,
-                                         BarcodeEncoder& encoder) {
+                                         const LabelGrid& grid, BarcodeEncoder& encoder) {
   if (settings.kind == BarcodeKind::kNone) return std::nullopt;
   const QString problem = SettingsProblem(settings);
   if (!problem.isEmpty()) return Text::tr("%1的標籤: %2").arg(LabelName(label), problem);
   const BarcodeContent content = ComposeContent(settings, label);
   if (!content.error.isEmpty()) return content.error;
-  return CheckBarcode(settings, content.text, label, encoder);
+  return CheckBarcode(settings, content.text, label, grid, encoder);
 }

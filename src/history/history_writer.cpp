@@ -5,20 +5,15 @@
 #include <QFile>
 #include <QLockFile>
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <vector>
 
 #include "history/history_files.h"
+#include "model/file_writing.h"
 #include "model/main_model.h"
 #include "model/prompter.h"
 #include "model/row_text.h"
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -84,33 +79,7 @@ class Rotation {
 }  // namespace
 
 std::error_code RecordFiles::WriteNew(const QString& path, const QByteArray& bytes) {
-#ifdef Q_OS_UNIX
-  const int fd =
-      ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return {errno, std::generic_category()};
-  qsizetype done = 0;
-  int error = 0;
-  while (done < bytes.size() && error == 0) {
-    const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-    if (n < 0 && errno != EINTR) error = errno;
-    if (n > 0) done += n;
-  }
-  // A file system that allots its blocks late reports a full disk only here.
-  if (error == 0 && ::fsync(fd) != 0) error = errno;
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error != 0) ::unlink(QFile::encodeName(path).constData());
-  return {error, std::generic_category()};
-#else
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-    return std::make_error_code(std::errc::io_error);
-  }
-  const bool written = file.write(bytes) == bytes.size() && file.flush();
-  file.close();
-  if (written && file.error() == QFileDevice::NoError) return {};
-  file.remove();
-  return std::make_error_code(std::errc::io_error);
-#endif
+  return WriteNewFile(path, bytes);
 }
 
 std::error_code RecordFiles::Rename(const QString& from, const QString& to) {

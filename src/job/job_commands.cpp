@@ -2,11 +2,11 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "blocks/block_store.h"
 #include "history/history_files.h"
-#include "job/bounded_file.h"
+#include "model/bounded_file.h"
+#include "model/file_writing.h"
 #include "model/main_model.h"
 #include "model/prompter.h"
 #include "model/start_values.h"
@@ -25,16 +25,6 @@ class SilentPrompter : public Prompter {
   void Message(const QString&) override {}
   bool AskYesNo(const QString&) override { return false; }
 };
-
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
-}
 
 }  // namespace
 
@@ -63,19 +53,24 @@ std::optional<QByteArray> JobBytesAsSaved(const MainModel& model) {
 std::optional<QByteArray> SaveJobFile(MainModel& model, Prompter& prompter, const QString& path) {
   const auto job = JobToSave(model, prompter);
   if (!job) return std::nullopt;
-  const QByteArray bytes = JobBytes(JobToJson(*job));
-  if (!WriteWhole(path, bytes)) {
-    prompter.Message(Text::tr("無法寫入工作檔「%1」, 請確認資料夾存在並且可以寫入, 磁碟也還有空間")
-                         .arg(QFileInfo(path).fileName()));
+  Job in_file = *job;
+  in_file.pic_file_name = PictureAsStored(job->pic_file_name, path);
+  if (const std::error_code error = ReplaceFile(path, JobBytes(JobToJson(in_file)))) {
+    prompter.Message(Text::tr("無法儲存工作檔「%1」: %2。\n"
+                              "原來的檔案沒有改變, 畫面上的工作也都還在; 請空出磁碟空間或換一個"
+                              "資料夾, 再存一次。")
+                         .arg(QFileInfo(path).fileName(), WriteFailureText(error)));
     return std::nullopt;
   }
-  return bytes;
+  return JobBytes(JobToJson(*job));
 }
 
 std::optional<Job> ReadJobFile(const QString& path, QString* problem) {
   const auto bytes = ReadBoundedFile(path, kMaxJobFileBytes, problem);
   if (!bytes) return std::nullopt;
-  return ParseJob(*bytes, problem);
+  std::optional<Job> job = ParseJob(*bytes, problem);
+  if (job) job->pic_file_name = PictureAsUsed(job->pic_file_name, path);
+  return job;
 }
 
 QString OpenJobProblem(const QString& path, const QString& problem) {

@@ -26,11 +26,14 @@ std::optional<Job> JobToSave(MainModel& model, Prompter& prompter);
 std::optional<Job> JobAsSaved(const MainModel& model);
 std::optional<QByteArray> JobBytesAsSaved(const MainModel& model);
 
-// Writes the job to `path` in one piece (QSaveFile): either the whole new file is there or the old
-// one stays. Returns the bytes written.
+// Writes the job to `path` in one piece (ReplaceFile): either the whole new file is there or the
+// old one stays, and the message names the file and the reason. The picture is kept relative to the
+// job's folder when it lies there (PictureAsStored). Returns the job's bytes as JobBytesAsSaved
+// gives them, to tell later changes by.
 std::optional<QByteArray> SaveJobFile(MainModel& model, Prompter& prompter, const QString& path);
 
-// Reads and checks a job file; the problem, in words for the user, goes to `problem`.
+// Reads and checks a job file; the problem, in words for the user, goes to `problem`. A picture
+// kept relative to the job's folder comes back with its full path.
 std::optional<Job> ReadJobFile(const QString& path, QString* problem);
 
 // Opens a job file into the model after checking all of it; a file that does not pass leaves the
@@ -44,6 +47,6 @@ QString OpenJobProblem(const QString& path, const QString& problem);
 // option and the picture fields back to their start values.
 void NewJob(MainModel& model);
 
-// "Cratemark <version>版" while no job file is open and nothing has changed; otherwise the job's file
-// name (or 未命名工作), a "*" while there are unsaved changes, and the program's name.
+// "Cratemark <version>版" while no job file is open and nothing has changed; otherwise the job's
+// file name (or 未命名工作), a "*" while there are unsaved changes, and the program's name.
 QString JobWindowTitle(const QString& path, bool modified);

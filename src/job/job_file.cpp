@@ -1,6 +1,8 @@
 #include "job/job_file.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -106,6 +108,17 @@ QString TextProblem(const QString& field, const QString& text, int max_length = 
     return Text::tr("%1有 %2 個字, 最多只能有 %3 個字").arg(field).arg(text.size()).arg(max_length);
   }
   return {};
+}
+
+// An alignment a job holds: one of the three words, or nothing for a row never set. Any other text
+// prints centred, so a job that held one would print other than it reads; it is refused, naming
+// the row, rather than written into a file that the next program could not open.
+QString AlignmentProblem(const QString& field, const QString& text) {
+  if (text.isEmpty() || AlignmentWords().contains(text)) return {};
+  constexpr int kShown = 20;
+  const QString shown = text.size() > kShown ? text.left(kShown) + QStringLiteral("…") : text;
+  return Text::tr("%1是「%2」, 只能是%3或空白")
+      .arg(field, shown, AlignmentWords().join(Text::tr("、", "between alignment words")));
 }
 
 QString TooManyBlocks(qint64 count) {
@@ -350,6 +363,11 @@ QString JobProblem(const Job& job) {
           return problem;
         }
       }
+      const QString alignment_field = Field(row_place, QStringLiteral("blk_array"));
+      if (QString problem = AlignmentProblem(alignment_field, block.blk_array[row]);
+          !problem.isEmpty()) {
+        return problem;
+      }
     }
   }
   return {};
@@ -515,4 +533,21 @@ void ApplyJob(const Job& job, MainModel& model) {
   model.l_block = model.current_block > model.block_count ? kRemainderEntry
                                                           : QString::number(model.current_block);
   RebuildBlockList(model);
+}
+
+QString PictureAsStored(const QString& picture, const QString& job_path) {
+  if (picture.trimmed().isEmpty()) return picture;
+  const QString absolute = QDir::cleanPath(QFileInfo(picture).absoluteFilePath());
+  if (job_path.isEmpty()) return absolute;
+  const QString relative = QFileInfo(job_path).absoluteDir().relativeFilePath(absolute);
+  const bool outside = relative == QLatin1String("..") ||
+                       relative.startsWith(QLatin1String("../")) || QDir::isAbsolutePath(relative);
+  return outside ? absolute : relative;
+}
+
+QString PictureAsUsed(const QString& stored, const QString& job_path) {
+  if (stored.trimmed().isEmpty() || QDir::isAbsolutePath(stored) || job_path.isEmpty()) {
+    return stored;
+  }
+  return QDir::cleanPath(QFileInfo(job_path).absoluteDir().filePath(stored));
 }

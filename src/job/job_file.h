@@ -23,7 +23,9 @@ struct MainModel;
 //   "barcode": the barcode settings (BarcodeSettingsToJson); a file without it has no barcode
 //   "blocks": entries 1..block_count, "remainder": entry block_count + 1, each
 //       {"blk_start", "blk_end", "blk_pbox", "blk_p_start", "blk_mix",
-//        "blk_content": [16 texts], "blk_array": [16 texts]}
+//        "blk_content": [16 texts], "blk_array": [16 texts, each 置中, 靠左, 靠右 or empty]}
+//   "pic_file_name" is relative to the job file's folder when the picture lies in it (see
+//   PictureAsStored).
 //
 // Keys this version does not know are ignored wherever they stand, so a file written by a later
 // version that only adds settings still opens; a later version that changes the
@@ -71,6 +73,14 @@ QByteArray JobBytes(const QJsonObject& object);
 // Reads a job from a file's bytes, checking every field before anything is returned; on failure the
 // problem, in words for the user, goes to `problem`.
 std::optional<Job> ParseJob(const QByteArray& bytes, QString* problem);
+
+// A job file keeps its picture relative to its own folder when the picture lies in that folder or
+// below it, so that a job folder copied to another computer keeps its logo; a picture elsewhere
+// keeps its absolute path. `picture` is the path as the program uses it (a relative one from the
+// working folder); with no `job_path` (a recovery file) the path is made absolute.
+QString PictureAsStored(const QString& picture, const QString& job_path);
+// The other way: a relative path in the job file at `job_path` is taken from the job's folder.
+QString PictureAsUsed(const QString& stored, const QString& job_path);
 
 // Puts the job into the model: the table, the counts, the marks, l_last, the picture fields and
 // the barcode settings;

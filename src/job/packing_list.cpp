@@ -2,16 +2,18 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <array>
+#include <cmath>
 #include <limits>
 
 #include "blocks/block_commands.h"
 #include "blocks/block_store.h"
 #include "history/history_files.h"
-#include "job/bounded_file.h"
+#include "job/template_rows.h"
 #include "model/block_table.h"
+#include "model/bounded_file.h"
 #include "model/main_model.h"
+#include "model/number_fields.h"
 
 namespace {
 
@@ -25,28 +27,51 @@ constexpr qint64 kHighestCarton = 32766;  // the print run's carton numbers
 
 enum Column { kFrom, kTo, kPerPallet, kFirstPallet, kMixed, kColumns };
 
+// The words a packing list's first row may use for a column, in Chinese and English as shipping
+// offices write them; the first is the name the messages use.
 struct ColumnName {
-  const char* chinese;
-  const char* english;
+  std::array<const char*, 5> words;  // unused places are null
   bool required;
 };
 constexpr std::array<ColumnName, kColumns> kColumnNames{{
-    {"起", "from", true},
-    {"迄", "to", true},
-    {"每板箱數", "cartons per pallet", true},
-    {"起始板號", "first pallet", false},
-    {"混打", "mixed", false},
+    {{"起", "箱號起", "起始箱號", "from", "start"}, true},
+    {{"迄", "箱號迄", "結束箱號", "to", "end"}, true},
+    {{"每板箱數", "每P箱數", "每墊板箱數", "cartons per pallet", "per pallet"}, true},
+    {{"起始板號", "板號起", "起始P號", "first pallet", "start pallet"}, false},
+    {{"混打", "混板", "mixed", "mix", nullptr}, false},
 }};
 
+// A header as it is compared: full-width letters as their ASCII forms (每Ｐ箱數), blanks
+// simplified, capitals as small letters.
+QString HeaderKey(const QString& header) {
+  return header.normalized(QString::NormalizationForm_KC).simplified().toLower();
+}
+
 int ColumnOf(const QString& header) {
-  const QString name = header.simplified().toLower();
+  const QString key = HeaderKey(header);
   for (int column = 0; column < kColumns; ++column) {
-    if (name == QString::fromUtf8(kColumnNames[column].chinese) ||
-        name == QLatin1String(kColumnNames[column].english)) {
-      return column;
+    for (const char* word : kColumnNames[column].words) {
+      if (word && key == HeaderKey(QString::fromUtf8(word))) return column;
     }
   }
   return -1;
+}
+
+// The other words for a column, for the message that cannot find it: "箱號起、起始箱號、from 或
+// start".
+QString OtherWords(int column) {
+  QStringList words;
+  for (const char* word : kColumnNames[column].words) {
+    if (word && word != kColumnNames[column].words[0]) words << QString::fromUtf8(word);
+  }
+  const QString last = words.takeLast();
+  return Text::tr("%1 或 %2").arg(words.join(Text::tr("、", "between header words")), last);
+}
+
+// A cell as a message quotes it: a long one is cut short, so a line of the message stays a line.
+QString Quoted(const QString& cell) {
+  constexpr int kShown = 20;
+  return cell.size() > kShown ? cell.left(kShown) + QStringLiteral("…") : cell;
 }
 
 bool IsBlank(const CsvRecord& record) {
@@ -72,27 +97,38 @@ class RowReader {
 
   QString Header(Column column) const { return headers_.value(index_[column]).trimmed(); }
 
+  // A number as the main window reads its fields (full-width digits, "1e3", a fraction rounded
+  // as 本區段墊板編號的起始數 rounds it), but the whole cell: a word in it is a wrong cell.
   std::optional<qint64> Integer(Column column, qint64 lo, qint64 hi, const QString& what) {
     if (!problem.isEmpty()) return std::nullopt;
     const QString text = Cell(column);
     if (text.isEmpty())
       return Refuse(Text::tr("裝箱單第 %1 行「%2」欄是空的").arg(record_.line).arg(Header(column)));
-    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
-    bool ok = false;
-    const qint64 value = text.toLongLong(&ok);
-    if (!digits.match(text).hasMatch()) {
-      return Refuse(Text::tr("裝箱單第 %1 行「%2」欄的「%3」不是整數")
+    const std::optional<double> number = WholeNumber(text);
+    if (!number) {
+      return Refuse(Text::tr("裝箱單第 %1 行「%2」欄的「%3」不是數字")
                         .arg(record_.line)
-                        .arg(Header(column), text));
+                        .arg(Header(column), Quoted(text)));
     }
-    if (!ok || value < lo || value > hi) {
-      return Refuse(Text::tr("裝箱單第 %1 行「%2」欄的%3 %4 超出 %5 到 %6 的範圍")
-                        .arg(record_.line)
-                        .arg(Header(column), what, text)
-                        .arg(lo)
-                        .arg(hi));
+    const double value = std::nearbyint(*number);
+    if (value >= double(lo) && value <= double(hi)) return qint64(value);
+    // A number of many digits is not quoted whole: it is too big, or too small, and that is all.
+    if (std::abs(value) >= 1e15) {
+      return Refuse(value > 0 ? Text::tr("裝箱單第 %1 行「%2」欄的%3太大了, 最大只能是 %4")
+                                    .arg(record_.line)
+                                    .arg(Header(column), what)
+                                    .arg(hi)
+                              : Text::tr("裝箱單第 %1 行「%2」欄的%3太小了, 最小只能是 %4")
+                                    .arg(record_.line)
+                                    .arg(Header(column), what)
+                                    .arg(lo));
     }
-    return value;
+    return Refuse(Text::tr("裝箱單第 %1 行「%2」欄的%3 %4 超出 %5 到 %6 的範圍")
+                      .arg(record_.line)
+                      .arg(Header(column), what)
+                      .arg(qint64(value))
+                      .arg(lo)
+                      .arg(hi));
   }
 
   std::optional<bool> Mixed() {
@@ -107,7 +143,7 @@ class RowReader {
     if (no.contains(text)) return false;
     return Refuse(Text::tr("裝箱單第 %1 行「%2」欄的「%3」看不懂, 請填 Yes 或 No")
                       .arg(record_.line)
-                      .arg(Header(kMixed), Cell(kMixed)));
+                      .arg(Header(kMixed), Quoted(Cell(kMixed))));
   }
 
   std::nullopt_t Refuse(const QString& text) {
@@ -202,8 +238,8 @@ std::optional<QList<CsvRecord>> SplitCsv(const QString& text, QChar separator, Q
   return records;
 }
 
-std::optional<std::vector<PackedBlock>> ParsePackingList(const QByteArray& bytes,
-                                                         QString* problem) {
+std::optional<std::vector<PackedBlock>> ParsePackingList(const QByteArray& bytes, QString* problem,
+                                                         QStringList* unused_columns) {
   const QString text = DecodeHistoryText(bytes);
   auto split = SplitCsv(text, GuessCsvSeparator(text), problem);
   if (!split) return std::nullopt;
@@ -219,13 +255,17 @@ std::optional<std::vector<PackedBlock>> ParsePackingList(const QByteArray& bytes
   const CsvRecord header = rows.takeFirst();
   std::array<int, kColumns> index;
   index.fill(-1);
+  QStringList unused;
   for (int i = 0; i < header.fields.size(); ++i) {
     const int column = ColumnOf(header.fields[i]);
-    if (column < 0) continue;
+    if (column < 0) {
+      if (!header.fields[i].trimmed().isEmpty()) unused << Quoted(header.fields[i].trimmed());
+      continue;
+    }
     if (index[column] >= 0) {
       *problem = Text::tr("裝箱單第 %1 行有兩個「%2」欄")
                      .arg(header.line)
-                     .arg(QString::fromUtf8(kColumnNames[column].chinese));
+                     .arg(QString::fromUtf8(kColumnNames[column].words[0]));
       return std::nullopt;
     }
     index[column] = i;
@@ -233,8 +273,7 @@ std::optional<std::vector<PackedBlock>> ParsePackingList(const QByteArray& bytes
   for (int column = 0; column < kColumns; ++column) {
     if (kColumnNames[column].required && index[column] < 0) {
       *problem = Text::tr("裝箱單的第一列要寫出各欄的名稱, 卻找不到「%1」欄 (也可寫成 %2)")
-                     .arg(QString::fromUtf8(kColumnNames[column].chinese),
-                          QLatin1String(kColumnNames[column].english));
+                     .arg(QString::fromUtf8(kColumnNames[column].words[0]), OtherWords(column));
       return std::nullopt;
     }
   }
@@ -300,28 +339,27 @@ std::optional<std::vector<PackedBlock>> ParsePackingList(const QByteArray& bytes
     entry.blk_mix = block.mixed ? QStringLiteral("Yes") : QStringLiteral("No");
     blocks.push_back(block);
   }
+  if (unused_columns) *unused_columns = unused;
   return blocks;
 }
 
-std::optional<std::vector<PackedBlock>> ReadPackingListFile(const QString& path, QString* problem) {
+std::optional<std::vector<PackedBlock>> ReadPackingListFile(const QString& path, QString* problem,
+                                                            QStringList* unused_columns) {
   QString file_problem;
   const auto bytes = ReadBoundedFile(path, kMaxPackingListBytes, &file_problem);
   if (!bytes) {
     *problem = Text::tr("無法匯入裝箱單「%1」: %2").arg(QFileInfo(path).fileName(), file_problem);
     return std::nullopt;
   }
-  return ParsePackingList(*bytes, problem);
+  return ParsePackingList(*bytes, problem, unused_columns);
 }
 
-void ApplyPackingList(MainModel& model, const std::vector<PackedBlock>& blocks) {
-  BlockEntry shown;
-  for (int row = 0; row <= model.max_line; ++row) {
-    shown.blk_content[row] = model.l_content[row];
-    shown.blk_array[row] = model.l_array[row].trimmed();
-  }
+void ApplyPackingList(MainModel& model, const std::vector<PackedBlock>& blocks,
+                      int template_entry) {
+  const BlockEntry rows = TemplateRowsOf(model, template_entry);
   for (int entry = 0; entry < BlockTable::kEntries; ++entry) model.blocks.Clear(entry);
   for (int n = 1; n <= int(blocks.size()); ++n) {
-    BlockEntry entry = shown;
+    BlockEntry entry = rows;
     entry.blk_start = blocks[n - 1].start;
     entry.blk_end = blocks[n - 1].end;
     entry.blk_pbox = blocks[n - 1].pbox;

@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QLockFile>
-#include <QSaveFile>
 
-#include "job/bounded_file.h"
 #include "job/job_commands.h"
+#include "model/bounded_file.h"
+#include "model/file_writing.h"
 
 namespace {
 
@@ -44,9 +44,13 @@ bool RecoveryFile::Claim() {
     // Only a dead owner makes a lock stale: a program may well run for days.
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) continue;
-    if (QFileInfo::exists(SlotPath(slot, QStringLiteral(".cratemark")))) {
+    const QString file = SlotPath(slot, QStringLiteral(".cratemark"));
+    // A folder or a device in the file's place could be neither written nor removed: the slot is
+    // passed over, rather than offered and reported as removed at every start.
+    if (TargetProblem(file)) continue;
+    if (QFileInfo::exists(file)) {
       lock_ = std::move(lock);
-      path_ = SlotPath(slot, QStringLiteral(".cratemark"));
+      path_ = file;
       return true;
     }
     if (!first_free) {
@@ -66,9 +70,7 @@ QDateTime RecoveryFile::LeftoverTime() const { return QFileInfo(path_).lastModif
 
 bool RecoveryFile::Write(const QByteArray& bytes) {
   if (!claimed()) return false;
-  QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return false;
-  return file.commit();
+  return !ReplaceFile(path_, bytes);
 }
 
 void RecoveryFile::Remove() {
@@ -76,7 +78,10 @@ void RecoveryFile::Remove() {
 }
 
 QByteArray RecoveryBytes(const Job& job, const QString& job_path) {
-  QJsonObject object = JobToJson(job);
+  // The full path: a recovery file lives far from the job, and is read with its folder in mind.
+  Job in_file = job;
+  in_file.pic_file_name = PictureAsStored(job.pic_file_name, {});
+  QJsonObject object = JobToJson(in_file);
   object.insert(kRecoveryOf, job_path);
   return JobBytes(object);
 }
@@ -87,5 +92,6 @@ std::optional<RecoveredJob> ReadRecovery(const QString& path, QString* problem) 
   auto job = ParseJob(*bytes, problem);
   if (!job) return std::nullopt;
   const QString job_path = QJsonDocument::fromJson(*bytes).object().value(kRecoveryOf).toString();
+  job->pic_file_name = PictureAsUsed(job->pic_file_name, job_path);
   return RecoveredJob{std::move(*job), job_path};
 }

@@ -25,8 +25,9 @@ class RecoveryFile {
   RecoveryFile(const RecoveryFile&) = delete;
   RecoveryFile& operator=(const RecoveryFile&) = delete;
 
-  // Takes a free slot, preferring one that holds a leftover file. False when the data folder
-  // cannot be made or every slot is taken; the program then runs without recovery.
+  // Takes a free slot, preferring one that holds a leftover file; a slot whose file's place is
+  // taken by a folder or a device is passed over. False when the data folder cannot be made or
+  // every slot is taken; the program then runs without recovery.
   bool Claim();
   bool claimed() const { return lock_ != nullptr; }
 
@@ -37,6 +38,7 @@ class RecoveryFile {
   bool HasLeftover() const;
   QDateTime LeftoverTime() const;
 
+  // Replaces the file all or nothing (ReplaceFile): when the disk is full the last one stays.
   bool Write(const QByteArray& bytes);
   void Remove();
 
@@ -51,6 +53,7 @@ class RecoveryFile {
 
 // A recovery file holds the job and, under "recovery_of", the job file it was opened from (empty
 // for a job never saved). A job file reader ignores that key, so it is a job file like any other.
+// Its picture is kept with its full path; a relative one is read from the job file's folder.
 QByteArray RecoveryBytes(const Job& job, const QString& job_path);
 
 struct RecoveredJob {

@@ -3,14 +3,10 @@
 #include <QCoreApplication>
 #include <cmath>
 
+#include "model/label_grid.h"
+
 namespace {
 
-// The label as it was designed, and as the A4 8-up stock has it.
-constexpr TwipSize kDesignedLabel{PaperMm(105).ToTwips(), PaperMm(74.25).ToTwips()};
-// The label grid's steps: 48 columns of 120 twips across; sixteen lines of 240 twips and label_gap
-// (330 twips) down.
-constexpr Twips kGridPitchX(48 * 120);
-constexpr Twips kGridPitchY(16 * 240 + 330);
 // Where an office laser printer's printable area begins: 12 points from the edges.
 constexpr TwipPoint kLaserCorner{Twips(240), Twips(240)};
 
@@ -19,10 +15,12 @@ LabelStock A4Eight(const QString& name, Twips pitch_y, const QString& descriptio
   stock.name = name;
   stock.description = description;
   stock.page = kA4;
+  // Two labels side by side make a page row, the template's page rows fill a sheet.
   stock.columns = 2;
-  stock.rows = 4;
+  stock.rows = kStartGrid.page_rows_per_page;
   stock.label = kDesignedLabel;
-  stock.pitch_x = kGridPitchX;
+  // The label grid's steps: a label's columns across.
+  stock.pitch_x = kStartGrid.width();
   stock.pitch_y = pitch_y;
   stock.margins = kLaserCorner;
   stock.anchor = LabelStock::Anchor::kPrintableArea;
@@ -80,7 +78,7 @@ QString DefaultStockName() { return QStringLiteral("a4-8"); }
 
 QList<LabelStock> BuiltInStocks() {
   return {
-      A4Eight(DefaultStockName(), kGridPitchY,
+      A4Eight(DefaultStockName(), kStartGrid.page_row_pitch(),
               QCoreApplication::translate("LabelStock",
                                           "A4 紙 8 格 (2 × 4), 和以往印的位置完全一樣 (預設)")),
       A4Eight(QStringLiteral("a4-8-74.25"), PaperMm(74.25).ToTwips(),

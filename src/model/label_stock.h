@@ -8,6 +8,10 @@
 
 #include "model/lengths.h"
 
+// The label as it was designed, 105 × 74.25 mm, and as the A4 sheets of eight have it: a label on a
+// stock of another size is this label scaled to its place.
+inline constexpr TwipSize kDesignedLabel{PaperMm(105).ToTwips(), PaperMm(74.25).ToTwips()};
+
 // A label stock: the page a printer is fed and the places of the labels on it. A stock is data: a
 // new kind of paper is a new entry, built in below or typed by the clerk (stock/stock_input.h).
 //

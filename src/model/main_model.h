@@ -62,6 +62,8 @@ struct MainModel {
   // The objectName of the control that should take the input focus after a command (empty: leave
   // the focus where it is). The window moves the focus and clears it.
   QString focus_request;
+
+  bool operator==(const MainModel&) const = default;
 };
 
 // The alignment words, in the order the alignment fields step through them.

@@ -1,12 +1,13 @@
 #include "model/start_values.h"
 
+#include "model/label_grid.h"
 #include "model/main_model.h"
 
 void SetStartValues(MainModel& model) {
-  model.line_width = 48;
-  model.max_line = 15;
-  model.label_gap = 330;
-  model.page_rows_per_page = 4;
+  model.line_width = int16_t(kStartGrid.line_width);
+  model.max_line = int16_t(kStartGrid.max_line);
+  model.label_gap = int16_t(kStartGrid.label_gap.value());
+  model.page_rows_per_page = int16_t(kStartGrid.page_rows_per_page);
   model.record_prefix = QStringLiteral("record_");
   model.remainder_edited = 0;
   model.current_block = 1;

@@ -3,9 +3,10 @@
 #include <QtGlobal>
 
 // The program's units, named once. Positions on every surface and every window are twips,
-// 1/1440 inch. A label is 48 character columns of 120 twips. What the user types in millimetres
-// becomes twips by 57.6, a rounded factor the printed labels have always used; a picture's natural
-// size is its pixels at 96 an inch in hundredths of a millimetre.
+// 1/1440 inch; the label grid's columns and lines are in model/label_grid.h, and lengths of the two
+// millimetres are typed in model/lengths.h. What the user types in millimetres becomes twips by
+// 57.6, a rounded factor the printed labels have always used; a picture's natural size is its
+// pixels at 96 an inch in hundredths of a millimetre.
 
 inline constexpr double kTwipsPerInch = 1440.0;
 inline constexpr double kMmPerInch = 25.4;
@@ -17,9 +18,6 @@ inline constexpr double kTwipsPerMm = 57.6;
 // Physical millimetres on the paper, as a ruler reads them: for what has to measure true there (the
 // printers' offsets and the label stock, a barcode's modules).
 inline constexpr double kTwipsPerPaperMm = kTwipsPerInch / kMmPerInch;
-
-inline constexpr int kLabelColumns = 48;
-inline constexpr int kLabelWidthTwips = 5760;  // 48 columns of 120 twips
 
 // A picture's natural size: 2540/96 hundredths of a millimetre a pixel.
 inline constexpr double kHundredthsMmPerInch = 2540.0;

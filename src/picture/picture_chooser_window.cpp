@@ -10,6 +10,7 @@
 
 #include "widgets/control_place.h"
 #include "widgets/screen_twips.h"
+#include "widgets/window_placement.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ PictureChooserWindow::PictureChooserWindow(PictureChooser chooser, Accept accept
   CreateControls();
   ConnectControls();
   ShowState();
+  CloseOnEscape(this);
 }
 
 void PictureChooserWindow::CreateControls() {

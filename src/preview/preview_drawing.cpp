@@ -1,7 +1,11 @@
 #include "preview/preview_drawing.h"
 
+#include <algorithm>
+
+#include "barcode/barcode_check.h"
 #include "barcode/barcode_content.h"
 #include "model/fonts.h"
+#include "model/label_grid.h"
 #include "model/main_model.h"
 #include "model/number_fields.h"
 #include "print/barcode_painter.h"
@@ -55,7 +59,8 @@ PreviewLabel PreviewLabel::Of(const MainModel& model) {
 int PreviewColumn(const QString& text, const QString& alignment) {
   // The preview looks at the row and its alignment word without their blanks at either end, so a
   // keyword row typed with leading blanks still starts in its fixed column here.
-  return StartColumn(text, TrimBlanks(alignment), 0, PreviewLabel::kLineWidth, TrimBlanks(text));
+  // The preview's own label width, that of the template at its start.
+  return StartColumn(text, TrimBlanks(alignment), 0, kStartGrid.line_width, TrimBlanks(text));
 }
 
 std::optional<QRectF> PreviewPictureRect(const PreviewLabel& label, int natural_width,
@@ -65,8 +70,29 @@ std::optional<QRectF> PreviewPictureRect(const PreviewLabel& label, int natural_
       natural_width, natural_height);
 }
 
+double PreviewDepth(const PreviewLabel& label) {
+  // A line of the 12-point print font is 240 twips.
+  double depth = PreviewLabel::kRows * kStartGrid.line().value();
+  if (!label.pic_file_name.isEmpty()) {
+    const std::optional<Picture> picture = LoadPicture(label.pic_file_name);
+    if (picture && !picture->IsEmpty()) {
+      if (const auto rect = PreviewPictureRect(label, picture->width, picture->height)) {
+        depth = std::max(depth, rect->bottom());
+      }
+    }
+  }
+  if (label.barcode.kind != BarcodeKind::kNone) {
+    const EncodedSymbol encoded =
+        SharedBarcodeEncoder().Encode(label.barcode, label.barcode_content);
+    if (encoded.symbol) {
+      depth = std::max(depth, SymbolOffset(label.barcode).y() + encoded.symbol->height);
+    }
+  }
+  return std::min(depth, kStartGrid.page_row_pitch().value());
+}
+
 void DrawPreview(const PreviewLabel& label, Surface& surface) {
-  surface.SetFont(kMingFont, 12, false);
+  surface.SetFont(kMingFont, kStartGrid.points, false);
   surface.SetX(0);
   surface.SetY(0);
   for (int row = 0; row < PreviewLabel::kRows; ++row) {

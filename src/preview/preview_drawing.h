@@ -18,7 +18,6 @@ class Surface;
 // What the preview reads from the main window.
 struct PreviewLabel {
   static constexpr int kRows = 16;
-  static constexpr int kLineWidth = 48;  // columns of one label
 
   std::array<QString, kRows> l_content{};
   std::array<QString, kRows> l_array{};
@@ -44,6 +43,11 @@ int PreviewColumn(const QString& text, const QString& alignment);
 // `natural_width` × `natural_height`; nothing when the settings or the picture cannot be used.
 std::optional<QRectF> PreviewPictureRect(const PreviewLabel& label, int natural_width,
                                          int natural_height);
+
+// How far down the drawing of the label reaches, in twips from its top: the sixteen rows, the
+// picture and the barcode with its human-readable line, no further than the label's page row
+// (what lies below that belongs to the next label and is refused before a run).
+double PreviewDepth(const PreviewLabel& label);
 
 // Draws the label from the top of `surface`: the rows, one line each, then the picture over them,
 // then the barcode. A picture or barcode that cannot be used is left out without a word.

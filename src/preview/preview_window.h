@@ -30,7 +30,9 @@ class PreviewBox : public QFrame {
 
 // The preview window "show_preview" ("結果預覽"): one label of the main window's template at
 // printed size. It reads the template afresh each time it becomes the active window and changes
-// nothing. It deletes itself when closed, so the next opening starts with an empty box.
+// nothing. The box grows below the label's sixteen lines when a barcode or picture reaches further
+// down the label, so nothing of the label is cut off. It deletes itself when closed, so the next
+// opening starts with an empty box.
 class PreviewWindow : public QWidget {
   Q_OBJECT
 
@@ -49,6 +51,8 @@ class PreviewWindow : public QWidget {
   bool event(QEvent* event) override;
 
  private:
+  void FitToLabel(const PreviewLabel& label);
+
   Source source_;
   PreviewBox* picture1_ = nullptr;
   QPushButton* ok_ = nullptr;

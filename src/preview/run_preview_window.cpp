@@ -172,7 +172,8 @@ QWidget* RunPreviewWindow::CreatePanel() {
   form->addRow(tr("份數:"), copies_);
   start_place_ = new QSpinBox(print_box);
   start_place_->setObjectName(QStringLiteral("start_place"));
-  start_place_->setRange(1, plan_.places_per_sheet());
+  // The places of the chosen printer's stock (UpdatePaper).
+  start_place_->setRange(1, 1);
   start_place_->setMaximumWidth(80);
   start_place_->setToolTip(
       tr("第一張標籤紙從第幾格開始印: 由左到右、由上到下數, 前面的格子留空, "
@@ -186,7 +187,6 @@ QWidget* RunPreviewWindow::CreatePanel() {
   kind_->addButton(whole_, PrintChoice::kWholeRun);
   form->addRow(tr("列印範圍:"), whole_);
 
-  const PrintLayout whole_run(plan_, PrintChoice{});
   // `phrase`: the radio button's caption, then the first field, then the second.
   const auto range_row = [&](const char* radio_name, const QString& phrase, QRadioButton*& radio,
                              PrintChoice::Kind kind, const char* from_name, QLineEdit*& from,
@@ -210,9 +210,10 @@ QWidget* RunPreviewWindow::CreatePanel() {
     form->addRow(QString(), row);
   };
   const auto [lowest, highest] = CartonSpan(plan_);
+  // The sheets of the whole run on the chosen printer's stock (UpdatePaper).
   range_row("print_sheets", tr("第 %1 到 %2 張"), sheets_range_, PrintChoice::kSheets,
             "sheets_from", sheets_from_, QStringLiteral("1"), "sheets_to", sheets_to_,
-            QString::number(std::max<int64_t>(whole_run.sheets(), 1)));
+            QStringLiteral("1"));
   range_row("print_cartons", tr("箱號 %1 到 %2"), cartons_range_, PrintChoice::kCartons,
             "cartons_from", cartons_from_, QString::number(lowest), "cartons_to", cartons_to_,
             QString::number(highest));
@@ -308,8 +309,38 @@ PrintOptionTexts RunPreviewWindow::OptionTexts() const {
   return texts;
 }
 
+void RunPreviewWindow::UpdatePaper() {
+  const PrintDestination destination = PreviewDestination();
+  if (geometry_ && destination == paper_for_) return;
+  // Asking the print system for a printer's area takes a moment: once for each printer chosen.
+  paper_for_ = destination;
+  PaperSetup paper = PaperSetupOf(target(), destination);
+  if (paper.printable.isEmpty()) {
+    // A printer that is not known: its stock's page drawn whole.
+    PrintDestination pdf = destination;
+    pdf.pdf_path = kAnyPdf;
+    paper.printable = target().PrintableArea(pdf);
+  }
+  // No stock has no places: the first paper is always another stock.
+  const SheetShape old_shape = geometry_ ? geometry_->shape() : SheetShape{0, 0};
+  geometry_.emplace(LabelGeometry::Of(job_, paper));
+  const SheetShape shape = geometry_->shape();
+  if (shape == old_shape) return;
+  // Another stock: its places to start from, and the sheets the whole run takes on it, unless a
+  // range of sheets is being typed.
+  const QSignalBlocker block(start_place_);
+  start_place_->setRange(1, shape.places());
+  if (!sheets_range_->isChecked()) {
+    const QSignalBlocker block_to(sheets_to_);
+    const int start = start_place_->value();
+    sheets_to_->setText(QString::number(std::max<int64_t>(
+        PrintLayout(plan_, PrintChoice{PrintChoice::kWholeRun, 0, 0, start}, shape).sheets(), 1)));
+  }
+}
+
 void RunPreviewWindow::ChoiceChanged() {
-  const PrintOptionsRead read = ReadPrintOptions(OptionTexts(), plan_);
+  UpdatePaper();
+  const PrintOptionsRead read = ReadPrintOptions(OptionTexts(), plan_, geometry_->shape());
   if (read.options) {
     ShowLayout(read.options->choice);
     choice_status_->setStyleSheet(QString());
@@ -331,32 +362,23 @@ PrintDestination RunPreviewWindow::PreviewDestination() const {
 }
 
 void RunPreviewWindow::ShowLayout(const PrintChoice& choice) {
-  const PrintDestination destination = PreviewDestination();
-  const bool new_paper = destination != paper_for_;
-  if (new_paper) {
-    // Asking the print system for a printer's area takes a moment: once for each printer chosen.
-    paper_for_ = destination;
-    paper_ = PaperSetup{target().PrintableArea(destination), destination.fit};
-    if (paper_.printable.isEmpty()) {
-      PrintDestination pdf;
-      pdf.pdf_path = kAnyPdf;
-      paper_.printable = target().PrintableArea(pdf);
-    }
-  }
   // The copies change nothing on the pages.
-  if (!new_paper && layout_ && choice == shown_choice_) return;
+  if (shown_for_ == paper_for_ && layout_ && choice == shown_choice_) return;
+  shown_for_ = paper_for_;
   shown_choice_ = choice;
   // The drawer refers to the layout: it goes first.
   sheets_.reset();
-  layout_.emplace(plan_, choice);
-  sheets_ = std::make_unique<SheetPreview>(job_, *layout_, paper_);
-  view_->SetSheets(layout_->sheets(),
+  const SheetShape shape = geometry_->shape();
+  layout_.emplace(plan_, choice, shape);
+  sheets_ = std::make_unique<SheetPreview>(job_, *layout_, *geometry_);
+  view_->SetSheets(layout_->sheets(), geometry_->page(),
                    [this](qint64 sheet, int dpi, double ratio, QList<LabelArea>* areas) {
                      return sheets_->Paint(sheet, dpi, ratio, areas);
                    });
-  if (summary_.isEmpty() || summary_start_ != choice.start_place) {
+  if (summary_.isEmpty() || summary_start_ != choice.start_place || summary_shape_ != shape) {
     summary_start_ = choice.start_place;
-    summary_ = RunSummary(job_, plan_, choice.start_place);
+    summary_shape_ = shape;
+    summary_ = RunSummary(job_, plan_, shape, choice.start_place);
     summary_text_->setHtml(SummaryHtml(summary_));
   }
   ShowPreflight();
@@ -365,7 +387,7 @@ void RunPreviewWindow::ShowLayout(const PrintChoice& choice) {
 
 void RunPreviewWindow::ShowPreflight() {
   SymbolShapes shapes;
-  preflight_ = RunPreflight(job_, *layout_, paper_.fit, paper_.printable.size(), shapes);
+  preflight_ = RunPreflight(job_, *layout_, *geometry_, shapes);
   const QSignalBlocker block(preflight_list_);
   preflight_list_->clear();
   if (preflight_.items.isEmpty()) {
@@ -386,7 +408,7 @@ void RunPreviewWindow::ShowPreflightItem(int index) {
   const PreflightItem& item = preflight_.items[index];
   if (item.sheet <= 0) return;
   // The spot is where the print puts it; on the paper it lies past the unprintable edge.
-  sheets_->SetOutline(item.sheet, item.spot.translated(paper_.printable.topLeft()));
+  sheets_->SetOutline(item.sheet, item.spot.translated(geometry_->origin()));
   view_->ShowSheet(item.sheet);
   view_->Repaint();
 }

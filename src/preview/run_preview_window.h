@@ -88,6 +88,8 @@ class RunPreviewWindow : public QDialog {
   void FillPrinters();
   // Reads the choices and, when they are right, shows what they print.
   void ChoiceChanged();
+  // The chosen printer's paper and stock, asked of the print system when the printer changes.
+  void UpdatePaper();
   void ShowLayout(const PrintChoice& choice);
   void ShowPageNumber();
   void ShowZoom();
@@ -107,12 +109,14 @@ class RunPreviewWindow : public QDialog {
 
   std::optional<PrintLayout> layout_;
   PrintChoice shown_choice_;                   // what `layout_` was made for
-  std::optional<PrintDestination> paper_for_;  // the destination `paper_` was asked for
-  PaperSetup paper_;
+  std::optional<PrintDestination> shown_for_;  // and the destination it was made for
+  std::optional<PrintDestination> paper_for_;  // the destination `geometry_` was made for
+  std::optional<LabelGeometry> geometry_;
   std::unique_ptr<SheetPreview> sheets_;
   QList<SummaryLine> summary_;
   Preflight preflight_;
-  int summary_start_ = 0;  // the start place the summary was made for
+  int summary_start_ = 0;  // the start place and stock the summary was made for
+  SheetShape summary_shape_;
 
   SheetView* view_ = nullptr;
   QPushButton* first_ = nullptr;

@@ -20,7 +20,7 @@ QString Span(int64_t from, int64_t to) {
 QString Where(const PrintLayout& layout, int64_t label) {
   const std::optional<PrintLayout::Place> place = layout.PlaceOfLabel(label);
   if (!place) return {};
-  return Text::tr("第 %1 張第 %2 格").arg(place->sheet).arg(place->page_row * 2 + place->half + 1);
+  return Text::tr("第 %1 張第 %2 格").arg(place->sheet).arg(place->InSheet(layout.shape()) + 1);
 }
 
 // "; 條碼「1」到「25」": what the block's first and last labels encode, when the job has barcodes.
@@ -53,14 +53,15 @@ QString BlockLine(const PlannedBlock& block, const PrintLayout& layout) {
 
 }  // namespace
 
-QList<SummaryLine> RunSummary(const MainModel& model, const RunPlan& plan, int start_place) {
-  const PrintLayout layout(plan, PrintChoice{PrintChoice::kWholeRun, 0, 0, start_place});
+QList<SummaryLine> RunSummary(const MainModel& model, const RunPlan& plan, const SheetShape& shape,
+                              int start_place) {
+  const PrintLayout layout(plan, PrintChoice{PrintChoice::kWholeRun, 0, 0, start_place}, shape);
   QList<SummaryLine> lines;
   lines << SummaryLine{SummaryLine::kTotal,
                        Text::tr("共 %1 張標籤, 印在 %2 張標籤紙上 (每張 %3 格)")
                            .arg(plan.label_count())
                            .arg(layout.sheets())
-                           .arg(plan.places_per_sheet())};
+                           .arg(shape.places())};
   for (const PlannedBlock& block : plan.blocks()) {
     if (block.remainder) {
       const QString text = Text::tr("尾數箱: 箱號 %1; 墊板 %2; 在%3")

@@ -5,6 +5,7 @@
 
 class PrintLayout;
 class RunPlan;
+struct SheetShape;
 struct MainModel;
 
 // One line of the run's summary beside the preview's pages, with what it is about, so the window
@@ -23,12 +24,13 @@ struct SummaryLine {
   bool operator==(const SummaryLine&) const = default;
 };
 
-// What the run of `plan` (made from `model`) puts on paper, laid out as a whole run from
-// `start_place`: labels and sheets in all; per block its cartons, the pallets it uses, the cartons
-// it carries onto an earlier block's pallet, the sheet and place of its first label and what its
-// first and last barcodes encode; the remainder carton; then the checks: blocks sharing carton
-// numbers, and blocks whose first carton number is above their last, which print nothing.
-QList<SummaryLine> RunSummary(const MainModel& model, const RunPlan& plan, int start_place = 1);
+// What the run of `plan` (made from `model`) puts on paper, laid out as a whole run on sheets of
+// `shape` from `start_place`: labels and sheets in all; per block its cartons, the pallets it uses,
+// the cartons it carries onto an earlier block's pallet, the sheet and place of its first label and
+// what its first and last barcodes encode; the remainder carton; then the checks: blocks sharing
+// carton numbers, and blocks whose first carton number is above their last, which print nothing.
+QList<SummaryLine> RunSummary(const MainModel& model, const RunPlan& plan, const SheetShape& shape,
+                              int start_place = 1);
 
 // One line on what a print of `layout` puts on paper: its labels and sheets.
 QString LayoutSummary(const PrintLayout& layout);

@@ -1,12 +1,10 @@
 #include "preview/sheet_preview.h"
 
 #include <QCoreApplication>
-#include <QPageSize>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
-#include "model/fonts.h"
 #include "model/main_model.h"
 #include "model/units.h"
 #include "print/painter_surface.h"
@@ -15,8 +13,6 @@
 
 namespace {
 
-// The print run's font.
-constexpr double kPrintPoints = 12.0;
 // Grey, and light enough to read what lies under it.
 const QColor kUnprintableShade(96, 96, 96, 64);
 // A spot the preflight points at: a red frame that stands out from black labels and grey shade.
@@ -27,41 +23,30 @@ constexpr double kOutlineRoom = 60;   // between the spot and its frame
 // Notes the room each label took, as the walk draws the sheet.
 class LabelAreas : public SheetVisitor {
  public:
-  explicit LabelAreas(QList<LabelArea>& areas, double origin_x) : areas_(areas), x_(origin_x) {}
+  explicit LabelAreas(QList<LabelArea>& areas) : areas_(areas) {}
 
   bool PageRowDone(const WalkedPageRow& row) override {
-    // From the top of the first line to the foot of the last, where a row that ran over ended.
-    const double top = row.text_at[0][0].y();
-    const double bottom = std::max(row.text_at[MainModel::kRows - 1][0].y(),
-                                   row.text_at[MainModel::kRows - 1][1].y()) +
-                          kPrintPoints * 20.0;
-    for (int half = 0; half < 2; ++half) {
-      if (!row.halves[half]) continue;
-      areas_ << LabelArea{QRectF(x_ + half * row.label_width, top, row.label_width, bottom - top),
-                          row.halves[half]->index};
+    for (const std::optional<WalkedLabel>& label : row.labels) {
+      if (label) areas_ << LabelArea{label->area, label->index};
     }
     return true;
   }
 
  private:
   QList<LabelArea>& areas_;
-  double x_;
 };
 
 }  // namespace
 
-QSizeF A4Twips() { return QPageSize(QPageSize::A4).size(QPageSize::Point) * 20.0; }
-
-SheetPreview::SheetPreview(const MainModel& job, const PrintLayout& layout, const PaperSetup& paper)
-    : job_(job), layout_(layout), paper_(paper), walk_(job, layout, shapes_, paper.fit.pitch) {}
+SheetPreview::SheetPreview(const MainModel& job, const PrintLayout& layout,
+                           const LabelGeometry& geometry)
+    : layout_(layout), walk_(job, layout, geometry.OnPaper(), shapes_) {}
 
 int64_t SheetPreview::sheets() const { return layout_.sheets(); }
 
 QList<LabelArea> SheetPreview::Draw(Surface& surface, int64_t sheet) {
   QList<LabelArea> areas;
-  surface.SetFont(kMingFont, kPrintPoints, false);
-  surface.SetOrigin(paper_.Origin());
-  LabelAreas visitor(areas, paper_.Origin().x());
+  LabelAreas visitor(areas);
   walk_.WalkSheet(surface, visitor, sheet);
   return areas;
 }
@@ -73,7 +58,7 @@ void SheetPreview::SetOutline(int64_t sheet, const QRectF& spot) {
 
 QImage SheetPreview::Paint(int64_t sheet, int dots_per_inch, double pixel_ratio,
                            QList<LabelArea>* areas) {
-  const QSizeF paper = A4Twips();
+  const QSizeF paper = geometry().page();
   const QSize pixels(qRound(paper.width() * dots_per_inch * pixel_ratio / kTwipsPerInch),
                      qRound(paper.height() * dots_per_inch * pixel_ratio / kTwipsPerInch));
   QImage image(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
@@ -91,8 +76,8 @@ QImage SheetPreview::Paint(int64_t sheet, int dots_per_inch, double pixel_ratio,
   QList<LabelArea> drawn = Draw(surface, sheet);
   if (areas) *areas = std::move(drawn);
   // Where the printer cannot print, shaded over the labels: what runs into it shows dimmed.
-  surface.SetOrigin(QPointF());
-  for (const QRectF& band : UnprintableBands(paper_.printable, paper)) {
+  surface.SetPlacement(GridPlacement{});
+  for (const QRectF& band : UnprintableBands(geometry().PrintableArea(), paper)) {
     surface.FillRect(band, kUnprintableShade);
   }
   if (outline_sheet_ == sheet) {
@@ -131,8 +116,9 @@ QString LabelTip(const RunPlan& plan, int64_t label) {
   return tip;
 }
 
-int ZoomDpi(ZoomMode mode, const QSize& view, int margin, double screen_dpi, int custom_dpi) {
-  const QSizeF paper = A4Twips() / kTwipsPerInch;  // inches
+int ZoomDpi(ZoomMode mode, const QSizeF& page, const QSize& view, int margin, double screen_dpi,
+            int custom_dpi) {
+  const QSizeF paper = page / kTwipsPerInch;  // inches
   const double width = std::max(1, view.width() - 2 * margin);
   const double height = std::max(1, view.height() - 2 * margin);
   double dpi = 96;

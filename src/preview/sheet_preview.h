@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "print/label_geometry.h"
 #include "print/print_target.h"
 #include "print/sheet_walk.h"
 #include "print/symbol_shapes.h"
@@ -17,21 +18,8 @@ class RunPlan;
 class Surface;
 struct MainModel;
 
-// The sheets of the whole-run preview, drawn without a window: each sheet on its A4 paper as the
+// The sheets of the whole-run preview, drawn without a window: each page of the stock as the
 // chosen destination will print it, drawn from the plan only when it is asked for.
-
-// The A4 sheet in twips.
-QSizeF A4Twips();
-
-// Where a destination's drawing lies on its paper: its printable area (twips from the sheet's
-// top-left corner; a print's (0, 0) is this area's corner) and the printer's fit to its stock.
-struct PaperSetup {
-  QRectF printable;
-  StockFit fit;
-
-  // Where the print's (0, 0) lands on the paper.
-  QPointF Origin() const { return printable.topLeft() + fit.offset; }
-};
 
 // The room a printed label takes on its paper, for pointing at it.
 struct LabelArea {
@@ -41,11 +29,12 @@ struct LabelArea {
 
 class SheetPreview {
  public:
-  // `job` and `layout` must outlive the preview.
-  SheetPreview(const MainModel& job, const PrintLayout& layout, const PaperSetup& paper);
+  // `job` and `layout` must outlive the preview; `geometry` places the labels (in any frame).
+  SheetPreview(const MainModel& job, const PrintLayout& layout, const LabelGeometry& geometry);
 
   int64_t sheets() const;
-  const PaperSetup& paper() const { return paper_; }
+  // The geometry in the paper's frame.
+  const LabelGeometry& geometry() const { return walk_.geometry(); }
 
   // Draws the labels of `sheet` (from 1) onto `surface`, whose (0, 0) is the paper's top-left
   // corner, exactly as the print run draws that sheet on its printer, only moved to where the
@@ -53,8 +42,9 @@ class SheetPreview {
   QList<LabelArea> Draw(Surface& surface, int64_t sheet);
 
   // The page of `sheet` as the screen shows it, `dots_per_inch` logical dots to the inch and
-  // `pixel_ratio` device pixels to the dot: the white paper, then the labels. The one place that
-  // paints a page, so marks on the paper (such as where the printer cannot print) are added here.
+  // `pixel_ratio` device pixels to the dot: the white paper of the stock's page, then the labels.
+  // The one place that paints a page, so marks on the paper (such as where the printer cannot
+  // print) are added here.
   QImage Paint(int64_t sheet, int dots_per_inch, double pixel_ratio = 1.0,
                QList<LabelArea>* areas = nullptr);
 
@@ -63,9 +53,7 @@ class SheetPreview {
   void SetOutline(int64_t sheet, const QRectF& spot);
 
  private:
-  const MainModel& job_;
   const PrintLayout& layout_;
-  PaperSetup paper_;
   SymbolShapes shapes_;
   SheetWalk walk_;  // keeps the picture decoded from page to page
   int64_t outline_sheet_ = 0;
@@ -83,9 +71,10 @@ QString LabelTip(const RunPlan& plan, int64_t label);
 // the paper's own size on the screen (100 %).
 enum class ZoomMode { kWholePage, kPageWidth, kActualSize, kCustom };
 
-// Dots to the inch at which a page fills `view` (pixels, less `margin` on each side) in `mode`;
-// `screen_dpi` for the actual size, `custom_dpi` for kCustom. Kept between kMinZoomDpi and
-// kMaxZoomDpi.
+// Dots to the inch at which a page of `page` twips fills `view` (pixels, less `margin` on each
+// side) in `mode`; `screen_dpi` for the actual size, `custom_dpi` for kCustom. Kept between
+// kMinZoomDpi and kMaxZoomDpi.
 inline constexpr int kMinZoomDpi = 12;
 inline constexpr int kMaxZoomDpi = 480;
-int ZoomDpi(ZoomMode mode, const QSize& view, int margin, double screen_dpi, int custom_dpi = 96);
+int ZoomDpi(ZoomMode mode, const QSizeF& page, const QSize& view, int margin, double screen_dpi,
+            int custom_dpi = 96);

@@ -28,8 +28,10 @@ SheetView::SheetView(QWidget* parent) : QAbstractScrollArea(parent) {
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void SheetView::SetSheets(qint64 count, PagePainter painter) {
+void SheetView::SetSheets(qint64 count, const QSizeF& page, PagePainter painter) {
   painter_ = std::move(painter);
+  const bool new_page = page != page_twips_;
+  page_twips_ = page;
   count_ = std::max<qint64>(count, 0);
   page_sheet_ = 0;  // whatever the image shows belongs to the old sheets
   areas_.clear();
@@ -38,7 +40,12 @@ void SheetView::SetSheets(qint64 count, PagePainter painter) {
     sheet_ = sheet;
     emit sheetChanged(sheet_);
   }
-  viewport()->update();
+  // Another stock's page fits the view at another zoom.
+  if (new_page) {
+    UpdateZoom();
+  } else {
+    viewport()->update();
+  }
 }
 
 void SheetView::Repaint() {
@@ -69,21 +76,21 @@ void SheetView::ZoomBy(int steps) {
 }
 
 QSize SheetView::PageSize() const {
-  const QSizeF paper = A4Twips() * dpi_ / kTwipsPerInch;
+  const QSizeF paper = page_twips_ * dpi_ / kTwipsPerInch;
   return QSize(qRound(paper.width()), qRound(paper.height()));
 }
 
 void SheetView::UpdateZoom() {
   // The fitting modes fit the page into the viewport as it is without scroll bars.
   const QSize room = maximumViewportSize();
-  const int dpi = ZoomDpi(zoom_, room, kMargin, logicalDpiX(), custom_dpi_);
+  const int dpi = ZoomDpi(zoom_, page_twips_, room, kMargin, logicalDpiX(), custom_dpi_);
   int room_width = room.width();
   if (zoom_ == ZoomMode::kPageWidth) {
     // The page is taller than the view: leave room for the vertical scroll bar.
     room_width -= verticalScrollBar()->sizeHint().width();
   }
   dpi_ = zoom_ == ZoomMode::kPageWidth
-             ? ZoomDpi(zoom_, QSize(room_width, room.height()), kMargin, logicalDpiX())
+             ? ZoomDpi(zoom_, page_twips_, QSize(room_width, room.height()), kMargin, logicalDpiX())
              : dpi;
 
   const QSize page = PageSize();

@@ -29,9 +29,9 @@ class SheetView : public QAbstractScrollArea {
 
   explicit SheetView(QWidget* parent = nullptr);
 
-  // Shows `count` sheets painted by `painter`. The sheet in view stays, within the new count; it is
-  // painted again.
-  void SetSheets(qint64 count, PagePainter painter);
+  // Shows `count` sheets of `page` twips painted by `painter`. The sheet in view stays, within the
+  // new count; it is painted again.
+  void SetSheets(qint64 count, const QSizeF& page, PagePainter painter);
   void SetTipText(TipText tip) { tip_ = std::move(tip); }
   // Paints the sheet in view again, for something drawn over it that changed.
   void Repaint();
@@ -75,6 +75,7 @@ class SheetView : public QAbstractScrollArea {
 
   PagePainter painter_;
   TipText tip_;
+  QSizeF page_twips_ = kA4.ToSizeF();
   qint64 count_ = 0;
   qint64 sheet_ = 1;
   ZoomMode zoom_ = ZoomMode::kWholePage;

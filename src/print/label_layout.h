@@ -11,8 +11,6 @@
 // label's left edge (a label is line_width columns of 120 twips at the print font); twips count
 // from the label's top-left corner.
 
-// Columns of one label: kLabelColumns (model/units.h).
-
 // The column in which a row text starts: `base` is 0 for the left-hand label of a page row and
 // line_width for the right-hand one. `alignment` is the row's alignment word: "靠左" starts the
 // text two columns in, "靠右" ends it one column short of the label's edge, and any other word

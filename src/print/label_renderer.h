@@ -1,28 +1,38 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
 #include "model/main_model.h"
 #include "print/label_layout.h"
 #include "print/picture_file.h"
+#include "print/surface.h"
 
-class Surface;
+struct LabelGrid;
 
-// The page-row buffer: for every template row the text of the left-hand label (column 0) and of
-// the right-hand label (column 1). The print run fills it; PrintLabel empties it.
-using PrintBuffer = std::array<std::array<QString, 2>, MainModel::kRows>;
+// The page-row buffer: for every template row the texts of the page row's labels, left to right
+// (on the A4 sheet of eight: column 0 the left-hand label, column 1 the right-hand one). The print
+// run fills it; PrintLabel empties it.
+using PrintBuffer = std::array<QStringList, MainModel::kRows>;
 
-// One page row as PrintLabel prints it: the two labels' texts, the block whose alignment words each
-// half is printed with, and whether a label stands in each half at all (an empty half gets no
-// picture).
+// One page row as PrintLabel prints it: its labels' texts, the block whose alignment words each
+// label is printed with, whether a label stands in each place at all (an empty place gets no
+// picture), and where each label's grid lands on the surface (none: where the surface's own
+// placement puts the page row, its labels side by side a label's width apart).
 struct PageRow {
-  PrintBuffer texts{};
-  std::array<int, 2> alignment_block{};
-  std::array<bool, 2> has_label{};
+  explicit PageRow(int places);
+
+  int places() const { return int(alignment_block.size()); }
+
+  PrintBuffer texts;
+  QList<int> alignment_block;
+  QList<bool> has_label;
+  QList<GridPlacement> placements;
 };
 
 // The label picture decoded once for a whole run: thousands of page rows draw the same file, and
@@ -43,20 +53,22 @@ class PictureCache {
 // The picture fields of the main window.
 PictureSettings PictureSettingsOf(const MainModel& model);
 
-// The top of the first line of the page row that PrintLabel has just printed: it leaves the print
-// position on the last row's line, fifteen lines below. Pictures and barcodes are placed from it.
-double PageRowTop(const Surface& surface);
+// The top of the first line of the page row that PrintLabel has just printed on `grid`: it leaves
+// the print position on the last row's line, max_line lines below. Pictures and barcodes are placed
+// from it.
+double PageRowTop(const Surface& surface, const LabelGrid& grid);
 
 // Where PrintLabel put things, for those who look at the page row afterwards: each cell's text
 // (the top-left corner of its first cell) and each label's picture, in twips as drawn.
 struct PrintedPlaces {
-  std::array<std::array<QPointF, 2>, MainModel::kRows> texts{};
-  std::array<std::optional<QRectF>, 2> pictures;
+  std::array<QList<QPointF>, MainModel::kRows> texts;
+  QList<std::optional<QRectF>> pictures;
 };
 
-// Prints one page row of two labels at the surface's print position: every template row of both
-// labels at its column by its alignment, then the label picture on each label that is there. Every
-// printed cell of the row's texts is emptied. A picture that cannot be drawn is left out without a
-// word. `places`, when given, is told where everything went.
+// Prints one page row at the surface's print position: every template row of every label of it at
+// its column by its alignment (label n's columns from n × line_width + 1), then the label picture
+// on each label that is there. Every printed cell of the row's texts is emptied, and the surface's
+// placement is left as it was. A picture that cannot be drawn is left out without a word.
+// `places`, when given, is told where everything went.
 void PrintLabel(Surface& surface, const MainModel& model, PageRow& row, PictureCache& pictures,
                 PrintedPlaces* places = nullptr);

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <optional>
 
-#include "model/fonts.h"
 #include "model/main_model.h"
 #include "model/prompter.h"
 #include "print/print_target.h"
@@ -26,10 +25,12 @@ struct Text {
 // looks after the device and the Cancel button.
 class Printing : public SheetVisitor {
  public:
-  Printing(const MainModel& model, const PrintLayout& layout, const PrintDestination& destination,
-           Prompter& prompter, PrintTarget& target, PrintFeedback& feedback, SymbolShapes& shapes)
+  Printing(const MainModel& model, const PrintLayout& layout, const LabelGeometry& geometry,
+           const PrintDestination& destination, Prompter& prompter, PrintTarget& target,
+           PrintFeedback& feedback, SymbolShapes& shapes)
       : model_(model),
         layout_(layout),
+        geometry_(geometry),
         destination_(destination),
         prompter_(prompter),
         target_(target),
@@ -52,6 +53,7 @@ class Printing : public SheetVisitor {
 
   const MainModel& model_;
   const PrintLayout& layout_;
+  const LabelGeometry& geometry_;
   const PrintDestination& destination_;
   Prompter& prompter_;
   PrintTarget& target_;
@@ -75,8 +77,6 @@ bool Printing::Go() {
     Stop();
     return false;
   }
-  surface->SetFont(kMingFont, kLabelPoints, false);
-  surface->SetOrigin(destination_.fit.offset);
 
   const int64_t sheets = layout_.sheets();
   progress_ = sheets > kProgressAfterSheets;
@@ -94,13 +94,13 @@ bool Printing::Go() {
     encoder.EncodeAhead(layout_.plan().barcode(), [this, place = int64_t(0)]() mutable {
       for (const int64_t end = layout_.first_place() + layout_.label_count(); place < end;) {
         if (const std::optional<int64_t> index = layout_.LabelAt(place++)) {
-          return std::optional<QString>(layout_.plan().Label(*index).barcode);
+          return std::optional<QString>(layout_.Label(*index).barcode);
         }
       }
       return std::optional<QString>();
     });
   }
-  SheetWalk walk(model_, layout_, shapes_, destination_.fit.pitch, encoder);
+  SheetWalk walk(model_, layout_, geometry_, shapes_, encoder);
   if (!walk.Walk(*surface, *this)) {
     Stop();
     return false;
@@ -134,15 +134,8 @@ void Printing::Stop() {
 
 }  // namespace
 
-bool PrintLayoutTo(const MainModel& model, const PrintLayout& layout,
+bool PrintLayoutTo(const MainModel& model, const PrintLayout& layout, const LabelGeometry& geometry,
                    const PrintDestination& destination, Prompter& prompter, PrintTarget& target,
                    PrintFeedback& feedback, SymbolShapes& shapes) {
-  return Printing(model, layout, destination, prompter, target, feedback, shapes).Go();
-}
-
-bool PrintLayoutTo(const MainModel& model, const PrintLayout& layout,
-                   const PrintDestination& destination, Prompter& prompter, PrintTarget& target,
-                   PrintFeedback& feedback) {
-  SymbolShapes shapes;
-  return PrintLayoutTo(model, layout, destination, prompter, target, feedback, shapes);
+  return Printing(model, layout, geometry, destination, prompter, target, feedback, shapes).Go();
 }

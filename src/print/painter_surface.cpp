@@ -68,6 +68,20 @@ const QList<PainterSurface::CellGlyph>& PainterSurface::GlyphsOf(char32_t code) 
 void PainterSurface::DrawTextRun(double x, double y, const QString& text) {
   // A device that failed to begin draws nothing; the caller learns of the failure from it.
   if (!painter_.isActive()) return;
+  if (scale() != 1) {
+    // A scaled label: its cells and its glyphs are drawn in the label's own twips, scaled together
+    // by the painter.
+    painter_.save();
+    painter_.translate(DeviceX(x), DeviceY(y));
+    painter_.scale(scale(), scale());
+    DrawCells(0, 0, text);
+    painter_.restore();
+    return;
+  }
+  DrawCells(x, y, text);
+}
+
+void PainterSurface::DrawCells(double x, double y, const QString& text) {
   UpdateFont();
   const double cell = DeviceX(ColumnWidth());
   const double baseline = DeviceY(y) + font_->ascent;

@@ -46,6 +46,9 @@ class PainterSurface : public Surface {
   QPainter& painter() { return painter_; }
 
  private:
+  // Draws `text` at (x, y) twips in cells of the font's own size, on the painter as it stands.
+  void DrawCells(double x, double y, const QString& text);
+
   // One glyph of what a character draws: in which of its font's faces, and where from the start of
   // the character's cells on the baseline, device pixels.
   struct CellGlyph {

@@ -4,13 +4,14 @@
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "model/display_width.h"
 #include "model/file_reading.h"
-#include "model/fonts.h"
 #include "model/main_model.h"
 #include "model/units.h"
+#include "print/label_geometry.h"
 #include "print/picture_file.h"
 #include "print/print_target.h"
 #include "print/sheet_walk.h"
@@ -20,6 +21,10 @@ namespace {
 // Rounding in the millimetre conversions must not raise a question: half a twip is a fiftieth of
 // the finest step a printer resolves.
 constexpr double kTolerance = 0.5;
+// Pages are told apart by a millimetre: a print system gives A4 in whole points, 0.1 mm short.
+constexpr double kPageTolerance = kTwipsPerPaperMm;
+// Places in a page row, as the items' keys count them: more than a stock can have.
+constexpr int kMaxColumns = 128;
 
 // The texts of this file's messages, translated under one context.
 struct Words {
@@ -55,12 +60,13 @@ struct TextLine {
 // other marks, gathered into items by place.
 class Measuring : public SheetVisitor {
  public:
-  Measuring(const QSizeF& printable, double column, double line)
-      : area_(QPointF(0, 0), printable), column_(column), line_(line) {}
+  // `column` and `line` are the grid's at the labels' scale.
+  Measuring(const QRectF& printable, double column, double line, const SheetShape& shape)
+      : area_(printable), column_(column), line_(line), shape_(shape) {}
 
   bool PageRowDone(const WalkedPageRow& row) override {
-    for (int half = 0; half < 2; ++half) {
-      if (row.halves[half]) Label(row, half);
+    for (int column = 0; column < row.labels.size(); ++column) {
+      if (row.labels[column]) Label(row, column);
     }
     return true;
   }
@@ -68,88 +74,89 @@ class Measuring : public SheetVisitor {
   QList<PreflightItem> Items() const {
     QList<PreflightItem> items = items_;
     for (PreflightItem& item : items) {
-      item.of = item.kind == PreflightItem::kOutside ? places_.value(item.page_row * 2 + item.half)
-                                                     : labels_;
+      item.of = item.kind == PreflightItem::kOutside
+                    ? places_.value(item.page_row * kMaxColumns + item.column)
+                    : labels_;
     }
     return items;
   }
 
  private:
-  // What makes two findings one item: kind, mark, line, page row, half and side.
-  static int Key(int kind, int mark, int line, int page_row, int half, int side) {
-    return ((((kind * 4 + mark) * 64 + line) * 256 + page_row) * 2 + half) * 4 + side;
+  // What makes two findings one item: kind, mark, line, page row, place and side.
+  static int Key(int kind, int mark, int line, int page_row, int column, int side) {
+    return ((((kind * 4 + mark) * 64 + line) * 256 + page_row) * kMaxColumns + column) * 4 + side;
   }
 
-  void Label(const WalkedPageRow& row, int half) {
-    const WalkedLabel& label = *row.halves[half];
+  void Label(const WalkedPageRow& row, int column) {
+    const WalkedLabel& label = *row.labels[column];
     ++labels_;
-    ++places_[(row.page_row + 1) * 2 + half];
+    ++places_[(row.page_row + 1) * kMaxColumns + column];
 
     std::array<std::optional<TextLine>, MainModel::kRows> lines;
     for (int r = 0; r < MainModel::kRows; ++r) {
-      const QString& text = row.texts[r][half];
+      const QString& text = row.texts[r][column];
       qsizetype first = 0;
       qsizetype end = text.size();
       while (first < end && IsBlank(text[first])) ++first;
       while (end > first && IsBlank(text[end - 1])) --end;
       if (first == end) continue;
-      const QPointF at = row.text_at[r][half];
+      const QPointF at = row.text_at[r][column];
       const double left = at.x() + DisplayWidth(QStringView(text).first(first)) * column_;
       const QStringView chars = QStringView(text).sliced(first, end - first);
       const QRectF rect(left, at.y(), DisplayWidth(chars) * column_, line_);
       lines[r] = TextLine{rect, chars, left};
-      if (!area_.isEmpty()) Outside(rect, PreflightItem::kTextLine, r + 1, row, half);
+      if (!area_.isEmpty()) Outside(rect, PreflightItem::kTextLine, r + 1, row, column);
     }
     const std::optional<QRectF>& picture = label.picture;
     const std::optional<QRectF>& barcode = label.barcode;
     if (!area_.isEmpty()) {
-      if (picture) Outside(*picture, PreflightItem::kPicture, 0, row, half);
-      if (barcode) Outside(*barcode, PreflightItem::kBarcode, 0, row, half);
+      if (picture) Outside(*picture, PreflightItem::kPicture, 0, row, column);
+      if (barcode) Outside(*barcode, PreflightItem::kBarcode, 0, row, column);
     }
     for (const auto& [mark, rect] : {std::pair{PreflightItem::kPicture, picture},
                                      std::pair{PreflightItem::kBarcode, barcode}}) {
       if (!rect) continue;
       for (int r = 0; r < MainModel::kRows; ++r) {
         if (lines[r] && Overlaps(*rect, lines[r]->rect))
-          Covers(mark, *rect, *lines[r], r, row, half);
+          Covers(mark, *rect, *lines[r], r, row, column);
       }
     }
     if (picture && barcode && Overlaps(*picture, *barcode)) {
       PreflightItem& item = Find(Key(PreflightItem::kPictureOverBarcode, 0, 0, 0, 0, 0));
       if (item.count++ == 0) {
         item.kind = PreflightItem::kPictureOverBarcode;
-        Place(item, row, half, picture->intersected(*barcode));
+        Place(item, row, column, picture->intersected(*barcode));
       }
     }
   }
 
   void Outside(const QRectF& mark, PreflightItem::Mark what, int line, const WalkedPageRow& row,
-               int half) {
+               int column) {
     const double past[] = {area_.left() - mark.left(), area_.top() - mark.top(),
                            mark.right() - area_.right(), mark.bottom() - area_.bottom()};
     const double* worst = std::max_element(std::begin(past), std::end(past));
     if (*worst <= kTolerance) return;
     const auto side = PreflightItem::Side(worst - std::begin(past));
     PreflightItem& item =
-        Find(Key(PreflightItem::kOutside, what, line, row.page_row + 1, half, side));
+        Find(Key(PreflightItem::kOutside, what, line, row.page_row + 1, column, side));
     if (item.count++ == 0) {
       item.kind = PreflightItem::kOutside;
       item.mark = what;
       item.line = line;
       item.side = side;
-      Place(item, row, half, mark);
+      Place(item, row, column, mark);
     }
     item.twips = std::max(item.twips, *worst);
   }
 
   void Covers(PreflightItem::Mark mark, const QRectF& rect, const TextLine& line, int r,
-              const WalkedPageRow& row, int half) {
+              const WalkedPageRow& row, int column) {
     PreflightItem& item = Find(Key(PreflightItem::kCoversText, mark, r + 1, 0, 0, 0));
     if (item.count++ > 0) return;
     item.kind = PreflightItem::kCoversText;
     item.mark = mark;
     item.line = r + 1;
-    Place(item, row, half, rect.intersected(line.rect));
+    Place(item, row, column, rect.intersected(line.rect));
     // The characters under the mark.
     double x = line.left;
     qsizetype from = -1;
@@ -166,10 +173,11 @@ class Measuring : public SheetVisitor {
     if (from >= 0) item.text = line.text.sliced(from, to - from + 1).toString();
   }
 
-  static void Place(PreflightItem& item, const WalkedPageRow& row, int half, const QRectF& spot) {
+  void Place(PreflightItem& item, const WalkedPageRow& row, int column, const QRectF& spot) const {
     item.sheet = row.sheet;
     item.page_row = row.page_row + 1;
-    item.half = half;
+    item.column = column;
+    item.shape = shape_;
     item.spot = spot;
   }
 
@@ -184,9 +192,10 @@ class Measuring : public SheetVisitor {
   QRectF area_;
   double column_;
   double line_;
+  SheetShape shape_;
   QList<PreflightItem> items_;
   QHash<int, qsizetype> index_;
-  QHash<int, int64_t> places_;  // sheets with a label at each place: page row · 2 + half
+  QHash<int, int64_t> places_;  // sheets with a label at each place: page row · kMaxColumns + place
   int64_t labels_ = 0;
 };
 
@@ -220,11 +229,59 @@ QString FaultName(PreflightItem::PictureFault fault) {
   return Words::tr("不是看得懂的圖片");
 }
 
-// "第 4 排左邊的標籤", or with its sheet "第 1 張紙第 4 排左邊的標籤".
+// "第 4 排左邊的標籤", or with its sheet "第 1 張紙第 4 排左邊的標籤"; on a stock of one label a
+// page "標籤" and "第 3 張標籤".
 QString LabelPlace(const PreflightItem& item, bool with_sheet) {
-  const QString place = item.half == 0 ? Words::tr("第 %1 排左邊的標籤").arg(item.page_row)
-                                       : Words::tr("第 %1 排右邊的標籤").arg(item.page_row);
+  if (item.shape.places() == 1) {
+    return with_sheet ? Words::tr("第 %1 張標籤").arg(item.sheet) : Words::tr("標籤");
+  }
+  QString place;
+  if (item.shape.places_per_row == 1) {
+    place = Words::tr("第 %1 排的標籤").arg(item.page_row);
+  } else if (item.shape.places_per_row == 2) {
+    place = item.column == 0 ? Words::tr("第 %1 排左邊的標籤").arg(item.page_row)
+                             : Words::tr("第 %1 排右邊的標籤").arg(item.page_row);
+  } else {
+    place = Words::tr("第 %1 排左起第 %2 張標籤").arg(item.page_row).arg(item.column + 1);
+  }
   return with_sheet ? Words::tr("第 %1 張紙%2").arg(item.sheet).arg(place) : place;
+}
+
+// "101.6 × 152.4 公釐".
+QString PageSize(const QSizeF& page) {
+  return Words::tr("%1 × %2 公釐")
+      .arg(PaperMm::Of(Twips(page.width())).value(), 0, 'f', 1)
+      .arg(PaperMm::Of(Twips(page.height())).value(), 0, 'f', 1);
+}
+
+bool SamePage(const QSizeF& a, const QSizeF& b) {
+  return std::abs(a.width() - b.width()) <= kPageTolerance &&
+         std::abs(a.height() - b.height()) <= kPageTolerance;
+}
+
+bool Larger(const QSizeF& page, const QSizeF& largest) {
+  return page.width() > largest.width() + kPageTolerance ||
+         page.height() > largest.height() + kPageTolerance;
+}
+
+// The stock's page against what the printer says of its paper: larger than it takes, or else not
+// the page it is set up for.
+std::optional<PreflightItem> PaperItem(const LabelGeometry& geometry) {
+  const PrinterPaper& printer = geometry.paper().printer;
+  PreflightItem item;
+  item.kind = PreflightItem::kPaper;
+  item.text = geometry.stock().name;
+  item.page = geometry.page();
+  if (printer.largest && Larger(item.page, *printer.largest)) {
+    item.printer_page = *printer.largest;
+    item.too_large = true;
+    return item;
+  }
+  if (printer.loaded && !SamePage(item.page, *printer.loaded)) {
+    item.printer_page = *printer.loaded;
+    return item;
+  }
+  return std::nullopt;
 }
 
 // "的第 16 行", "的圖片", "的條碼".
@@ -248,6 +305,13 @@ QString Span(int64_t from, int64_t to) {
 
 QString PreflightItem::Text() const {
   switch (kind) {
+    case kPaper:
+      if (too_large) {
+        return Words::tr("標籤紙 %1 的一頁是 %2, 比印表機能印的最大的紙 %3還大, 印出來會被切掉")
+            .arg(text, PageSize(page), PageSize(printer_page));
+      }
+      return Words::tr("標籤紙 %1 的一頁是 %2, 但印表機設定的紙是 %3")
+          .arg(text, PageSize(page), PageSize(printer_page));
     case kOutside: {
       const QString mm = QString::number(twips / kTwipsPerPaperMm, 'f', 1);
       const QString what = MarkName(mark, line);
@@ -288,10 +352,9 @@ QString PreflightItem::Text() const {
   return {};
 }
 
-bool Preflight::HasOutside() const {
-  return std::any_of(items.begin(), items.end(), [](const PreflightItem& item) {
-    return item.kind == PreflightItem::kOutside;
-  });
+bool Preflight::Has(PreflightItem::Kind kind) const {
+  return std::any_of(items.begin(), items.end(),
+                     [kind](const PreflightItem& item) { return item.kind == kind; });
 }
 
 QStringList Preflight::Texts() const {
@@ -300,9 +363,10 @@ QStringList Preflight::Texts() const {
   return texts;
 }
 
-Preflight RunPreflight(const MainModel& model, const PrintLayout& layout, const StockFit& fit,
-                       const QSizeF& printable, SymbolShapes& shapes) {
+Preflight RunPreflight(const MainModel& model, const PrintLayout& layout,
+                       const LabelGeometry& geometry, SymbolShapes& shapes) {
   Preflight preflight;
+  if (const std::optional<PreflightItem> paper = PaperItem(geometry)) preflight.items << *paper;
   for (const BlockOverlap& overlap : layout.plan().Overlaps()) {
     PreflightItem item;
     item.kind = PreflightItem::kOverlap;
@@ -317,11 +381,12 @@ Preflight RunPreflight(const MainModel& model, const PrintLayout& layout, const 
     preflight.items << item;
   }
 
+  const QRectF printable = geometry.PrintableArea();
   GridSurface surface(printable.width());
-  surface.SetFont(kMingFont, kLabelPoints, false);
-  surface.SetOrigin(fit.offset);
-  Measuring measuring(printable, surface.ColumnWidth(), surface.LineHeight());
-  SheetWalk walk(model, layout, shapes, fit.pitch);
+  const LabelGrid& grid = geometry.grid();
+  Measuring measuring(printable, grid.column().value() * geometry.scale(),
+                      grid.line().value() * geometry.scale(), geometry.shape());
+  SheetWalk walk(model, layout, geometry, shapes);
   walk.Walk(surface, measuring, false);
   preflight.items << measuring.Items();
   return preflight;
@@ -335,7 +400,13 @@ QString DestinationName(const PrintDestination& destination) {
 
 QString PreflightIntro(const Preflight& preflight, const PrintDestination& destination) {
   QString intro = Words::tr("這次的標籤有下面這些問題, 照這樣印出來的標籤會不完整:");
-  if (preflight.HasOutside()) {
+  if (preflight.Has(PreflightItem::kPaper)) {
+    intro += u'\n' + Words::tr(
+                         "請在%1放入這次的標籤紙並設定好紙張大小, "
+                         "或到「檔案 → 印表機校正…」改選這台印表機放的標籤紙。")
+                         .arg(DestinationName(destination));
+  }
+  if (preflight.Has(PreflightItem::kOutside)) {
     intro += u'\n' + Words::tr(
                          "超出%1可以列印的範圍的部分印不出來; "
                          "可以到「檔案 → 印表機校正…」調整這台印表機的位移或每排標籤的距離。")

@@ -9,11 +9,11 @@
 
 #include "print/run_plan.h"
 
+class LabelGeometry;
 class PrintLayout;
 class SymbolShapes;
 struct MainModel;
 struct PrintDestination;
-struct StockFit;
 
 // One problem the preflight found in a print, before anything is printed. A problem that repeats
 // is one item with its count: a mark past the printable area once for its place on the sheet (its
@@ -21,6 +21,7 @@ struct StockFit;
 // on the label with the labels it happens on.
 struct PreflightItem {
   enum Kind {
+    kPaper,               // the stock's page is not the printer's paper, or more than it takes
     kOutside,             // a mark outside the printer's printable area
     kCoversText,          // the picture or the barcode covers characters of a text line
     kPictureOverBarcode,  // the picture and the barcode lie over each other
@@ -33,12 +34,15 @@ struct PreflightItem {
 
   Kind kind = kOutside;
   Mark mark = kTextLine;  // what lies outside, or what covers the text line
-  // Where it happens first: sheet from 1, page row from 1, half 0 (left) or 1 (right), template
-  // line from 1. All 0 for a problem of the job as a whole.
+  // Where it happens first: sheet from 1, page row from 1, its place in the page row from 0 (on
+  // the A4 sheet of eight 0 left, 1 right), template line from 1. All 0 for a problem of the job
+  // as a whole.
   int64_t sheet = 0;
   int page_row = 0;
-  int half = 0;
+  int column = 0;
   int line = 0;
+  // The stock's sheets, which the place is named on: two labels a page row are left and right.
+  SheetShape shape;
   Side side = kBottom;
   double twips = 0;   // how far past the edge: the most on any sheet
   int64_t count = 0;  // sheets (kOutside) or labels (covering) it happens on
@@ -47,32 +51,39 @@ struct PreflightItem {
   QString text;       // the characters covered; the picture file
   PictureFault fault = kMissing;
   BlockOverlap overlap;
+  // kPaper: the stock (its name in `text`), its page, and the printer's: the page it is set up
+  // for, or the largest it takes when the stock's is larger (`too_large`).
+  QSizeF page;
+  QSizeF printer_page;
+  bool too_large = false;
 
   // The item as the clerk reads it, one line.
   QString Text() const;
 };
 
-// Every problem of a print in one list: the overlapping blocks and the picture file first, then the
-// marks of the labels as the sheet walk lays them out, in print order.
+// Every problem of a print in one list: the stock's page against the printer's paper, the
+// overlapping blocks and the picture file first, then the marks of the labels as the sheet walk
+// lays them out, in print order.
 struct Preflight {
   QList<PreflightItem> items;
 
-  bool HasOutside() const;
+  bool Has(PreflightItem::Kind kind) const;
   QStringList Texts() const;
 };
 
 // The preflight of printing `layout` (of a model that passed CheckRun, its symbols by shape in
-// `shapes`) with `fit` on a printer whose printable area is `printable` twips big (a print's
-// (0, 0) is its top-left corner); an empty size: the printer's area is not known, and nothing is
-// said about it.
-Preflight RunPreflight(const MainModel& model, const PrintLayout& layout, const StockFit& fit,
-                       const QSizeF& printable, SymbolShapes& shapes);
+// `shapes`) where `geometry` (in the print's frame) puts the labels: measured against the
+// printable area on the stock's page, when the printer's area is known, and the stock's page
+// against the paper the printer says it is set up for.
+Preflight RunPreflight(const MainModel& model, const PrintLayout& layout,
+                       const LabelGeometry& geometry, SymbolShapes& shapes);
 
 // The printer as the preflight and its question name it: 「LABELS」, or the PDF file.
 QString DestinationName(const PrintDestination& destination);
 
 // The words above the items of the one question asked before a print with problems: it names the
-// destination and, when marks lie outside its printable area, points to the printer settings.
+// destination and, when marks lie outside its printable area or its paper is not the stock's,
+// points to the printer settings.
 QString PreflightIntro(const Preflight& preflight, const PrintDestination& destination);
 
 // The parts of the sheet outside `printable` (twips from the sheet's top-left corner, as

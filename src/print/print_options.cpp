@@ -36,13 +36,14 @@ std::pair<int64_t, int64_t> CartonSpan(const RunPlan& plan) {
   return {lowest, highest};
 }
 
-PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& plan) {
+PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& plan,
+                                  const SheetShape& shape) {
   PrintOptionsRead read;
   if (plan.label_count() == 0) {
     read.message = Text::tr("這次的區段裡沒有任何箱子, 沒有標籤可以印。");
     return read;
   }
-  const int places = plan.places_per_sheet();
+  const int places = shape.places();
   const std::optional<int64_t> start = Integer(texts.start);
   if (!start || *start < 1 || *start > places) {
     read.message = Text::tr(
@@ -66,7 +67,7 @@ PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& 
     const std::optional<int64_t> to = Integer(texts.to);
     if (texts.kind == PrintChoice::kSheets) {
       const int64_t sheets =
-          PrintLayout(plan, PrintChoice{PrintChoice::kWholeRun, 0, 0, int(*start)}).sheets();
+          PrintLayout(plan, PrintChoice{PrintChoice::kWholeRun, 0, 0, int(*start)}, shape).sheets();
       if (!from || !to || *from < 1 || *to > sheets || *from > *to) {
         read.message = Text::tr(
                            "「第 … 到 … 張」要填 1 到 %1 之間的張數, 前面的不能大於後面的: "
@@ -89,7 +90,7 @@ PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& 
       }
       options.choice.from = *from;
       options.choice.to = *to;
-      if (PrintLayout(plan, options.choice).label_count() == 0) {
+      if (PrintLayout(plan, options.choice, shape).label_count() == 0) {
         read.message = Text::tr(
                            "「箱號 … 到 …」: 箱號 %1 到 %2 之間沒有任何標籤, "
                            "這次的箱號從 %3 到 %4。")

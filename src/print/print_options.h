@@ -37,11 +37,12 @@ inline constexpr int kMaxCopies = 99;
 // The lowest and highest carton number on the run's labels; (0, 0) for a run without labels.
 std::pair<int64_t, int64_t> CartonSpan(const RunPlan& plan);
 
-// Reads the texts against the run they are for: the start place must be one of the sheet's places,
-// the copies 1 to kMaxCopies, sheets a range of the sheets the whole run takes from that start
-// place, cartons a range that selects at least one label; a print that would put no label on paper
-// is refused too. Numbers may be typed with full-width digits.
-PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& plan);
+// Reads the texts against the run they are for, on sheets of `shape`: the start place must be one
+// of the sheet's places, the copies 1 to kMaxCopies, sheets a range of the sheets the whole run
+// takes from that start place, cartons a range that selects at least one label; a print that would
+// put no label on paper is refused too. Numbers may be typed with full-width digits.
+PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& plan,
+                                  const SheetShape& shape);
 
 // Splits a range typed as one text: "17-18", "17–18", "17 到 18", or "17" alone for 17 to 17.
 // Nothing when the text is no range at all. The parts are left as texts for ReadPrintOptions.

@@ -8,20 +8,32 @@
 #include <memory>
 #include <optional>
 
+#include "model/label_stock.h"
+
 class QWidget;
 class Surface;
 
-// A printer's fit to its label stock, from its printer settings: everything printed moves by
-// `offset` twips, and page rows follow each other `pitch` twips apart (none: the template's sixteen
-// lines and label_gap). The default changes nothing.
+// A printer's fit to its label stock, from its printer settings: the stock it is fed (none: the
+// default stock, a4-8), everything printed moves by `offset` twips, and page rows follow each
+// other `pitch` twips apart (none: the stock's own pitch). The default changes nothing.
 struct StockFit {
   QPointF offset;
   std::optional<double> pitch;
+  std::optional<LabelStock> stock = std::nullopt;
 
   bool operator==(const StockFit&) const = default;
 };
 
-// Where a print goes: a printer of the print system or a PDF file, A4 either way.
+// What a printer says about the paper it takes, in twips; none where it says nothing (and for a
+// PDF file, which takes any page).
+struct PrinterPaper {
+  std::optional<QSizeF> loaded;   // the page it is set up for: its default page size
+  std::optional<QSizeF> largest;  // the largest page it can take
+
+  bool operator==(const PrinterPaper&) const = default;
+};
+
+// Where a print goes: a printer of the print system or a PDF file, the page that of its stock.
 struct PrintDestination {
   QString printer;   // a queue of the print system; empty: its default printer
   QString pdf_path;  // when not empty, the run goes into this PDF file instead
@@ -45,9 +57,13 @@ class PrintTarget {
   // The queues the print system offers, for the user to choose from.
   virtual QStringList PrinterNames() const = 0;
 
-  // The part of the A4 sheet that `destination` prints on, in twips from the sheet's top-left
-  // corner; a print's (0, 0) is its top-left corner. Empty when the printer is not known.
+  // The part of the page of the destination's stock that `destination` prints on, in twips from
+  // the page's top-left corner; a print's (0, 0) is its top-left corner. A PDF file prints on the
+  // whole page. Empty when the printer is not known.
   virtual QRectF PrintableArea(const PrintDestination& destination) const = 0;
+
+  // What the printer of `destination` says about its paper; nothing by default.
+  virtual PrinterPaper PaperOf(const PrintDestination& /*destination*/) const { return {}; }
 
   // Opens a document for `destination`. The surface stays valid until Close or Abort. Null when no
   // document can be opened.

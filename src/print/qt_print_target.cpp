@@ -12,15 +12,44 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include "model/file_writing.h"
 #include "print/paged_surface.h"
 
 namespace {
 
-// Labels are laid out from the printable area's top-left corner; a PDF file gets the margins of a
-// common office printer, which leave room for two 4-inch labels side by side on A4.
-const QMarginsF kPdfMargins(18, 36, 18, 36);  // points
-constexpr int kResolution = 1200;             // dots an inch, as a printer at high resolution
+constexpr int kResolution = 1200;  // dots an inch, as a printer at high resolution
 const char* const kJobTitle = "Cratemark";
+constexpr double kTwipsPerPoint = 20;
+
+// The page of the destination's stock: A4 as the print system names it, a roll's label size as
+// the printer's own page of that size when it lists one ("w288h432" for 4 × 6 in).
+QPageSize StockPage(const PrintDestination& destination) {
+  const LabelStock stock = destination.fit.stock.value_or(BuiltInStocks().first());
+  const QSizeF mm(PaperMm::Of(stock.page.width).value(), PaperMm::Of(stock.page.height).value());
+  return QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+}
+
+// A stock measured from the paper's edge is placed against the printer's true unprintable edge:
+// where a printer can print to the edge, Qt would otherwise keep a margin of 10 points. The sheets
+// of eight as printed always keep the printable area Qt has always given them.
+void SetPage(QPrinter& printer, const PrintDestination& destination) {
+  printer.setPageSize(StockPage(destination));
+  const LabelStock stock = destination.fit.stock.value_or(BuiltInStocks().first());
+  if (stock.anchor == LabelStock::Anchor::kPaperEdge) {
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
+  }
+}
+
+QRectF TwipsFromPoints(const QRectF& points) {
+  return QRectF(points.topLeft() * kTwipsPerPoint, points.size() * kTwipsPerPoint);
+}
+
+std::optional<QSizeF> TwipsOf(const QPageSize& size) {
+  const QSizeF points = size.size(QPageSize::Point);
+  if (!size.isValid() || points.isEmpty()) return std::nullopt;
+  return points * kTwipsPerPoint;
+}
 
 }  // namespace
 
@@ -41,31 +70,40 @@ bool QtPrintTarget::HasPrinter(const QString& name) const {
 QStringList QtPrintTarget::PrinterNames() const { return QPrinterInfo::availablePrinterNames(); }
 
 QRectF QtPrintTarget::PrintableArea(const PrintDestination& destination) const {
-  constexpr double kTwipsPerPoint = 20;
   if (!destination.pdf_path.isEmpty()) {
-    const QPageLayout pdf(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPdfMargins,
-                          QPageLayout::Point);
-    const QRectF rect = pdf.paintRect(QPageLayout::Point);
-    return QRectF(rect.topLeft() * kTwipsPerPoint, rect.size() * kTwipsPerPoint);
+    // A PDF file has no unprintable edge.
+    return TwipsFromPoints(QRectF(QPointF(), StockPage(destination).size(QPageSize::Point)));
   }
   const QPrinterInfo info = destination.printer.isEmpty()
                                 ? QPrinterInfo::defaultPrinter()
                                 : QPrinterInfo::printerInfo(destination.printer);
   if (info.isNull()) return {};
   QPrinter printer(info, QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  const QRectF rect = printer.pageLayout().paintRect(QPageLayout::Point);
-  return QRectF(rect.topLeft() * kTwipsPerPoint, rect.size() * kTwipsPerPoint);
+  SetPage(printer, destination);
+  return TwipsFromPoints(printer.pageLayout().paintRect(QPageLayout::Point));
+}
+
+PrinterPaper QtPrintTarget::PaperOf(const PrintDestination& destination) const {
+  if (!destination.pdf_path.isEmpty()) return {};
+  const QPrinterInfo info = destination.printer.isEmpty()
+                                ? QPrinterInfo::defaultPrinter()
+                                : QPrinterInfo::printerInfo(destination.printer);
+  if (info.isNull()) return {};
+  PrinterPaper paper;
+  paper.loaded = TwipsOf(info.defaultPageSize());
+  // A printer that takes pages of any size up to a largest one says how large.
+  if (info.supportsCustomPageSizes()) paper.largest = TwipsOf(info.maximumPhysicalPageSize());
+  return paper;
 }
 
 Surface* QtPrintTarget::Open(const PrintDestination& destination) {
   Release();
   copies_ = destination.copies;
-  return destination.pdf_path.isEmpty() ? OpenPrinter(destination.printer)
-                                        : OpenPdf(destination.pdf_path);
+  return destination.pdf_path.isEmpty() ? OpenPrinter(destination) : OpenPdf(destination);
 }
 
-Surface* QtPrintTarget::OpenPrinter(const QString& name) {
+Surface* QtPrintTarget::OpenPrinter(const PrintDestination& destination) {
+  const QString& name = destination.printer;
   const QPrinterInfo info =
       name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
   if (info.isNull()) return nullptr;
@@ -77,7 +115,7 @@ Surface* QtPrintTarget::OpenPrinter(const QString& name) {
   printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
   printer_name_ = info.printerName();
   printer_->setDocName(QString::fromLatin1(kJobTitle));
-  printer_->setPageSize(QPageSize(QPageSize::A4));
+  SetPage(*printer_, destination);
   // With a file name (and no .pdf ending) the printer's own engine, with its paper and margins,
   // writes the job into that file instead of sending it; Submit sends it once it is complete.
   printer_->setOutputFileName(spool_->fileName());
@@ -85,15 +123,18 @@ Surface* QtPrintTarget::OpenPrinter(const QString& name) {
   return surface_.get();
 }
 
-Surface* QtPrintTarget::OpenPdf(const QString& path) {
-  pdf_file_ = std::make_unique<QSaveFile>(path);
+Surface* QtPrintTarget::OpenPdf(const PrintDestination& destination) {
+  // A device or a FIFO under the name would be replaced by the file, or written into.
+  if (TargetProblem(destination.pdf_path)) return nullptr;
+  pdf_file_ = std::make_unique<QSaveFile>(destination.pdf_path);
   if (!pdf_file_->open(QIODevice::WriteOnly)) return nullptr;
   pdf_writer_ = std::make_unique<QPdfWriter>(pdf_file_.get());
   pdf_writer_->setResolution(kResolution);
   pdf_writer_->setTitle(QString::fromLatin1(kJobTitle));
   pdf_writer_->setCreator(QString::fromLatin1(kJobTitle));
-  pdf_writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         kPdfMargins, QPageLayout::Point));
+  // The whole page: a PDF file has no unprintable edge, and its (0, 0) is the paper's corner.
+  pdf_writer_->setPageLayout(
+      QPageLayout(StockPage(destination), QPageLayout::Portrait, QMarginsF(), QPageLayout::Point));
   surface_ = std::make_unique<PagedSurface>(*pdf_writer_);
   return surface_.get();
 }
@@ -111,7 +152,7 @@ bool QtPrintTarget::Close() {
   bool ok = !Failed();
   if (ok && begun) {
     if (printer_) ok = Submit();
-    if (pdf_file_) ok = pdf_file_->commit();
+    if (pdf_file_) ok = CommitSaveFile(*pdf_file_);
   }
   Release();
   return ok;

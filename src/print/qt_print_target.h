@@ -27,14 +27,15 @@ class QtPrintTarget : public PrintTarget {
   bool HasPrinter(const QString& name) const override;
   QStringList PrinterNames() const override;
   QRectF PrintableArea(const PrintDestination& destination) const override;
+  PrinterPaper PaperOf(const PrintDestination& destination) const override;
   Surface* Open(const PrintDestination& destination) override;
   bool Failed() const override;
   bool Close() override;
   void Abort() override;
 
  private:
-  Surface* OpenPrinter(const QString& name);
-  Surface* OpenPdf(const QString& path);
+  Surface* OpenPrinter(const PrintDestination& destination);
+  Surface* OpenPdf(const PrintDestination& destination);
   bool Submit();
   void Release();
 

@@ -90,6 +90,7 @@ bool BarcodesFit(const MainModel& model, Prompter& prompter, SymbolShapes& shape
   const BarcodeSettings& settings = model.barcode;
   if (settings.kind == BarcodeKind::kNone) return true;
   const RunPlan plan = RunPlan::Of(model);
+  const LabelGrid grid = LabelGrid::Of(model);
   for (int64_t index = 0; index < plan.label_count(); ++index) {
     const PlannedLabel label = plan.Label(index);
     const BarcodeLabel which{label.block, label.pallet, label.carton, label.remainder};
@@ -97,10 +98,10 @@ bool BarcodesFit(const MainModel& model, Prompter& prompter, SymbolShapes& shape
     if (index == 0 || label.barcode.isEmpty()) {
       // The settings, the same for every label, once; and a content that cannot be composed,
       // which the plan leaves empty.
-      problem = CheckLabelBarcode(settings, which);
+      problem = CheckLabelBarcode(settings, which, grid);
     } else {
-      problem =
-          CheckEncodedBarcode(settings, label.barcode, shapes.Of(settings, label.barcode), which);
+      problem = CheckEncodedBarcode(settings, label.barcode, shapes.Of(settings, label.barcode),
+                                    which, grid);
     }
     if (problem) {
       prompter.Message(*problem);

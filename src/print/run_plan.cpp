@@ -17,7 +17,6 @@ RunPlan RunPlan::Of(const MainModel& model) {
   }
   plan.last_block_ = model.block_count;
   plan.barcode_ = model.barcode;
-  if (model.page_rows_per_page > 0) plan.page_rows_per_sheet_ = model.page_rows_per_page;
   // The option is read trimmed here, unlike the run's first check: "Yes " passes that check without
   // a remainder set up and still prints the entry after the blocks.
   if (model.l_last.trimmed() == u"Yes") {
@@ -51,20 +50,18 @@ PlannedLabel RunPlan::Numbers(int64_t index) const {
   return label;
 }
 
+int RunPlan::AlignmentBlock(int64_t index, int places_per_row) const {
+  const int per_row = std::max(places_per_row, 1);
+  // The label that completes the page row.
+  const int64_t last = index / per_row * per_row + per_row - 1;
+  if (last < label_count_) return Numbers(last).block;
+  // The last page row is not full: the remainder's own alignments, or else the last block's.
+  return remainder_block_ != 0 ? remainder_block_ : last_block_;
+}
+
 PlannedLabel RunPlan::Label(int64_t index) const {
   PlannedLabel label = Numbers(index);
   if (label.block == 0) return label;
-
-  const int64_t partner = index / 2 * 2 + 1;
-  if (partner == index) {
-    label.alignment_block = label.block;
-  } else if (partner < label_count_) {
-    label.alignment_block = Numbers(partner).block;
-  } else {
-    // The last label alone in its page row: the remainder's own alignments, or else the last
-    // block's, whether or not that block has a label.
-    label.alignment_block = remainder_block_ != 0 ? remainder_block_ : last_block_;
-  }
   if (barcode_.kind != BarcodeKind::kNone) {
     label.barcode = ComposeContent(barcode_, BarcodeLabel{label.block, label.pallet, label.carton,
                                                           label.remainder})
@@ -90,8 +87,9 @@ QList<BlockOverlap> RunPlan::Overlaps() const {
   return overlaps;
 }
 
-PrintLayout::PrintLayout(const RunPlan& plan, const PrintChoice& choice) : plan_(&plan) {
-  const int64_t per_sheet = plan.places_per_sheet();
+PrintLayout::PrintLayout(const RunPlan& plan, const PrintChoice& choice, const SheetShape& shape)
+    : plan_(&plan), shape_(shape) {
+  const int64_t per_sheet = shape_.places();
   const int64_t start = std::clamp<int64_t>(choice.start_place, 1, per_sheet) - 1;
   const auto add = [this](int64_t first, int64_t count) {
     if (count <= 0) return;
@@ -143,7 +141,8 @@ std::optional<int64_t> PrintLayout::LabelAt(int64_t place) const {
 PrintLayout::Place PrintLayout::PlaceOf(int64_t printed) const {
   const int64_t place = first_place_ + printed;
   const int in_sheet = int(place % places_per_sheet());
-  return Place{place / places_per_sheet() + 1, in_sheet / 2, in_sheet % 2};
+  return Place{place / places_per_sheet() + 1, in_sheet / shape_.places_per_row,
+               in_sheet % shape_.places_per_row};
 }
 
 std::optional<PrintLayout::Place> PrintLayout::PlaceOfLabel(int64_t index) const {

@@ -16,10 +16,6 @@ struct PlannedLabel {
   int64_t carton = 0;      // carton number
   int64_t pallet = 0;      // pallet number printed on it
   bool remainder = false;  // the remainder carton's label
-  // The block whose alignment words the label is printed with: in a run, the one current when the
-  // label's page row is completed, so a page row holding the last carton of one block and the first
-  // of the next takes the next block's alignments.
-  int alignment_block = 0;
   // What the label's barcode encodes (see ComposeContent): the template expanded with its numbers,
   // or "(00)" and the SSCC. Empty without a barcode, and for a label whose content cannot be
   // composed (the run's checks refuse it before anything prints).
@@ -66,9 +62,12 @@ class RunPlan {
   // Numbered blocks that share carton numbers, in block order.
   QList<BlockOverlap> Overlaps() const;
 
-  // Page rows of two labels on a sheet (the program's page_rows_per_page), and places on a sheet.
-  int page_rows_per_sheet() const { return page_rows_per_sheet_; }
-  int places_per_sheet() const { return 2 * page_rows_per_sheet_; }
+  // The block whose alignment words label `index` is printed with, on page rows of
+  // `places_per_row` labels: the one current when the label's page row of the run is completed, so
+  // a page row holding the last carton of one block and the first of the next takes the next
+  // block's alignments. A last page row that is not full takes the remainder carton's, or else the
+  // last block's, whether or not that block has a label.
+  int AlignmentBlock(int64_t index, int places_per_row) const;
 
   // The job's barcode settings, which every label's content follows.
   const BarcodeSettings& barcode() const { return barcode_; }
@@ -79,15 +78,25 @@ class RunPlan {
 
   QList<PlannedBlock> blocks_;
   BarcodeSettings barcode_;
-  int page_rows_per_sheet_ = 4;
   int64_t label_count_ = 0;
   int last_block_ = 0;       // block_count: the lone last label's alignments
   int remainder_block_ = 0;  // block_count + 1, or 0 when the run prints no remainder
 };
 
+// How the places of a stock's sheet are laid out: page rows of `places_per_row` labels, `page_rows`
+// of them to a sheet. Places count from 1, left to right and top to bottom.
+struct SheetShape {
+  int places_per_row = 1;
+  int page_rows = 1;
+
+  int places() const { return places_per_row * page_rows; }
+
+  bool operator==(const SheetShape&) const = default;
+};
+
 // Which labels of a run are printed: the whole run, sheets `from`..`to` of it, or the labels whose
 // carton numbers lie in `from`..`to`. The places of a sheet are numbered from 1, left to right and
-// top to bottom (1 to 8 with four page rows).
+// top to bottom (1 to 8 on the A4 sheets of eight).
 struct PrintChoice {
   enum Kind { kWholeRun, kSheets, kCartons };
   Kind kind = kWholeRun;
@@ -103,29 +112,40 @@ struct PrintChoice {
 // laid out from the start place; a reprint of sheets prints those sheets as they are there.
 class PrintLayout {
  public:
-  PrintLayout(const RunPlan& plan, const PrintChoice& choice);
+  // On sheets of `shape`.
+  PrintLayout(const RunPlan& plan, const PrintChoice& choice, const SheetShape& shape);
   // The layout keeps a reference to its plan: a plan that ends with the statement would leave it
   // dangling (the sanitizer build found one in a test).
-  PrintLayout(RunPlan&& plan, const PrintChoice& choice) = delete;
+  PrintLayout(RunPlan&& plan, const PrintChoice& choice, const SheetShape& shape) = delete;
 
   const RunPlan& plan() const { return *plan_; }
   // Labels printed, and sheets they take.
   int64_t label_count() const { return label_count_; }
   int64_t sheets() const;
+  const SheetShape& shape() const { return shape_; }
   // Places on a sheet.
-  int places_per_sheet() const { return plan_->places_per_sheet(); }
+  int places_per_sheet() const { return shape_.places(); }
   // The place (0 for place 1 on sheet 1) of the first printed label.
   int64_t first_place() const { return first_place_; }
 
   // The label of the plan at place `place` (counted from 0 on sheet 1), if one goes there.
   std::optional<int64_t> LabelAt(int64_t place) const;
 
+  // Label `index` of the plan, and the block whose alignments it is printed with on these sheets.
+  PlannedLabel Label(int64_t index) const { return plan_->Label(index); }
+  int AlignmentBlock(int64_t index) const {
+    return plan_->AlignmentBlock(index, shape_.places_per_row);
+  }
+
   // Where printed label `printed` (its index among the printed labels) goes: sheet from 1, page row
-  // from 0, half 0 (left) or 1 (right).
+  // and place in it (column) from 0.
   struct Place {
     int64_t sheet = 0;
     int page_row = 0;
-    int half = 0;
+    int column = 0;
+
+    // Its place on the sheet, from 0.
+    int InSheet(const SheetShape& shape) const { return page_row * shape.places_per_row + column; }
   };
   Place PlaceOf(int64_t printed) const;
   // Where label `index` of the plan is printed, if it is.
@@ -139,6 +159,7 @@ class PrintLayout {
   };
 
   const RunPlan* plan_;
+  SheetShape shape_;
   QList<Range> ranges_;
   int64_t label_count_ = 0;
   int64_t first_place_ = 0;

@@ -4,6 +4,7 @@
 
 #include "model/main_model.h"
 #include "model/prompter.h"
+#include "print/label_geometry.h"
 #include "print/layout_printing.h"
 #include "print/preflight.h"
 #include "print/run_checks.h"
@@ -22,41 +23,46 @@ const QString kSomePdf = QStringLiteral("labels.pdf");
 
 RunOutcome PlanAndPrint(MainModel& model, const RunRequest& request, Prompter& prompter,
                         PrintTarget& target, PrintFeedback& feedback, SymbolShapes& shapes) {
-  const RunPlan plan = RunPlan::Of(model);
-  const PrintOptionsRead read = ReadPrintOptions(request.options, plan);
-  if (!read.options) {
-    prompter.Message(read.message);
-    return {};
-  }
-
+  // Where the run goes decides the stock its labels are placed on, and so the places the options
+  // choose from; a question about it comes only once the options are right.
   PrintDestination destination;
-  destination.copies = read.options->copies;
   bool ask_pdf = request.ask_pdf;
+  bool no_printer = false;
   if (!request.pdf_path.isEmpty()) {
     destination.pdf_path = request.pdf_path;
   } else if (!request.printer.isEmpty()) {
     destination.printer = request.printer;
   } else if (!ask_pdf) {
-    if (target.HasDefaultPrinter()) {
-      // Named, so that the run goes to the printer whose fit it was given.
-      destination.printer = target.DefaultPrinterName();
-    } else if (!request.no_printer_message.isEmpty()) {
+    // Named, so that the run goes to the printer whose fit it was given.
+    destination.printer = target.DefaultPrinterName();
+    no_printer = !target.HasDefaultPrinter();
+  }
+  // A run without a printer can only become a PDF file.
+  if (ask_pdf || no_printer) destination.pdf_path = kSomePdf;
+  if (request.fit) destination.fit = request.fit(destination);
+  const LabelGeometry geometry = LabelGeometry::Of(model, PaperSetupOf(target, destination));
+
+  const RunPlan plan = RunPlan::Of(model);
+  const PrintOptionsRead read = ReadPrintOptions(request.options, plan, geometry.shape());
+  if (!read.options) {
+    prompter.Message(read.message);
+    return {};
+  }
+  destination.copies = read.options->copies;
+  if (no_printer) {
+    if (!request.no_printer_message.isEmpty()) {
       prompter.Message(request.no_printer_message);
       return {};
-    } else {
-      if (!prompter.AskYesNo(
-              Text::tr("找不到預設的印表機, 無法列印。\n要把這次的標籤存成 PDF 檔嗎?"))) {
-        return {};
-      }
-      ask_pdf = true;
     }
+    if (!prompter.AskYesNo(
+            Text::tr("找不到預設的印表機, 無法列印。\n要把這次的標籤存成 PDF 檔嗎?"))) {
+      return {};
+    }
+    ask_pdf = true;
   }
-  if (ask_pdf) destination.pdf_path = kSomePdf;
-  if (request.fit) destination.fit = request.fit(destination);
 
-  const PrintLayout layout(plan, read.options->choice);
-  const Preflight preflight = RunPreflight(model, layout, destination.fit,
-                                           target.PrintableArea(destination).size(), shapes);
+  const PrintLayout layout(plan, read.options->choice, geometry.shape());
+  const Preflight preflight = RunPreflight(model, layout, geometry, shapes);
   if (!preflight.items.isEmpty() &&
       !prompter.AskToPrintDespite(PreflightIntro(preflight, destination), preflight.Texts())) {
     return {};
@@ -66,7 +72,9 @@ RunOutcome PlanAndPrint(MainModel& model, const RunRequest& request, Prompter& p
     destination.pdf_path = feedback.AskPdfPath();
     if (destination.pdf_path.isEmpty()) return {};
   }
-  if (!PrintLayoutTo(model, layout, destination, prompter, target, feedback, shapes)) return {};
+  if (!PrintLayoutTo(model, layout, geometry, destination, prompter, target, feedback, shapes)) {
+    return {};
+  }
 
   RunOutcome outcome;
   outcome.printed = true;

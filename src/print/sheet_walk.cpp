@@ -1,14 +1,16 @@
 #include "print/sheet_walk.h"
 
 #include "barcode/barcode_check.h"
+#include "model/fonts.h"
 #include "model/main_model.h"
 #include "print/barcode_painter.h"
 #include "print/surface.h"
 
-void ComposeLabel(const MainModel& model, const PlannedLabel& label, PrintBuffer& texts, int half) {
+void ComposeLabel(const MainModel& model, const PlannedLabel& label, PrintBuffer& texts,
+                  int column) {
   const BlockEntry& entry = model.blocks[label.block];
   for (int row = 0; row <= model.max_line && row < MainModel::kRows; ++row) {
-    QString& cell = texts[row][half];
+    QString& cell = texts[row][column];
     if (row == model.pallet_row) {
       cell = (label.remainder ? QStringLiteral("P/NO. %1") : QStringLiteral("P/NO. : %1"))
                  .arg(label.pallet);
@@ -21,19 +23,32 @@ void ComposeLabel(const MainModel& model, const PlannedLabel& label, PrintBuffer
   }
 }
 
-SheetWalk::SheetWalk(const MainModel& model, const PrintLayout& layout, SymbolShapes& shapes,
-                     std::optional<double> pitch, BarcodeEncoder& encoder)
-    : model_(model), layout_(layout), shapes_(shapes), pitch_(pitch), encoder_(encoder) {}
+SheetWalk::SheetWalk(const MainModel& model, const PrintLayout& layout,
+                     const LabelGeometry& geometry, SymbolShapes& shapes, BarcodeEncoder& encoder)
+    : model_(model),
+      layout_(layout),
+      geometry_(geometry),
+      shapes_(shapes),
+      encoder_(encoder),
+      page_row_(layout.shape().places_per_row) {
+  const int places = layout.shape().places_per_row;
+  row_.labels.resize(places);
+  for (QList<QPointF>& at : row_.text_at) at.resize(places);
+  page_row_.placements.resize(places);
+}
 
 int SheetWalk::PageRowsOn(int64_t sheet) const {
+  const int64_t per_sheet = layout_.places_per_sheet();
   const int64_t end = layout_.first_place() + layout_.label_count();
-  const int64_t sheet_start = (sheet - 1) * layout_.places_per_sheet();
+  const int64_t sheet_start = (sheet - 1) * per_sheet;
   if (end <= sheet_start) return 0;
-  const int64_t places = std::min<int64_t>(end - sheet_start, layout_.places_per_sheet());
-  return int((places + 1) / 2);
+  const int64_t places = std::min<int64_t>(end - sheet_start, per_sheet);
+  const int per_row = layout_.shape().places_per_row;
+  return int((places + per_row - 1) / per_row);
 }
 
 bool SheetWalk::Walk(Surface& surface, SheetVisitor& visitor, bool draw) {
+  surface.SetFont(kMingFont, geometry_.grid().points, false);
   const int64_t sheets = layout_.sheets();
   for (int64_t sheet = 1; sheet <= sheets; ++sheet) {
     // A new sheet is started only when something is drawn on it, so a run whose last sheet is full
@@ -45,6 +60,7 @@ bool SheetWalk::Walk(Surface& surface, SheetVisitor& visitor, bool draw) {
 }
 
 bool SheetWalk::WalkSheet(Surface& surface, SheetVisitor& visitor, int64_t sheet, bool draw) {
+  surface.SetFont(kMingFont, geometry_.grid().points, false);
   surface.SetX(0);
   surface.SetY(0);
   return PageRows(surface, visitor, sheet, draw);
@@ -63,70 +79,99 @@ bool SheetWalk::PageRows(Surface& surface, SheetVisitor& visitor, int64_t sheet,
 }
 
 void SheetWalk::LayOut(Surface& surface, WalkedPageRow& walked, bool draw, bool marks) {
-  const int64_t first_place = (walked.sheet - 1) * layout_.places_per_sheet() + 2 * walked.page_row;
-  PageRow row;
-  for (int half = 0; half < 2; ++half) {
-    std::optional<WalkedLabel>& label = walked.halves[half];
+  const int places = layout_.shape().places_per_row;
+  const int64_t first_place =
+      (walked.sheet - 1) * layout_.places_per_sheet() + int64_t(places) * walked.page_row;
+  PageRow& row = page_row_;
+  for (int column = 0; column < places; ++column) {
+    std::optional<WalkedLabel>& label = walked.labels[column];
     label.reset();
-    const std::optional<int64_t> index = layout_.LabelAt(first_place + half);
+    row.has_label[column] = false;
+    row.placements[column] = geometry_.Placement(walked.page_row, column);
+    const std::optional<int64_t> index = layout_.LabelAt(first_place + column);
     if (!index) continue;
     label.emplace();
     label->index = *index;
-    label->label = layout_.plan().Label(*index);
-    ComposeLabel(model_, label->label, row.texts, half);
-    row.has_label[half] = true;
+    label->label = layout_.Label(*index);
+    ComposeLabel(model_, label->label, row.texts, column);
+    row.alignment_block[column] = layout_.AlignmentBlock(*index);
+    row.has_label[column] = true;
   }
-  // An empty half is printed with the alignments of the label beside it, as a run's last label
-  // alone in its page row is; a page row before the start place with those of the first label.
-  for (int half = 0; half < 2; ++half) {
-    const std::optional<WalkedLabel>& own = walked.halves[half];
-    const std::optional<WalkedLabel>& other = walked.halves[1 - half];
-    if (own) {
-      row.alignment_block[half] = own->label.alignment_block;
-    } else if (other) {
-      row.alignment_block[half] = other->label.alignment_block;
-    } else if (const auto first = layout_.LabelAt(layout_.first_place())) {
-      row.alignment_block[half] = layout_.plan().Label(*first).alignment_block;
+  // An empty place is printed with the alignments of the nearest label to its left, else to its
+  // right, as a run's last label alone in its page row leaves the right half; a page row before
+  // the start place with those of the first label.
+  for (int column = 0; column < places; ++column) {
+    if (row.has_label[column]) continue;
+    std::optional<int> block;
+    for (int other = column - 1; other >= 0 && !block; --other) {
+      if (row.has_label[other]) block = row.alignment_block[other];
     }
+    for (int other = column + 1; other < places && !block; ++other) {
+      if (row.has_label[other]) block = row.alignment_block[other];
+    }
+    if (!block) {
+      const std::optional<int64_t> first = layout_.LabelAt(layout_.first_place());
+      block = first ? layout_.AlignmentBlock(*first) : 0;
+    }
+    row.alignment_block[column] = *block;
   }
-  walked.label_width = model_.line_width * surface.ColumnWidth();
+  const double row_top = surface.y();
   if (!marks) {
     PrintLabel(surface, model_, row, pictures_);
   } else {
     walked.texts = row.texts;
-    PrintedPlaces places;
-    PrintLabel(surface, model_, row, pictures_, &places);
-    walked.text_at = places.texts;
-    for (int half = 0; half < 2; ++half) {
-      if (walked.halves[half]) walked.halves[half]->picture = places.pictures[half];
+    PrintedPlaces printed;
+    PrintLabel(surface, model_, row, pictures_, &printed);
+    walked.text_at = printed.texts;
+    walked.scale = geometry_.scale();
+    const LabelGrid& grid = geometry_.grid();
+    const double width = grid.width().value();
+    for (int column = 0; column < places; ++column) {
+      std::optional<WalkedLabel>& label = walked.labels[column];
+      if (!label) continue;
+      label->picture = printed.pictures[column];
+      // From the top of the first line to the foot of the last, where a row that ran over ended.
+      const double foot =
+          walked.text_at[grid.max_line][column].y() + grid.line().value() * geometry_.scale();
+      const QRectF top_left =
+          row.placements[column].Map(QRectF(column * width, row_top, width, grid.line().value()));
+      label->area = QRectF(top_left.topLeft(), QPointF(top_left.right(), foot));
     }
   }
 
-  // Each label's symbol over its texts and picture, from the label's top-left corner; a half
+  // Each label's symbol over its texts and picture, from the label's top-left corner; a place
   // without a label gets none.
   const BarcodeSettings& barcode = layout_.plan().barcode();
   if (barcode.kind == BarcodeKind::kNone) return;
-  const double top = PageRowTop(surface);
+  const double top = PageRowTop(surface, geometry_.grid());
   const QPointF offset = SymbolOffset(barcode);
-  for (int half = 0; half < 2; ++half) {
-    std::optional<WalkedLabel>& label = walked.halves[half];
+  const GridPlacement own = surface.placement();
+  for (int column = 0; column < places; ++column) {
+    std::optional<WalkedLabel>& label = walked.labels[column];
     if (!label) continue;
     const QString& content = label->label.barcode;
-    const double left = half * kLabelWidthTwips;
+    const double left = column * geometry_.grid().width().value();
+    const GridPlacement& placement = row.placements[column];
     if (marks) {
       const QRectF dark = shapes_.DarkArea(barcode, content);
       if (!dark.isEmpty()) {
-        label->barcode = dark.translated(QPointF(left, top) + offset + surface.origin());
+        label->barcode = placement.Map(dark.translated(QPointF(left, top) + offset));
       }
     }
-    if (draw) DrawBarcode(surface, barcode, content, left, top, encoder_);
+    if (draw) {
+      surface.SetPlacement(placement);
+      DrawBarcode(surface, barcode, content, left, top, encoder_);
+    }
   }
+  surface.SetPlacement(own);
 }
 
 void SheetWalk::StepToNextPageRow(Surface& surface) const {
-  // The print position stands on the last line of the page row; the next page row's first line
-  // comes one line below the gap.
-  const double gap =
-      pitch_ ? *pitch_ - (model_.max_line + 1) * surface.LineHeight() : model_.label_gap;
-  surface.SetY(surface.y() + gap);
+  // The print position stands on the last line of the page row. The next page row's first line
+  // comes one line below the gap, where its grid begins: a page row that ran over carries its
+  // extra lines on.
+  const LabelGrid& grid = geometry_.grid();
+  surface.SetX(0);
+  surface.SetY(surface.y() + grid.label_gap.value() + grid.line().value() -
+               grid.page_row_pitch().value());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPointF>
 #include <QRectF>
 #include <array>
@@ -7,6 +8,7 @@
 #include <optional>
 
 #include "barcode/barcode_symbol.h"
+#include "print/label_geometry.h"
 #include "print/label_renderer.h"
 #include "print/run_plan.h"
 #include "print/surface.h"
@@ -15,20 +17,19 @@
 class Surface;
 struct MainModel;
 
-// The labels' print size, points: a column of 120 twips, a line of 240.
-inline constexpr double kLabelPoints = 12.0;
-
-// Puts the texts of `label` into half `half` of the page-row texts: the rows of its block, with
+// Puts the texts of `label` into place `column` of the page-row texts: the rows of its block, with
 // "P/NO. : " and its pallet number in the pallet-number row and "C/NO. : " and its carton number in
 // the carton-number row ("P/NO. " and "C/NO. " for the remainder carton). A row marked for both
 // numbers carries the pallet number.
-void ComposeLabel(const MainModel& model, const PlannedLabel& label, PrintBuffer& texts, int half);
+void ComposeLabel(const MainModel& model, const PlannedLabel& label, PrintBuffer& texts,
+                  int column);
 
-// One label of a page row as the walk laid it out. Rectangles are twips as drawn: from the
-// surface's (0, 0), the surface's origin included.
+// One label of a page row as the walk laid it out. Rectangles are twips as drawn: in the frame of
+// the walk's geometry.
 struct WalkedLabel {
   int64_t index = 0;  // in the run plan
   PlannedLabel label;
+  QRectF area;                    // from its first line to the foot of its last, across its width
   std::optional<QRectF> picture;  // where the label picture went; none without one
   std::optional<QRectF> barcode;  // the symbol's dark part: its bars and its digits
 };
@@ -37,13 +38,14 @@ struct WalkedLabel {
 struct WalkedPageRow {
   int64_t sheet = 0;  // from 1
   int page_row = 0;   // from 0, top to bottom
-  std::array<std::optional<WalkedLabel>, 2> halves;
+  // A label or none in each place of the page row, left to right.
+  QList<std::optional<WalkedLabel>> labels;
   // The row texts as printed, and where each began (twips as drawn, the top of its line). A cell
   // whose text is empty only moved the print position.
   PrintBuffer texts;
-  std::array<std::array<QPointF, 2>, MainModel::kRows> text_at{};
-  // Where the row's second label begins: line_width columns.
-  double label_width = 0;
+  std::array<QList<QPointF>, MainModel::kRows> text_at;
+  // The scale the labels are drawn at: a line and a column are that much of the grid's.
+  double scale = 1;
 };
 
 // A surface that only lays texts out on its grid and draws nothing: what the preflight walks on.
@@ -77,21 +79,20 @@ class SheetVisitor {
 };
 
 // The one walk over the sheets of a layout: page row after page row, each composed from the plan,
-// laid out on the surface's grid and (unless only measured) drawn, then reported to a visitor.
-// Printing, the preflight's measuring and the whole-run preview all go through it, so where a
-// label stands is worked out in one place. The page row's place follows the surface's print
-// position as the texts leave it: a row text that runs over pushes the rest of its page row, and
-// its picture and barcode, one line down.
+// laid out on the label grid, placed by the geometry and (unless only measured) drawn, then
+// reported to a visitor. Printing, the preflight's measuring and the whole-run preview all go
+// through it, so where a label stands is worked out in one place. The page row's place follows the
+// print position as the texts leave it: a row text that runs over pushes the rest of its page row,
+// and its pictures and barcodes, one line down, and the page rows after it on the sheet too.
 class SheetWalk {
  public:
-  // `pitch`: twips from one page row to the next (when no row runs over), from a printer's fit to
-  // its stock; none: the template's rows and label_gap. A symbol's place and size come from
-  // `shapes`; `encoder` draws it, one encoding a label.
-  SheetWalk(const MainModel& model, const PrintLayout& layout, SymbolShapes& shapes,
-            std::optional<double> pitch = std::nullopt,
-            BarcodeEncoder& encoder = SharedBarcodeEncoder());
+  // Labels are placed by `geometry`, in its frame. A symbol's place and size come from `shapes`;
+  // `encoder` draws it, one encoding a label.
+  SheetWalk(const MainModel& model, const PrintLayout& layout, const LabelGeometry& geometry,
+            SymbolShapes& shapes, BarcodeEncoder& encoder = SharedBarcodeEncoder());
 
   const PrintLayout& layout() const { return layout_; }
+  const LabelGeometry& geometry() const { return geometry_; }
 
   // Page rows of `sheet` (from 1) that are drawn: up to the last one holding a label.
   int PageRowsOn(int64_t sheet) const;
@@ -99,7 +100,7 @@ class SheetWalk {
   // Every sheet of the layout onto `surface`, a new page for each after the first. With `draw`
   // false the symbols are only placed, not encoded (the texts and pictures go to the surface,
   // which may draw nothing): what the visitor is told is the same. False when the visitor stopped
-  // it.
+  // it. The surface's font is the label grid's.
   bool Walk(Surface& surface, SheetVisitor& visitor, bool draw = true);
 
   // One sheet from the top of the surface's current page.
@@ -114,9 +115,10 @@ class SheetWalk {
 
   const MainModel& model_;
   const PrintLayout& layout_;
+  LabelGeometry geometry_;
   SymbolShapes& shapes_;
-  std::optional<double> pitch_;
   BarcodeEncoder& encoder_;
   PictureCache pictures_;
   WalkedPageRow row_;  // reused from page row to page row
+  PageRow page_row_;   // likewise
 };

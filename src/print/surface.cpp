@@ -16,7 +16,8 @@ void Surface::PrintAtColumn(int column, const QString& text, bool line_end) {
   x_ = column_x;
   if (!text.isEmpty()) {
     BeforeDrawing();
-    DrawTextRun(x_ + origin_.x(), y_ + origin_.y(), text);
+    const QPointF at = placement_.Map(QPointF(x_, y_));
+    DrawTextRun(at.x(), at.y(), text);
   }
   x_ += TextWidth(text);
   if (line_end) {
@@ -28,7 +29,8 @@ void Surface::PrintAtColumn(int column, const QString& text, bool line_end) {
 void Surface::PrintLine(const QString& text) {
   if (!text.isEmpty()) {
     BeforeDrawing();
-    DrawTextRun(x_ + origin_.x(), y_ + origin_.y(), text);
+    const QPointF at = placement_.Map(QPointF(x_, y_));
+    DrawTextRun(at.x(), at.y(), text);
   }
   x_ = 0;
   y_ += LineHeight();
@@ -39,13 +41,13 @@ double Surface::TextWidth(const QString& text) const { return DisplayWidth(text)
 void Surface::DrawPicture(const Picture& picture, double x, double y, double width, double height) {
   if (picture.IsEmpty()) return;
   BeforeDrawing();
-  DrawImage(picture, QRectF(x, y, width, height).translated(origin_));
+  DrawImage(picture, placement_.Map(QRectF(x, y, width, height)));
 }
 
 void Surface::FillRect(const QRectF& twips, const QColor& color) {
   if (twips.isEmpty()) return;
   BeforeDrawing();
-  DrawFilledRect(twips.translated(origin_), color);
+  DrawFilledRect(placement_.Map(twips), color);
 }
 
 void Surface::FillRects(const QList<QRectF>& twips, const QColor& color) {
@@ -53,17 +55,18 @@ void Surface::FillRects(const QList<QRectF>& twips, const QColor& color) {
     return;
   }
   BeforeDrawing();
-  // Without a printer's fit (the usual case) the rectangles go as they are, without a copy.
+  // Placed nowhere else (a label at the print's corner, without a printer's fit) the rectangles
+  // go as they are, without a copy.
   const bool all_filled =
       std::all_of(twips.begin(), twips.end(), [](const QRectF& r) { return !r.isEmpty(); });
-  if (all_filled && origin_.isNull()) {
+  if (all_filled && placement_ == GridPlacement{}) {
     DrawFilledRects(twips, color);
     return;
   }
   QList<QRectF> filled;
   filled.reserve(twips.size());
   for (const QRectF& r : twips) {
-    if (!r.isEmpty()) filled.append(r.translated(origin_));
+    if (!r.isEmpty()) filled.append(placement_.Map(r));
   }
   DrawFilledRects(filled, color);
 }
@@ -76,7 +79,7 @@ void Surface::FillGrid(const QList<QRect>& cells, const QPointF& corner, const Q
                        const QColor& color) {
   if (cells.isEmpty()) return;
   BeforeDrawing();
-  DrawFilledGrid(cells, corner + origin_, unit, color);
+  DrawFilledGrid(cells, placement_.Map(corner), unit * placement_.scale, color);
 }
 
 void Surface::DrawFilledGrid(const QList<QRect>& cells, const QPointF& corner, const QSizeF& unit,
@@ -93,13 +96,15 @@ void Surface::DrawFilledGrid(const QList<QRect>& cells, const QPointF& corner, c
 void Surface::DrawLine(const QLineF& twips, double width_twips, const QColor& color) {
   if (width_twips <= 0) return;
   BeforeDrawing();
-  DrawStroke(twips.translated(origin_), width_twips, color);
+  DrawStroke(QLineF(placement_.Map(twips.p1()), placement_.Map(twips.p2())),
+             width_twips * placement_.scale, color);
 }
 
 void Surface::DrawTextAt(double x, double y, const QString& text) {
   if (text.isEmpty()) return;
   BeforeDrawing();
-  DrawPlacedText(x + origin_.x(), y + origin_.y(), text);
+  const QPointF at = placement_.Map(QPointF(x, y));
+  DrawPlacedText(at.x(), at.y(), text);
 }
 
 void Surface::NewPage() {

@@ -11,6 +11,19 @@
 
 #include "print/picture_file.h"
 
+// Where a label's grid lands on the surface: a point (x, y) of the grid is drawn at
+// `offset` + `scale` × (x, y). A label on a stock of another size is the same label drawn
+// uniformly scaled, its texts, picture and barcode together.
+struct GridPlacement {
+  QPointF offset;
+  double scale = 1;
+
+  QPointF Map(const QPointF& point) const { return offset + point * scale; }
+  QRectF Map(const QRectF& rect) const { return QRectF(Map(rect.topLeft()), rect.size() * scale); }
+
+  bool operator==(const GridPlacement&) const = default;
+};
+
 // A drawing surface: a printed page, the preview box, the picture thumbnail or the About box.
 // Positions are twips (1/1440 inch) from the surface's top-left corner. Text is laid out on a grid
 // of character columns and lines of the current font: a column is half the font's size (120 twips
@@ -29,10 +42,13 @@ class Surface {
   double ColumnWidth() const { return font_points_ * 10.0; }
   double LineHeight() const { return font_points_ * 20.0; }
 
-  // Everything drawn from now on lands `origin` twips further right and down: a printer's fit to
-  // its label stock. The print position and the grid stay in the surface's own twips.
-  void SetOrigin(const QPointF& origin) { origin_ = origin; }
-  const QPointF& origin() const { return origin_; }
+  // Everything drawn from now on is placed by `placement`: moved (a label's place on its stock, a
+  // printer's fit to it) and scaled. The print position and the grid stay in the grid's own twips;
+  // an implementation gets the rectangles and points placed, and draws a text run's cells and font
+  // `scale()` times their size.
+  void SetPlacement(const GridPlacement& placement) { placement_ = placement; }
+  const GridPlacement& placement() const { return placement_; }
+  double scale() const { return placement_.scale; }
 
   // The print position.
   double x() const { return x_; }
@@ -69,8 +85,8 @@ class Surface {
   void FillGrid(const QList<QRect>& cells, const QPointF& corner, const QSizeF& unit,
                 const QColor& color = Qt::black);
 
-  // Draws `text` in the current font's cells with its top-left corner at (x, y) twips, without
-  // moving the print position.
+  // Draws `text` in the current font's cells with its top-left corner at (x, y) twips of the
+  // grid, without moving the print position.
   void DrawTextAt(double x, double y, const QString& text);
 
   // Later output starts on a new sheet, at the top; a page on which nothing is drawn never comes
@@ -84,8 +100,8 @@ class Surface {
   int pages() const { return pages_; }
 
  protected:
-  // Draws `text` with its top-left corner at (x, y) twips, one character a cell of ColumnWidth(),
-  // a double-width character in two cells.
+  // Draws `text` with its top-left corner at (x, y) twips, one character a cell of ColumnWidth()
+  // times scale(), a double-width character in two cells.
   virtual void DrawTextRun(double x, double y, const QString& text) = 0;
   virtual void DrawImage(const Picture& picture, const QRectF& twips) = 0;
   virtual void DrawFilledRect(const QRectF& twips, const QColor& color) = 0;
@@ -105,7 +121,7 @@ class Surface {
  private:
   void BeforeDrawing();
 
-  QPointF origin_;
+  GridPlacement placement_;
   QString font_name_;
   double font_points_ = 12.0;
   bool font_bold_ = false;

@@ -7,16 +7,15 @@
 #include <cmath>
 
 #include "model/fonts.h"
+#include "model/label_grid.h"
 #include "model/prompter.h"
-#include "model/units.h"
-#include "print/printer_fits.h"
-#include "print/sheet_walk.h"
+#include "print/label_geometry.h"
 #include "print/surface.h"
 #include "stock/printer_fit.h"
 
 namespace {
 
-constexpr double kMm = kTwipsPerPaperMm;
+constexpr double kMm = PaperMm(1).ToTwips().value();
 constexpr double kOutlineWidth = 0.2 * kMm;
 // The crosses lie on the outlines of edge-to-edge stock: bolder, so they stand out at the corners.
 constexpr double kCrossWidth = 0.6 * kMm;
@@ -28,7 +27,6 @@ constexpr double kRulerPoints = 6;
 // The rulers run where the first page row's text begins: grey, so the black marks stand out.
 const QColor kRulerColor(120, 120, 120);
 constexpr double kNotePoints = 9;
-// A label is 48 columns of 120 twips: the right-hand label's text starts this far right.
 
 // The sheet's texts and messages are translated in the context CalibrationSheet.
 struct Text {
@@ -94,7 +92,8 @@ void DrawNote(Surface& surface, const CalibrationSheet& sheet) {
                .split(u'\n');
   const QRectF first = sheet.Labels().first();
   const double x = std::max(first.left(), sheet.printable.left()) + 15 * kMm;
-  double y = first.top() + 25 * kMm;
+  // Below the first label's text mark, which a label scaled and centred on a roll puts lower.
+  double y = std::max(first.top() + 25 * kMm, sheet.TextStarts().first().y() + 8 * kMm);
   for (const QString& line : lines) {
     surface.DrawTextAt(x, y, line);
     y += 1.5 * surface.LineHeight();
@@ -103,26 +102,51 @@ void DrawNote(Surface& surface, const CalibrationSheet& sheet) {
 
 }  // namespace
 
+namespace {
+
+// Where the sheet's labels are printed, from the paper's corner, before the printer's offsets.
+LabelGeometry SheetGeometry(const CalibrationSheet& sheet) {
+  PaperSetup paper;
+  paper.printable = sheet.printable;
+  paper.edgeless = sheet.edgeless;
+  paper.fit.pitch = sheet.fit.ToStockFit().pitch;
+  paper.fit.stock = sheet.stock;
+  return LabelGeometry(kStartGrid, paper).OnPaper();
+}
+
+}  // namespace
+
 QList<QRectF> CalibrationSheet::Labels() const {
-  const double width = label_width_mm * kMm;
-  const double height = label_height_mm * kMm;
-  const double left = (kA4WidthTwips - 2 * width) / 2;
-  const double top = (kA4HeightTwips - 4 * height) / 2;
+  const LabelGeometry geometry = SheetGeometry(*this);
+  const SheetShape shape = geometry.shape();
   QList<QRectF> labels;
-  for (int row = 0; row < 4; ++row) {
-    for (int column = 0; column < 2; ++column) {
-      labels << QRectF(left + column * width, top + row * height, width, height);
+  if (stock.anchor == LabelStock::Anchor::kPaperEdge) {
+    for (int row = 0; row < shape.page_rows; ++row) {
+      for (int column = 0; column < shape.places_per_row; ++column) {
+        labels << geometry.Place(row, column);
+      }
+    }
+    return labels;
+  }
+  const QSizeF label = stock.label.ToSizeF();
+  const QSizeF page = geometry.page();
+  const double left = (page.width() - shape.places_per_row * label.width()) / 2;
+  const double top = (page.height() - shape.page_rows * label.height()) / 2;
+  for (int row = 0; row < shape.page_rows; ++row) {
+    for (int column = 0; column < shape.places_per_row; ++column) {
+      labels << QRectF(QPointF(left + column * label.width(), top + row * label.height()), label);
     }
   }
   return labels;
 }
 
 QList<QPointF> CalibrationSheet::TextStarts() const {
-  const double step = fit.ToStockFit().pitch.value_or(PrinterFit::kTemplatePitchTwips);
+  const LabelGeometry geometry = SheetGeometry(*this);
+  const SheetShape shape = geometry.shape();
   QList<QPointF> starts;
-  for (int row = 0; row < 4; ++row) {
-    for (int half = 0; half < 2; ++half) {
-      starts << printable.topLeft() + QPointF(half * kLabelWidthTwips, row * step);
+  for (int row = 0; row < shape.page_rows; ++row) {
+    for (int column = 0; column < shape.places_per_row; ++column) {
+      starts << geometry.LabelRect(row, column).topLeft();
     }
   }
   return starts;
@@ -130,8 +154,10 @@ QList<QPointF> CalibrationSheet::TextStarts() const {
 
 void DrawCalibrationSheet(Surface& surface, const CalibrationSheet& sheet) {
   // The sheet is drawn in twips from the paper's edge; the surface's (0, 0) is the printable
-  // area's corner, and the printer's offsets move everything as they move every printed page.
-  surface.SetOrigin(sheet.fit.ToStockFit().offset - sheet.printable.topLeft());
+  // area's corner (the paper's on a PDF file), and the printer's offsets move everything as they
+  // move every printed page.
+  const QPointF corner = sheet.edgeless ? QPointF() : sheet.printable.topLeft();
+  surface.SetPlacement(GridPlacement{sheet.fit.ToStockFit().offset - corner, 1});
   for (const QRectF& label : sheet.Labels()) {
     surface.DrawLine(QLineF(label.topLeft(), label.topRight()), kOutlineWidth);
     surface.DrawLine(QLineF(label.bottomLeft(), label.bottomRight()), kOutlineWidth);
@@ -146,7 +172,7 @@ void DrawCalibrationSheet(Surface& surface, const CalibrationSheet& sheet) {
                      kCrossWidth);
   }
   DrawRulers(surface, sheet);
-  surface.SetFont(kMingFont, kLabelPoints, false);
+  surface.SetFont(kMingFont, kStartGrid.points, false);
   for (const QPointF& start : sheet.TextStarts()) {
     surface.DrawLine(QLineF(start, start + QPointF(kMarkArm, 0)), kMarkWidth);
     surface.DrawLine(QLineF(start, start + QPointF(0, kMarkArm)), kMarkWidth);
@@ -155,26 +181,11 @@ void DrawCalibrationSheet(Surface& surface, const CalibrationSheet& sheet) {
   DrawNote(surface, sheet);
 }
 
-std::optional<LabelSize> ReadLabelSize(const QString& width, const QString& height,
-                                       Prompter& prompter) {
-  // Two across and four down must fit on the A4 sheet.
-  const std::optional<int> w = ReadFixedPoint(width, 2);
-  if (!w || *w < 2000 || *w > CalibrationSheet::kDefaultLabelWidthHundredths) {
-    prompter.Message(Text::tr("標籤寬度要填 20.00 到 105.00 之間的公釐數, 最多兩位小數。"));
-    return std::nullopt;
-  }
-  const std::optional<int> h = ReadFixedPoint(height, 2);
-  if (!h || *h < 2000 || *h > CalibrationSheet::kDefaultLabelHeightHundredths) {
-    prompter.Message(Text::tr("標籤高度要填 20.00 到 74.25 之間的公釐數, 最多兩位小數。"));
-    return std::nullopt;
-  }
-  return LabelSize{*w, *h};
-}
-
-bool PrintCalibrationSheet(const QString& queue, const PrinterFit& fit, const LabelSize& size,
+bool PrintCalibrationSheet(const QString& queue, const PrinterFit& fit, const LabelStock& stock,
                            Prompter& prompter, PrintTarget& target, PrintFeedback& feedback) {
   PrintDestination destination;
   destination.fit = fit.ToStockFit();
+  destination.fit.stock = stock;
   if (queue.isEmpty()) {
     destination.pdf_path = feedback.AskPdfPath();
     if (destination.pdf_path.isEmpty()) return false;
@@ -198,9 +209,9 @@ bool PrintCalibrationSheet(const QString& queue, const PrinterFit& fit, const La
   }
   CalibrationSheet sheet;
   sheet.printable = printable;
+  sheet.edgeless = queue.isEmpty();
   sheet.fit = fit;
-  sheet.label_width_mm = size.width_hundredths / 100.0;
-  sheet.label_height_mm = size.height_hundredths / 100.0;
+  sheet.stock = stock;
   sheet.printer_name = queue.isEmpty() ? Text::tr("PDF 檔") : queue;
   DrawCalibrationSheet(*surface, sheet);
   if (target.Failed()) {

@@ -11,18 +11,21 @@
 namespace {
 
 // The pitch as the print run applies it: whole twips.
-double PitchTwips(int hundredths) { return std::round(hundredths / 100.0 * kTwipsPerPaperMm); }
+double PitchTwips(int hundredths) {
+  return std::round(PaperMm(hundredths / 100.0).ToTwips().value());
+}
 
 // 4170 twips are 73.554 mm: shown as 73.55.
 int TemplatePitchHundredths() {
-  return int(std::lround(PrinterFit::kTemplatePitchTwips / kTwipsPerPaperMm * 100));
+  return int(std::lround(PaperMm::Of(Twips(PrinterFit::kTemplatePitchTwips)).value() * 100));
 }
 
 }  // namespace
 
 StockFit PrinterFit::ToStockFit() const {
   StockFit fit;
-  fit.offset = QPointF(offset_x_tenths / 10.0, offset_y_tenths / 10.0) * kTwipsPerPaperMm;
+  fit.offset = QPointF(PaperMm(offset_x_tenths / 10.0).ToTwips().value(),
+                       PaperMm(offset_y_tenths / 10.0).ToTwips().value());
   // Whole twips, as the label arithmetic counts: a label picture's place is rounded to a twip, and
   // must step from page row to page row exactly as the texts do. (74.25 mm is 4209.4 twips; the
   // fourth page row ends up 0.02 mm higher.)

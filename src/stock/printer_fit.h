@@ -3,13 +3,14 @@
 #include <QString>
 #include <optional>
 
+#include "model/label_grid.h"
 #include "model/label_stock.h"
 #include "print/print_target.h"
 
 class Prompter;
 
-// One printer's fit to its label stock as the clerk types and stores it, in physical millimetres
-// (kTwipsPerPaperMm; not the label's 57.6 twips a millimetre): kept as whole tenths and hundredths
+// One printer's fit to its label stock as the clerk types and stores it, in the paper's millimetres
+// (PaperMm; not the label's 57.6 twips a millimetre): kept as whole tenths and hundredths
 // so that what is stored is exactly what was typed.
 struct PrinterFit {
   static constexpr int kMaxOffsetTenths = 200;  // ±20.0 mm
@@ -17,8 +18,8 @@ struct PrinterFit {
   // of them must stay near an A4 sheet.
   static constexpr int kMinPitchHundredths = 6800;
   static constexpr int kMaxPitchHundredths = 8000;
-  // The template's page-row pitch, sixteen lines and label_gap: 4170 twips, 73.55 mm.
-  static constexpr double kTemplatePitchTwips = 16 * 240 + 330;
+  // The template's page-row pitch, its lines and label_gap: 4170 twips, 73.55 mm.
+  static constexpr double kTemplatePitchTwips = kStartGrid.page_row_pitch().value();
 
   int offset_x_tenths = 0;  // to the right
   int offset_y_tenths = 0;  // down

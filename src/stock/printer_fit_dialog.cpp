@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,14 +74,6 @@ PrinterFitDialog::PrinterFitDialog(PrinterFitStore store, Prompter& prompter,
       AddField(form, "pitch", tr("每排標籤的距離:"), tr("公釐, 原本 73.55; A4 8 格標籤紙是 74.25"));
   layout->addLayout(form);
 
-  auto* stock = new QGroupBox(tr("校正頁上的標籤大小 (兩欄四列, 在紙上置中)"));
-  auto* stock_form = new QFormLayout(stock);
-  label_width_ = AddField(stock_form, "label_width", tr("標籤寬度:"), tr("公釐"));
-  label_height_ = AddField(stock_form, "label_height", tr("標籤高度:"), tr("公釐"));
-  label_width_->setText(QStringLiteral("105.00"));
-  label_height_->setText(QStringLiteral("74.25"));
-  layout->addWidget(stock);
-
   // In the order of the work: store, print the sheet, close.
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -90,7 +81,7 @@ PrinterFitDialog::PrinterFitDialog(PrinterFitStore store, Prompter& prompter,
   save->setObjectName(QStringLiteral("save"));
   auto* print = new QPushButton(tr("印校正頁(&P)"));
   print->setObjectName(QStringLiteral("print_sheet"));
-  auto* close = new QPushButton(tr("關閉"));
+  auto* close = new QPushButton(tr("關閉(&C)"));
   close->setObjectName(QStringLiteral("close"));
   for (QPushButton* button : {save, print, close}) buttons->addWidget(button);
   layout->addLayout(buttons);
@@ -133,19 +124,19 @@ bool PrinterFitDialog::Save() {
 }
 
 bool PrinterFitDialog::PrintSheet() {
-  const std::optional<LabelSize> size =
-      ReadLabelSize(label_width_->text(), label_height_->text(), prompter_);
-  if (!size) return false;
-  // The sheet shows what the runs will do: the typed set is stored first.
+  // The sheet shows what the runs will do, on the stock they print on: the typed set is stored
+  // first.
   if (!Save()) return false;
-  const PrinterFit fit = store_.Load().Find(queue()).value_or(PrinterFit{});
+  const StoredPrinterFits stored = store_.Load();
+  const PrinterFit fit = stored.Find(queue()).value_or(PrinterFit{});
+  const LabelStock stock = stored.StockOf(queue());
   if (target_ && feedback_) {
-    return PrintCalibrationSheet(queue(), fit, *size, prompter_, *target_, *feedback_);
+    return PrintCalibrationSheet(queue(), fit, stock, prompter_, *target_, *feedback_);
   }
   QtPrintTarget target;
   const std::unique_ptr<PrintFeedback> feedback =
       dialogs_ ? dialogs_(this) : std::make_unique<QuietFeedback>();
-  return PrintCalibrationSheet(queue(), fit, *size, prompter_, target, *feedback);
+  return PrintCalibrationSheet(queue(), fit, stock, prompter_, target, *feedback);
 }
 
 void PrinterFitDialog::done(int result) {

@@ -69,8 +69,6 @@ class PrinterFitDialog : public QDialog {
   QComboBox* stock_ = nullptr;
   QPushButton* edit_stock_ = nullptr;
   QList<LabelStock> stocks_;
-  QLineEdit* label_width_ = nullptr;
-  QLineEdit* label_height_ = nullptr;
   int shown_index_ = -1;
   PrinterFitTexts shown_;  // as the chosen set was shown or last stored
 };

@@ -5,10 +5,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
+#include <algorithm>
+#include <cstdio>
 #include <utility>
 
+#include "model/bounded_file.h"
+#include "model/file_writing.h"
 #include "model/prompter.h"
 #include "stock/stock_input.h"
 
@@ -111,6 +117,36 @@ bool Unreadable(const QSettings& settings, const QString& path) {
   return found != damaged.cend() && *found == marks;
 }
 
+// The settings of a few hundred printers take a few kilobytes; a larger file is not the program's.
+constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
+
+// QSettings takes any bytes for an INI file and keeps what it can; a file that is not text at all
+// (a picture, a program, random bytes) is damaged as a whole, not a file of a few odd sets.
+bool IsText(const QByteArray& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  const QString text = utf8(bytes);
+  if (utf8.hasError()) return false;
+  return std::none_of(text.begin(), text.end(), [](QChar c) {
+    return c.category() == QChar::Other_Control && c != u'\n' && c != u'\r' && c != u'\t';
+  });
+}
+
+// A name in the settings' folder that nothing has used, for a file on its way to becoming the
+// settings.
+QString FreshName(const QString& path) {
+  const QFileInfo info(path);
+  return info.dir().filePath(QStringLiteral(".%1.%2.new")
+                                 .arg(info.fileName())
+                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0')));
+}
+
+// Every key and value QSettings holds, to compare what was written with what was meant.
+QMap<QString, QVariant> Contents(const QSettings& settings) {
+  QMap<QString, QVariant> contents;
+  for (const QString& key : settings.allKeys()) contents.insert(key, settings.value(key));
+  return contents;
+}
+
 QString& ChosenDefaultPath() {
   static QString path;
   return path;
@@ -135,10 +171,17 @@ std::optional<PrinterFit> StoredPrinterFits::Find(const QString& queue) const {
 
 PrinterFits StoredPrinterFits::Fits() const {
   PrinterFits fits;
+  fits.stocks = Stocks();
+  // Each set with its stock as read: a stock that is not there leaves the default one.
+  const auto with_stock = [&fits](const PrinterFit& fit) {
+    StockFit stock_fit = fit.ToStockFit();
+    stock_fit.stock = FindStock(fits.stocks, fit.stock).value_or(fits.stocks.first());
+    return stock_fit;
+  };
   for (auto it = printers.begin(); it != printers.end(); ++it) {
-    fits.printers.insert(it.key(), it->ToStockFit());
+    fits.printers.insert(it.key(), with_stock(*it));
   }
-  if (pdf) fits.pdf = pdf->ToStockFit();
+  if (pdf) fits.pdf = with_stock(*pdf);
   return fits;
 }
 
@@ -152,6 +195,16 @@ void PrinterFitStore::SetDefaultPath(const QString& path) { ChosenDefaultPath() 
 
 StoredPrinterFits PrinterFitStore::Load() const {
   StoredPrinterFits stored;
+  const QFileInfo info(path_);
+  if (!info.exists() && !info.isSymLink()) return stored;
+  // Read as every file the user can put in the program's way: QSettings would wait for ever on a
+  // FIFO and parse a file of any size, so the file is looked at before it may.
+  const std::optional<QByteArray> bytes =
+      ReadBoundedFile(path_, kMaxSettingsBytes, &stored.file_problem);
+  if (!bytes || !IsText(*bytes)) {
+    stored.file_damaged = true;
+    return stored;
+  }
   QSettings settings(path_, QSettings::IniFormat);
   if (Unreadable(settings, path_)) {
     stored.file_damaged = true;
@@ -218,22 +271,42 @@ bool PrinterFitStore::SaveStock(const LabelStock& stock) const {
 
 bool PrinterFitStore::WriteGroup(const QString& group,
                                  const QList<std::pair<QString, QString>>& values) const {
-  QDir().mkpath(QFileInfo(path_).absolutePath());
-  // QSettings would write back what it could make of a damaged file; none of it was in use, and
-  // none of it may come back into use without a word.
-  bool damaged = false;
+  const QDir folder = QFileInfo(path_).absoluteDir();
+  folder.mkpath(QStringLiteral("."));
+  // The other groups come along; a damaged file is started afresh, since none of it was in use,
+  // and none of it may come back into use without a word.
+  std::optional<QByteArray> kept;
+  QString unused;
+  if (!Load().file_damaged) kept = ReadBoundedFile(path_, kMaxSettingsBytes, &unused);
+  // QSettings writes its file through a buffer whose last write it does not check, so on a full
+  // disk it leaves a cut-off file and says nothing. It writes a file of its own here, which is
+  // read back under a name no QSettings has seen (so none answers from its cache) and takes the
+  // settings' place only when it holds everything it should.
+  const QString written = FreshName(path_);
+  if (WriteNewFile(written, kept.value_or(QByteArray()))) return false;
+  QMap<QString, QVariant> meant;
+  bool ok = false;
   {
-    const QSettings probe(path_, QSettings::IniFormat);
-    damaged = QFileInfo::exists(path_) && Unreadable(probe, path_);
+    QSettings settings(written, QSettings::IniFormat);
+    settings.remove(group);
+    settings.beginGroup(group);
+    for (const auto& [key, value] : values) settings.setValue(key, value);
+    settings.endGroup();
+    settings.sync();
+    ok = settings.status() == QSettings::NoError;
+    meant = Contents(settings);
   }
-  if (damaged && !QFile::remove(path_)) return false;
-  QSettings settings(path_, QSettings::IniFormat);
-  settings.remove(group);
-  settings.beginGroup(group);
-  for (const auto& [key, value] : values) settings.setValue(key, value);
-  settings.endGroup();
-  settings.sync();
-  return settings.status() != QSettings::AccessError;
+  const QString checked = FreshName(path_);
+  ok = ok && QFile::rename(written, checked);
+  if (ok) {
+    const QSettings back(checked, QSettings::IniFormat);
+    ok = back.status() == QSettings::NoError && Contents(back) == meant;
+  }
+  ok = ok && std::rename(QFile::encodeName(checked).constData(),
+                         QFile::encodeName(path_).constData()) == 0;
+  QFile::remove(written);
+  QFile::remove(checked);
+  return ok;
 }
 
 QString FitSetName(const QString& queue) {
@@ -242,6 +315,13 @@ QString FitSetName(const QString& queue) {
 }
 
 QString DamagedFitsMessage(const StoredPrinterFits& stored, const QString& path) {
+  if (stored.file_damaged && !stored.file_problem.isEmpty()) {
+    return QCoreApplication::translate("PrinterFit",
+                                       "印表機校正的設定檔 %1 無法使用: %2。\n"
+                                       "所有印表機這次都不加位移, 照原來的位置列印。\n"
+                                       "請到「檔案 → 印表機校正…」重新輸入並儲存。")
+        .arg(QDir::toNativeSeparators(path), stored.file_problem);
+  }
   if (stored.file_damaged) {
     return QCoreApplication::translate("PrinterFit",
                                        "印表機校正的設定檔 %1 已經損壞, 讀不出來。\n"

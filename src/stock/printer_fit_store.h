@@ -20,6 +20,7 @@ struct StoredPrinterFits {
   // fit. The names as the messages show them.
   QStringList damaged;
   bool file_damaged = false;  // the whole file could not be read; nothing of it is used
+  QString file_problem;       // why, when it is not the file's contents: a FIFO, a folder, its size
   // The clerk's own stocks that could be read, in the file's order.
   QList<LabelStock> custom_stocks;
   // The clerk's own stocks that could not be read: they are offered nowhere.
@@ -88,10 +89,13 @@ class PrinterFitStore {
 
   const QString& path() const { return path_; }
 
+  // Reads the file only when it is a regular file of at most a megabyte of text; anything else is
+  // damaged as a whole.
   StoredPrinterFits Load() const;
 
-  // Stores the set of `queue` (empty: PDF files). A damaged file is started afresh, since nothing
-  // of it was in use. False when the file cannot be written.
+  // Stores the set of `queue` (empty: PDF files), all or nothing: on a full disk the old file
+  // stays. A damaged file is started afresh, since nothing of it was in use. False when the file
+  // cannot be written.
   bool Save(const QString& queue, const PrinterFit& fit) const;
 
   // Stores a stock of the clerk's own, replacing the one of its name. False when the file cannot

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -36,18 +35,6 @@ class CommandBindingsTest : public MainWindowFixture {
   void Type(QLineEdit* field, const QString& text) {
     field->clear();
     QTest::keyClicks(field, text);
-  }
-
-  // Picks an entry from a combo box's list with the mouse, as the user does.
-  void PickFromList(const QString& box_name, const QString& entry) {
-    auto* box = Control<QComboBox>(box_name);
-    const int index = box->findText(entry);
-    ASSERT_GE(index, 0) << entry.toStdString();
-    box->showPopup();
-    QAbstractItemView* view = box->view();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-    const QRect item = view->visualRect(view->model()->index(index, 0));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
   }
 
   QStringList Entries(const QString& box_name) {

@@ -3,6 +3,8 @@
 // into a PDF file, and the PDF is read back.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <cmath>
+#include <csignal>
+#include <functional>
 
 #include "history/history_files.h"
 #include "job/job_commands.h"
@@ -39,16 +43,28 @@ class CommandPrintTest : public testing::Test {
     EXPECT_TRUE(SaveJobFile(model, prompter, job)) << prompter.messages.join(u'\n').toStdString();
   }
 
-  // The program in the temporary folder, with no display.
-  Outcome Cratemark(const QStringList& arguments) {
+  // The program in the temporary folder, with no display; `platform`, when given, is asked for
+  // all the same, and `limit_file_size` makes every file it writes end after a few kilobytes, as
+  // a full disk would.
+  Outcome Cratemark(const QStringList& arguments, const QString& platform = {},
+                    bool limit_file_size = false) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
       env.remove(QLatin1String(name));
     }
+    if (!platform.isEmpty()) env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     env.insert(QStringLiteral("LANG"), QStringLiteral("zh_TW.UTF-8"));
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder.path());
+    if (limit_file_size) {
+      process.setChildProcessModifier([] {
+        const struct rlimit limit { 8192, 8192 };
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ,
+                    SIG_IGN);  // a write past the limit fails instead of ending the program
+      });
+    }
     process.start(QStringLiteral(CRATEMARK_PROGRAM), arguments);
     if (!process.waitForFinished(60000)) return {};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
@@ -135,7 +151,11 @@ TEST_F(CommandPrintTest, RefusalsAndBadArgumentsHaveTheirOwnExitStatus) {
       {{"--print", "客戶A.cratemark", "--cartons", "90-99", "--pdf", "x.pdf"}, 1, "箱號"},
       {{"--print", "客戶A.cratemark", "--printer", "NO_SUCH_QUEUE"}, 1, "NO_SUCH_QUEUE"},
       {{"--print"}, 2, "--print"},
-      {{"--print", "客戶A.cratemark", "--start", "9"}, 2, "--start"},
+      // The places are the stock's: the A4 sheet of eight has no ninth.
+      {{"--print", "客戶A.cratemark", "--start", "9", "--pdf", "x.pdf"},
+       1,
+       "「起始位置」要填 1 到 8"},
+      {{"--print", "客戶A.cratemark", "--start", "0"}, 2, "--start"},
       {{"--print", "客戶A.cratemark", "--cartons", "x"}, 2, "--cartons"},
       {{"--print", "客戶A.cratemark", "--pdf", "a.pdf", "--printer", "LABELS"}, 2, "--pdf"},
       {{"客戶A.cratemark", "--pdf", "a.pdf"}, 2, "--print"},
@@ -177,12 +197,13 @@ TEST_F(CommandPrintTest, ThePrinterSettingsMoveThePrintAndTheFitCheckWantsYes) {
     EXPECT_NEAR(moved[i].y - plain[i].y, 3 * 72 / 25.4, 0.05) << plain[i].text.toStdString();
   }
 
-  // 3 mm up: the first lines go past the top of the printable area; only --yes prints them.
-  ASSERT_TRUE(store.Save(QString(), PrinterFit{0, -30, {}}));
+  // 5 mm up: the first lines, 12 points from the PDF page's top, go past the page's edge; only
+  // --yes prints them.
+  ASSERT_TRUE(store.Save(QString(), PrinterFit{0, -50, {}}));
   run = Cratemark(
       {QStringLiteral("--print"), job, QStringLiteral("--pdf"), QStringLiteral("up.pdf")});
   EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(run.err.contains(QStringLiteral("超出上緣 3.0 公釐"))) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(QStringLiteral("超出上緣 0.8 公釐"))) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains(QStringLiteral("印表機校正"))) << run.err.toStdString();
   EXPECT_FALSE(QFileInfo::exists(folder.File(QStringLiteral("up.pdf"))));
   run = Cratemark({QStringLiteral("--print"), job, QStringLiteral("--pdf"),
@@ -190,6 +211,103 @@ TEST_F(CommandPrintTest, ThePrinterSettingsMoveThePrintAndTheFitCheckWantsYes) {
   EXPECT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_TRUE(QFileInfo::exists(folder.File(QStringLiteral("up.pdf"))));
   QFile::remove(store.path());
+}
+
+// What a fault probe found, each a file or an environment with the message and the exit status the
+// program must give: no hang, no crash, no device replaced, nothing printed that should not be,
+// and a damaged printer settings file reported exactly once.
+TEST_F(CommandPrintTest, FaultsGiveTheirMessageAndExitStatus) {
+  const QString settings = PrinterFitStore().path();
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(settings).path()));
+  const auto write_settings = [&](const QByteArray& bytes) {
+    QFile file(settings);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  };
+  {
+    MainModel model;
+    SetUpWorkedExample(model);
+    Job diagonal = CaptureJob(model);
+    diagonal.entries[1].blk_array[2] = QStringLiteral("diagonal");
+    folder.Write(QStringLiteral("diagonal.cratemark"), JobBytes(JobToJson(diagonal)));
+  }
+  ASSERT_EQ(::mkfifo(QFile::encodeName(folder.File(QStringLiteral("fifo.pdf"))).constData(), 0600),
+            0);
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.pdf")));
+
+  const QStringList to_pdf{"--print", job, "--pdf", "out.pdf"};
+  // kDisplayPlatform asks for xcb with no display to connect to; kSmallFiles makes every file the
+  // program writes end after 8 KB, as a disk that fills up does.
+  enum Environment { kPlain, kDisplayPlatform, kSmallFiles };
+  const struct {
+    const char* what;
+    std::function<void()> set_up;
+    Environment environment;
+    QStringList arguments;
+    int status;
+    const char* says;  // once on standard error
+  } cases[] = {
+      {"settings file is a FIFO", [&] { ::mkfifo(QFile::encodeName(settings).constData(), 0600); },
+       kPlain, to_pdf, 0, "無法使用: 這不是一般的檔案"},
+      {"settings file of 50 MB",
+       [&] {
+         write_settings("[pdf]\noffset_x_mm=9.0\noffset_y_mm=9.0\n");
+         QFile::resize(settings, 50 * 1024 * 1024);
+       },
+       kPlain, to_pdf, 0, "檔案太大 (50.0 MB)"},
+      {"settings file of binary garbage",
+       [&] { write_settings(QByteArray("\x89PNG\r\n\x1a\n\0\0\x01[pdf]\n", 16)); }, kPlain, to_pdf,
+       0, "已經損壞"},
+      {"settings file readable but damaged",
+       [&] { write_settings("[pdf]\noffset_x_mm=1,5\noffset_y_mm=0\n"); }, kPlain, to_pdf, 0,
+       "PDF 檔的數字看不懂"},
+      {"a display platform and no display", [] {}, kDisplayPlatform, to_pdf, 0, ""},
+      {"a disk that fills up", [] {}, kSmallFiles, to_pdf, 1, "無法寫入 PDF 檔"},
+      {"a device as the PDF file",
+       [] {},
+       kPlain,
+       {"--print", job, "--pdf", "/dev/full"},
+       1,
+       "無法存成 PDF 檔 /dev/full: 這不是一般的檔案 (可能是裝置或管道), 沒有印出任何標籤。"},
+      {"a FIFO as the PDF file",
+       [] {},
+       kPlain,
+       {"--print", job, "--pdf", "fifo.pdf"},
+       1,
+       "這不是一般的檔案"},
+      {"a folder as the PDF file",
+       [] {},
+       kPlain,
+       {"--print", job, "--pdf", "folder.pdf"},
+       1,
+       "這是一個資料夾, 不是檔案"},
+      {"an alignment no job holds",
+       [] {},
+       kPlain,
+       {"--print", "diagonal.cratemark", "--pdf", "out.pdf"},
+       1,
+       "第 2 區段第 3 行的「對齊」(blk_array)是「diagonal」"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QFile::remove(settings);
+    QFile::remove(folder.File(QStringLiteral("out.pdf")));
+    QFile::remove(folder.File(HistoryFileName(QStringLiteral("record_"), 1)));
+    c.set_up();
+    const Outcome run =
+        Cratemark(c.arguments, c.environment == kDisplayPlatform ? u"xcb"_qs : QString(),
+                  c.environment == kSmallFiles);
+    EXPECT_EQ(run.status, c.status) << run.err.toStdString();
+    if (*c.says) {
+      EXPECT_EQ(run.err.count(QString::fromUtf8(c.says)), 1) << run.err.toStdString();
+    }
+    EXPECT_EQ(QFileInfo::exists(folder.File(QStringLiteral("out.pdf"))), c.status == 0);
+    EXPECT_EQ(HistoryWritten(), c.status == 0);
+  }
+  struct stat device {};
+  ASSERT_EQ(::stat("/dev/full", &device), 0);
+  EXPECT_TRUE(S_ISCHR(device.st_mode));
+  QFile::remove(settings);
 }
 
 namespace {
@@ -273,4 +391,44 @@ TEST_F(CommandPrintTest, TheWarningsGoToStandardErrorAndOnlyYesPrints) {
   EXPECT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_TRUE(QFileInfo::exists(folder.File(QStringLiteral("warned.pdf"))));
   EXPECT_TRUE(HistoryWritten());
+}
+
+// A thermal roll printer with CUPS's own ZPL driver, the queue ZEBRA that scripts/test-printer
+// loads with 4 × 6 in labels. On its stock every label is a page of its own, 4 inches wide and
+// 6 long at the driver's 203 dots an inch; the default stock's A4 pages are more than the printer
+// takes, which is said, and printed only with --yes.
+TEST_F(CommandPrintTest, ARollPrinterGetsALabelSizedPageForEachLabel) {
+  const QString queue = QStringLiteral("ZEBRA");
+  if (!QPrinterInfo::availablePrinterNames().contains(queue)) {
+    GTEST_SKIP() << "No queue ZEBRA: start the test printers with scripts/test-printer.";
+  }
+  const QString zpl = QStringLiteral("/tmp/printout/zebra.zpl");
+  const QStringList three = {QStringLiteral("--print"),   job,
+                             QStringLiteral("--printer"), queue,
+                             QStringLiteral("--cartons"), QStringLiteral("24-26")};
+  const qsizetype jobs_before = PrintJobs();
+  Outcome run = Cratemark(three);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.contains(u"標籤紙 a4-8 的一頁是 210.0 × 297.0 公釐, 比印表機能印的最大的紙"))
+      << run.err.toStdString();
+  EXPECT_EQ(PrintJobs(), jobs_before);
+
+  QFile::remove(zpl);
+  run = Cratemark(three + QStringList{QStringLiteral("--stock"), QStringLiteral("roll-4x6in")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  ASSERT_TRUE(printout::WaitFor(queue, zpl));
+  QFile file(zpl);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString out = QString::fromLatin1(file.readAll());
+  // One graphic a page: its bytes, and the bytes of each dot row.
+  static const QRegularExpression graphic(QStringLiteral("~DG[^,]*,(\\d+),(\\d+),"));
+  QStringList pages;
+  for (const QRegularExpressionMatch& m : graphic.globalMatch(out)) {
+    const int bytes = m.captured(1).toInt();
+    const int row = m.captured(2).toInt();
+    pages << QStringLiteral("%1 × %2").arg(row * 8).arg(row > 0 ? bytes / row : 0);
+  }
+  EXPECT_EQ(pages, QStringList(3, QStringLiteral("816 × 1218")));
+  EXPECT_EQ(out.count(QStringLiteral("^PW812")), 3);
+  EXPECT_FALSE(out.contains(QStringLiteral("^PW1678")));
 }

@@ -58,6 +58,37 @@ TEST(ContentEnter, ExpandsOnlyAWholeOneLetterContent) {
   }
 }
 
+TEST(QuickEntry, FiguresTakeThePlaceOfTheBlanksBetweenHeadAndTail) {
+  const QString qty = QStringLiteral("Q'TY :          PCS.");  // blanks 6..15, tail from 16
+  const struct {
+    QString text;
+    int cursor;
+    int typed;
+    int taken;
+  } cases[] = {
+      {qty, 7, 3, 3},
+      {qty, 6, 1, 1},
+      {qty, 14, 3, 1},  // the last blank before the tail stays
+      {qty, 15, 1, 0},
+      {qty, 17, 1, 0},  // in the tail
+      {qty, 3, 1, 0},   // in the head
+      {QStringLiteral("N.WT.:          KGS."), 7, 2, 2},
+      {QStringLiteral("G.WT.: 12       KGS."), 9, 1, 1},
+      {QStringLiteral("SIZE : "), 7, 1, 0},  // no tail: typing goes on at the end
+      {QStringLiteral("Q'TY :          "), 7, 1, 0},
+      {QStringLiteral("Q'TY :PCS."), 6, 1, 0},
+      {QStringLiteral("MADE    IN"), 5, 1, 0},  // no head
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(BlanksTypedOver(c.text, c.cursor, c.typed), c.taken)
+        << c.text.toStdString() << " at " << c.cursor;
+  }
+  EXPECT_EQ(QuickEntryCursor(qty), 7);
+  EXPECT_EQ(QuickEntryCursor(QStringLiteral("G.WT.:          KGS.")), 7);
+  EXPECT_EQ(QuickEntryCursor(QStringLiteral("SIZE : ")), 7);
+  EXPECT_EQ(QuickEntryCursor(QStringLiteral("MADE IN TAIWAN")), 14);
+}
+
 class EditingKeysWindowTest : public MainWindowFixture {
  protected:
   EditingKeysWindowTest() {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include "app/packing_list_dialog.h"
 #include "app/startup.h"
 #include "job/job_commands.h"
+#include "job/job_session.h"
 #include "picture/picture_box.h"
 #include "support/main_window_fixture.h"
 #include "support/scripted_prompter.h"
@@ -104,7 +106,7 @@ TEST_F(JobMenuTest, TheTitleNamesTheJobAndStarsUnsavedChanges) {
   EXPECT_EQ(Title(), kProgram) << "typed back, the job is as it was";
 
   const QString path = WriteJob(QStringLiteral("客戶A.cratemark"));
-  ASSERT_TRUE(window->jobs().OpenJob(path));
+  ASSERT_TRUE(window->session().Open(path));
   EXPECT_EQ(Row(0)->text(), QStringLiteral("SAVED"));
   EXPECT_EQ(Title(), QStringLiteral("客戶A.cratemark - ") + kProgram) << "opening changes nothing";
 
@@ -119,7 +121,7 @@ TEST_F(JobMenuTest, TheTitleNamesTheJobAndStarsUnsavedChanges) {
 TEST_F(JobMenuTest, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
   const QString question = QStringLiteral("工作「客戶A.cratemark」有還沒儲存的修改, 要先儲存嗎?");
   const QString path = WriteJob(QStringLiteral("客戶A.cratemark"));
-  ASSERT_TRUE(window->jobs().OpenJob(path));
+  ASSERT_TRUE(window->session().Open(path));
   QTest::keyClicks(Row(5), QStringLiteral("EDIT"));
 
   // 開新工作 and closing, each answered 取消: nothing happens.
@@ -138,7 +140,7 @@ TEST_F(JobMenuTest, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
   EXPECT_FALSE(folder.Read(QStringLiteral("客戶A.cratemark")).contains("EDIT"));
 
   // 儲存 when closing a job with a file: the file gets the edit and the window closes.
-  ASSERT_TRUE(window->jobs().OpenJob(path));
+  ASSERT_TRUE(window->session().Open(path));
   QTest::keyClicks(Row(5), QStringLiteral("EDIT"));
   prompter->save_answers = {SaveChoice::kSave};
   prompter->questions.clear();
@@ -152,7 +154,7 @@ TEST_F(JobMenuTest, TheThumbnailShowsTheOpenedJobsPicture) {
   red.fill(Qt::red);
   ASSERT_TRUE(red.save(folder.File(QStringLiteral("logo.png"))));
   auto* box = window->findChild<PictureBox*>(QStringLiteral("Picture1"));
-  ASSERT_TRUE(window->jobs().OpenJob(
+  ASSERT_TRUE(window->session().Open(
       WriteJob(QStringLiteral("logo.cratemark"), folder.File(QStringLiteral("logo.png")))));
   EXPECT_EQ(box->canvas().pixelColor(2, 2), QColor(Qt::red));
   EXPECT_EQ(Title(), QStringLiteral("logo.cratemark - ") + kProgram) << "pic_size stays as saved";
@@ -212,14 +214,14 @@ TEST_F(JobMenuTest, AnUnchangedJobClosesWithoutAQuestion) {
 TEST_F(JobMenuTest, RecentJobsOpenAndAMissingOneLeavesTheList) {
   const QString first = WriteJob(QStringLiteral("first.cratemark"));
   const QString second = WriteJob(QStringLiteral("second.cratemark"));
-  ASSERT_TRUE(window->jobs().OpenJob(first));
-  ASSERT_TRUE(window->jobs().OpenJob(second));
+  ASSERT_TRUE(window->session().Open(first));
+  ASSERT_TRUE(window->session().Open(second));
   ASSERT_NE(Action("action_recent_2"), nullptr);
   EXPECT_EQ(Action("action_recent_1")->text(), QStringLiteral("&1 second.cratemark"));
   EXPECT_EQ(Action("action_recent_2")->text(), QStringLiteral("&2 first.cratemark"));
 
   Action("action_recent_2")->trigger();
-  EXPECT_EQ(window->jobs().job_path(), first);
+  EXPECT_EQ(window->session().job_path(), first);
   EXPECT_EQ(Action("action_recent_1")->text(), QStringLiteral("&1 first.cratemark"));
 
   QFile::remove(second);
@@ -228,12 +230,12 @@ TEST_F(JobMenuTest, RecentJobsOpenAndAMissingOneLeavesTheList) {
             QStringList{
                 QStringLiteral("找不到工作檔「%1」, 已經把它從最近的工作清單中移除").arg(second)});
   EXPECT_EQ(Action("action_recent_2"), nullptr);
-  EXPECT_EQ(window->jobs().job_path(), first);
+  EXPECT_EQ(window->session().job_path(), first);
 
   // Two jobs of one name in different folders show their folders.
   ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("b")));
   const QString other = WriteJob(QStringLiteral("b/first.cratemark"));
-  ASSERT_TRUE(window->jobs().OpenJob(other));
+  ASSERT_TRUE(window->session().Open(other));
   EXPECT_EQ(Action("action_recent_1")->text(),
             QStringLiteral("&1 first.cratemark (%1/b)").arg(folder.path()));
   EXPECT_EQ(Action("action_recent_2")->text(),
@@ -242,8 +244,13 @@ TEST_F(JobMenuTest, RecentJobsOpenAndAMissingOneLeavesTheList) {
 
 }  // namespace
 
-TEST(PackingListDialog, ShowsEveryBlockToBeMade) {
-  PackingListDialog dialog({{1, 25, 10, 1, false}, {26, 40, 10, 4, true}}, 3);
+TEST(PackingListDialog, ShowsEveryBlockToBeMadeAndOffersTheJobsBlocksForTheirRows) {
+  MainModel job;
+  StartUp(job);
+  job.block_count = 3;
+  job.current_block = 4;  // the remainder carton on screen
+  job.remainder_edited = 1;
+  PackingListDialog dialog({{1, 25, 10, 1, false}, {26, 40, 10, 4, true}}, job);
   auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("packing_list_table"));
   ASSERT_NE(table, nullptr);
   ASSERT_EQ(table->rowCount(), 2);
@@ -252,4 +259,14 @@ TEST(PackingListDialog, ShowsEveryBlockToBeMade) {
     second << table->item(1, column)->text();
   }
   EXPECT_EQ(second, (QStringList{"2", "26", "40", "10", "4", "Yes"}));
+
+  // Block 1 lends its rows unless another is picked, the remainder carton on screen included.
+  auto* source = dialog.findChild<QComboBox*>(QStringLiteral("packing_list_template"));
+  ASSERT_NE(source, nullptr);
+  QStringList offered;
+  for (int i = 0; i < source->count(); ++i) offered << source->itemText(i);
+  EXPECT_EQ(offered, (QStringList{"第 1 區段", "第 2 區段", "第 3 區段", "尾數箱"}));
+  EXPECT_EQ(dialog.template_entry(), 1);
+  source->setCurrentIndex(3);
+  EXPECT_EQ(dialog.template_entry(), 4);
 }

@@ -1,7 +1,8 @@
 // Several thousand random clicks, keys and pastes at the main window and whatever windows they
 // open, with the message boxes answered at random. Nothing may crash or hang; afterwards every
-// history record is still sixteen lines and no row holds a control character. It runs in the
-// sanitizer build too, where a memory or undefined-behaviour fault stops it.
+// history record is still sixteen lines, no row holds a control character, the controls show the
+// job, and its whole undo history undoes and redoes back to it. It runs in the sanitizer build too,
+// where a memory or undefined-behaviour fault stops it.
 //
 // CRATEMARK_GUI_SEED and CRATEMARK_GUI_EVENTS choose the run; a failure prints its seed.
 
@@ -31,6 +32,8 @@
 #include "about/help_document.h"
 #include "app/main_window.h"
 #include "history/history_files.h"
+#include "job/job_commands.h"
+#include "job/job_session.h"
 #include "model/file_reading.h"
 #include "model/row_text.h"
 #include "support/recording_target.h"
@@ -366,10 +369,19 @@ TEST_F(RandomGuiTest, ThousandsOfClicksKeysAndPastesNeitherCrashNorHang) {
     EXPECT_EQ(WithoutControlCharacters(row->text()), row->text())
         << row->objectName().toStdString();
   }
+  // Every edit reached the job, and the whole history undoes and redoes back to it.
+  const auto job = [&window] { return JobBytesAsSaved(window->model()); };
+  const auto shown = job();
+  EXPECT_EQ(JobBytesAsSaved(window->ModelOnScreen()), shown);
+  const int steps = int(window->session().history().count());
+  while (window->session().history().canUndo()) window->session().Undo();
+  while (window->session().history().canRedo()) window->session().Redo();
+  EXPECT_EQ(job(), shown) << steps << " steps";
+  EXPECT_EQ(JobBytesAsSaved(window->ModelOnScreen()), shown);
   std::printf(
       "random GUI test: %d messages, %d questions answered, %d runs printed, up to %d windows "
-      "open, %d dialogs closed, the main window reopened %d times\n",
-      answers->messages, answers->questions, printed, windows_seen, closer.closed, reopened);
+      "open, %d dialogs closed, the main window reopened %d times, %d undo steps\n",
+      answers->messages, answers->questions, printed, windows_seen, closer.closed, reopened, steps);
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (w != window) w->close();
   }

@@ -81,7 +81,8 @@ TEST_F(BarcodeCheckTest, ChecksEveryLabelBeforePrinting) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::optional<QString> message = CheckLabelBarcode(c.settings, c.label, encoder_);
+    const std::optional<QString> message =
+        CheckLabelBarcode(c.settings, c.label, kStartGrid, encoder_);
     if (!c.message) {
       EXPECT_FALSE(message.has_value()) << message->toStdString();
       continue;
@@ -90,7 +91,8 @@ TEST_F(BarcodeCheckTest, ChecksEveryLabelBeforePrinting) {
     EXPECT_TRUE(message->startsWith(QString::fromUtf8(c.message))) << message->toStdString();
   }
   // A template that expands to text is fine even when its braces are no placeholders.
-  EXPECT_FALSE(CheckLabelBarcode(blank_content, {1, 1, 1, false}, encoder_).has_value());
+  EXPECT_FALSE(
+      CheckLabelBarcode(blank_content, {1, 1, 1, false}, kStartGrid, encoder_).has_value());
 }
 
 TEST_F(BarcodeCheckTest, TheSymbolMayReachTheLabelEdgesButNotPassThem) {
@@ -99,22 +101,23 @@ TEST_F(BarcodeCheckTest, TheSymbolMayReachTheLabelEdgesButNotPassThem) {
   const auto kept = encoder_.Encode(settings, u"42"_qs).symbol;
   ASSERT_TRUE(kept);
   const BarcodeSymbol& symbol = *kept;
-  const double last_left = std::floor(kLabelWidthTwips - symbol.width);
+  const double last_left = std::floor(kStartGrid.width().value() - symbol.width);
   settings.left_mm = LeftMmFor(last_left);
-  EXPECT_FALSE(CheckBarcode(settings, u"42"_qs, label, encoder_).has_value());
+  EXPECT_FALSE(CheckBarcode(settings, u"42"_qs, label, kStartGrid, encoder_).has_value());
   settings.left_mm = LeftMmFor(last_left + 1);
-  const std::optional<QString> right = CheckBarcode(settings, u"42"_qs, label, encoder_);
+  const std::optional<QString> right =
+      CheckBarcode(settings, u"42"_qs, label, kStartGrid, encoder_);
   ASSERT_TRUE(right.has_value());
   // Less than a twip past the edge is asked of the user as a tenth of a millimetre.
   EXPECT_TRUE(right->contains(u"超出標籤右邊 0.1 公釐。請把「左邊距」或「模組寬度」調小"_qs))
       << right->toStdString();
 
   settings.left_mm = 0;
-  const double last_top = std::floor(kPageRowPitchTwips - symbol.height);
+  const double last_top = std::floor(kStartGrid.page_row_pitch().value() - symbol.height);
   settings.top_mm = LeftMmFor(last_top);
-  EXPECT_FALSE(CheckBarcode(settings, u"42"_qs, label, encoder_).has_value());
+  EXPECT_FALSE(CheckBarcode(settings, u"42"_qs, label, kStartGrid, encoder_).has_value());
   settings.top_mm = LeftMmFor(last_top + 1);
-  EXPECT_TRUE(CheckBarcode(settings, u"42"_qs, label, encoder_).has_value());
+  EXPECT_TRUE(CheckBarcode(settings, u"42"_qs, label, kStartGrid, encoder_).has_value());
 }
 
 }  // namespace

@@ -15,10 +15,12 @@
 #include "app/startup.h"
 #include "blocks/block_store.h"
 #include "model/main_model.h"
+#include "print/label_geometry.h"
 #include "print/layout_printing.h"
 #include "print/qt_print_target.h"
 #include "print/run_checks.h"
 #include "print/run_plan.h"
+#include "print/symbol_shapes.h"
 #include "support/qt_printers.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
@@ -91,14 +93,18 @@ class BarcodeDecoderTest : public testing::Test {
     ScriptedPrompter prompter;
     EXPECT_TRUE(CheckRun(model, prompter)) << prompter.messages.join(u'|').toStdString();
     const RunPlan plan = RunPlan::Of(model);
-    const PrintLayout layout(plan, PrintChoice{});
     PrintDestination destination;
     destination.pdf_path = QDir(folder_.path()).filePath(u"labels.pdf"_qs);
     QtPrintTarget target;
+    const LabelGeometry geometry = LabelGeometry::Of(model, PaperSetupOf(target, destination));
+    const PrintLayout layout(plan, PrintChoice{}, geometry.shape());
     RecordingTarget feedback;  // only its progress
-    EXPECT_TRUE(PrintLayoutTo(model, layout, destination, prompter, target, feedback));
+    SymbolShapes shapes;
+    EXPECT_TRUE(
+        PrintLayoutTo(model, layout, geometry, destination, prompter, target, feedback, shapes));
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'|').toStdString();
-    origin_ = target.PrintableArea(destination).topLeft();
+    // Label 1's corner on the paper.
+    origin_ = geometry.OnPaper().LabelRect(0, 0).topLeft();
     return destination.pdf_path;
   }
 

@@ -1,7 +1,6 @@
 #include "history/history_writer.h"
 
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -16,6 +15,7 @@
 #include "history/recall.h"
 #include "model/main_model.h"
 #include "model/start_values.h"
+#include "support/full_disk.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
@@ -234,25 +234,10 @@ TEST_F(HistoryWriterTest, WithoutSecondNamesTheGapMovesOn) {
 }
 
 TEST_F(HistoryWriterTest, AFullDiskChangesNoRecord) {
-  // A small file system of its own, filled up: possible only where the test may mount one.
-  const QByteArray mount_point = QFile::encodeName(folder.path());
-  if (::mount("tmpfs", mount_point.constData(), "tmpfs", 0, "size=256k") != 0) {
-    GTEST_SKIP() << "cannot mount a small file system here (needs root)";
-  }
-  struct Unmount {
-    QByteArray at;
-    ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
-  } unmount{mount_point};
-
+  FullDisk disk(folder.path());
+  if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here (needs root)";
   Reset({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-  // Fills the disk to its last byte, then gives one page back: room for the lock file, none for
-  // the new record.
-  QFile filler(folder.File(QStringLiteral("filler")));
-  ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-  const QByteArray block(4096, 'x');
-  while (filler.write(block) == block.size() && filler.flush()) {
-  }
-  filler.close();
+  disk.Fill();
   const auto before = Files();
   model.l_content[0] = QString(8000, u'N');  // two pages
   const std::optional<QString> full = WriteHistory(model);
@@ -260,14 +245,16 @@ TEST_F(HistoryWriterTest, AFullDiskChangesNoRecord) {
   EXPECT_TRUE(full->contains(QStringLiteral("磁碟已滿"))) << full->toStdString();
   EXPECT_EQ(Files(), before);
 
-  ASSERT_TRUE(QFile::resize(filler.fileName(), QFileInfo(filler.fileName()).size() - 4096));
+  // One page back: room for the lock file, none for the new record.
+  disk.Free();
+  disk.Fill(4096);
   const auto one_page_left = Files();
   EXPECT_EQ(WriteHistory(model), QStringLiteral("磁碟已滿"));
   EXPECT_EQ(Files(), one_page_left);
 
   // With room for the new record again, the records move one place down; nothing is copied, so no
   // more room than the record itself is needed.
-  ASSERT_TRUE(QFile::remove(folder.File(QStringLiteral("filler"))));
+  disk.Free();
   model.l_content[0] = QStringLiteral("NEW");
   ASSERT_EQ(WriteHistory(model), std::nullopt);
   EXPECT_EQ(Firsts(),

@@ -76,6 +76,7 @@ QString PreflightQuestion() {
   Preflight preflight;
   PreflightItem& item = preflight.items.emplace_back();
   item.sheet = 2;
+  item.shape = SheetShape{2, 4};  // the A4 sheet of eight: a left and a right label
   item.page_row = 3;
   item.line = 4;
   item.side = PreflightItem::kRight;
@@ -106,8 +107,8 @@ TEST(EnglishRefusals, AreWholeSentencesWithTheirValuesInPlace) {
        QStringLiteral("Cannot open the job file “a.cratemark”: “Cartons per pallet” (blk_pbox) of "
                       "block 1 should be a whole number")},
       {"a packing list refused naming its line", PackingListRefusal,
-       QStringLiteral("裝箱單第 3 行「to」欄的「x」不是整數"),
-       QStringLiteral("Line 3 of the packing list: “x” in the “to” column is not a whole number")},
+       QStringLiteral("裝箱單第 3 行「to」欄的「x」不是數字"),
+       QStringLiteral("Line 3 of the packing list: “x” in the “to” column is not a number")},
       {"the preflight's question", PreflightQuestion,
        QStringLiteral("這次的標籤有下面這些問題, 照這樣印出來的標籤會不完整:\n"
                       "超出印表機「LABELS」可以列印的範圍的部分印不出來; 可以到「檔案 → "

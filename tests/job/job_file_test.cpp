@@ -4,13 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <functional>
 
 #include "job/job_commands.h"
+#include "job/recovery_file.h"
 #include "job_fixture.h"
+#include "support/full_disk.h"
 #include "support/model_state.h"
 #include "version.h"
 
@@ -71,7 +74,7 @@ TEST_F(JobFileTest, ThreeBlocksARemainderAPictureAndABarcodeSurviveSaveOpenSave)
   const QString first = folder.File(QStringLiteral("客戶A.cratemark"));
   const auto saved = SaveJobFile(model, prompter, first);
   ASSERT_TRUE(saved);
-  EXPECT_EQ(folder.Read(QStringLiteral("客戶A.cratemark")), *saved);
+  EXPECT_EQ(saved, JobBytesAsSaved(model));
 
   MainModel opened = Opened(first);
   ExpectSameModel(model, opened, "opened job");
@@ -81,8 +84,9 @@ TEST_F(JobFileTest, ThreeBlocksARemainderAPictureAndABarcodeSurviveSaveOpenSave)
   EXPECT_EQ(opened.barcode.content_template, QStringLiteral("PO4711-{C} 臺灣 {P}"));
 
   const QString second = folder.File(QStringLiteral("again.cratemark"));
-  ASSERT_TRUE(SaveJobFile(opened, prompter, second));
-  EXPECT_EQ(folder.Read(QStringLiteral("again.cratemark")), *saved);
+  EXPECT_EQ(SaveJobFile(opened, prompter, second), saved);
+  EXPECT_EQ(folder.Read(QStringLiteral("again.cratemark")),
+            folder.Read(QStringLiteral("客戶A.cratemark")));
   EXPECT_TRUE(prompter.messages.isEmpty());
 
   // The remainder carton on screen comes back as "尾數箱"; with the option off, l_block names the
@@ -158,9 +162,14 @@ TEST_F(JobFileTest, SavingStopsWhereTheJobCouldNotBeOpenedAgain) {
        QStringLiteral("無法儲存工作: 條碼設定的「條碼內容」(template)含有控制字元 "
                       "(例如換行或定位字元), 請修改後再儲存"),
        path},
+      // Any text may be typed as an alignment (it prints centred); a job keeps only the three.
+      {"alignment typed by hand", [](MainModel& m) { m.l_array[2] = QStringLiteral("diagonal"); },
+       QStringLiteral("無法儲存工作: 第 2 區段第 3 行的「對齊」(blk_array)是「diagonal」, "
+                      "只能是置中、靠左、靠右或空白, 請修改後再儲存"),
+       path},
       {"folder that does not exist", [](MainModel&) {},
-       QStringLiteral("無法寫入工作檔「job.cratemark」, 請確認資料夾存在並且可以寫入, "
-                      "磁碟也還有空間"),
+       QStringLiteral("無法儲存工作檔「job.cratemark」: 資料夾不存在。\n原來的檔案沒有改變, "
+                      "畫面上的工作也都還在; 請空出磁碟空間或換一個資料夾, 再存一次。"),
        folder.File(QStringLiteral("missing/job.cratemark"))},
   };
   for (const auto& c : cases) {
@@ -353,6 +362,11 @@ TEST_F(JobFileTest, EveryKindOfBadFileIsRefusedAndTheJobOnScreenStays) {
        }),
        {},
        QStringLiteral("第 2 區段的「對齊」(blk_array)應該有 16 行, 卻有 15 行")},
+      {"an alignment no row can have",
+       edited([](QJsonObject& j) { SetRow(j, 0, QStringLiteral("blk_array"), 4, u"diagonal"_qs); }),
+       {},
+       QStringLiteral("第 1 區段第 5 行的「對齊」(blk_array)是「diagonal」, "
+                      "只能是置中、靠左、靠右或空白")},
       {"line break in a row",
        edited([](QJsonObject& j) {
          SetRow(j, 2, QStringLiteral("blk_content"), 0, QStringLiteral("MADE IN\nTAIWAN"));
@@ -415,6 +429,70 @@ TEST_F(JobFileTest, EveryKindOfBadFileIsRefusedAndTheJobOnScreenStays) {
         << c.what;
     ExpectSameModel(before, model, c.what);
   }
+}
+
+// A job folder copied to another computer keeps its logo; a logo elsewhere keeps its full path.
+// The job file, its recovery file and --print (which reads the job as 開啟工作 does) agree.
+TEST_F(JobFileTest, APictureInTheJobsFolderIsKeptRelativeToIt) {
+  const QString jobs = folder.File(QStringLiteral("jobs"));
+  const struct {
+    QString picture;
+    QString in_file;
+  } cases[] = {
+      {jobs + "/logo.png", "logo.png"},
+      {jobs + "/logos/客戶A.png", "logos/客戶A.png"},
+      {jobs + "/../logo.png", folder.File("logo.png")},
+      {jobs + "-old/logo.png", jobs + "-old/logo.png"},
+      {"/srv/logos/logo.png", "/srv/logos/logo.png"},
+      {{}, {}},
+  };
+  const QString copied = folder.File(QStringLiteral("copied/jobs"));
+  ASSERT_TRUE(QDir().mkpath(jobs));
+  ASSERT_TRUE(QDir().mkpath(copied));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.picture.toStdString());
+    model.pic_file_name = c.picture;
+    ASSERT_TRUE(SaveJobFile(model, prompter, jobs + "/job.cratemark"));
+    const QByteArray bytes = folder.Read(QStringLiteral("jobs/job.cratemark"));
+    QString problem;
+    EXPECT_EQ(ParseJob(bytes, &problem)->pic_file_name, c.in_file);
+    const QString moved =
+        c.in_file.startsWith(u'/') || c.in_file.isEmpty() ? c.in_file : copied + u'/' + c.in_file;
+    folder.Write(QStringLiteral("copied/jobs/job.cratemark"), bytes);
+    EXPECT_EQ(ReadJobFile(copied + "/job.cratemark", &problem)->pic_file_name, moved);
+
+    // A recovery file reads a relative path from the folder of the job it recovers.
+    QJsonObject recovery = QJsonDocument::fromJson(bytes).object();
+    recovery["recovery_of"] = copied + "/job.cratemark";
+    folder.Write(QStringLiteral("recovery.cratemark"), JobBytes(recovery));
+    EXPECT_EQ(ReadRecovery(folder.File("recovery.cratemark"), &problem)->job.pic_file_name, moved);
+  }
+}
+
+// Saving onto a full disk: the old job stays, the message names the file and the reason, and the
+// recovery file is written the same way.
+TEST_F(JobFileTest, AFullDiskKeepsTheOldJobAndTheOldRecoveryFile) {
+  TempFolder data;
+  FullDisk disk(data.path());
+  if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here (needs root)";
+  RecoveryFile recovery(data.path(), folder.path());
+  ASSERT_TRUE(recovery.Claim());
+  const QString job = data.File(QStringLiteral("job.cratemark"));
+  ASSERT_TRUE(SaveJobFile(model, prompter, job));
+  ASSERT_TRUE(recovery.Write("the old recovery"));
+  const QByteArray old_job = data.Read(QStringLiteral("job.cratemark"));
+  disk.Fill();
+
+  model.l_content[8] = QString(900, u'長');
+  model.l_content[9] = QString(900, u'字');
+  prompter.messages.clear();
+  EXPECT_FALSE(SaveJobFile(model, prompter, job));
+  EXPECT_EQ(prompter.messages,
+            QStringList(u"無法儲存工作檔「job.cratemark」: 磁碟已滿。\n原來的檔案沒有改變, "
+                        u"畫面上的工作也都還在; 請空出磁碟空間或換一個資料夾, 再存一次。"_qs));
+  EXPECT_EQ(data.Read(QStringLiteral("job.cratemark")), old_job);
+  EXPECT_FALSE(recovery.Write(RecoveryBytes(*JobAsSaved(model), job)));
+  EXPECT_EQ(data.Read(QFileInfo(recovery.path()).fileName()), "the old recovery");
 }
 
 TEST_F(JobFileTest, TheLookAtTheJobLeavesTheModelAlone) {

@@ -26,28 +26,46 @@ TEST(PackingList, ReadsWhatExcelWrites) {
     const char* what;
     QByteArray bytes;
     std::vector<PackedBlock> blocks;
+    QStringList unused;  // the columns the confirmation names as not used
   } cases[] = {
       {"UTF-8, English headers",
        "from,to,cartons per pallet\n1,25,10\n26,40,10\n",
-       {Block(1, 25, 10, 1), Block(26, 40, 10, 4)}},
+       {Block(1, 25, 10, 1), Block(26, 40, 10, 4)},
+       {}},
       {"UTF-8 with a byte-order mark, Chinese headers in another order, CRLF",
        "\xEF\xBB\xBF迄,起,每板箱數,起始板號,混打\r\n25,1,10,7,No\r\n40,26,10,,Yes\r\n45,41,10,,"
        "\r\n",
-       {Block(1, 25, 10, 7), Block(26, 40, 10, 10, true), Block(41, 45, 10, 11)}},
-      {"Big5", big5, {Block(1, 25, 10, 1), Block(26, 40, 10, 4, true)}},
+       {Block(1, 25, 10, 7), Block(26, 40, 10, 10, true), Block(41, 45, 10, 11)},
+       {}},
+      {"Big5", big5, {Block(1, 25, 10, 1), Block(26, 40, 10, 4, true)}, {}},
       {"tab-separated, headers in capitals and blanks",
        "From\t TO \tCartons  per pallet\tMixed\n1\t10\t5\tno\n11\t12\t5\ty\n",
-       {Block(1, 10, 5, 1), Block(11, 12, 5, 3, true)}},
+       {Block(1, 10, 5, 1), Block(11, 12, 5, 3, true)},
+       {}},
       {"quoted fields with commas, quotes and line breaks; other columns; empty rows",
        "品名,from,to,cartons per pallet\n\"Shirts, blue \"\"XL\"\"\nsecond line\",1,20,10\n,,,\n"
        "\"Hats\",\"21\",\"30\",\"10\"\n",
-       {Block(1, 20, 10, 1), Block(21, 30, 10, 3)}},
+       {Block(1, 20, 10, 1), Block(21, 30, 10, 3)},
+       {"品名"}},
+      // The words of an office's own lists, and numbers as the main window reads them: full-width
+      // digits from a Chinese input method, an exponent, a fraction rounded as 墊板起始數 rounds
+      // it.
+      {"the office's header words, full-width digits, 1e3 and a half",
+       "箱號起,箱號迄,每Ｐ箱數,板號起,混板,淨重,\n１,２５,１０,３,是,12.5,\n26,1e3,2.5,,否,,\n",
+       {Block(1, 25, 10, 3, true), Block(26, 1000, 2, 6)},
+       {"淨重"}},
+      {"the English words start, end, per pallet, start pallet, mix",
+       "Start,End,Per Pallet,Start Pallet,Mix,Remarks\n1,4,2,,No,\n",
+       {Block(1, 4, 2, 1)},
+       {"Remarks"}},
   };
   for (const auto& c : cases) {
     QString problem;
-    const auto blocks = ParsePackingList(c.bytes, &problem);
+    QStringList unused;
+    const auto blocks = ParsePackingList(c.bytes, &problem, &unused);
     ASSERT_TRUE(blocks) << c.what << ": " << problem.toStdString();
     EXPECT_EQ(*blocks, c.blocks) << c.what;
+    EXPECT_EQ(unused, c.unused) << c.what;
   }
 }
 
@@ -63,17 +81,23 @@ TEST(PackingList, ABadLineIsNamedWithItsColumn) {
       {"", "裝箱單是空的"},
       {"\n,,\n", "裝箱單是空的"},
       {"from,cartons per pallet\n1,10\n",
-       "裝箱單的第一列要寫出各欄的名稱, 卻找不到「迄」欄 (也可寫成 to)"},
-      {"Carton,Qty\n1,10\n", "裝箱單的第一列要寫出各欄的名稱, 卻找不到「起」欄 (也可寫成 from)"},
+       "裝箱單的第一列要寫出各欄的名稱, 卻找不到「迄」欄 (也可寫成 箱號迄、結束箱號、to 或 end)"},
+      {"Carton,Qty\n1,10\n",
+       "裝箱單的第一列要寫出各欄的名稱, 卻找不到「起」欄 (也可寫成 箱號起、起始箱號、from 或 "
+       "start)"},
+      {"start,箱號起,to,cartons per pallet\n", "裝箱單第 1 行有兩個「起」欄"},
       {"from,起,to,cartons per pallet\n", "裝箱單第 1 行有兩個「起」欄"},
       {head, "裝箱單除了標題列以外沒有任何區段"},
       {head + "1,,10\n", "裝箱單第 2 行「to」欄是空的"},
-      {head + "1,2x,10\n", "裝箱單第 2 行「to」欄的「2x」不是整數"},
-      {head + "1,2.5,10\n", "裝箱單第 2 行「to」欄的「2.5」不是整數"},
+      {head + "1,2x,10\n", "裝箱單第 2 行「to」欄的「2x」不是數字"},
+      {head + "1," + QByteArray(30, 'a') + ",10\n",
+       "裝箱單第 2 行「to」欄的「aaaaaaaaaaaaaaaaaaaa…」不是數字"},
+      {head + QByteArray(400, '9') + ",2,10\n",
+       "裝箱單第 2 行「from」欄的箱號太大了, 最大只能是 32766"},
+      {head + "-1e20,2,10\n", "裝箱單第 2 行「from」欄的箱號太小了, 最小只能是 1"},
       {head + "0,2,10\n", "裝箱單第 2 行「from」欄的箱號 0 超出 1 到 32766 的範圍"},
       {head + "1,32767,10\n", "裝箱單第 2 行「to」欄的箱號 32767 超出 1 到 32766 的範圍"},
-      {head + "1,99999999999999999999,10\n",
-       "裝箱單第 2 行「to」欄的箱號 99999999999999999999 超出 1 到 32766 的範圍"},
+      {head + "1,99999999999999999999,10\n", "裝箱單第 2 行「to」欄的箱號太大了, 最大只能是 32766"},
       {head + "1,2,0\n",
        "裝箱單第 2 行「cartons per pallet」欄的每板箱數 0 超出 1 到 2147483647 的範圍"},
       {"起,迄,每板箱數\n1,10,5\n30,20,5\n", "裝箱單第 3 行「起」欄的箱號 30 比「迄」欄的 20 還大"},
@@ -103,16 +127,24 @@ TEST(PackingList, ABadLineIsNamedWithItsColumn) {
                          .arg(QFileInfo(folder.path()).fileName()));
 }
 
-TEST(PackingList, BlocksReplaceTheJobsWithTheTemplateOnScreen) {
+TEST(PackingList, BlocksReplaceTheJobsWithTheRowsOfTheChosenBlock) {
   TempFolder folder;
   MainModel model;
   ScriptedPrompter prompter;
   model.work_dir = folder.path();
   MakeConsignment(model, prompter, {});
   ASSERT_EQ(model.block_count, 3);
-  model.l_content[6] = QStringLiteral("ON SCREEN");
+  model.l_content[6] = QStringLiteral("ON SCREEN");  // typed into block 2, not stored yet
+  const std::vector<PackedBlock> blocks{Block(1, 30, 10, 1), Block(31, 35, 5, 4, true)};
+  // Block 1's rows unless told, or the remainder carton's own.
+  for (const auto& [entry, row0] : {std::pair{1, "MADE IN TAIWAN"}, {4, "LAST CARTON"}}) {
+    MainModel other = model;
+    ApplyPackingList(other, blocks, entry);
+    EXPECT_EQ(other.blocks[2].blk_content[0], QString::fromUtf8(row0)) << entry;
+    EXPECT_EQ(other.blocks[2].blk_content[6], QString()) << entry;
+  }
 
-  ApplyPackingList(model, {Block(1, 30, 10, 1), Block(31, 35, 5, 4, true)});
+  ApplyPackingList(model, blocks, model.current_block);
   EXPECT_EQ(model.block_count, 2);
   EXPECT_EQ(model.current_block, 1);
   EXPECT_EQ(model.remainder_edited, 0);

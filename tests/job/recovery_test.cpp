@@ -50,6 +50,25 @@ TEST(RecoveryFile, EachRunningProgramHasASlotOfItsOwn) {
   EXPECT_FALSE(restarted.HasLeftover());
 }
 
+// A folder in a slot's place could be neither written nor removed; it used to be offered, and
+// reported as removed, at every start.
+TEST(RecoveryFile, ASlotTakenByAFolderIsPassedOver) {
+  TempFolder data;
+  TempFolder work;
+  QString first_slot;
+  {
+    RecoveryFile probe(data.path(), work.path());
+    ASSERT_TRUE(probe.Claim());
+    first_slot = probe.path();
+  }
+  ASSERT_TRUE(QDir().mkdir(first_slot));
+  RecoveryFile recovery(data.path(), work.path());
+  ASSERT_TRUE(recovery.Claim());
+  EXPECT_NE(recovery.path(), first_slot);
+  EXPECT_FALSE(recovery.HasLeftover());
+  EXPECT_TRUE(recovery.Write("job"));
+}
+
 TEST(RecoveryFile, KeepsTheJobAndTheFileItCameFrom) {
   TempFolder folder;
   MainModel model;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cmath>
 
 #include "app/main_window.h"
 #include "support/scripted_prompter.h"
@@ -102,6 +103,26 @@ TEST_F(PreviewWindowTest, TheBoxShowsTheRowsInItsPaint) {
   EXPECT_TRUE(dark_in(18 * 120, 0, 10 * 120, 240));
   EXPECT_FALSE(dark_in(120, 40, 16 * 120, 200));
   EXPECT_FALSE(dark_in(18 * 120, 300, 10 * 120, 2000));
+}
+
+TEST_F(PreviewWindowTest, TheBoxGrowsOnlyForABarcodeLowOnTheLabel) {
+  // A Code 128 symbol as low on the label as the print checks allow: its human-readable line
+  // reaches below the box that holds the sixteen rows.
+  window->model().barcode =
+      BarcodeSettings{BarcodeKind::kCode128, QStringLiteral("{C}"), 0, {}, 2, 53, 15, 0.33};
+  window->ShowModel();
+  Preview();
+  PreviewWindow* preview = Open();
+  ASSERT_NE(preview, nullptr);
+  const double depth = PreviewDepth(*preview->box()->label());
+  ASSERT_GT(depth, 4080) << "the case needs a symbol below the box";
+  ASSERT_LT(depth, 4170) << "and one the print run takes";
+  const QRect inside = preview->box()->contentsRect();
+  EXPECT_GE(inside.height(), ScreenTwips(int(std::ceil(depth))));
+  const int grown = preview->box()->height() - ScreenTwips(4080);
+  EXPECT_EQ(preview->height(), ScreenTwips(4980) + grown);
+  EXPECT_GE(preview->findChild<QPushButton*>(QStringLiteral("ok"))->y(),
+            preview->box()->geometry().bottom());
 }
 
 }  // namespace

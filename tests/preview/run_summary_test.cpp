@@ -5,6 +5,7 @@
 #include "print/run_plan.h"
 #include "support/temp_folder.h"
 #include "support/test_barcodes.h"
+#include "support/test_geometry.h"
 #include "support/worked_example.h"
 
 namespace {
@@ -18,7 +19,8 @@ class RunSummaryTest : public testing::Test {
 
   QStringList Texts(int start_place = 1) const {
     QStringList texts;
-    for (const SummaryLine& line : RunSummary(model, RunPlan::Of(model), start_place)) {
+    for (const SummaryLine& line :
+         RunSummary(model, RunPlan::Of(model), test_geometry::kA4Eight, start_place)) {
       texts << line.text;
     }
     return texts;
@@ -31,7 +33,7 @@ class RunSummaryTest : public testing::Test {
 }  // namespace
 
 TEST_F(RunSummaryTest, WorkedExample) {
-  const QList<SummaryLine> lines = RunSummary(model, RunPlan::Of(model));
+  const QList<SummaryLine> lines = RunSummary(model, RunPlan::Of(model), test_geometry::kA4Eight);
   const QList<SummaryLine> expected{
       {SummaryLine::kTotal, QStringLiteral("共 40 張標籤, 印在 5 張標籤紙上 (每張 8 格)")},
       {SummaryLine::kBlock,
@@ -71,7 +73,7 @@ TEST_F(RunSummaryTest, ChecksNameOverlappingAndEmptyBlocksAndTheRemainderHasItsL
   model.blocks[4].blk_p_start = 9;
   model.l_last = QStringLiteral("Yes");
 
-  const QList<SummaryLine> lines = RunSummary(model, RunPlan::Of(model));
+  const QList<SummaryLine> lines = RunSummary(model, RunPlan::Of(model), test_geometry::kA4Eight);
   ASSERT_EQ(lines.size(), 7);
   EXPECT_EQ(lines[0].text, QStringLiteral("共 46 張標籤, 印在 6 張標籤紙上 (每張 8 格)"));
   EXPECT_EQ(lines[3].text, QStringLiteral("第 3 區段: 沒有標籤"));

@@ -7,10 +7,12 @@
 #include "print/layout_printing.h"
 #include "print/run_checks.h"
 #include "print/run_plan.h"
+#include "print/symbol_shapes.h"
 #include "support/recording_surface.h"
 #include "support/recording_target.h"
 #include "support/temp_folder.h"
 #include "support/test_barcodes.h"
+#include "support/test_geometry.h"
 #include "support/worked_example.h"
 
 namespace {
@@ -30,7 +32,9 @@ class SheetPreviewTest : public testing::Test {
     model.pic_size = QStringLiteral("20");
   }
 
-  PaperSetup Paper() const { return PaperSetup{target.printable, kFit}; }
+  LabelGeometry Geometry() const {
+    return test_geometry::On(test_geometry::Printer(target.printable, kFit));
+  }
 
   TempFolder folder;
   MainModel model;
@@ -64,8 +68,8 @@ TEST_F(SheetPreviewTest, PageCountFollowsTheChoice) {
       {{PrintChoice::kCartons, 17, 18, 8}, 2},
   };
   for (const auto& c : cases) {
-    const PrintLayout layout(plan, c.choice);
-    EXPECT_EQ(SheetPreview(model, layout, Paper()).sheets(), c.sheets) << c.choice.start_place;
+    const PrintLayout layout(plan, c.choice, test_geometry::kA4Eight);
+    EXPECT_EQ(SheetPreview(model, layout, Geometry()).sheets(), c.sheets) << c.choice.start_place;
   }
 }
 
@@ -75,19 +79,21 @@ TEST_F(SheetPreviewTest, EachSheetOnScreenIsTheSheetThePrinterGets) {
   for (const PrintChoice& choice : {PrintChoice{PrintChoice::kWholeRun, 0, 0, 3},
                                     PrintChoice{PrintChoice::kCartons, 17, 27, 6}}) {
     SCOPED_TRACE(choice.kind);
-    const PrintLayout layout(plan, choice);
+    const PrintLayout layout(plan, choice, test_geometry::kA4Eight);
     RecordingTarget printer;
     ScriptedPrompter prompter;
     PrintDestination destination;
     destination.printer = QStringLiteral("LABELS");
     destination.fit = kFit;
-    ASSERT_TRUE(PrintLayoutTo(model, layout, destination, prompter, printer, printer));
+    SymbolShapes shapes;
+    ASSERT_TRUE(
+        PrintLayoutTo(model, layout, Geometry(), destination, prompter, printer, printer, shapes));
     ASSERT_EQ(printer.surface.sheets(), layout.sheets());
 
-    SheetPreview preview(model, layout, Paper());
+    SheetPreview preview(model, layout, Geometry());
     for (int64_t sheet = 1; sheet <= layout.sheets(); ++sheet) {
       SCOPED_TRACE(sheet);
-      RecordingSurface screen(A4Twips().width());
+      RecordingSurface screen(kA4.width.value());
       preview.Draw(screen, sheet);
       // The printer's (0, 0) is its printable area's corner; the screen's is the paper's.
       const QPointF corner = target.printable.topLeft();
@@ -115,9 +121,10 @@ TEST_F(SheetPreviewTest, EachSheetOnScreenIsTheSheetThePrinterGets) {
 
 TEST_F(SheetPreviewTest, TheLabelUnderThePointerIsTheOneDrawnThere) {
   const RunPlan plan = RunPlan::Of(model);
-  const PrintLayout layout(plan, PrintChoice{PrintChoice::kCartons, 17, 21, 3});
-  SheetPreview preview(model, layout, Paper());
-  RecordingSurface screen(A4Twips().width());
+  const PrintLayout layout(plan, PrintChoice{PrintChoice::kCartons, 17, 21, 3},
+                           test_geometry::kA4Eight);
+  SheetPreview preview(model, layout, Geometry());
+  RecordingSurface screen(kA4.width.value());
   const QList<LabelArea> areas = preview.Draw(screen, 1);
   ASSERT_EQ(areas.size(), 5);
 
@@ -133,7 +140,7 @@ TEST_F(SheetPreviewTest, TheLabelUnderThePointerIsTheOneDrawnThere) {
   EXPECT_EQ(found, 5);
 
   // Places 1 and 2 stay empty; the paper's margin and the gap between page rows hold no label.
-  const QPointF origin = Paper().Origin();
+  const QPointF origin = target.printable.topLeft() + kFit.offset;
   EXPECT_FALSE(LabelAtPoint(areas, origin + QPointF(1000, 1000)).has_value());
   EXPECT_FALSE(LabelAtPoint(areas, QPointF(100, 100)).has_value());
   const QRectF third = areas[0].rect;
@@ -148,8 +155,8 @@ TEST_F(SheetPreviewTest, TheLabelUnderThePointerIsTheOneDrawnThere) {
 
 TEST_F(SheetPreviewTest, APageIsWhitePaperWithTheLabelsInk) {
   const RunPlan plan = RunPlan::Of(model);
-  const PrintLayout layout(plan, PrintChoice{});
-  SheetPreview preview(model, layout, PaperSetup{target.printable, {}});
+  const PrintLayout layout(plan, PrintChoice{}, test_geometry::kA4Eight);
+  SheetPreview preview(model, layout, test_geometry::On(test_geometry::Printer(target.printable)));
   QList<LabelArea> areas;
   const QImage page = preview.Paint(1, 72, 1.0, &areas);
   EXPECT_EQ(page.size(), QSize(595, 842));  // A4 at 72 dots an inch
@@ -174,10 +181,13 @@ TEST_F(SheetPreviewTest, APageIsWhitePaperWithTheLabelsInk) {
 
 TEST(ZoomDpi, FitsThePageOrTakesTheScreensSize) {
   const QSize view(600, 800);  // 60 dots an inch fit across A4's 8.27 inches
-  EXPECT_EQ(ZoomDpi(ZoomMode::kPageWidth, view, 10, 96), 70);  // 580 / 8.27
-  EXPECT_EQ(ZoomDpi(ZoomMode::kWholePage, view, 10, 96), 66);  // 780 / 11.69
-  EXPECT_EQ(ZoomDpi(ZoomMode::kActualSize, view, 10, 96), 96);
-  EXPECT_EQ(ZoomDpi(ZoomMode::kCustom, view, 10, 96, 150), 150);
-  EXPECT_EQ(ZoomDpi(ZoomMode::kCustom, view, 10, 96, 5000), kMaxZoomDpi);
-  EXPECT_EQ(ZoomDpi(ZoomMode::kWholePage, QSize(0, 0), 10, 96), kMinZoomDpi);
+  const QSizeF a4 = kA4.ToSizeF();
+  EXPECT_EQ(ZoomDpi(ZoomMode::kPageWidth, a4, view, 10, 96), 70);  // 580 / 8.27
+  EXPECT_EQ(ZoomDpi(ZoomMode::kWholePage, a4, view, 10, 96), 66);  // 780 / 11.69
+  EXPECT_EQ(ZoomDpi(ZoomMode::kActualSize, a4, view, 10, 96), 96);
+  EXPECT_EQ(ZoomDpi(ZoomMode::kCustom, a4, view, 10, 96, 150), 150);
+  EXPECT_EQ(ZoomDpi(ZoomMode::kCustom, a4, view, 10, 96, 5000), kMaxZoomDpi);
+  EXPECT_EQ(ZoomDpi(ZoomMode::kWholePage, a4, QSize(0, 0), 10, 96), kMinZoomDpi);
+  // A 4 × 6 inch roll label's page fits by its height: 780 / 6.
+  EXPECT_EQ(ZoomDpi(ZoomMode::kWholePage, QSizeF(5760, 8640), view, 10, 96), 130);
 }

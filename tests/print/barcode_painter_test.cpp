@@ -40,7 +40,7 @@ TEST_F(BarcodePainterTest, DrawsAtTheLabelAndPlacementAndGivesTheFontBack) {
   surface.SetX(1234);
   surface.SetY(567);
   const double label_left = 5760;
-  const double label_top = 2 * kPageRowPitchTwips;
+  const double label_top = 2 * kStartGrid.page_row_pitch().value();
   ASSERT_TRUE(DrawBarcode(surface, settings, u"4711"_qs, label_left, label_top, encoder_));
 
   const auto kept = encoder_.Encode(settings, u"4711"_qs).symbol;

@@ -14,6 +14,14 @@ namespace {
 
 using Text = RecordingSurface::Text;
 
+// A page row of two labels of block 1.
+PageRow TwoLabels() {
+  PageRow row(2);
+  row.alignment_block = {1, 1};
+  row.has_label = {true, true};
+  return row;
+}
+
 class LabelRendererTest : public testing::Test {
  protected:
   LabelRendererTest() {
@@ -42,7 +50,7 @@ class LabelRendererTest : public testing::Test {
 
   TempFolder folder;
   MainModel model;
-  PageRow page_row{{}, {1, 1}, {true, true}};
+  PageRow page_row = TwoLabels();
   PictureCache pictures;
   RecordingSurface surface{11520};
 };

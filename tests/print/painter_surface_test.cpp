@@ -109,7 +109,9 @@ TEST(PagedSurface, PdfGetsNoEmptyPageAndThePictureOnce) {
     writer.setPageSize(QPageSize(QPageSize::A4));
     PagedSurface surface(writer);
     surface.SetFont(kMingFont, 12);
-    PageRow row{{}, {1, 1}, {true, true}};
+    PageRow row(2);
+    row.alignment_block = {1, 1};
+    row.has_label = {true, true};
     PictureCache pictures;
     // Two sheets of four page rows, with the new page after the last one the run asks for.
     for (int page_row = 0; page_row < 8; ++page_row) {

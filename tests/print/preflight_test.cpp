@@ -18,6 +18,7 @@
 #include "print/symbol_shapes.h"
 #include "support/temp_folder.h"
 #include "support/test_barcodes.h"
+#include "support/test_geometry.h"
 #include "support/test_pictures.h"
 #include "support/worked_example.h"
 
@@ -44,8 +45,9 @@ TEST(Preflight, EachKindIsOneItemWithItsPlaceAndAmount) {
     const char* what;
     std::function<void(MainModel&)> job;
     QSizeF printable;
-    StockFit fit;
+    QPointF offset;  // the printer's
     QStringList items;
+    PrinterPaper printer = {};  // what the printer says of its paper
   } cases[] = {
       {"nothing wrong", [](MainModel&) {}, kPdfArea, {}, {}},
       {"a last line below the area, on every sheet",
@@ -59,13 +61,13 @@ TEST(Preflight, EachKindIsOneItemWithItsPlaceAndAmount) {
       {"a printer's offset that moves the first lines above the area",
        [](MainModel&) {},
        kPdfArea,
-       StockFit{QPointF(0, -150), {}},
+       QPointF(0, -150),
        {"第 1 排左邊的標籤的第 1 行, 全部 5 張都超出上緣 2.6 公釐",
         "第 1 排右邊的標籤的第 1 行, 全部 5 張都超出上緣 2.6 公釐"}},
       {"a printer whose area is not known: nothing said about it",
        [](MainModel&) {},
        QSizeF(),
-       StockFit{QPointF(0, -150), {}},
+       QPointF(0, -150),
        {}},
       {"a picture that is not there",
        picture(folder.File(QStringLiteral("gone.png")), "0", "0"),
@@ -102,6 +104,27 @@ TEST(Preflight, EachKindIsOneItemWithItsPlaceAndAmount) {
        {"每張標籤的圖片都蓋住第 4 行的「NO. :」", "每張標籤的圖片都蓋住第 5 行的「NO. :」",
         "每張標籤的條碼都蓋住第 4 行的「P/NO. :」", "每張標籤的條碼都蓋住第 5 行的「C/NO. :」",
         "每張標籤的圖片和條碼都疊在一起"}},
+      // What the printer says of its paper, against the stock's A4 page. The print system gives A4
+      // in whole points.
+      {"a printer set up for A4 in whole points",
+       [](MainModel&) {},
+       kPdfArea,
+       {},
+       {},
+       PrinterPaper{QSizeF(11900, 16840), std::nullopt}},
+      {"a printer set up for 4 × 6 in labels",
+       [](MainModel&) {},
+       kPdfArea,
+       {},
+       {"標籤紙 a4-8 的一頁是 210.0 × 297.0 公釐, 但印表機設定的紙是 101.6 × 152.4 公釐"},
+       PrinterPaper{QSizeF(5760, 8640), std::nullopt}},
+      {"a printer 8 inches wide at most",
+       [](MainModel&) {},
+       kPdfArea,
+       {},
+       {"標籤紙 a4-8 的一頁是 210.0 × 297.0 公釐, 比印表機能印的最大的紙 203.2 × 1270.0 公釐還大, "
+        "印出來會被切掉"},
+       PrinterPaper{QSizeF(5760, 8640), QSizeF(11520, 72000)}},
       {"overlapping carton ranges",
        [](MainModel& m) { m.blocks[2].blk_start = 20; },
        kPdfArea,
@@ -115,9 +138,14 @@ TEST(Preflight, EachKindIsOneItemWithItsPlaceAndAmount) {
     SetUpWorkedExample(model);
     c.job(model);
     const RunPlan plan = RunPlan::Of(model);
-    const PrintLayout layout(plan, PrintChoice{});
+    StockFit fit;
+    fit.offset = c.offset;
+    PaperSetup paper = test_geometry::Printer(QRectF(QPointF(), c.printable), fit);
+    paper.printer = c.printer;
+    const LabelGeometry geometry = test_geometry::On(paper);
+    const PrintLayout layout(plan, PrintChoice{}, geometry.shape());
     SymbolShapes shapes;
-    const Preflight preflight = RunPreflight(model, layout, c.fit, c.printable, shapes);
+    const Preflight preflight = RunPreflight(model, layout, geometry, shapes);
     EXPECT_EQ(preflight.Texts(), c.items) << preflight.Texts().join(u'\n').toStdString();
     for (const PreflightItem& item : preflight.items) {
       // What happens on a sheet points at its first place there, for the preview.

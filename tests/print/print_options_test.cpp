@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/temp_folder.h"
+#include "support/test_geometry.h"
 #include "support/worked_example.h"
 
 namespace {
@@ -82,7 +83,7 @@ TEST_F(PrintOptionsTest, TextsBecomeAChoiceOrAMessageNamingTheField) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const PrintOptionsRead read = ReadPrintOptions(c.texts, plan);
+    const PrintOptionsRead read = ReadPrintOptions(c.texts, plan, test_geometry::kA4Eight);
     EXPECT_EQ(read.options, c.expected);
     if (c.expected) {
       EXPECT_TRUE(read.message.isEmpty()) << read.message.toStdString();
@@ -91,9 +92,10 @@ TEST_F(PrintOptionsTest, TextsBecomeAChoiceOrAMessageNamingTheField) {
     }
   }
   // The messages say what the field may hold.
-  EXPECT_TRUE(ReadPrintOptions({K::kSheets, "3", "9", "9", "1"}, plan).message.contains(u"1 到 6"));
-  EXPECT_TRUE(
-      ReadPrintOptions({K::kCartons, "1", "41", "60", "1"}, plan).message.contains(u"1 到 40"));
+  EXPECT_TRUE(ReadPrintOptions({K::kSheets, "3", "9", "9", "1"}, plan, test_geometry::kA4Eight)
+                  .message.contains(u"1 到 6"));
+  EXPECT_TRUE(ReadPrintOptions({K::kCartons, "1", "41", "60", "1"}, plan, test_geometry::kA4Eight)
+                  .message.contains(u"1 到 40"));
 }
 
 TEST_F(PrintOptionsTest, ARunWithoutLabelsPrintsNothing) {
@@ -101,7 +103,7 @@ TEST_F(PrintOptionsTest, ARunWithoutLabelsPrintsNothing) {
   model.blocks[1].blk_end = 20;
   model.blocks[2].blk_start = 50;
   model.blocks[2].blk_end = 49;
-  const PrintOptionsRead read = ReadPrintOptions({}, RunPlan::Of(model));
+  const PrintOptionsRead read = ReadPrintOptions({}, RunPlan::Of(model), test_geometry::kA4Eight);
   EXPECT_FALSE(read.options.has_value());
   EXPECT_FALSE(read.message.isEmpty());
 }

@@ -15,12 +15,14 @@
 #include "print/run_checks.h"
 #include "print/run_plan.h"
 #include "print/run_sequence.h"
+#include "print/symbol_shapes.h"
 #include "stock/printer_fit.h"
 #include "support/model_state.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 #include "support/test_barcodes.h"
+#include "support/test_geometry.h"
 
 namespace {
 
@@ -403,15 +405,19 @@ TEST_F(PrintRunTest, AChosenPrinterThatHasGoneAwayPrintsNothing) {
   SetBlocks({{1, 40, 10, 1}});
   ASSERT_TRUE(CheckRun(model, prompter));
   const RunPlan plan = RunPlan::Of(model);
-  const PrintLayout layout(plan, PrintChoice{});
+  const PrintLayout layout(plan, PrintChoice{}, test_geometry::kA4Eight);
   PrintDestination destination{QStringLiteral("GONE"), QString(), 2, {}};
-  EXPECT_FALSE(PrintLayoutTo(model, layout, destination, prompter, target, target));
+  SymbolShapes shapes;
+  const LabelGeometry geometry = test_geometry::On();
+  EXPECT_FALSE(
+      PrintLayoutTo(model, layout, geometry, destination, prompter, target, target, shapes));
   ASSERT_EQ(prompter.messages.size(), 1);
   EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("找不到印表機「GONE」")));
   EXPECT_TRUE(target.destinations.isEmpty());
 
   destination.printer = QStringLiteral("LABELS");
-  EXPECT_TRUE(PrintLayoutTo(model, layout, destination, prompter, target, target));
+  EXPECT_TRUE(
+      PrintLayoutTo(model, layout, geometry, destination, prompter, target, target, shapes));
   EXPECT_EQ(target.destinations, QList<PrintDestination>{destination});
   EXPECT_FALSE(HistoryWritten()) << "only the print button stores a record";
 }
@@ -424,11 +430,13 @@ TEST_F(PrintRunTest, AStockFitMovesEveryMarkAndSpacesThePageRows) {
   model.barcode = TestBarcode(BarcodeKind::kCode128);
   ASSERT_TRUE(CheckRun(model, prompter));
   const RunPlan plan = RunPlan::Of(model);
-  const PrintLayout layout(plan, PrintChoice{});
+  const PrintLayout layout(plan, PrintChoice{}, test_geometry::kA4Eight);
   const auto print = [&](const StockFit& fit) {
     RecordingTarget fitted;
-    EXPECT_TRUE(
-        PrintLayoutTo(model, layout, PrintDestination{{}, {}, 1, fit}, prompter, fitted, fitted));
+    SymbolShapes shapes;
+    const LabelGeometry geometry = test_geometry::On(test_geometry::Printer(fitted.printable, fit));
+    EXPECT_TRUE(PrintLayoutTo(model, layout, geometry, PrintDestination{{}, {}, 1, fit}, prompter,
+                              fitted, fitted, shapes));
     return fitted;
   };
   const RecordingTarget plain = print(StockFit{});
@@ -602,12 +610,12 @@ TEST_F(PrintRunTest, SettingsOfOtherPrintersAndUnsetSettingsChangeNothing) {
     EXPECT_EQ(target.destinations[0].fit, c.applies ? moved : StockFit{});
     const QList<Text>& texts = target.surface.texts();
     ASSERT_EQ(texts.size(), plain.size());
+    // A PDF file has no unprintable edge: a4-8's labels stand 12 points from its edges.
+    const double edge = c.default_printer.isEmpty() ? 240 : 0;
     for (qsizetype i = 0; i < texts.size(); ++i) {
-      if (c.applies) {
-        EXPECT_NE(texts[i], plain[i]);
-      } else {
-        EXPECT_EQ(texts[i], plain[i]);
-      }
+      EXPECT_EQ(texts[i].text, plain[i].text);
+      const bool unmoved = texts[i].x == plain[i].x + edge && texts[i].y == plain[i].y + edge;
+      EXPECT_EQ(unmoved, !c.applies) << texts[i].text.toStdString();
     }
   }
 }

@@ -24,15 +24,21 @@ MainModel Consignment(const std::vector<Block>& blocks, bool remainder = false) 
   return model;
 }
 
-// The run's numbering carton by carton, as the print button has always done it: the label column
-// running across block boundaries, a page row taking the alignments of the block that completes it.
-std::vector<PlannedLabel> CartonByCarton(const MainModel& model) {
-  std::vector<PlannedLabel> labels;
+// A label of the run and the block whose alignments it is printed with.
+struct Aligned {
+  PlannedLabel label;
+  int alignment_block = 0;
+};
+
+// The run's numbering carton by carton, as the print button has always done it with page rows of
+// two labels, and as it does with `per_row`: the label column running across block boundaries, a
+// page row taking the alignments of the block that completes it.
+std::vector<Aligned> CartonByCarton(const MainModel& model, int per_row = 2) {
+  std::vector<Aligned> labels;
   int64_t pallet = 0, left = 0, carry = 0, carry_pallet = 0;
   const auto complete_row = [&](int block) {
     const size_t n = labels.size();
-    labels[n - 1].alignment_block = block;
-    if (n % 2 == 0) labels[n - 2].alignment_block = block;
+    for (size_t i = (n - 1) / per_row * per_row; i < n; ++i) labels[i].alignment_block = block;
   };
   for (int b = 1; b <= model.block_count; ++b) {
     const BlockEntry& e = model.blocks[b];
@@ -53,34 +59,37 @@ std::vector<PlannedLabel> CartonByCarton(const MainModel& model) {
         }
       }
       if (c >= e.blk_end && left != e.blk_pbox) carry = left;
-      labels.push_back(PlannedLabel{b, c, printed, false, 0, {}});
-      if (labels.size() % 2 == 0) complete_row(b);
+      labels.push_back({PlannedLabel{b, c, printed, false, {}}});
+      if (labels.size() % per_row == 0) complete_row(b);
     }
   }
   if (model.l_last.trimmed() == u"Yes") {
     const int r = model.block_count + 1;
     labels.push_back(
-        PlannedLabel{r, model.blocks[r].blk_start, model.blocks[r].blk_p_start, true, 0, {}});
+        {PlannedLabel{r, model.blocks[r].blk_start, model.blocks[r].blk_p_start, true, {}}});
     complete_row(r);
-  } else if (labels.size() % 2 == 1) {
+  } else if (labels.size() % per_row != 0) {
     complete_row(model.block_count);
   }
   return labels;
 }
 
-void ExpectSameLabels(const RunPlan& plan, const std::vector<PlannedLabel>& expected) {
+void ExpectSameLabels(const RunPlan& plan, const std::vector<Aligned>& expected, int per_row) {
   ASSERT_EQ(plan.label_count(), int64_t(expected.size()));
   for (size_t i = 0; i < expected.size(); ++i) {
     const PlannedLabel got = plan.Label(int64_t(i));
-    const PlannedLabel& want = expected[i];
+    const int alignment = plan.AlignmentBlock(int64_t(i), per_row);
+    const PlannedLabel& want = expected[i].label;
     ASSERT_TRUE(got.block == want.block && got.carton == want.carton && got.pallet == want.pallet &&
-                got.remainder == want.remainder && got.alignment_block == want.alignment_block)
+                got.remainder == want.remainder && alignment == expected[i].alignment_block)
         << "label " << i << ": block " << got.block << " carton " << got.carton << " pallet "
-        << got.pallet << " alignments " << got.alignment_block << ", expected block " << want.block
+        << got.pallet << " alignments " << alignment << ", expected block " << want.block
         << " carton " << want.carton << " pallet " << want.pallet << " alignments "
-        << want.alignment_block;
+        << expected[i].alignment_block;
   }
 }
+
+constexpr SheetShape kA4Eight{2, 4};
 
 QString Cartons(const PrintLayout& layout) {
   QStringList cartons;
@@ -104,14 +113,20 @@ TEST(RunPlan, WorkedExample) {
     EXPECT_EQ(label.pallet, i / 10 + 1);
     EXPECT_EQ(label.block, i < 25 ? 1 : 2);
     // The pair (25, 26) is printed with block 2's alignments.
-    EXPECT_EQ(label.alignment_block, i < 24 ? 1 : 2);
+    EXPECT_EQ(plan.AlignmentBlock(i, 2), i < 24 ? 1 : 2);
   }
-  const PrintLayout layout(plan, PrintChoice{});
+  const PrintLayout layout(plan, PrintChoice{}, kA4Eight);
   EXPECT_EQ(layout.sheets(), 5);
   const PrintLayout::Place place = layout.PlaceOf(24);  // carton 25
   EXPECT_EQ(place.sheet, 4);
   EXPECT_EQ(place.page_row, 0);
-  EXPECT_EQ(place.half, 0);
+  EXPECT_EQ(place.column, 0);
+  // On a roll every label is a page of its own; on three across, carton 25 ends its page row.
+  EXPECT_EQ(PrintLayout(plan, PrintChoice{}, SheetShape{1, 1}).sheets(), 40);
+  const PrintLayout::Place third = PrintLayout(plan, PrintChoice{}, SheetShape{3, 2}).PlaceOf(24);
+  EXPECT_EQ(third.sheet, 5);
+  EXPECT_EQ(third.page_row, 0);
+  EXPECT_EQ(third.column, 0);
 
   ASSERT_EQ(plan.blocks().size(), 2);
   const BlockPallets& second = plan.blocks()[1].pallets;
@@ -134,21 +149,23 @@ TEST(RunPlan, AgreesWithTheCartonByCartonRunOverChainedBlocks) {
       blocks.push_back(Block{start, start + lengths[(k / 5) % 7] - 1, pboxes[(k / 35) % 5],
                              int16_t(1 + k % 4), (k / 3) % 2 ? "Yes" : "No"});
     }
+    // Page rows of two labels, as the A4 sheets of eight have them, and of other stocks'.
+    const int per_row = 1 + seed / 3 % 3;
     SCOPED_TRACE(seed);
     const MainModel model = Consignment(blocks, seed % 3 == 0);
-    ExpectSameLabels(RunPlan::Of(model), CartonByCarton(model));
+    ExpectSameLabels(RunPlan::Of(model), CartonByCarton(model, per_row), per_row);
   }
 }
 
 TEST(RunPlan, LoneLastLabelTakesTheLastBlocksOrTheRemaindersAlignments) {
   // Block 3 has no cartons, yet its alignments print the lone label of block 2.
   MainModel model = Consignment({{1, 2, 5, 1}, {3, 3, 5, 1}, {9, 8, 5, 1}});
-  EXPECT_EQ(RunPlan::Of(model).Label(2).alignment_block, 3);
+  EXPECT_EQ(RunPlan::Of(model).AlignmentBlock(2, 2), 3);
   model = Consignment({{1, 2, 5, 1}}, true);
   const RunPlan plan = RunPlan::Of(model);
   ASSERT_EQ(plan.label_count(), 3);
   EXPECT_TRUE(plan.Label(2).remainder);
-  EXPECT_EQ(plan.Label(2).alignment_block, 2);
+  EXPECT_EQ(plan.AlignmentBlock(2, 2), 2);
   EXPECT_EQ(plan.Label(2).pallet, 77);
 }
 
@@ -176,20 +193,20 @@ TEST(PrintLayout, StartPlaceSheetsAndCartons) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const PrintLayout layout(plan, c.choice);
+    const PrintLayout layout(plan, c.choice, kA4Eight);
     EXPECT_EQ(layout.sheets(), c.sheets);
     EXPECT_EQ(Cartons(layout).left(c.first_sheet.size()), c.first_sheet);
   }
 
   // Reprinted labels keep their own pallet numbers and alignments.
-  const PrintLayout reprint(plan, {PrintChoice::kCartons, 24, 27, 1});
+  const PrintLayout reprint(plan, {PrintChoice::kCartons, 24, 27, 1}, kA4Eight);
   EXPECT_EQ(reprint.label_count(), 4);
   EXPECT_EQ(plan.Label(*reprint.LabelAt(1)).pallet, 3);
-  EXPECT_EQ(plan.Label(*reprint.LabelAt(1)).alignment_block, 2);  // carton 25 printed beside 26
-  EXPECT_EQ(plan.Label(*reprint.LabelAt(0)).alignment_block, 1);
+  EXPECT_EQ(reprint.AlignmentBlock(*reprint.LabelAt(1)), 2);  // carton 25 printed beside 26
+  EXPECT_EQ(reprint.AlignmentBlock(*reprint.LabelAt(0)), 1);
   const auto place = reprint.PlaceOfLabel(25);  // carton 26
   ASSERT_TRUE(place.has_value());
-  EXPECT_EQ(place->half, 0);
+  EXPECT_EQ(place->column, 0);
   EXPECT_EQ(place->page_row, 1);
 }
 

@@ -59,7 +59,8 @@ TEST(CalibrationSheetOnAPrinter, TheEightOutlinesComeOutWhereTheStockHasThem) {
     ScriptedPrompter prompter;
     QtPrintTarget target;
     QuietFeedback feedback;
-    ASSERT_TRUE(PrintCalibrationSheet(queue, PrinterFit{}, LabelSize{}, prompter, target, feedback))
+    ASSERT_TRUE(PrintCalibrationSheet(queue, PrinterFit{}, BuiltInStocks().first(), prompter,
+                                      target, feedback))
         << prompter.messages.join(u'\n').toStdString();
     ASSERT_TRUE(printout::WaitFor(queue, file));
 

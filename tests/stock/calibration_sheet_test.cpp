@@ -6,6 +6,7 @@
 #include "support/recording_surface.h"
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
+#include "support/test_geometry.h"
 
 namespace {
 
@@ -14,6 +15,7 @@ using Shape = RecordingSurface::Shape;
 constexpr double kMm = 1440 / 25.4;
 // An office printer's printable area: 12 points from every edge of the A4 sheet.
 const QRectF kOfficeArea(240, 240, 11420, 16360);
+const LabelStock kA4Eight = test_geometry::Stock("a4-8");
 
 // The lines of one width, as the sheet drew them.
 QList<QLineF> LinesOfWidth(const RecordingSurface& surface, double width_mm) {
@@ -66,13 +68,14 @@ TEST(CalibrationSheet, OutlinesAndCrossesStandWhereTheStockHasItsLabels) {
     EXPECT_NEAR(crosses[2 * label].length(), 10 * kMm, 1e-6);
   }
 
-  // Other stock: its block of labels centred on the sheet.
-  sheet.label_width_mm = 99.1;
-  sheet.label_height_mm = 67.7;
-  const QRectF first = sheet.Labels().first();
-  EXPECT_NEAR(first.left() / kMm, 5.9, 1e-9);
-  EXPECT_NEAR(first.top() / kMm, 13.1, 1e-9);
-  EXPECT_NEAR(sheet.Labels().last().bottom() / kMm, 297 - 13.1, 1e-9);
+  // A roll: one label, the page; the label printed on it is the designed one scaled to its
+  // width and centred, and its text begins at that label's corner.
+  sheet.stock = test_geometry::Stock("roll-4x6in");
+  sheet.printable = QRectF(0, 0, 5760, 8640);
+  ASSERT_EQ(sheet.Labels(), QList<QRectF>{QRectF(0, 0, 5760, 8640)});
+  const double scale = 4 * 25.4 / 105;
+  ASSERT_EQ(sheet.TextStarts().size(), 1);
+  ExpectNear(sheet.TextStarts()[0], QPointF(0, (8640 - 74.25 * kMm * scale) / 2));
 }
 
 TEST(CalibrationSheet, TheOffsetsMoveEverythingAndTheTextMarksFollowThePitch) {
@@ -145,50 +148,31 @@ TEST(CalibrationSheet, RulersCountMillimetresFromThePapersEdgeInsideThePrintable
   EXPECT_TRUE(numbered);
 }
 
-TEST(CalibrationSheet, LabelSizesAreCheckedAndNamed) {
-  const struct {
-    const char* width;
-    const char* height;
-    const char* message;  // the field it names, or none
-  } cases[] = {
-      {"105", "74.25", nullptr},    {"99.1", "67.7", nullptr},    {"105.01", "74.25", "標籤寬度"},
-      {"abc", "74.25", "標籤寬度"}, {"105", "74.26", "標籤高度"}, {"105", "19.99", "標籤高度"},
-  };
-  for (const auto& c : cases) {
-    ScriptedPrompter prompter;
-    const auto size =
-        ReadLabelSize(QString::fromUtf8(c.width), QString::fromUtf8(c.height), prompter);
-    EXPECT_EQ(size.has_value(), !c.message) << c.width << " " << c.height;
-    if (c.message) {
-      ASSERT_EQ(prompter.messages.size(), 1);
-      EXPECT_TRUE(prompter.messages[0].startsWith(QString::fromUtf8(c.message)));
-    }
-  }
-}
-
 TEST(CalibrationSheet, PrintsOnTheChosenPrinterOrIntoAPdfFileAndSaysWhenItCannot) {
   const PrinterFit fit{5, -7, {}};
   {
     ScriptedPrompter prompter;
     RecordingTarget target;
     target.printers << QStringLiteral("OFFICE");
-    ASSERT_TRUE(PrintCalibrationSheet(QStringLiteral("OFFICE"), fit, {}, prompter, target, target));
+    ASSERT_TRUE(
+        PrintCalibrationSheet(QStringLiteral("OFFICE"), fit, kA4Eight, prompter, target, target));
     ASSERT_EQ(target.destinations.size(), 1);
     EXPECT_EQ(target.destinations[0].printer, QStringLiteral("OFFICE"));
     EXPECT_TRUE(target.closed);
     EXPECT_EQ(target.surface.sheets(), 1);
-    EXPECT_EQ(target.surface.origin(), fit.ToStockFit().offset - target.printable.topLeft());
+    EXPECT_EQ(target.surface.placement().offset,
+              fit.ToStockFit().offset - target.printable.topLeft());
     EXPECT_TRUE(prompter.messages.isEmpty());
   }
   {
     // PDF files: the file the user chooses; none chosen, nothing printed.
     ScriptedPrompter prompter;
     RecordingTarget target;
-    EXPECT_FALSE(PrintCalibrationSheet(QString(), fit, {}, prompter, target, target));
+    EXPECT_FALSE(PrintCalibrationSheet(QString(), fit, kA4Eight, prompter, target, target));
     EXPECT_EQ(target.pdf_questions, 1);
     EXPECT_TRUE(target.opened.isEmpty());
     target.pdf_answer = QStringLiteral("/tmp/sheet.pdf");
-    EXPECT_TRUE(PrintCalibrationSheet(QString(), fit, {}, prompter, target, target));
+    EXPECT_TRUE(PrintCalibrationSheet(QString(), fit, kA4Eight, prompter, target, target));
     EXPECT_EQ(target.opened, QStringList{QStringLiteral("/tmp/sheet.pdf")});
   }
   const struct {
@@ -208,7 +192,7 @@ TEST(CalibrationSheet, PrintsOnTheChosenPrinterOrIntoAPdfFileAndSaysWhenItCannot
     RecordingTarget target;
     target.fail_at_sheet = f.fail_at_sheet;
     target.close_fails = f.close_fails;
-    EXPECT_FALSE(PrintCalibrationSheet(f.printer, fit, {}, prompter, target, target));
+    EXPECT_FALSE(PrintCalibrationSheet(f.printer, fit, kA4Eight, prompter, target, target));
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].contains(QString::fromUtf8(f.message)));
   }

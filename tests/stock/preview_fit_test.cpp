@@ -16,6 +16,7 @@
 #include "support/recording_target.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
+#include "support/test_geometry.h"
 #include "support/worked_example.h"
 
 TEST(PreviewFit, PagesShadeWhereThePrinterCannotPrint) {
@@ -24,7 +25,7 @@ TEST(PreviewFit, PagesShadeWhereThePrinterCannotPrint) {
   model.work_dir = folder.path();
   SetUpWorkedExample(model);
   const RunPlan plan = RunPlan::Of(model);
-  const PrintLayout layout(plan, PrintChoice{});
+  const PrintLayout layout(plan, PrintChoice{}, test_geometry::kA4Eight);
   constexpr int kDpi = 72;  // a point a dot: twips / 20
   const struct {
     const char* what;
@@ -32,11 +33,11 @@ TEST(PreviewFit, PagesShadeWhereThePrinterCannotPrint) {
     bool corner_shaded;
   } cases[] = {
       {"the generic PDF printer: 18 and 36 points", QRectF(360, 720, 11180, 15400), true},
-      {"a printer that prints the whole sheet", QRectF(QPointF(0, 0), A4Twips()), false},
+      {"a printer that prints the whole sheet", QRectF(QPointF(0, 0), kA4.ToSizeF()), false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    SheetPreview sheets(model, layout, PaperSetup{c.printable, {}});
+    SheetPreview sheets(model, layout, test_geometry::On(test_geometry::Printer(c.printable)));
     const QImage page = sheets.Paint(1, kDpi);
     // In the top margin, in the left margin, in the bottom margin, and inside the printable area
     // where no label text stands.
@@ -87,7 +88,9 @@ TEST(PreviewFit, PrintsWithTheChosenPrintersFitAfterTheFitCheck) {
   print->click();
   ASSERT_EQ(target.destinations.size(), 1);
   EXPECT_EQ(target.destinations[0].printer, queue);
-  EXPECT_EQ(target.destinations[0].fit, fit.ToStockFit());
+  StockFit applied = fit.ToStockFit();
+  applied.stock = BuiltInStocks().first();
+  EXPECT_EQ(target.destinations[0].fit, applied);
   EXPECT_TRUE(target.closed);
   preview->close();
   QDir::setCurrent(old_dir);

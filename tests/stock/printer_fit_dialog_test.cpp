@@ -134,21 +134,24 @@ TEST_F(PrinterFitDialogTest, ClosingOffersToStoreWhatWasTyped) {
 
 TEST_F(PrinterFitDialogTest, TheCalibrationSheetIsPrintedWithTheTypedSetOnTheChosenPrinter) {
   Open();
-  Field("label_width")->setText(QStringLiteral("110"));
-  Type("1.0", "-2.0", "74.25");
+  Type("abc", "-2.0", "74.25");
   Click("print_sheet");
   ASSERT_EQ(prompter.messages.size(), 1);
-  EXPECT_TRUE(prompter.messages[0].startsWith(QStringLiteral("標籤寬度")));
+  EXPECT_TRUE(prompter.messages[0].startsWith(QStringLiteral("水平位移")));
   EXPECT_FALSE(store.Load().Find(QStringLiteral("LABELS")));
   EXPECT_TRUE(target.destinations.isEmpty());
 
-  Field("label_width")->setText(QStringLiteral("105"));
+  // On the stock chosen for the printer, stored with its set first.
+  Type("1.0", "-2.0", "74.25");
+  Stock()->setCurrentIndex(Stock()->findData(QStringLiteral("a4-8-74.25")));
   Click("print_sheet");
   EXPECT_EQ(prompter.messages.size(), 1);
-  EXPECT_EQ(store.Load().Find(QStringLiteral("LABELS")), (PrinterFit{10, -20, 7425}));
+  EXPECT_EQ(store.Load().Find(QStringLiteral("LABELS")),
+            (PrinterFit{10, -20, 7425, QStringLiteral("a4-8-74.25")}));
   ASSERT_EQ(target.destinations.size(), 1);
   EXPECT_EQ(target.destinations[0].printer, QStringLiteral("LABELS"));
   EXPECT_EQ(target.destinations[0].fit.offset, QPointF(1, -2) * kMm);
+  EXPECT_EQ(target.destinations[0].fit.stock->name, QStringLiteral("a4-8-74.25"));
   EXPECT_EQ(target.surface.sheets(), 1);
 }
 
@@ -228,8 +231,9 @@ TEST(PrinterFitMenu, TheMainWindowOpensTheSettingsAndSaysOnceWhenTheyCannotBeRea
 
   MainWindow window(std::make_unique<ScriptedPrompter>());
   auto& prompter = static_cast<ScriptedPrompter&>(window.prompter());
-  EXPECT_EQ(window.printer_fits().printers.value(QStringLiteral("LABELS")),
-            kLabelsFit.ToStockFit());
+  StockFit labels = kLabelsFit.ToStockFit();
+  labels.stock = BuiltInStocks().first();
+  EXPECT_EQ(window.printer_fits().printers.value(QStringLiteral("LABELS")), labels);
   EXPECT_FALSE(window.printer_fits().printers.contains(QStringLiteral("OTHER")));
   QCoreApplication::processEvents();
   QCoreApplication::processEvents();

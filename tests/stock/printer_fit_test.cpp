@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
 #include "stock/printer_fit_store.h"
 #include "stock/stock_input.h"
+#include "support/full_disk.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
@@ -108,21 +110,32 @@ TEST_F(PrinterFitStoreTest, EachPrinterAndThePdfFilesKeepTheirOwnSet) {
   ASSERT_TRUE(Store().Save(QStringLiteral("LABELS"), labels));
   ASSERT_TRUE(Store().Save(QStringLiteral("OFFICE/draft"), office));  // an instance: its queue
   ASSERT_TRUE(Store().Save(QString(), pdf));
-  ASSERT_TRUE(Store().Save(QStringLiteral("LABELS"), PrinterFit{-14, 20, 7425}));
+  ASSERT_TRUE(Store().Save(QStringLiteral("LABELS"),
+                           PrinterFit{-14, 20, 7425, QStringLiteral("a4-8-74.25")}));
 
   const StoredPrinterFits stored = Store().Load();
   EXPECT_FALSE(stored.file_damaged);
   EXPECT_TRUE(stored.damaged.isEmpty());
-  EXPECT_EQ(stored.Find(QStringLiteral("LABELS")), (PrinterFit{-14, 20, 7425}));
+  EXPECT_EQ(stored.Find(QStringLiteral("LABELS")),
+            (PrinterFit{-14, 20, 7425, QStringLiteral("a4-8-74.25")}));
   EXPECT_EQ(stored.Find(QStringLiteral("OFFICE")), office);
   EXPECT_EQ(stored.Find(QString()), pdf);
   EXPECT_FALSE(stored.Find(QStringLiteral("OTHER")));
 
+  // The run's fits, each with its stock: the one chosen, or the default.
   const PrinterFits fits = stored.Fits();
-  EXPECT_EQ(fits.For({QStringLiteral("OFFICE/draft"), {}, 1, {}}), office.ToStockFit());
+  const auto on = [](StockFit fit, const char* stock) {
+    fit.stock = FindStock(BuiltInStocks(), QString::fromLatin1(stock));
+    return fit;
+  };
+  EXPECT_EQ(fits.For({QStringLiteral("OFFICE/draft"), {}, 1, {}}), on(office.ToStockFit(), "a4-8"));
+  EXPECT_EQ(fits.For({QStringLiteral("LABELS"), {}, 1, {}}),
+            on(PrinterFit{-14, 20, 7425}.ToStockFit(), "a4-8-74.25"));
   EXPECT_EQ(fits.For({QStringLiteral("OTHER"), {}, 1, {}}), StockFit{});
   EXPECT_EQ(fits.For({{}, {}, 1, {}}), StockFit{});  // a printer that is not named
-  EXPECT_EQ(fits.For({QStringLiteral("LABELS"), QStringLiteral("a.pdf"), 1, {}}), pdf.ToStockFit());
+  EXPECT_EQ(fits.For({QStringLiteral("LABELS"), QStringLiteral("a.pdf"), 1, {}}),
+            on(pdf.ToStockFit(), "a4-8"));
+  EXPECT_EQ(fits.stocks, BuiltInStocks());
 
   // What a clerk finds when looking into the file.
   QSettings file(Path(), QSettings::IniFormat);
@@ -133,7 +146,7 @@ TEST_F(PrinterFitStoreTest, EachPrinterAndThePdfFilesKeepTheirOwnSet) {
 }
 
 TEST_F(PrinterFitStoreTest, NoFileMeansNoFitAndNoMessage) {
-  EXPECT_EQ(LoadPrinterFits(Store(), prompter), PrinterFits{});
+  EXPECT_EQ(LoadPrinterFits(Store(), prompter), (PrinterFits{{}, {}, BuiltInStocks()}));
   EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
@@ -165,12 +178,12 @@ TEST_F(PrinterFitStoreTest, HandEditedSetsFallBackToNoFitWithOneMessage) {
 TEST_F(PrinterFitStoreTest, AnUnreadableFileIsNotUsedAtAllAndStartsAfreshWhenStored) {
   WriteFile("[printers\nLABELS\\offset_x_mm=5.0\nLABELS\\offset_y_mm=5.0\n\x01\xff=");
   const PrinterFits fits = LoadPrinterFits(Store(), prompter);
-  EXPECT_EQ(fits, PrinterFits{});
+  EXPECT_EQ(fits, (PrinterFits{{}, {}, BuiltInStocks()}));
   ASSERT_EQ(prompter.messages.size(), 1);
   EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("損壞")));
   // Read again in the same run of the program: still not used.
   EXPECT_TRUE(Store().Load().file_damaged);
-  EXPECT_EQ(Store().Load().Fits(), PrinterFits{});
+  EXPECT_EQ(Store().Load().Fits(), (PrinterFits{{}, {}, BuiltInStocks()}));
 
   ASSERT_TRUE(Store().Save(QStringLiteral("OTHER"), PrinterFit{1, 1, std::nullopt}));
   const StoredPrinterFits stored = Store().Load();
@@ -183,6 +196,26 @@ TEST_F(PrinterFitStoreTest, AnUnreadableFileIsNotUsedAtAllAndStartsAfreshWhenSto
 TEST_F(PrinterFitStoreTest, AFileThatCannotBeWrittenSaysSo) {
   QDir(folder.path()).mkdir(QStringLiteral("printers.conf"));  // a folder in the file's place
   EXPECT_FALSE(Store().Save(QStringLiteral("LABELS"), PrinterFit{1, 1, std::nullopt}));
+}
+
+// QSettings writes its file through a buffer it does not check: on a disk with room for its lock
+// file and none for the settings it left an empty file and reported success. The old settings stay
+// with no room at all, with one page and with two.
+TEST_F(PrinterFitStoreTest, AFullDiskKeepsTheOldSettings) {
+  FullDisk disk(folder.path());
+  if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here (needs root)";
+  for (const qint64 left : {0, 4096, 8192}) {
+    SCOPED_TRACE(left);
+    disk.Free();
+    QFile::remove(Path());
+    ASSERT_TRUE(Store().Save(QStringLiteral("LABELS"), PrinterFit{-15, 20, 7425}));
+    const QByteArray before = folder.Read(QStringLiteral("printers.conf"));
+    disk.Fill(left);
+    EXPECT_FALSE(Store().Save(QStringLiteral("OFFICE/draft"), PrinterFit{3, 0, std::nullopt}));
+    EXPECT_EQ(folder.Read(QStringLiteral("printers.conf")), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"filler", "printers.conf"}));
+  }
 }
 
 TEST_F(PrinterFitStoreTest, EachPrinterKeepsItsStockBesideItsOffsetsAndTheClerksStocksTheirs) {
@@ -248,4 +281,10 @@ TEST_F(PrinterFitStoreTest, DamagedStocksAreSaidOnceAndTheirPrintersPrintOnTheDe
   }
   // A printer's offsets do not depend on its stock.
   EXPECT_EQ(fits.printers.value(QStringLiteral("ON_WIDE")).offset, QPointF(kMm, 0));
+  // What the run is given: no damaged stock reaches a print, nor --stock.
+  for (const char* queue : {"ON_WIDE", "ON_NONE", "OLD"}) {
+    EXPECT_EQ(fits.printers.value(QString::fromLatin1(queue)).stock->name, QStringLiteral("a4-8"));
+  }
+  EXPECT_EQ(fits.printers.value(QStringLiteral("ON_GOOD")).stock->name, QStringLiteral("GOOD"));
+  EXPECT_EQ(StockNames(fits.stocks), StockNames(BuiltInStocks()) + QStringList{"GOOD"});
 }

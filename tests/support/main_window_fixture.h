@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QTest>
 #include <memory>
 
 #include "app/main_window.h"
@@ -40,6 +43,19 @@ class MainWindowFixture : public testing::Test {
   }
   QLineEdit* Row(int i) { return Control<QLineEdit>(QStringLiteral("l_content(%1)").arg(i)); }
   QAction* Action(const char* name) { return Control<QAction>(QLatin1String(name)); }
+
+  // Picks an entry from a combo box's list with the mouse, as the user does.
+  void PickFromList(const QString& box_name, const QString& entry) {
+    auto* box = Control<QComboBox>(box_name);
+    ASSERT_NE(box, nullptr) << box_name.toStdString();
+    const int index = box->findText(entry);
+    ASSERT_GE(index, 0) << entry.toStdString();
+    box->showPopup();
+    QAbstractItemView* view = box->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    const QRect item = view->visualRect(view->model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+  }
 
   TempFolder folder;
   QString old_dir;

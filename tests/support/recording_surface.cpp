@@ -16,7 +16,8 @@ void RecordingSurface::DrawTextRun(double x, double y, const QString& text) {
                  int(std::lround(x / ColumnWidth())) + 1,
                  text,
                  x,
-                 y};
+                 y,
+                 scale()};
 }
 
 void RecordingSurface::DrawImage(const Picture& picture, const QRectF& twips) {

@@ -5,7 +5,7 @@
 #include <QRectF>
 #include <QString>
 
-#include "model/units.h"
+#include "model/label_grid.h"
 #include "print/surface.h"
 
 // A surface that keeps what is drawn on it, for tests: every text with its page, line and column,
@@ -17,7 +17,8 @@ class RecordingSurface : public Surface {
     int line;    // from 0: y / line height
     int column;  // from 1: x / column width + 1
     QString text;
-    double x, y;  // twips
+    double x, y;       // twips
+    double scale = 1;  // of its cells and font: the label's scale on its stock
 
     bool operator==(const Text&) const = default;
   };
@@ -41,7 +42,7 @@ class RecordingSurface : public Surface {
     bool operator==(const Shape&) const = default;
   };
 
-  explicit RecordingSurface(double width = kLabelWidthTwips) : width_(width) {}
+  explicit RecordingSurface(double width = kStartGrid.width().value()) : width_(width) {}
 
   double SurfaceWidth() const override { return width_; }
 

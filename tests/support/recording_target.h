@@ -26,6 +26,7 @@ class RecordingTarget : public PrintTarget, public PrintFeedback {
   QStringList printers{QStringLiteral("LABELS")};  // the queues the print system offers
   QString default_printer = QStringLiteral("LABELS");
   QRectF printable{360, 720, 11186, 15398};  // the generic PDF printer's A4, in twips
+  PrinterPaper paper;                        // what the printer says of its paper: nothing
   int pdf_questions = 0;
   bool closed = false;
   bool aborted = false;
@@ -37,7 +38,13 @@ class RecordingTarget : public PrintTarget, public PrintFeedback {
   QString DefaultPrinterName() const override { return has_printer ? default_printer : QString(); }
   bool HasPrinter(const QString& name) const override { return printers.contains(name); }
   QStringList PrinterNames() const override { return printers; }
-  QRectF PrintableArea(const PrintDestination&) const override { return printable; }
+  // A PDF file prints on its whole page, a printer on `printable` of any stock's page.
+  QRectF PrintableArea(const PrintDestination& destination) const override {
+    if (destination.pdf_path.isEmpty()) return printable;
+    return QRectF(QPointF(),
+                  destination.fit.stock.value_or(BuiltInStocks().first()).page.ToSizeF());
+  }
+  PrinterPaper PaperOf(const PrintDestination&) const override { return paper; }
   Surface* Open(const PrintDestination& destination) override {
     opened << destination.pdf_path;
     destinations << destination;

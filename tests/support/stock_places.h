@@ -3,12 +3,18 @@
 #include <QRectF>
 #include <QSizeF>
 #include <optional>
+#include <string_view>
 
 #include "model/lengths.h"
 
 // Where the labels of each built-in stock are, worked out by hand from the stocks' measures: the
 // oracle of the stock tests, and the places that printed labels are to be found at. A case may
 // give the corner of a printer's printable area (none: a PDF file, which has no unprintable edge).
+//
+// A label printed in a place is the label as designed, 105 × 74.25 mm, scaled to fit the place
+// and centred in it (PrintedLabel): on the sheets of eight it is the place; every roll is narrower
+// than 105 mm and at least as tall as the scaled label, so there it takes the roll's width, centred
+// from top to bottom.
 namespace stock_places {
 
 inline constexpr double kMm = 1440 / 25.4;  // twips in a millimetre of the paper
@@ -24,16 +30,17 @@ struct Page {
   QSizeF page;
   int places;
   bool roll;
+  double scale;  // of the label as designed, as it is printed in the stock's places
 };
 
 inline const Page kPages[] = {
-    {"a4-8", kA4Page, 8, false},
-    {"a4-8-74.25", kA4Page, 8, false},
-    {"roll-4x6in", {4 * kInch, 6 * kInch}, 1, true},
-    {"roll-4x3in", {4 * kInch, 3 * kInch}, 1, true},
-    {"roll-100x150", {100 * kMm, 150 * kMm}, 1, true},
-    {"roll-100x100", {100 * kMm, 100 * kMm}, 1, true},
-    {"roll-100x75", {100 * kMm, 75 * kMm}, 1, true},
+    {"a4-8", kA4Page, 8, false, 1},
+    {"a4-8-74.25", kA4Page, 8, false, 1},
+    {"roll-4x6in", {4 * kInch, 6 * kInch}, 1, true, 101.6 / 105},
+    {"roll-4x3in", {4 * kInch, 3 * kInch}, 1, true, 101.6 / 105},
+    {"roll-100x150", {100 * kMm, 150 * kMm}, 1, true, 100.0 / 105},
+    {"roll-100x100", {100 * kMm, 100 * kMm}, 1, true, 100.0 / 105},
+    {"roll-100x75", {100 * kMm, 75 * kMm}, 1, true, 100.0 / 105},
 };
 
 struct Place {
@@ -60,5 +67,21 @@ inline const Place kPlaces[] = {
     {"roll-100x100", kLaser, 1, {{0, 0}, QSizeF(100 * kMm, 100 * kMm)}},
     {"roll-100x75", std::nullopt, 1, {{0, 0}, QSizeF(100 * kMm, 75 * kMm)}},
 };
+
+// The page of `stock`.
+inline const Page& PageOf(const char* stock) {
+  for (const Page& page : kPages) {
+    if (std::string_view(page.stock) == stock) return page;
+  }
+  return kPages[0];
+}
+
+// The label as printed in `place`, twips from the page's top-left corner: where its first line and
+// column 1 begin, and its size.
+inline QRectF PrintedLabel(const Place& place) {
+  if (!PageOf(place.stock).roll) return place.rect;
+  const double height = 74.25 / 105 * place.rect.width();
+  return QRectF(0, (place.rect.height() - height) / 2, place.rect.width(), height);
+}
 
 }  // namespace stock_places

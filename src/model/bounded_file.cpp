@@ -1,4 +1,4 @@
-#include "job/bounded_file.h"
+#include "model/bounded_file.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
