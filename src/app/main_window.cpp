@@ -41,6 +41,7 @@
 #include "history/history_writer.h"
 #include "history/recall.h"
 #include "job/job_session.h"
+#include "job/user_settings.h"
 #include "model/fonts.h"
 #include "model/row_choices.h"
 #include "picture/picture_box.h"
@@ -156,6 +157,10 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   SetTabOrder();
   ConnectCommands();
   ConnectEdits();
+  // Before the menus, whose recent jobs come from the settings file; said once the window is up.
+  if (const QString problem = CheckUserSettings(); !problem.isEmpty()) {
+    QTimer::singleShot(0, this, [this, problem] { prompter_->Message(problem); });
+  }
   CreateMenus();
 
   ShowModel();
@@ -473,7 +478,7 @@ void MainWindow::OpenRunPreview() {
       return fits.For(destination);
     };
   }
-  if (!services.dialogs) services.dialogs = QtPrintDialogs();
+  if (!services.dialogs) services.dialogs = QtPrintDialogs(session_->SuggestedFileName());
   auto* preview = new RunPreviewWindow(model(), *prompter_, services, this);
   // The history record is the caller's to write, as for the print button; the job printed is the
   // template the window was opened with.
@@ -576,7 +581,7 @@ void MainWindow::ConnectPrint() {
   connect(l_print_, &QPushButton::clicked, this, [this] {
     RunCommand([this] {
       QtPrintTarget qt_target;
-      QtPrintFeedback qt_feedback(this);
+      QtPrintFeedback qt_feedback(this, session_->SuggestedFileName());
       const bool given = print_target_ && print_feedback_;
       PrintButton(model(), *prompter_, given ? *print_target_ : qt_target,
                   given ? *print_feedback_ : qt_feedback, printer_fits_);
