@@ -21,7 +21,7 @@
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStandardPaths>
-#include <QTimer>
+#include <utility>
 
 #include "about/about_box.h"
 #include "about/help_document.h"
@@ -157,10 +157,8 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   SetTabOrder();
   ConnectCommands();
   ConnectEdits();
-  // Before the menus, whose recent jobs come from the settings file; said once the window is up.
-  if (const QString problem = CheckUserSettings(); !problem.isEmpty()) {
-    QTimer::singleShot(0, this, [this, problem] { prompter_->Message(problem); });
-  }
+  // Before the menus, whose recent jobs come from the settings file.
+  if (const QString problem = CheckUserSettings(); !problem.isEmpty()) start_messages_ << problem;
   CreateMenus();
 
   ShowModel();
@@ -593,11 +591,8 @@ void MainWindow::LoadPrinterFitsAtStart() {
   const PrinterFitStore store;
   const StoredPrinterFits stored = store.Load();
   printer_fits_ = stored.Fits();
-  // Said once the window is up, over it.
   const QString warning = DamagedFitsMessage(stored, store.path());
-  if (!warning.isEmpty()) {
-    QTimer::singleShot(0, this, [this, warning] { prompter_->Message(warning); });
-  }
+  if (!warning.isEmpty()) start_messages_ << warning;
 }
 
 void MainWindow::OpenPrinterFits() {
@@ -658,6 +653,9 @@ MainModel MainWindow::ModelOnScreen() const {
 }
 
 void MainWindow::StartSession(const QString& job_path) {
+  // Once the window is up, over it, and before the questions about the job rather than on top
+  // of them.
+  for (const QString& message : std::exchange(start_messages_, {})) prompter_->Message(message);
   session_->Start(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), job_path);
 }
 
