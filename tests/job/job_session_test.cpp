@@ -165,10 +165,7 @@ namespace {
 // any computer of the office can keep; on another block, the first block's row still.
 TEST(SuggestedFileName, IsTheFirstRowOfTheFirstBlockMadeSafe) {
   const QString pairs = u"𠀀"_qs.repeated(31);
-  const struct {
-    QString row;
-    QString name;
-  } cases[] = {
+  const QString cases[][2] = {
       {u"Q'TY : 50 \"PCS\""_qs, u"Q'TY 50 PCS"_qs},
       {u"../客戶/A*B?"_qs, u"客戶 A B"_qs},
       {u"  MADE IN TAIWAN.  "_qs, u"MADE IN TAIWAN"_qs},
@@ -177,19 +174,16 @@ TEST(SuggestedFileName, IsTheFirstRowOfTheFirstBlockMadeSafe) {
       {u"台"_qs.repeated(70), u"台"_qs.repeated(60)},
       {u"x"_qs + pairs, u"x"_qs + pairs.left(58)},  // never half a character
   };
-  for (const auto& c : cases) {
-    ScriptedPrompter prompter;
-    JobSession session(prompter);
-    session.model().l_content[0] = c.row;
-    session.model().l_content[1] = u"SECOND ROW"_qs;
-    EXPECT_EQ(session.SuggestedFileName(), c.name) << c.row.toStdString();
-  }
   ScriptedPrompter prompter;
   JobSession session(prompter);
+  for (const auto& [row, name] : cases) {
+    session.model().l_content[0] = row;
+    session.model().l_content[1] = u"SECOND ROW"_qs;
+    EXPECT_EQ(session.SuggestedFileName(), name) << row.toStdString();
+  }
   MakeConsignment(session.model(), prompter, {});
   session.model().l_content[0] = u"BLOCK 2 ON SCREEN"_qs;
   EXPECT_EQ(session.SuggestedFileName(), u"MADE IN TAIWAN");
-  session.model().l_content.fill({});
   session.model().blocks[1].blk_content.fill({});
   EXPECT_EQ(session.SuggestedFileName(), u"未命名工作");
 }

@@ -67,208 +67,105 @@ class SharedJobTest : public testing::Test {
   QByteArray saved;  // the job file's bytes
 };
 
-// Who may hold the lock when a second program opens the job, and what the clerk answers.
-TEST_F(SharedJobTest, AJobAnotherProgramHasOpenIsOfferedReadOnlyOrAsACopy) {
-  enum Lock { kFree, kLiveHere, kDeadHere, kFreshElsewhere, kStaleElsewhere };
-  enum Result { kOwn, kReadOnly, kCopy, kNotOpened };
+// One clerk opens the job while the lock is free, held or stale, answers the questions, edits
+// the job and saves it, while another program may have written the file. The job on screen and
+// what the other program wrote are never lost, whatever the answers.
+TEST_F(SharedJobTest, TheLockAndTheSaveNeverWriteOverAnotherProgram) {
+  // Who holds the lock: nobody, a live or a dead program here, a program on another computer
+  // that touched its lock lately or long ago.
+  enum Lock { kFree, kHere, kDead, kAway, kStale };
+  enum Opened { kOwn, kRead, kCopy, kNot };  // with the lock, read-only, as a copy, not at all
+  QByteArray same_size = saved;
+  same_size.replace("MADE IN TAIWAN", "MADE IN JAPAN!");
+  const QByteArray longer = saved + "\n";
+  const QString other = folder.File(QStringLiteral("客戶A 二.cratemark"));
   const struct {
     const char* what;
     Lock lock;
-    int choice;            // the answer to the question, when it is asked
-    const char* question;  // what the question names; nullptr: no question
-    Result result;
+    std::deque<int> choices;            // the answers, in turn
+    std::optional<QByteArray> written;  // by another program, after the open
+    QString save_as;                    // the name 另存新檔 is given
+    const char* asked;                  // a part of each question, "|" between them
+    const char* said;                   // a part of the message, if any
+    Opened opened;
+    QString saved_to;  // empty: nothing is saved
   } cases[] = {
-      {"nobody has it", kFree, -1, nullptr, kOwn},
-      {"a program on this computer, read-only", kLiveHere, 0, "在這台電腦上", kReadOnly},
-      {"a program on this computer, as a copy", kLiveHere, 1, "在這台電腦上", kCopy},
-      {"a program on this computer, not at all", kLiveHere, 2, "在這台電腦上", kNotOpened},
-      {"another computer", kFreshElsewhere, 0, "王小明, 在電腦「OFFICE-2」上, 從今天", kReadOnly},
-      {"another computer, untouched past the stale time", kStaleElsewhere, -1, nullptr, kOwn},
-      {"a program on this computer that died", kDeadHere, -1, nullptr, kOwn},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    std::unique_ptr<JobLock> other;
-    switch (c.lock) {
-      case kFree:
-        break;
-      case kLiveHere:
-        other = std::make_unique<JobLock>(job);
-        ASSERT_EQ(other->Take(), JobLock::Outcome::kTaken);
-        break;
-      case kDeadHere:
-        // No process has so high an id.
-        WriteLock(QSysInfo::machineHostName(), 0x7ffffff0, 0);
-        break;
-      case kFreshElsewhere:
-        WriteLock(QStringLiteral("OFFICE-2"), QCoreApplication::applicationPid(),
-                  JobLock::kStaleMs / 2);
-        break;
-      case kStaleElsewhere:
-        WriteLock(QStringLiteral("OFFICE-2"), QCoreApplication::applicationPid(),
-                  JobLock::kStaleMs + 60 * 1000);
-        break;
-    }
-    const QByteArray lock_before = folder.Read(QFileInfo(lock).fileName());
-    ScriptedPrompter prompter;
-    JobSession session(prompter);
-    session.model().work_dir = folder.path();
-    const MainModel before = session.model();
-    if (c.choice >= 0) prompter.choices = {c.choice};
-
-    EXPECT_EQ(session.Open(job), c.result != kNotOpened);
-    ASSERT_EQ(prompter.questions.size(), c.question ? 1 : 0)
-        << prompter.questions.join(u'|').toStdString();
-    if (c.question) {
-      EXPECT_TRUE(prompter.questions[0].contains(QString::fromUtf8(c.question)))
-          << prompter.questions[0].toStdString();
-    }
-    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'|').toStdString();
-    EXPECT_EQ(session.read_only(), c.result == kReadOnly);
-    EXPECT_EQ(session.Title().contains(u"客戶A.cratemark (唯讀) - "), c.result == kReadOnly);
-    EXPECT_FALSE(session.IsModified());
-    switch (c.result) {
-      case kOwn: {
-        EXPECT_EQ(LockPid(job), QCoreApplication::applicationPid());
-        const auto holder = ReadLockHolder(lock);
-        ASSERT_TRUE(holder);
-        EXPECT_TRUE(holder->this_computer);
-        EXPECT_FALSE(holder->user.isEmpty());
-        EXPECT_LT(std::abs(holder->since.secsTo(QDateTime::currentDateTimeUtc())), 60);
-        break;
-      }
-      case kReadOnly:
-      case kNotOpened:
-        EXPECT_EQ(folder.Read(QFileInfo(lock).fileName()), lock_before) << "the holder's lock";
-        break;
-      case kCopy:
-        EXPECT_TRUE(session.job_path().isEmpty());
-        EXPECT_EQ(session.SuggestedFileName(), u"客戶A 副本");
-        EXPECT_TRUE(session.Title().startsWith(u"客戶A 副本 - "));
-        break;
-    }
-    if (c.result == kNotOpened) {
-      ExpectSameModel(before, session.model(), "the new job stays");
-    } else {
-      EXPECT_EQ(JobBytesAsSaved(session.model()), JobInFile(job));
-    }
-
-    // 開新工作 lets a lock of its own go, and never the holder's.
-    ASSERT_TRUE(session.New());
-    EXPECT_EQ(QFileInfo::exists(lock), c.lock == kLiveHere || c.lock == kFreshElsewhere);
-    other.reset();
-    QFile::remove(lock);
-  }
-}
-
-// What a save does when the job file changed on disk, or another program has it open: it never
-// writes over it, offers 另存新檔, and the job on screen stays whatever the clerk answers.
-TEST_F(SharedJobTest, ASaveNeverWritesOverAnotherProgramsChanges) {
-  QByteArray same_size = saved;
-  same_size.replace("MADE IN TAIWAN", "MADE IN JAPAN!");
-  ASSERT_EQ(same_size.size(), saved.size());
-  const QString other = folder.File(QStringLiteral("客戶A 二.cratemark"));
-  enum Open { kOwn, kReadOnly };
-  const struct {
-    const char* what;
-    Open open;
-    std::optional<QByteArray> on_disk;  // what another program writes into the file after the open
-    std::deque<int> choices;            // the answers to the questions
-    QString asked_path;                 // 另存新檔's file, when asked for
-    const char* question;               // what the save asks; nullptr: nothing
-    const char* message;                // what a refusal says; nullptr: nothing
-    bool saved;
-    QString saved_to;
-  } cases[] = {
-      {"nobody changed it", kOwn, std::nullopt, {}, {}, nullptr, nullptr, true, job},
-      {"written again with the same job", kOwn, saved, {}, {}, nullptr, nullptr, true, job},
-      {"changed, 另存新檔 to another name",
-       kOwn,
-       same_size,
-       {0},
-       other,
-       "已經被別的程式改過",
-       nullptr,
-       true,
-       other},
-      {"changed, 另存新檔 onto the changed file",
-       kOwn,
-       same_size,
-       {0},
-       job,
-       "已經被別的程式改過",
-       "不能蓋過它",
-       false,
-       {}},
-      {"changed, 取消", kOwn, saved + "\n", {1}, {}, "已經被別的程式改過", nullptr, false, {}},
-      {"read-only, 另存新檔 onto the file the holder has open",
-       kReadOnly,
-       saved,
-       {0, 0},
-       job,
-       "唯讀開啟",
-       "現在正開著這個檔案",
-       false,
-       {}},
-      {"read-only, 另存新檔 to another name",
-       kReadOnly,
-       saved,
-       {0, 0},
-       other,
-       "唯讀開啟",
-       nullptr,
-       true,
-       other},
+      {"nobody has it", kFree, {}, {}, {}, "", "", kOwn, job},
+      {"read-only, onto it", kHere, {0, 0}, {}, job, "這台電腦|唯讀", "正開著", kRead, {}},
+      {"a copy", kHere, {1}, {}, other, "在這台電腦上", "", kCopy, other},
+      {"not at all", kHere, {2}, {}, {}, "在這台電腦上", "", kNot, {}},
+      {"away", kAway, {0, 0}, {}, other, "王小明, 在電腦「OFFICE-2」|唯讀", "", kRead, other},
+      {"away, stale", kStale, {}, {}, {}, "", "", kOwn, job},
+      {"its program died", kDead, {}, {}, {}, "", "", kOwn, job},
+      {"written again the same", kFree, {}, saved, {}, "", "", kOwn, job},
+      {"changed, 另存新檔", kFree, {0}, same_size, other, "被別的程式改過", "", kOwn, other},
+      {"changed, onto it", kFree, {0}, same_size, job, "被別的程式改過", "不能蓋過它", kOwn, {}},
+      {"changed, 取消", kFree, {1}, longer, {}, "被別的程式改過", "", kOwn, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     folder.Write(QFileInfo(job).fileName(), saved);
     QFile::remove(other);
     std::unique_ptr<JobLock> holder;
-    if (c.open == kReadOnly) {
+    if (c.lock == kHere) {
       holder = std::make_unique<JobLock>(job);
       ASSERT_EQ(holder->Take(), JobLock::Outcome::kTaken);
     }
+    // No process has so high an id.
+    if (c.lock == kDead) WriteLock(QSysInfo::machineHostName(), 0x7ffffff0, 0);
+    if (c.lock == kAway) WriteLock(u"OFFICE-2"_qs, 42, JobLock::kStaleMs / 2);
+    if (c.lock == kStale) WriteLock(u"OFFICE-2"_qs, 42, JobLock::kStaleMs + 60000);
+    const QByteArray held = folder.Read(QFileInfo(lock).fileName());
     ScriptedPrompter prompter;
+    prompter.choices = c.choices;
     JobSession session(prompter);
     session.model().work_dir = folder.path();
-    prompter.choices = {0};  // read-only, when asked
-    ASSERT_TRUE(session.Open(job));
-    ASSERT_EQ(session.read_only(), c.open == kReadOnly);
-    prompter.questions.clear();
-    // Written as another program writes: a new file in its place.
-    if (c.on_disk) {
-      QFile::remove(job);
-      folder.Write(QFileInfo(job).fileName(), *c.on_disk);
-    }
-    session.Change(QStringLiteral("typing"),
-                   [](MainModel& m) { m.l_content[2] = QStringLiteral("THIS CLERK'S EDIT"); });
-    const QByteArray edited = JobBytesAsSaved(session.model()).value_or(QByteArray());
-    prompter.choices = c.choices;
-    session.SetSavePathAsker([&] { return c.asked_path; });
+    session.SetSavePathAsker([&] { return c.save_as; });
+    const MainModel before = session.model();
 
-    EXPECT_EQ(session.Save(), c.saved);
-    EXPECT_EQ(prompter.questions.size(), c.question ? 1 : 0);
-    if (c.question) {
-      EXPECT_TRUE(prompter.questions.value(0).contains(QString::fromUtf8(c.question)))
-          << prompter.questions.value(0).toStdString();
+    ASSERT_EQ(session.Open(job), c.opened != kNot);
+    if (c.opened == kNot) {
+      ExpectSameModel(before, session.model(), "the new job stays");
+    } else {
+      EXPECT_EQ(JobBytesAsSaved(session.model()), JobInFile(job));
+      EXPECT_EQ(session.read_only(), c.opened == kRead);
+      EXPECT_EQ(session.Title().contains(u"客戶A.cratemark (唯讀) - "), c.opened == kRead);
+      EXPECT_EQ(session.Title().startsWith(u"客戶A 副本 - "), c.opened == kCopy);
+      EXPECT_EQ(session.SuggestedFileName(), c.opened == kCopy ? u"客戶A 副本"_qs : u"客戶A"_qs);
+      if (c.opened == kOwn) {
+        EXPECT_EQ(LockPid(job), QCoreApplication::applicationPid());
+      }
+      if (c.written) {
+        QFile::remove(job);  // a new file in its place, as programs write
+        folder.Write(QFileInfo(job).fileName(), *c.written);
+      }
+      session.Change(u"typing"_qs, [](MainModel& m) { m.l_content[2] = u"MY EDIT"_qs; });
+      const QByteArray edited = JobBytesAsSaved(session.model()).value_or(QByteArray());
+      EXPECT_EQ(session.Save(), !c.saved_to.isEmpty());
+      EXPECT_EQ(JobBytesAsSaved(session.model()), edited);
+      EXPECT_EQ(session.IsModified(), c.saved_to.isEmpty());
+      if (c.saved_to != job) {
+        EXPECT_EQ(folder.Read(QFileInfo(job).fileName()), c.written.value_or(saved));
+      }
+      if (!c.saved_to.isEmpty()) {
+        EXPECT_EQ(JobInFile(c.saved_to), edited);
+        EXPECT_EQ(LockPid(c.saved_to), QCoreApplication::applicationPid());
+      }
     }
-    EXPECT_EQ(prompter.messages.size(), c.message ? 1 : 0);
-    if (c.message) {
-      EXPECT_TRUE(prompter.messages.value(0).contains(QString::fromUtf8(c.message)))
-          << prompter.messages.value(0).toStdString();
-    }
-    // Nothing is lost: the job on screen stays, and so does what the other program wrote.
-    EXPECT_EQ(JobBytesAsSaved(session.model()), edited);
-    EXPECT_EQ(session.IsModified(), !c.saved);
-    if (c.saved_to != job) {
-      EXPECT_EQ(folder.Read(QFileInfo(job).fileName()), c.on_disk.value_or(saved));
-    }
-    if (c.saved) {
-      EXPECT_EQ(session.job_path(), c.saved_to);
-      EXPECT_EQ(JobInFile(c.saved_to), edited);
-      EXPECT_EQ(LockPid(c.saved_to), QCoreApplication::applicationPid());
-    }
+    const QStringList asked = QString::fromUtf8(c.asked).split(u'|', Qt::SkipEmptyParts);
+    ASSERT_EQ(prompter.questions.size(), asked.size())
+        << prompter.questions.join(u'|').toStdString();
+    for (int i = 0; i < asked.size(); ++i) EXPECT_TRUE(prompter.questions[i].contains(asked[i]));
+    EXPECT_EQ(prompter.messages.size(), *c.said ? 1 : 0);
+    EXPECT_TRUE(prompter.messages.value(0).contains(QString::fromUtf8(c.said)));
+    // 開新工作 lets the session's own locks go, never the holder's.
+    prompter.save_answers = {SaveChoice::kDiscard};
+    ASSERT_TRUE(session.New());
+    const bool held_elsewhere = c.lock == kHere || c.lock == kAway;
+    EXPECT_EQ(folder.Read(QFileInfo(lock).fileName()), held_elsewhere ? held : QByteArray());
+    EXPECT_FALSE(QFileInfo::exists(JobLock::LockPath(other)));
+    holder.reset();
+    QFile::remove(lock);
   }
 }
 
@@ -311,20 +208,12 @@ TEST_F(SharedJobTest, TwoProgramsOnOneJobFile) {
   EXPECT_EQ(text(second.Ask(QStringLiteral("file ") + other)).trimmed(), job);
   EXPECT_TRUE(text(second.Ask(QStringLiteral("title"))).startsWith(u"客戶A 二.cratemark - "));
 
-  // The first clerk saves the job as usual; then someone changes the file behind the program.
+  // The first clerk saves the job as usual.
   first.Send(QStringLiteral("type l_content(9) FIRST CLERK"));
   first.Send(QStringLiteral("trigger action_save_job"));
   EXPECT_TRUE(text(first.Ask(QStringLiteral("title"))).startsWith(u"客戶A.cratemark - "));
   EXPECT_TRUE(folder.Read(QFileInfo(job).fileName()).contains("FIRST CLERK"));
   EXPECT_TRUE(folder.Read(QFileInfo(other).fileName()).contains("SECOND CLERK"));
-  folder.Write(QFileInfo(job).fileName(), saved);
-  first.Send(QStringLiteral("type l_content(10) MORE"));
-  first.Send(QStringLiteral("trigger action_save_job"));
-  const QString changed = text(first.Ask(QStringLiteral("message")));
-  EXPECT_TRUE(changed.contains(u"已經被別的程式改過")) << changed.toStdString();
-  first.Send(QStringLiteral("press 取消"));
-  EXPECT_TRUE(text(first.Ask(QStringLiteral("title"))).startsWith(u"客戶A.cratemark* - "));
-  EXPECT_EQ(folder.Read(QFileInfo(job).fileName()), saved);
 
   // The first program dies; the second takes over its lock without a question.
   first.process.kill();
