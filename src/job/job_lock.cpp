@@ -72,9 +72,12 @@ JobLock::Outcome JobLock::Take() {
   const QFileInfo info(path_);
   // QLockFile would wait for ever on a pipe in the lock's place.
   if (info.exists() && !info.isFile()) return Outcome::kNotPossible;
-  if (const auto found = ReadLockHolder(path_); found && !found->this_computer) {
+  // Another computer's lock, or one QLockFile cannot read (cut short by a crash), is judged by
+  // its age alone.
+  if (const auto found = ReadLockHolder(path_);
+      info.exists() && (!found || !found->this_computer)) {
     if (Touched(path_).msecsTo(QDateTime::currentDateTimeUtc()) <= kStaleMs) {
-      holder_ = *found;
+      holder_ = found.value_or(Holder{});
       return Outcome::kHeld;
     }
     lock_->removeStaleLockFile();
@@ -134,6 +137,8 @@ std::optional<JobLock::Holder> ReadLockHolder(const QString& lock_path) {
 
 QString LockHolderText(const JobLock::Holder& holder, const QDateTime& now) {
   const QString who = holder.user.isEmpty() ? Text::tr("另一個 Cratemark") : holder.user;
+  // A lock file that says nothing more.
+  if (!holder.this_computer && holder.host.isEmpty()) return who;
   const QString where =
       holder.this_computer ? Text::tr("在這台電腦上") : Text::tr("在電腦「%1」上").arg(holder.host);
   if (!holder.since.isValid()) return Text::tr("%1, %2").arg(who, where);

@@ -19,7 +19,8 @@ class QLockFile;
 //   process id, its program's name and the boot it ran in);
 // - a process id means nothing on another computer, so one written elsewhere is stale only when
 //   its file has not been touched for kStaleMs. A program holding a lock touches its file every
-//   kRefreshMs, so only a program that died (or a computer that went to sleep) leaves it that old.
+//   kRefreshMs, so only a program that died (or a computer that went to sleep) leaves it that old;
+// - so is a lock file that cannot be read as one (cut short by a crash as it was written).
 // Anything else is held: the second program says who has the job and offers it read-only or as
 // a copy.
 class JobLock {

@@ -72,8 +72,8 @@ class SharedJobTest : public testing::Test {
 // what the other program wrote are never lost, whatever the answers.
 TEST_F(SharedJobTest, TheLockAndTheSaveNeverWriteOverAnotherProgram) {
   // Who holds the lock: nobody, a live or a dead program here, a program on another computer
-  // that touched its lock lately or long ago.
-  enum Lock { kFree, kHere, kDead, kAway, kStale };
+  // that touched its lock lately or long ago, a lock file no program can read, long ago.
+  enum Lock { kFree, kHere, kDead, kAway, kStale, kBroken };
   enum Opened { kOwn, kRead, kCopy, kNot };  // with the lock, read-only, as a copy, not at all
   QByteArray same_size = saved;
   same_size.replace("MADE IN TAIWAN", "MADE IN JAPAN!");
@@ -97,6 +97,7 @@ TEST_F(SharedJobTest, TheLockAndTheSaveNeverWriteOverAnotherProgram) {
       {"away", kAway, {0, 0}, {}, other, "王小明, 在電腦「OFFICE-2」|唯讀", "", kRead, other},
       {"away, stale", kStale, {}, {}, {}, "", "", kOwn, job},
       {"its program died", kDead, {}, {}, {}, "", "", kOwn, job},
+      {"cut short, long ago", kBroken, {}, {}, {}, "", "", kOwn, job},
       {"written again the same", kFree, {}, saved, {}, "", "", kOwn, job},
       {"changed, 另存新檔", kFree, {0}, same_size, other, "被別的程式改過", "", kOwn, other},
       {"changed, onto it", kFree, {0}, same_size, job, "被別的程式改過", "不能蓋過它", kOwn, {}},
@@ -115,6 +116,7 @@ TEST_F(SharedJobTest, TheLockAndTheSaveNeverWriteOverAnotherProgram) {
     if (c.lock == kDead) WriteLock(QSysInfo::machineHostName(), 0x7ffffff0, 0);
     if (c.lock == kAway) WriteLock(u"OFFICE-2"_qs, 42, JobLock::kStaleMs / 2);
     if (c.lock == kStale) WriteLock(u"OFFICE-2"_qs, 42, JobLock::kStaleMs + 60000);
+    if (c.lock == kBroken) WriteLock({}, 0, JobLock::kStaleMs + 60000);
     const QByteArray held = folder.Read(QFileInfo(lock).fileName());
     ScriptedPrompter prompter;
     prompter.choices = c.choices;
