@@ -21,6 +21,7 @@
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStandardPaths>
+#include <QTimer>
 #include <utility>
 
 #include "about/about_box.h"
@@ -164,6 +165,9 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   ShowModel();
   setWindowTitle(session_->Title());
   LoadPrinterFitsAtStart();
+  // Said by StartSession before its questions; a window whose session is not started says them
+  // once it is up.
+  if (!start_messages_.isEmpty()) QTimer::singleShot(0, this, &MainWindow::SayStartMessages);
 }
 
 MainWindow::~MainWindow() {
@@ -653,10 +657,13 @@ MainModel MainWindow::ModelOnScreen() const {
 }
 
 void MainWindow::StartSession(const QString& job_path) {
-  // Once the window is up, over it, and before the questions about the job rather than on top
-  // of them.
-  for (const QString& message : std::exchange(start_messages_, {})) prompter_->Message(message);
+  // Before the questions about the job rather than on top of them.
+  SayStartMessages();
   session_->Start(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), job_path);
+}
+
+void MainWindow::SayStartMessages() {
+  for (const QString& message : std::exchange(start_messages_, {})) prompter_->Message(message);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -139,6 +139,7 @@ class MainWindow : public QMainWindow {
   void ConnectAbout();
   void ConnectPrint();
   void LoadPrinterFitsAtStart();
+  void SayStartMessages();
   void OpenPrinterFits();
   void ShowChoices();
 
@@ -218,5 +219,5 @@ class MainWindow : public QMainWindow {
   PrintTarget* print_target_ = nullptr;
   PrintFeedback* print_feedback_ = nullptr;
   PrinterFits printer_fits_;
-  QStringList start_messages_;  // about the settings files, for StartSession to say first
+  QStringList start_messages_;  // about the settings files, not said yet
 };
