@@ -228,6 +228,7 @@ TEST_F(SharedJobTest, TwoProgramsOnOneJobFile) {
   second.Send(QStringLiteral("close"));
   ASSERT_TRUE(second.process.waitForFinished(30000))
       << second.process.readAllStandardError().toStdString();
+  EXPECT_EQ(second.process.exitCode(), 0);
   EXPECT_FALSE(QFileInfo::exists(lock)) << "closing lets the lock go";
 }
 
