@@ -965,6 +965,45 @@ The file is as it was and the job is still on screen; free some disk space or ch
     </message>
 </context>
 <context>
+    <name>JobLock</name>
+    <message>
+        <source>另一個 Cratemark</source>
+        <translation>another Cratemark</translation>
+    </message>
+    <message>
+        <source>在這台電腦上</source>
+        <translation>on this computer</translation>
+    </message>
+    <message>
+        <source>在電腦「%1」上</source>
+        <translation>on the computer “%1”</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>今天 %1</source>
+        <translation>today %1</translation>
+    </message>
+    <message>
+        <source>昨天 %1</source>
+        <translation>yesterday %1</translation>
+    </message>
+    <message>
+        <source>%1月%2日 %3</source>
+        <translation>%1/%2 %3</translation>
+    </message>
+    <message>
+        <source>%1年%2月%3日 %4</source>
+        <translation>%2/%3/%1 %4</translation>
+    </message>
+    <message>
+        <source>%1, %2, 從%3起</source>
+        <translation>%1, %2, since %3</translation>
+    </message>
+</context>
+<context>
     <name>JobSession</name>
     <message>
         <source>未命名工作</source>
@@ -983,6 +1022,66 @@ The file is as it was and the job is still on screen; free some disk space or ch
 要找回 %1 自動儲存的工作「%2」嗎?</source>
         <translation>Cratemark did not end normally last time.
 Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
+    </message>
+    <message>
+        <source>%1 副本</source>
+        <translation>%1 copy</translation>
+    </message>
+    <message>
+        <source>%1 (唯讀)</source>
+        <translation>%1 (read-only)</translation>
+    </message>
+    <message>
+        <source>工作檔「%1」現在有人開著: %2。
+
+唯讀開啟: 可以看、可以列印, 但不能存回這個檔案。
+開成副本: 開成一個還沒存檔的新工作, 改好後用另存新檔存成別的檔案。</source>
+        <translation>The job file “%1” is open in another program now: %2.
+
+Open read-only: look at it and print it, but it cannot be saved back into this file.
+Open a copy: a new job, not yet saved; when it is ready, save it under another name with Save As.</translation>
+    </message>
+    <message>
+        <source>唯讀開啟(&amp;R)</source>
+        <translation>Open &amp;Read-Only</translation>
+    </message>
+    <message>
+        <source>開成副本(&amp;C)</source>
+        <translation>Open a &amp;Copy</translation>
+    </message>
+    <message>
+        <source>不開啟(&amp;N)</source>
+        <translation>Do &amp;Not Open</translation>
+    </message>
+    <message>
+        <source>工作「%1」是唯讀開啟的 (開啟時別的程式開著它), 不能存回這個檔案。
+要另存新檔嗎?</source>
+        <translation>The job “%1” was opened read-only (another program had it open), so it cannot be saved back into its file.
+Save it under another name?</translation>
+    </message>
+    <message>
+        <source>另存新檔(&amp;A)…</source>
+        <translation>Save &amp;As…</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>無法儲存到工作檔「%1」: %2, 現在正開著這個檔案。
+畫面上的工作都還在; 請換一個檔名再存。</source>
+        <translation>Cannot save into the job file “%1”: %2 has that file open now.
+The job is still on screen; save it under another name.</translation>
+    </message>
+    <message>
+        <source>工作檔「%1」在你開啟之後, 已經被別的程式改過了。
+為了不蓋掉那些修改, 這次不存回這個檔案; 畫面上的工作都還在。要另存新檔嗎?</source>
+        <translation>The job file “%1” has been changed by another program since you opened it.
+So as not to write over those changes, the job is not saved back into that file; it is still on screen. Save it under another name?</translation>
+    </message>
+    <message>
+        <source>工作檔「%1」已經被別的程式改過, 不能蓋過它; 請換一個檔名再存。</source>
+        <translation>The job file “%1” has been changed by another program and is not written over; save the job under another name.</translation>
     </message>
 </context>
 <context>
@@ -2296,6 +2395,21 @@ the horizontal (vertical) pitch from one label’s top-left corner to the next o
     <message>
         <source>真的要Refresh? 這樣做會讓您剛剛設的資料全部重來ㄛ..</source>
         <translation>Really refresh? Everything you have just set up will start over.</translation>
+    </message>
+</context>
+<context>
+    <name>UserSettings</name>
+    <message>
+        <source>已經損壞, 讀不出來</source>
+        <translation>it is damaged and cannot be read</translation>
+    </message>
+    <message>
+        <source>Cratemark 的設定檔 %1 無法使用: %2。
+這次先不用它: 最近的工作清單是空的, 這次的設定也不會留下來。
+請把這個檔案移走或刪除, 下次開啟時會重新建立。</source>
+        <translation>Cratemark&apos;s settings file %1 cannot be used: %2.
+It is left alone this time: the list of recent jobs is empty, and nothing of this session&apos;s settings is kept.
+Move the file away or delete it; it is made afresh the next time Cratemark starts.</translation>
     </message>
 </context>
 </TS>
