@@ -122,6 +122,30 @@ TEST_F(CommandPrintTest, AWholeRunGoesToTheDefaultPrinterOrAPdfFileAndIsRecorded
   EXPECT_TRUE(HistoryWritten());
 }
 
+// The copies reach the print system as whole sets: the queue's filters (pdftopdf, as on an office
+// printer's queue that cannot sort copies itself) put out sheets 1 to 5, then 1 to 5 again.
+TEST_F(CommandPrintTest, TwoCopiesComeOutAsWholeSets) {
+  if (QPrinterInfo::defaultPrinterName() != u"LABELS") {
+    GTEST_SKIP() << "No default queue LABELS: start the test printers with scripts/test-printer.";
+  }
+  const QString printout = QStringLiteral("/tmp/printout/last.pdf");
+  QFile::remove(printout);
+  const Outcome run =
+      Cratemark({QStringLiteral("--print"), job, QStringLiteral("--copies"), QStringLiteral("2")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  ASSERT_TRUE(printout::WaitFor(QStringLiteral("LABELS"), printout));
+  QList<int> first_cartons;
+  static const QRegularExpression carton(QStringLiteral(R"(C/NO\.\s*:\s*(\d+))"));
+  for (int page = 1; page <= Pages(printout).toInt(); ++page) {
+    const QString text =
+        printout::Output(QStringLiteral("pdftotext"),
+                         {"-f", QString::number(page), "-l", QString::number(page), printout, "-"});
+    first_cartons << carton.match(text).captured(1).toInt();
+  }
+  EXPECT_EQ(first_cartons, (QList<int>{1, 9, 17, 25, 33, 1, 9, 17, 25, 33}));
+  EXPECT_TRUE(HistoryWritten());
+}
+
 TEST_F(CommandPrintTest, AReprintOfCartonsFromAStartPlaceLeavesTheHistoryAlone) {
   if (QPrinterInfo::defaultPrinterName() != u"LABELS") {
     GTEST_SKIP() << "No default queue LABELS: start the test printers with scripts/test-printer.";
@@ -157,6 +181,8 @@ TEST_F(CommandPrintTest, RefusalsAndBadArgumentsHaveTheirOwnExitStatus) {
        "「起始位置」要填 1 到 8"},
       {{"--print", "客戶A.cratemark", "--start", "0"}, 2, "--start"},
       {{"--print", "客戶A.cratemark", "--cartons", "x"}, 2, "--cartons"},
+      {{"--print", "客戶A.cratemark", "--copies", "100"}, 2, "--copies"},
+      {{"--print", "客戶A.cratemark", "--copies", "2", "--pdf", "x.pdf"}, 2, "PDF"},
       {{"--print", "客戶A.cratemark", "--pdf", "a.pdf", "--printer", "LABELS"}, 2, "--pdf"},
       {{"客戶A.cratemark", "--pdf", "a.pdf"}, 2, "--print"},
   };
