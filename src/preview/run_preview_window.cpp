@@ -167,6 +167,9 @@ QWidget* RunPreviewWindow::CreatePanel() {
   summary_text_ = new QTextBrowser(summary_box);
   summary_text_->setObjectName(QStringLiteral("summary"));
   summary_text_->setOpenLinks(false);
+  // A line of the summary is a paragraph: without the blank line between them it stays short.
+  summary_text_->document()->setDefaultStyleSheet(
+      QStringLiteral("p { margin-top: 0; margin-bottom: 4px; }"));
   summary_layout->addWidget(summary_text_);
   auto* preflight_box = new QGroupBox(tr("列印前檢查"), checks);
   preflight_box->setObjectName(QStringLiteral("preflight_box"));
@@ -174,6 +177,7 @@ QWidget* RunPreviewWindow::CreatePanel() {
   preflight_list_ = new QListWidget(preflight_box);
   preflight_list_->setObjectName(QStringLiteral("preflight"));
   preflight_list_->setWordWrap(true);
+  preflight_list_->setSpacing(2);  // wrapped items apart
   preflight_list_->setToolTip(tr("按一下問題, 就會翻到那一張標籤紙, 用紅框標出問題的位置"));
   preflight_layout->addWidget(preflight_list_);
   checks->setStretchFactor(0, 2);

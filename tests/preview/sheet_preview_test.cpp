@@ -214,6 +214,10 @@ TEST_F(SheetPreviewTest, APageIsWhitePaperWithTheLabelsInk) {
   // Ink in every label, none in the margin above the first page row.
   for (const LabelArea& area : areas) EXPECT_GT(dark_in(area.rect), 50);
   EXPECT_EQ(dark_in(QRectF(0, 0, 11900, target.printable.top() - 20)), 0);
+
+  // A piece of the page, as a zoomed view draws what is in view, is that piece of the whole page.
+  const QRect piece(130, 310, 260, 140);  // across both labels of the second page row
+  EXPECT_EQ(preview.Paint(1, 72, 1.0, nullptr, piece), page.copy(piece));
 }
 
 TEST(Zoom, StepsInAndOutFromAStepOrAFitAndTheDotsOfEachZoom) {
