@@ -146,48 +146,16 @@ TEST_F(SheetPreviewTest, TheLabelUnderThePointerIsTheOneDrawnThere) {
   const QRectF third = areas[0].rect;
   EXPECT_FALSE(LabelAtPoint(areas, QPointF(third.center().x(), third.bottom() + 20)).has_value());
   EXPECT_EQ(LabelAtPoint(areas, third.center()), 16);  // carton 17
-}
-
-TEST_F(SheetPreviewTest, TheTooltipNamesTheSheetAndPlaceOfTheLabelAsShown) {
-  model.l_last = QStringLiteral("Yes");
-  model.blocks[3].blk_start = 99;
-  const RunPlan plan = RunPlan::Of(model);
+  // Its tooltip names where the reprint puts it; a whole run from place 3 puts label 26 two places
+  // later than from place 1.
+  EXPECT_EQ(LabelTip(layout, 16), QStringLiteral("第 1 張第 3 格\n第 1 區段\n箱號 17\n墊板 2"));
   model.barcode = TestBarcode(BarcodeKind::kSscc);
   const RunPlan with_barcodes = RunPlan::Of(model);
-  const struct {
-    const RunPlan& plan;
-    PrintChoice choice;
-    int64_t label;
-    QString tip;
-  } cases[] = {
-      {plan, {}, 16, QStringLiteral("第 3 張第 1 格\n第 1 區段\n箱號 17\n墊板 2")},
-      // From place 3 every label is two places later; the run moves on to a sixth sheet.
-      {plan,
-       {PrintChoice::kWholeRun, 0, 0, 3},
-       26,
-       QStringLiteral("第 4 張第 5 格\n第 2 區段\n箱號 27\n墊板 3")},
-      {plan,
-       {PrintChoice::kWholeRun, 0, 0, 3},
-       40,
-       QStringLiteral("第 6 張第 3 格\n尾數箱\n箱號 99\n墊板 0")},
-      // A reprint's labels are where the reprint puts them.
-      {plan,
-       {PrintChoice::kCartons, 17, 21, 3},
-       16,
-       QStringLiteral("第 1 張第 3 格\n第 1 區段\n箱號 17\n墊板 2")},
-      {plan,
-       {PrintChoice::kSheets, 4, 5, 1},
-       26,
-       QStringLiteral("第 1 張第 3 格\n第 2 區段\n箱號 27\n墊板 3")},
-      {with_barcodes,
-       {},
-       26,
-       QStringLiteral("第 4 張第 3 格\n第 2 區段\n箱號 27\n墊板 3\n條碼 (00)106141410000000279")},
-  };
-  for (const auto& c : cases) {
-    const PrintLayout layout(c.plan, c.choice, test_geometry::kA4Eight);
-    EXPECT_EQ(LabelTip(layout, c.label), c.tip) << c.tip.toStdString();
-  }
+  const PrintLayout whole(with_barcodes, PrintChoice{PrintChoice::kWholeRun, 0, 0, 3},
+                          test_geometry::kA4Eight);
+  EXPECT_EQ(
+      LabelTip(whole, 26),
+      QStringLiteral("第 4 張第 5 格\n第 2 區段\n箱號 27\n墊板 3\n條碼 (00)106141410000000279"));
 }
 
 TEST_F(SheetPreviewTest, APageIsWhitePaperWithTheLabelsInk) {
@@ -220,60 +188,24 @@ TEST_F(SheetPreviewTest, APageIsWhitePaperWithTheLabelsInk) {
   EXPECT_EQ(preview.Paint(1, 72, 1.0, nullptr, piece), page.copy(piece));
 }
 
-TEST(Zoom, StepsInAndOutFromAStepOrAFitAndTheDotsOfEachZoom) {
+TEST(Zoom, StepsFromAStepOrAFitAndTheDotsOfEachZoom) {
+  // From 87 % (a fit) in is 100 %, out 75 %; within half a percent of a step is that step; no
+  // further than 25 % and 400 %.
   const struct {
     double percent;
-    int steps;
-    int step;
-  } steps[] = {
-      {100, 1, 125},
-      {100, -1, 75},
-      {100, 3, 200},
-      {100, -2, 67},
-      // A fit lies between two steps: in goes to the one above, out to the one below.
-      {87.3, 1, 100},
-      {87.3, -1, 75},
-      {12, 1, 25},
-      {480, -1, 400},
-      // Within half a percent of a step is that step.
-      {66.8, 1, 75},
-      {66.8, -1, 50},
-      {33.3, -1, 25},
-      // No further than the first and last step.
-      {25, -1, 25},
-      {400, 1, 400},
-      {100, 20, 400},
-      {100, -20, 25},
-      {1000, 1, 400},
-      {5, -1, 25},
-  };
-  for (const auto& s : steps) {
-    EXPECT_EQ(ZoomStep(s.percent, s.steps), s.step) << s.percent << " by " << s.steps;
-  }
+    int steps, step;
+  } steps[] = {{100, 1, 125},  {100, -2, 67}, {87.3, 1, 100}, {87.3, -1, 75}, {66.8, 1, 75},
+               {66.8, -1, 50}, {12, 1, 25},   {400, 1, 400},  {100, -20, 25}};
+  for (const auto& s : steps) EXPECT_EQ(ZoomStep(s.percent, s.steps), s.step) << s.percent;
 
   const QSize view(600, 800);  // 60 dots an inch fit across A4's 8.27 inches
   const QSizeF a4 = kA4.ToSizeF();
-  const QSizeF roll(5760, 8640);  // a 4 × 6 inch roll label's page
-  const struct {
-    ZoomMode mode;
-    QSizeF page;
-    QSize view;
-    double screen_dpi;
-    int percent;
-    int dpi;
-  } dots[] = {
-      {ZoomMode::kPageWidth, a4, view, 96, 100, 70},     // 580 / 8.27
-      {ZoomMode::kWholePage, a4, view, 96, 100, 66},     // 780 / 11.69
-      {ZoomMode::kWholePage, roll, view, 96, 100, 130},  // fits by its height: 780 / 6
-      {ZoomMode::kWholePage, a4, QSize(0, 0), 96, 100, kMinZoomDpi},
-      {ZoomMode::kPercent, a4, view, 96, 100, 96},
-      {ZoomMode::kPercent, a4, view, 96, 67, 64},
-      {ZoomMode::kPercent, a4, view, 96, 25, 24},
-      {ZoomMode::kPercent, a4, view, 120, 33, 40},
-      {ZoomMode::kPercent, a4, view, 144, 400, kMaxZoomDpi},
-  };
-  for (const auto& d : dots) {
-    EXPECT_EQ(ZoomDpi(d.mode, d.page, d.view, 10, d.screen_dpi, d.percent), d.dpi)
-        << int(d.mode) << " at " << d.percent;
-  }
+  EXPECT_EQ(ZoomDpi(ZoomMode::kPageWidth, a4, view, 10, 96), 70);  // 580 / 8.27
+  EXPECT_EQ(ZoomDpi(ZoomMode::kWholePage, a4, view, 10, 96), 66);  // 780 / 11.69
+  EXPECT_EQ(ZoomDpi(ZoomMode::kPercent, a4, view, 10, 96, 100), 96);
+  EXPECT_EQ(ZoomDpi(ZoomMode::kPercent, a4, view, 10, 96, 67), 64);
+  EXPECT_EQ(ZoomDpi(ZoomMode::kPercent, a4, view, 10, 144, 400), kMaxZoomDpi);
+  EXPECT_EQ(ZoomDpi(ZoomMode::kWholePage, a4, QSize(0, 0), 10, 96), kMinZoomDpi);
+  // A 4 × 6 inch roll label's page fits by its height: 780 / 6.
+  EXPECT_EQ(ZoomDpi(ZoomMode::kWholePage, QSizeF(5760, 8640), view, 10, 96), 130);
 }
