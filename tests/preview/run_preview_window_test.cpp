@@ -121,13 +121,11 @@ TEST_F(RunPreviewWindowTest, FileMenuOpensTheModalPreviewOfTheJobWithCtrlP) {
 
 // The letters after & on the window's buttons and in the captions of its fields, sorted.
 QStringList Mnemonics(QWidget* window) {
-  QStringList texts;
-  for (const QAbstractButton* b : window->findChildren<QAbstractButton*>()) texts << b->text();
-  for (const QLabel* label : window->findChildren<QLabel*>()) {
-    if (label->buddy()) texts << label->text();
-  }
   QStringList letters;
-  for (const QString& text : texts) {
+  for (const QWidget* child : window->findChildren<QWidget*>()) {
+    const auto* button = qobject_cast<const QAbstractButton*>(child);
+    const auto* label = qobject_cast<const QLabel*>(child);
+    const QString text = button ? button->text() : label && label->buddy() ? label->text() : "";
     if (text.contains(u'&')) letters << text.section(u'&', 1).left(1).toUpper();
   }
   letters.sort();
@@ -206,9 +204,8 @@ TEST_F(RunPreviewWindowTest, ZoomStepsKeepTheSpotUnderTheMouseOrInTheMiddle) {
   Wheel(view, -120);
   EXPECT_EQ(view->sheet(), 1);
 
-  // From the fit to the steps above it: Ctrl++, Ctrl+= (Ctrl++ without Shift) and Ctrl+− keep the
-  // middle of the view, which moves as the scroll bars come and go; Ctrl+wheel the spot under the
-  // mouse.
+  // From the fit up by steps: the keys keep the middle of the view (which moves as the scroll bars
+  // come and go), Ctrl+wheel the spot under the mouse.
   const QPointF mouse = QRectF(view->viewport()->rect()).center() + QPointF(-80, 60);
   const double fit = view->zoom_percent();
   const struct {
@@ -351,13 +348,11 @@ TEST_F(RunPreviewWindowTest, InEnglishThePhrasesReadAroundTheirFields) {
     const char* field;
     QString before;
     QString after;
-  } rows[] = {
-      {"page_number", "Page", "of 5"},
-      {"sheets_from", "Sheets", "to"},
-      {"sheets_to", "to", "of the preview"},
-      {"cartons_from", "Cartons", "to"},
-      {"cartons_to", "to", ""},
-  };
+  } rows[] = {{"page_number", "Page", "of 5"},
+              {"sheets_from", "Sheets", "to"},
+              {"sheets_to", "to", "of the preview"},
+              {"cartons_from", "Cartons", "to"},
+              {"cartons_to", "to", ""}};
   for (const auto& row : rows) {
     QWidget* field = In<QWidget>(preview, row.field);
     ASSERT_NE(field, nullptr);

@@ -50,11 +50,6 @@ TEST_F(RunSummaryTest, WorkedExample) {
   EXPECT_EQ(from_three[0],
             QStringLiteral("共 40 張標籤, 印在 6 張標籤紙上 (每張 8 格), 2 份共 12 張"));
   EXPECT_TRUE(from_three[2].endsWith(u"從第 4 張第 4 格開始")) << from_three[2].toStdString();
-  const RunPlan plan = RunPlan::Of(model);
-  const PrintLayout reprint(plan, PrintChoice{PrintChoice::kSheets, 2, 3, 1},
-                            test_geometry::kA4Eight);
-  EXPECT_EQ(LayoutSummary(reprint, 3),
-            QStringLiteral("這次列印 16 張標籤, 共 2 張標籤紙, 3 份共 6 張"));
 
   // With barcodes each block says what its first and last label encode, the remainder its own.
   model.barcode = TestBarcode(BarcodeKind::kCode128, QStringLiteral("PO-{C}"));
