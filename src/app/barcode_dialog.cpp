@@ -75,7 +75,7 @@ BarcodeDialog::BarcodeDialog(const BarcodeSettings& settings, Prompter& prompter
   layout->addWidget(buttons);
 
   SetFields(FieldsFromSettings(settings));
-  connect(kind_, &QComboBox::currentIndexChanged, this, &BarcodeDialog::ShowKind);
+  connect(kind_, &QComboBox::currentIndexChanged, this, &BarcodeDialog::KindChosen);
 }
 
 BarcodeFields BarcodeDialog::Fields() const {
@@ -104,8 +104,14 @@ void BarcodeDialog::SetFields(const BarcodeFields& fields) {
   ShowKind();
 }
 
+void BarcodeDialog::KindChosen() {
+  module_->setText(WithKindChosen(Fields(), shown_kind_).module_mm);
+  ShowKind();
+}
+
 void BarcodeDialog::ShowKind() {
   const BarcodeKind kind = Fields().kind;
+  shown_kind_ = kind;
   const bool any = kind != BarcodeKind::kNone;
   const bool text = kind == BarcodeKind::kCode128 || kind == BarcodeKind::kQrCode;
   content_->setEnabled(text);

@@ -12,7 +12,8 @@ class QLineEdit;
 
 // 檔案 → 條碼設定…: the job's barcode settings as fields. OK reads them with AcceptBarcodeFields;
 // a bad field gets its message and the dialog stays open with what the user typed. The fields a
-// kind does not use are disabled but keep their text.
+// kind does not use are disabled but keep their text. Choosing another kind brings its module width
+// with it while the field still shows the old kind's (WithKindChosen).
 class BarcodeDialog : public QDialog {
   Q_OBJECT
 
@@ -28,6 +29,7 @@ class BarcodeDialog : public QDialog {
 
  private:
   void ShowKind();
+  void KindChosen();
 
   Prompter& prompter_;
   BarcodeSettings settings_;
@@ -41,4 +43,5 @@ class BarcodeDialog : public QDialog {
   QLineEdit* top_ = nullptr;
   QLineEdit* height_ = nullptr;
   QLineEdit* module_ = nullptr;
+  BarcodeKind shown_kind_ = BarcodeKind::kNone;  // the kind the fields were last shown for
 };

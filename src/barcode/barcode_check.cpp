@@ -65,9 +65,10 @@ QPointF SymbolOffset(const BarcodeSettings& settings) {
 
 std::optional<QString> CheckBarcode(const BarcodeSettings& settings, const QString& content,
                                     const BarcodeLabel& label, const LabelGrid& grid,
-                                    BarcodeEncoder& encoder) {
+                                    BarcodeEncoder& encoder, const PrinterDots& dots) {
   if (settings.kind == BarcodeKind::kNone) return std::nullopt;
-  return CheckEncodedBarcode(settings, content, encoder.Encode(settings, content), label, grid);
+  return CheckEncodedBarcode(settings, content, encoder.Encode(settings, content, dots), label,
+                             grid);
 }
 
 std::optional<QString> CheckEncodedBarcode(const BarcodeSettings& settings, const QString& content,
@@ -98,11 +99,12 @@ std::optional<QString> CheckEncodedBarcode(const BarcodeSettings& settings, cons
 }
 
 std::optional<QString> CheckLabelBarcode(const BarcodeSettings& settings, const BarcodeLabel& label,
-                                         const LabelGrid& grid, BarcodeEncoder& encoder) {
+                                         const LabelGrid& grid, BarcodeEncoder& encoder,
+                                         const PrinterDots& dots) {
   if (settings.kind == BarcodeKind::kNone) return std::nullopt;
   const QString problem = SettingsProblem(settings);
   if (!problem.isEmpty()) return Text::tr("%1的標籤: %2").arg(LabelName(label), problem);
   const BarcodeContent content = ComposeContent(settings, label);
   if (!content.error.isEmpty()) return content.error;
-  return CheckBarcode(settings, content.text, label, grid, encoder);
+  return CheckBarcode(settings, content.text, label, grid, encoder, dots);
 }

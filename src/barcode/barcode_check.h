@@ -19,10 +19,12 @@ QPointF SymbolOffset(const BarcodeSettings& settings);
 
 // The message naming the field and the label when `content` cannot go onto `label` as a symbol of
 // `settings`: a character the kind cannot encode, a content too long or empty, a symbol that runs
-// past the label's right edge or below its page row on `grid`. Nothing when it can.
+// past the label's right edge or below its page row on `grid`, at its size on `dots`. Nothing when
+// it can.
 std::optional<QString> CheckBarcode(const BarcodeSettings& settings, const QString& content,
                                     const BarcodeLabel& label, const LabelGrid& grid,
-                                    BarcodeEncoder& encoder = SharedBarcodeEncoder());
+                                    BarcodeEncoder& encoder = SharedBarcodeEncoder(),
+                                    const PrinterDots& dots = {});
 
 // As CheckBarcode, for a content whose symbol (or a symbol of the same size) is `encoded`.
 std::optional<QString> CheckEncodedBarcode(const BarcodeSettings& settings, const QString& content,
@@ -33,4 +35,5 @@ std::optional<QString> CheckEncodedBarcode(const BarcodeSettings& settings, cons
 // composed) and CheckBarcode. Nothing when the label can be printed, also for no barcode.
 std::optional<QString> CheckLabelBarcode(const BarcodeSettings& settings, const BarcodeLabel& label,
                                          const LabelGrid& grid,
-                                         BarcodeEncoder& encoder = SharedBarcodeEncoder());
+                                         BarcodeEncoder& encoder = SharedBarcodeEncoder(),
+                                         const PrinterDots& dots = {});

@@ -112,6 +112,19 @@ bool IsLinear(BarcodeKind kind) {
   return kind == BarcodeKind::kCode128 || kind == BarcodeKind::kSscc;
 }
 
+double MinimumModuleMm(BarcodeKind kind) {
+  switch (kind) {
+    case BarcodeKind::kSscc:
+      return kSsccModuleMm;
+    case BarcodeKind::kCode128:
+      return kMinModuleMm;
+    case BarcodeKind::kNone:
+    case BarcodeKind::kQrCode:
+      break;
+  }
+  return 0;
+}
+
 QString KindDisplayName(BarcodeKind kind) {
   switch (kind) {
     case BarcodeKind::kNone:
@@ -177,6 +190,7 @@ std::optional<BarcodeSettings> BarcodeSettingsFromJson(const QJsonObject& json, 
       return std::nullopt;
     }
     settings.kind = *known;
+    settings.module_mm = DefaultModuleMm(settings.kind);
   }
   for (const auto& [key, name, member] :
        {std::tuple{"template", &ContentFieldName, &BarcodeSettings::content_template},
@@ -223,6 +237,14 @@ BarcodeFields FieldsFromSettings(const BarcodeSettings& settings) {
   fields.company_prefix = settings.company_prefix;
   for (const NumberField& field : NumberFields()) {
     fields.*field.text = NumberText(settings.*field.member);
+  }
+  return fields;
+}
+
+BarcodeFields WithKindChosen(BarcodeFields fields, BarcodeKind before) {
+  const std::optional<double> module = WholeNumber(fields.module_mm);
+  if (module && *module == DefaultModuleMm(before)) {
+    fields.module_mm = NumberText(DefaultModuleMm(fields.kind));
   }
   return fields;
 }

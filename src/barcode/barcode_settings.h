@@ -20,6 +20,11 @@ inline constexpr double kMaxModuleMm = 2.0;
 // A linear code (Code 128, GS1-128): bars of a module width and a human-readable line.
 bool IsLinear(BarcodeKind kind);
 
+// The narrowest module a kind's symbols may print with, which a rounding to a printer's dots never
+// goes below: GS1's 0.495 mm for the SSCC on a logistics label, the settings' smallest for Code
+// 128, none for a QR code (its module follows from its height).
+double MinimumModuleMm(BarcodeKind kind);
+
 // The kind as the dialog's list and the messages name it.
 QString KindDisplayName(BarcodeKind kind);
 
@@ -39,7 +44,9 @@ QString SettingsProblem(const BarcodeSettings& settings);
 QJsonObject BarcodeSettingsToJson(const BarcodeSettings& settings);
 
 // Settings from a job file. A missing field keeps its default (an object without "kind" is no
-// barcode, as in a job written before barcodes existed); a field of the wrong type, an unknown
+// barcode, as in a job written before barcodes existed), the module width its kind's (a job
+// file has always named it; one written by hand without it gets what a newly chosen kind gets); a
+// field of the wrong type, an unknown
 // kind or a value out of range gives nothing, with the message in `error` (may be null).
 std::optional<BarcodeSettings> BarcodeSettingsFromJson(const QJsonObject& json, QString* error);
 
@@ -59,6 +66,11 @@ struct BarcodeFields {
 
 // The fields that show `settings`.
 BarcodeFields FieldsFromSettings(const BarcodeSettings& settings);
+
+// The fields once the clerk chooses the kind `fields.kind` in place of `before`: a module width
+// that still shows the old kind's default becomes the new kind's (0.33 mm for Code 128, 0.495 mm
+// for an SSCC); one the clerk typed stays as typed.
+BarcodeFields WithKindChosen(BarcodeFields fields, BarcodeKind before);
 
 // The settings the fields give, or nothing with the message naming the first bad field in
 // `error` (may be null).

@@ -106,8 +106,9 @@ BarcodeText TextBelowBars(const QString& text, const BarcodeSymbol& symbol, doub
 // The thread that encodes ahead, and the symbols it has done that have not been asked for yet.
 class BarcodeEncoder::Ahead {
  public:
-  Ahead(const BarcodeSettings& settings, std::function<std::optional<QString>()> next)
-      : settings_(settings), next_(std::move(next)), thread_([this] { Run(); }) {}
+  Ahead(const BarcodeSettings& settings, const PrinterDots& dots,
+        std::function<std::optional<QString>()> next)
+      : settings_(settings), dots_(dots), next_(std::move(next)), thread_([this] { Run(); }) {}
 
   ~Ahead() {
     {
@@ -118,15 +119,17 @@ class BarcodeEncoder::Ahead {
     thread_.join();
   }
 
-  // The symbol of the next content, when that is `content` in `settings`.
-  std::optional<EncodedSymbol> Take(const BarcodeSettings& settings, const QString& content) {
+  // The symbol of the next content, when that is `content` in `settings` on `dots`.
+  std::optional<EncodedSymbol> Take(const BarcodeSettings& settings, const QString& content,
+                                    const PrinterDots& dots) {
     std::unique_lock lock(mutex_);
     if (symbols_.empty() && !finished_) {
       taking_ = true;
       done_.wait(lock, [this] { return !symbols_.empty() || finished_; });
       taking_ = false;
     }
-    if (symbols_.empty() || symbols_.front().first != content || !(settings == settings_)) {
+    if (symbols_.empty() || symbols_.front().first != content || !(settings == settings_) ||
+        !(dots == dots_)) {
       return std::nullopt;
     }
     EncodedSymbol symbol = std::move(symbols_.front().second);
@@ -154,7 +157,7 @@ class BarcodeEncoder::Ahead {
       }
       std::optional<QString> content = next_();
       if (!content) break;
-      EncodedSymbol symbol = encoder.Encode(settings_, *content);
+      EncodedSymbol symbol = encoder.Encode(settings_, *content, dots_);
       const std::lock_guard lock(mutex_);
       symbols_.emplace_back(std::move(*content), std::move(symbol));
       if (taking_) done_.notify_one();
@@ -165,6 +168,7 @@ class BarcodeEncoder::Ahead {
   }
 
   const BarcodeSettings settings_;
+  const PrinterDots dots_;
   const std::function<std::optional<QString>()> next_;
   std::mutex mutex_;
   std::condition_variable room_;  // for the thread: the queue is down by half, or stop
@@ -183,29 +187,31 @@ BarcodeEncoder::~BarcodeEncoder() {
   if (zint_) ZBarcode_Delete(zint_);
 }
 
-void BarcodeEncoder::EncodeAhead(const BarcodeSettings& settings,
+void BarcodeEncoder::EncodeAhead(const BarcodeSettings& settings, const PrinterDots& dots,
                                  std::function<std::optional<QString>()> next) {
   ahead_.reset();
-  ahead_ = std::make_unique<Ahead>(settings, std::move(next));
+  ahead_ = std::make_unique<Ahead>(settings, dots, std::move(next));
 }
 
-EncodedSymbol BarcodeEncoder::Encode(const BarcodeSettings& settings, const QString& content) {
+EncodedSymbol BarcodeEncoder::Encode(const BarcodeSettings& settings, const QString& content,
+                                     const PrinterDots& dots) {
   if (ahead_) {
-    if (std::optional<EncodedSymbol> symbol = ahead_->Take(settings, content)) return *symbol;
+    if (std::optional<EncodedSymbol> symbol = ahead_->Take(settings, content, dots)) return *symbol;
     ahead_.reset();
   }
   // The module width means nothing to a QR code: changing it must not miss the kept symbol.
   const Key key{settings.kind, settings.height_mm, IsLinear(settings.kind) ? settings.module_mm : 0,
-                content};
+                content, dots.any() ? dots : PrinterDots{}};
   const auto found = kept_.constFind(key);
   if (found != kept_.constEnd()) return *found;
-  EncodedSymbol result = EncodeNew(settings, content);
+  EncodedSymbol result = EncodeNew(settings, content, dots);
   if (kept_.size() >= kKeptSymbols) kept_.clear();
   kept_.insert(key, result);
   return result;
 }
 
-EncodedSymbol BarcodeEncoder::EncodeNew(const BarcodeSettings& settings, const QString& content) {
+EncodedSymbol BarcodeEncoder::EncodeNew(const BarcodeSettings& settings, const QString& content,
+                                        const PrinterDots& dots) {
   if (settings.kind == BarcodeKind::kNone) return {nullptr, EncodeFailure::kOther, QString()};
   if (content.isEmpty()) return {nullptr, EncodeFailure::kEmpty, QString()};
   if (!zint_) return {nullptr, EncodeFailure::kOther, QStringLiteral("libzint: no memory")};
@@ -257,10 +263,16 @@ EncodedSymbol BarcodeEncoder::EncodeNew(const BarcodeSettings& settings, const Q
 
   auto symbol = std::make_shared<BarcodeSymbol>();
   const bool linear = IsLinear(settings.kind);
-  const double height = settings.height_mm * kSymbolTwipsPerMm;
+  double height = settings.height_mm * kSymbolTwipsPerMm;
   const int quiet = linear ? kLinearQuietZone : kQrQuietZone;
   symbol->modules = zint_->width;
-  symbol->module = linear ? settings.module_mm * kSymbolTwipsPerMm : height / zint_->rows;
+  const double module_mm = linear ? settings.module_mm : settings.height_mm / zint_->rows;
+  symbol->module = module_mm * kSymbolTwipsPerMm;
+  if (dots.any()) {
+    symbol->module = ModuleDots(settings.kind, module_mm, dots) * dots.DotTwips();
+    // A QR code's square is its modules; a linear code's bars end on a dot too.
+    height = linear ? dots.NearestDots(height) * dots.DotTwips() : symbol->module * zint_->rows;
+  }
   symbol->quiet_zone = quiet * symbol->module;
   symbol->width = (zint_->width + 2 * quiet) * symbol->module;
   // A linear code's bars run from the top to the configured height, whatever height libzint gave
@@ -280,6 +292,20 @@ EncodedSymbol BarcodeEncoder::EncodeNew(const BarcodeSettings& settings, const Q
     symbol->height = (zint_->rows + 2 * quiet) * symbol->module;
   }
   return {std::move(symbol), EncodeFailure::kNone, QString()};
+}
+
+int PrinterDots::NearestDots(double twips) const {
+  return std::max(1, int(std::lround(twips / DotTwips())));
+}
+
+int ModuleDots(BarcodeKind kind, double module_mm, const PrinterDots& dots) {
+  const double dot_mm = kMmPerInch / dots.dpi;
+  const int nearest = std::max(1, int(std::lround(module_mm * dots.scale / dot_mm)));
+  // Below the kind's minimum a verifier fails the symbol; a module asked for below it is the
+  // clerk's own choice. (A hair's allowance keeps a minimum of whole dots from a dot more.)
+  const double minimum = MinimumModuleMm(kind);
+  if (module_mm < minimum) return nearest;
+  return std::max(nearest, int(std::ceil(minimum / dot_mm - 1e-9)));
 }
 
 QList<QRectF> BarcodeSymbol::Bars() const {

@@ -10,6 +10,15 @@ enum class BarcodeKind {
   kQrCode,   // the content template in a QR code
 };
 
+// The module width a kind starts with. An SSCC's is GS1's smallest narrow bar for a logistics
+// label, 0.495 mm, which a dock's scanner reads from a distance; Code 128 keeps the 0.33 mm it
+// always had. A QR code takes its module from its height and never reads it.
+inline constexpr double kCode128ModuleMm = 0.33;
+inline constexpr double kSsccModuleMm = 0.495;
+constexpr double DefaultModuleMm(BarcodeKind kind) {
+  return kind == BarcodeKind::kSscc ? kSsccModuleMm : kCode128ModuleMm;
+}
+
 // The barcode settings of a job, held by the model beside the picture fields. Millimetres are the
 // user's: placement (left, top) goes onto the label with the label's own factor, like the picture;
 // the symbol's height and module width are real millimetres, because a scanner and a verifier
@@ -29,7 +38,7 @@ struct BarcodeSettings {
   // without the human-readable line.
   double height_mm = 15.0;
   // Width of the narrow bar of a linear code; a QR code takes its module size from the height.
-  double module_mm = 0.33;
+  double module_mm = kCode128ModuleMm;
 
   bool operator==(const BarcodeSettings&) const = default;
 };

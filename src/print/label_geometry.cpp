@@ -1,6 +1,7 @@
 #include "print/label_geometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/main_model.h"
 
@@ -10,6 +11,7 @@ PaperSetup PaperSetupOf(const PrintTarget& target, const PrintDestination& desti
   paper.edgeless = !destination.pdf_path.isEmpty();
   paper.fit = destination.fit;
   paper.printer = target.PaperOf(destination);
+  if (!paper.edgeless) paper.dpi = target.DotsPerInch(destination);
   return paper;
 }
 
@@ -58,6 +60,16 @@ GridPlacement LabelGeometry::Placement(int page_row, int column) const {
   const QPointF corner = UnmovedLabel(page_row, column).topLeft();
   return GridPlacement{
       paper_.fit.offset + (corner - QPointF(column * grid_.width().value() * scale_, 0)), scale_};
+}
+
+QPointF LabelGeometry::OnDots(const GridPlacement& placement, const QPointF& point) const {
+  if (paper_.dpi <= 0) return point;
+  // The paper's frame: on a printer the print's (0, 0) is the printable area's corner, which need
+  // not lie on a dot.
+  const QPointF on_paper = placement.Map(point) + frame_;
+  const double dot = kTwipsPerInch / paper_.dpi;
+  const QPointF snapped(std::round(on_paper.x() / dot) * dot, std::round(on_paper.y() / dot) * dot);
+  return (snapped - frame_ - placement.offset) / placement.scale;
 }
 
 QRectF LabelGeometry::UnmovedPlace(int page_row, int column) const {

@@ -5,6 +5,7 @@
 #include <QSizeF>
 #include <optional>
 
+#include "barcode/barcode_symbol.h"
 #include "model/label_grid.h"
 #include "model/label_stock.h"
 #include "print/print_target.h"
@@ -25,6 +26,9 @@ struct PaperSetup {
   StockFit fit;
   // The page the printer is set up for and the largest it takes.
   PrinterPaper printer;
+  // The printer's dots an inch, on which a barcode's bars are put; 0 where there are none (a PDF
+  // file) or the printer does not say.
+  double dpi = 0;
 };
 
 // The paper of `destination` (its fit and stock already chosen) as `target` reports it.
@@ -75,6 +79,14 @@ class LabelGeometry {
 
   // The designed label's scale in the stock's places: 1 on a4-8.
   double scale() const { return scale_; }
+
+  // The printer's dots as a label's symbol meets them, scaled with the label; none on a PDF file.
+  PrinterDots dots() const { return PrinterDots{paper_.dpi, scale_}; }
+  // The point of a label's grid nearest to `point` that `placement` puts on a printer dot's corner
+  // of the paper: a symbol placed there, its modules whole dots (ModuleDots), has every bar edge
+  // between two dots. The paper's dots begin at its corner, wherever the printable area does.
+  // `point` itself where there are no dots.
+  QPointF OnDots(const GridPlacement& placement, const QPointF& point) const;
 
   // Place `column` of page row `page_row` (both from 0) in this frame: the stock's place moved by
   // the printer's offsets.

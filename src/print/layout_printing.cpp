@@ -91,14 +91,15 @@ bool Printing::Go() {
   // the sheets before them are drawn and compressed.
   BarcodeEncoder encoder;
   if (layout_.plan().barcode().kind != BarcodeKind::kNone) {
-    encoder.EncodeAhead(layout_.plan().barcode(), [this, place = int64_t(0)]() mutable {
-      for (const int64_t end = layout_.first_place() + layout_.label_count(); place < end;) {
-        if (const std::optional<int64_t> index = layout_.LabelAt(place++)) {
-          return std::optional<QString>(layout_.Label(*index).barcode);
-        }
-      }
-      return std::optional<QString>();
-    });
+    encoder.EncodeAhead(
+        layout_.plan().barcode(), geometry_.dots(), [this, place = int64_t(0)]() mutable {
+          for (const int64_t end = layout_.first_place() + layout_.label_count(); place < end;) {
+            if (const std::optional<int64_t> index = layout_.LabelAt(place++)) {
+              return std::optional<QString>(layout_.Label(*index).barcode);
+            }
+          }
+          return std::optional<QString>();
+        });
   }
   SheetWalk walk(model_, layout_, geometry_, shapes_, encoder);
   if (!walk.Walk(*surface, *this)) {

@@ -67,6 +67,11 @@ class PrintTarget {
   // What the printer of `destination` says about its paper; nothing by default.
   virtual PrinterPaper PaperOf(const PrintDestination& /*destination*/) const { return {}; }
 
+  // The dots an inch the printer of `destination` prints its pages at, as its print system says:
+  // 203 or 300 for a thermal label printer. 0 for a PDF file, which has no dots, and for a printer
+  // that does not say (or whose dots are not square); 0 by default.
+  virtual double DotsPerInch(const PrintDestination& /*destination*/) const { return 0; }
+
   // Opens a document for `destination`. The surface stays valid until Close or Abort. Null when no
   // document can be opened.
   virtual Surface* Open(const PrintDestination& destination) = 0;

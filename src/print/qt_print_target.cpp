@@ -13,6 +13,7 @@
 #include <QTemporaryFile>
 
 #include "model/file_writing.h"
+#include "model/units.h"
 #include "print/paged_surface.h"
 
 namespace {
@@ -94,6 +95,33 @@ PrinterPaper QtPrintTarget::PaperOf(const PrintDestination& destination) const {
   // A printer that takes pages of any size up to a largest one says how large.
   if (info.supportsCustomPageSizes()) paper.largest = TwipsOf(info.maximumPhysicalPageSize());
   return paper;
+}
+
+double QtPrintTarget::DotsPerInch(const PrintDestination& destination) const {
+  if (!destination.pdf_path.isEmpty()) return 0;
+  const QString name = destination.printer.isEmpty() ? DefaultPrinterName() : destination.printer;
+  if (name.isEmpty()) return 0;
+  // The resolution the queue rasterises a job at unless the job names one, which Submit does not:
+  // the print system's default for the queue (a driver's DefaultResolution), not Qt's 1200 dpi.
+  const QByteArray queue = name.section(u'/', 0, 0).toLocal8Bit();
+  cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr);
+  if (!dest) return 0;
+  double dpi = 0;
+  if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+    ipp_attribute_t* resolution =
+        cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution");
+    if (resolution && ippGetValueTag(resolution) == IPP_TAG_RESOLUTION) {
+      int down = 0;
+      ipp_res_t units = IPP_RES_PER_INCH;
+      const int across = ippGetResolution(resolution, 0, &down, &units);
+      if (across > 0 && across == down) {
+        dpi = units == IPP_RES_PER_CM ? across * kMmPerInch / 10 : across;
+      }
+    }
+    cupsFreeDestInfo(info);
+  }
+  cupsFreeDests(1, dest);
+  return dpi;
 }
 
 Surface* QtPrintTarget::Open(const PrintDestination& destination) {

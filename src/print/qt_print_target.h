@@ -28,6 +28,7 @@ class QtPrintTarget : public PrintTarget {
   QStringList PrinterNames() const override;
   QRectF PrintableArea(const PrintDestination& destination) const override;
   PrinterPaper PaperOf(const PrintDestination& destination) const override;
+  double DotsPerInch(const PrintDestination& destination) const override;
   Surface* Open(const PrintDestination& destination) override;
   bool Failed() const override;
   bool Close() override;

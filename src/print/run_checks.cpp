@@ -86,7 +86,8 @@ bool NumbersFit(const MainModel& model, Prompter& prompter) {
 // Every label's symbol, before anything prints: the first label that cannot carry its symbol
 // stops the run with the message naming the field and the label. A symbol's size and whether it
 // can be encoded depend on its content's shape only, so thousands of labels take a few encodings.
-bool BarcodesFit(const MainModel& model, Prompter& prompter, SymbolShapes& shapes) {
+bool BarcodesFit(const MainModel& model, Prompter& prompter, SymbolShapes& shapes,
+                 const PrinterDots& dots) {
   const BarcodeSettings& settings = model.barcode;
   if (settings.kind == BarcodeKind::kNone) return true;
   const RunPlan plan = RunPlan::Of(model);
@@ -98,10 +99,10 @@ bool BarcodesFit(const MainModel& model, Prompter& prompter, SymbolShapes& shape
     if (index == 0 || label.barcode.isEmpty()) {
       // The settings, the same for every label, once; and a content that cannot be composed,
       // which the plan leaves empty.
-      problem = CheckLabelBarcode(settings, which, grid);
+      problem = CheckLabelBarcode(settings, which, grid, SharedBarcodeEncoder(), dots);
     } else {
-      problem = CheckEncodedBarcode(settings, label.barcode, shapes.Of(settings, label.barcode),
-                                    which, grid);
+      problem = CheckEncodedBarcode(settings, label.barcode,
+                                    shapes.Of(settings, label.barcode, dots), which, grid);
     }
     if (problem) {
       prompter.Message(*problem);
@@ -113,9 +114,9 @@ bool BarcodesFit(const MainModel& model, Prompter& prompter, SymbolShapes& shape
 
 }  // namespace
 
-bool CheckRun(MainModel& model, Prompter& prompter, SymbolShapes& shapes) {
+bool CheckRun(MainModel& model, Prompter& prompter, SymbolShapes& shapes, const PrinterDots& dots) {
   return Checks(model, prompter) && NumbersFit(model, prompter) &&
-         BarcodesFit(model, prompter, shapes);
+         BarcodesFit(model, prompter, shapes, dots);
 }
 
 bool CheckRun(MainModel& model, Prompter& prompter) {

@@ -21,26 +21,39 @@ struct Text {
 // Stands for the PDF file until the user names it: every PDF file has the same page.
 const QString kSomePdf = QStringLiteral("labels.pdf");
 
-RunOutcome PlanAndPrint(MainModel& model, const RunRequest& request, Prompter& prompter,
-                        PrintTarget& target, PrintFeedback& feedback, SymbolShapes& shapes) {
+// Where a run goes, worked out before its checks: they measure its symbols on its printer's dots.
+struct Destined {
+  PrintDestination destination;
+  bool ask_pdf = false;
+  bool no_printer = false;  // a run without a printer can only become a PDF file
+};
+
+Destined DestinationOf(const RunRequest& request, const PrintTarget& target) {
   // Where the run goes decides the stock its labels are placed on, and so the places the options
   // choose from; a question about it comes only once the options are right.
-  PrintDestination destination;
-  bool ask_pdf = request.ask_pdf;
-  bool no_printer = false;
+  Destined destined;
+  PrintDestination& destination = destined.destination;
+  destined.ask_pdf = request.ask_pdf;
   if (!request.pdf_path.isEmpty()) {
     destination.pdf_path = request.pdf_path;
   } else if (!request.printer.isEmpty()) {
     destination.printer = request.printer;
-  } else if (!ask_pdf) {
+  } else if (!destined.ask_pdf) {
     // Named, so that the run goes to the printer whose fit it was given.
     destination.printer = target.DefaultPrinterName();
-    no_printer = !target.HasDefaultPrinter();
+    destined.no_printer = !target.HasDefaultPrinter();
   }
-  // A run without a printer can only become a PDF file.
-  if (ask_pdf || no_printer) destination.pdf_path = kSomePdf;
+  if (destined.ask_pdf || destined.no_printer) destination.pdf_path = kSomePdf;
   if (request.fit) destination.fit = request.fit(destination);
-  const LabelGeometry geometry = LabelGeometry::Of(model, PaperSetupOf(target, destination));
+  return destined;
+}
+
+RunOutcome PlanAndPrint(MainModel& model, const RunRequest& request, Destined destined,
+                        const LabelGeometry& geometry, Prompter& prompter, PrintTarget& target,
+                        PrintFeedback& feedback, SymbolShapes& shapes) {
+  PrintDestination& destination = destined.destination;
+  bool ask_pdf = destined.ask_pdf;
+  const bool no_printer = destined.no_printer;
 
   const RunPlan plan = RunPlan::Of(model);
   const PrintOptionsRead read = ReadPrintOptions(request.options, plan, geometry.shape());
@@ -92,9 +105,13 @@ RunOutcome RunSequence(MainModel& model, const RunRequest& request, Prompter& pr
                        PrintTarget& target, PrintFeedback& feedback) {
   const int shown = model.current_block;
   const BlockEntry before = model.blocks[shown];
+  const Destined destined = DestinationOf(request, target);
+  const LabelGeometry geometry =
+      LabelGeometry::Of(model, PaperSetupOf(target, destined.destination));
   SymbolShapes shapes;
-  if (!CheckRun(model, prompter, shapes)) return {};
-  const RunOutcome outcome = PlanAndPrint(model, request, prompter, target, feedback, shapes);
+  if (!CheckRun(model, prompter, shapes, geometry.dots())) return {};
+  const RunOutcome outcome =
+      PlanAndPrint(model, request, destined, geometry, prompter, target, feedback, shapes);
   // Nothing printed, nothing changed: the block on screen is not left stored either.
   if (!outcome.printed) model.blocks[shown] = before;
   return outcome;

@@ -139,28 +139,30 @@ void SheetWalk::LayOut(Surface& surface, WalkedPageRow& walked, bool draw, bool 
     }
   }
 
-  // Each label's symbol over its texts and picture, from the label's top-left corner; a place
-  // without a label gets none.
+  // Each label's symbol over its texts and picture, from the label's top-left corner, on the
+  // printer's dots; a place without a label gets none.
   const BarcodeSettings& barcode = layout_.plan().barcode();
   if (barcode.kind == BarcodeKind::kNone) return;
   const double top = PageRowTop(surface, geometry_.grid());
   const QPointF offset = SymbolOffset(barcode);
+  const PrinterDots dots = geometry_.dots();
   const GridPlacement own = surface.placement();
   for (int column = 0; column < places; ++column) {
     std::optional<WalkedLabel>& label = walked.labels[column];
     if (!label) continue;
     const QString& content = label->label.barcode;
-    const double left = column * geometry_.grid().width().value();
     const GridPlacement& placement = row.placements[column];
+    const QPointF corner = geometry_.OnDots(
+        placement, QPointF(column * geometry_.grid().width().value(), top) + offset);
     if (marks) {
-      const QRectF dark = shapes_.DarkArea(barcode, content);
-      if (!dark.isEmpty()) {
-        label->barcode = placement.Map(dark.translated(QPointF(left, top) + offset));
-      }
+      const QRectF dark = shapes_.DarkArea(barcode, content, dots);
+      if (!dark.isEmpty()) label->barcode = placement.Map(dark.translated(corner));
     }
     if (draw) {
+      const EncodedSymbol encoded = encoder_.Encode(barcode, content, dots);
+      if (!encoded.symbol) continue;
       surface.SetPlacement(placement);
-      DrawBarcode(surface, barcode, content, left, top, encoder_);
+      DrawSymbol(surface, *encoded.symbol, corner.x(), corner.y());
     }
   }
   surface.SetPlacement(own);

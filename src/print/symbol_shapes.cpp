@@ -11,16 +11,17 @@ QString ContentShape(const QString& content) {
 }
 
 const SymbolShapes::Shape& SymbolShapes::Find(const BarcodeSettings& settings,
-                                              const QString& content) {
-  if (!(settings == settings_)) {
+                                              const QString& content, const PrinterDots& dots) {
+  if (!(settings == settings_) || !(dots == dots_)) {
     shapes_.clear();
     settings_ = settings;
+    dots_ = dots;
   }
   const QString key = ContentShape(content);
   auto found = shapes_.constFind(key);
   if (found != shapes_.constEnd()) return *found;
   Shape shape;
-  shape.encoded = encoder_.Encode(settings, key);
+  shape.encoded = encoder_.Encode(settings, key, dots);
   if (const BarcodeSymbol* symbol = shape.encoded.symbol.get()) {
     for (const QRect& cells : symbol->grid) shape.dark = shape.dark.united(symbol->Bar(cells));
     for (const BarcodeText& text : symbol->texts) {
@@ -31,10 +32,12 @@ const SymbolShapes::Shape& SymbolShapes::Find(const BarcodeSettings& settings,
   return *shapes_.insert(key, shape);
 }
 
-const EncodedSymbol& SymbolShapes::Of(const BarcodeSettings& settings, const QString& content) {
-  return Find(settings, content).encoded;
+const EncodedSymbol& SymbolShapes::Of(const BarcodeSettings& settings, const QString& content,
+                                      const PrinterDots& dots) {
+  return Find(settings, content, dots).encoded;
 }
 
-QRectF SymbolShapes::DarkArea(const BarcodeSettings& settings, const QString& content) {
-  return Find(settings, content).dark;
+QRectF SymbolShapes::DarkArea(const BarcodeSettings& settings, const QString& content,
+                              const PrinterDots& dots) {
+  return Find(settings, content, dots).dark;
 }

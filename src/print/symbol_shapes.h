@@ -21,12 +21,15 @@ class SymbolShapes {
   SymbolShapes(const SymbolShapes&) = delete;
   SymbolShapes& operator=(const SymbolShapes&) = delete;
 
-  // The symbol of the shape of `content`: null with the failure when it cannot be encoded.
-  const EncodedSymbol& Of(const BarcodeSettings& settings, const QString& content);
+  // The symbol of the shape of `content` on `dots`: null with the failure when it cannot be
+  // encoded.
+  const EncodedSymbol& Of(const BarcodeSettings& settings, const QString& content,
+                          const PrinterDots& dots = {});
 
   // The dark part of that symbol (its bars and its digits), twips from the symbol's top-left
   // corner; empty when it cannot be encoded.
-  QRectF DarkArea(const BarcodeSettings& settings, const QString& content);
+  QRectF DarkArea(const BarcodeSettings& settings, const QString& content,
+                  const PrinterDots& dots = {});
 
   // Encodings done so far.
   int encodings() const { return encoder_.encoded(); }
@@ -36,9 +39,11 @@ class SymbolShapes {
     EncodedSymbol encoded;
     QRectF dark;
   };
-  const Shape& Find(const BarcodeSettings& settings, const QString& content);
+  const Shape& Find(const BarcodeSettings& settings, const QString& content,
+                    const PrinterDots& dots);
 
   BarcodeEncoder encoder_;
-  BarcodeSettings settings_;  // the shapes kept are of these settings
+  BarcodeSettings settings_;  // the shapes kept are of these settings on these dots
+  PrinterDots dots_;
   QHash<QString, Shape> shapes_;
 };

@@ -143,3 +143,41 @@ TEST(BarcodeFields, NameTheFirstBadField) {
         << prompter.messages[0].toStdString();
   }
 }
+
+// A newly chosen SSCC starts at GS1's 0.495 mm and Code 128 at 0.33 mm, in the dialog (until the
+// clerk types another width) and in a job file that does not name one; a width named is kept.
+TEST(BarcodeFields, TheModuleWidthFollowsANewlyChosenKind) {
+  const struct {
+    BarcodeKind before, chosen;
+    const char* typed;
+    const char* shown;
+  } choices[] = {
+      {BarcodeKind::kNone, BarcodeKind::kSscc, "0.33", "0.495"},
+      {BarcodeKind::kCode128, BarcodeKind::kSscc, "0.33", "0.495"},
+      {BarcodeKind::kSscc, BarcodeKind::kCode128, "0.495", "0.33"},
+      {BarcodeKind::kSscc, BarcodeKind::kQrCode, "0.495", "0.33"},
+      {BarcodeKind::kCode128, BarcodeKind::kSscc, "0.4", "0.4"},
+      {BarcodeKind::kCode128, BarcodeKind::kSscc, "abc", "abc"},
+  };
+  for (const auto& c : choices) {
+    SCOPED_TRACE(std::string(c.typed) + " to " + KindDisplayName(c.chosen).toStdString());
+    BarcodeFields fields;
+    fields.kind = c.chosen;
+    fields.module_mm = QString::fromLatin1(c.typed);
+    EXPECT_EQ(WithKindChosen(fields, c.before).module_mm, QString::fromLatin1(c.shown));
+  }
+  const struct {
+    const char* json;
+    double module_mm;
+  } files[] = {
+      {R"({"kind": "gs1-128-sscc", "company_prefix": "4712345"})", 0.495},
+      {R"({"kind": "gs1-128-sscc", "company_prefix": "4712345", "module_mm": 0.33})", 0.33},
+      {R"({"kind": "code128", "template": "{C}"})", 0.33},
+  };
+  for (const auto& f : files) {
+    SCOPED_TRACE(f.json);
+    const auto read = BarcodeSettingsFromJson(Json(f.json), nullptr);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->module_mm, f.module_mm);
+  }
+}

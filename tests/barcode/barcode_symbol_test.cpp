@@ -279,8 +279,8 @@ TEST_F(BarcodeSymbolTest, SymbolsEncodedAheadAreThoseOfTheContentsAskedFor) {
   };
   BarcodeEncoder ahead;
   BarcodeEncoder astray;
-  ahead.EncodeAhead(qr, in_order);
-  astray.EncodeAhead(qr, in_order);
+  ahead.EncodeAhead(qr, {}, in_order);
+  astray.EncodeAhead(qr, {}, in_order);
   // Asked for another content than the next, an encoder gives up going ahead and does the work.
   EXPECT_EQ(grid(astray.Encode(qr, u"C/NO. 2"_qs)), grid(encoder_.Encode(qr, u"C/NO. 2"_qs)));
   for (const QString& content : std::as_const(contents) + QStringList{u"C/NO. 3"_qs}) {

@@ -27,6 +27,7 @@ class RecordingTarget : public PrintTarget, public PrintFeedback {
   QString default_printer = QStringLiteral("LABELS");
   QRectF printable{360, 720, 11186, 15398};  // the generic PDF printer's A4, in twips
   PrinterPaper paper;                        // what the printer says of its paper: nothing
+  double dpi = 0;                            // the printer's dots an inch: it does not say
   int pdf_questions = 0;
   bool closed = false;
   bool aborted = false;
@@ -45,6 +46,7 @@ class RecordingTarget : public PrintTarget, public PrintFeedback {
                   destination.fit.stock.value_or(BuiltInStocks().first()).page.ToSizeF());
   }
   PrinterPaper PaperOf(const PrintDestination&) const override { return paper; }
+  double DotsPerInch(const PrintDestination&) const override { return dpi; }
   Surface* Open(const PrintDestination& destination) override {
     opened << destination.pdf_path;
     destinations << destination;
