@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <algorithm>
@@ -68,20 +69,31 @@ QMenu* RowSizeControls::SizeMenu(int row, QWidget* parent) {
 }
 
 bool RowSizeControls::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::ContextMenu) return QObject::eventFilter(watched, event);
   const auto found = std::find(boxes_.begin(), boxes_.end(), watched);
   if (found == boxes_.end()) return QObject::eventFilter(watched, event);
-  const int row = int(found - boxes_.begin());
+  QLineEdit* box = *found;
+  QPoint at;
+  if (event->type() == QEvent::ContextMenu) {
+    at = static_cast<QContextMenuEvent*>(event)->globalPos();
+  } else if (const auto* key = static_cast<QKeyEvent*>(event);
+             event->type() == QEvent::KeyPress && key->key() == Qt::Key_F10 &&
+             key->modifiers() == Qt::ShiftModifier) {
+    // Shift+F10 opens it too, at the cursor, on a keyboard without a menu key.
+    at = box->mapToGlobal(box->inputMethodQuery(Qt::ImCursorRectangle).toRect().bottomLeft());
+  } else {
+    return QObject::eventFilter(watched, event);
+  }
   // The box's own menu, with the row's sizes below it.
-  const std::unique_ptr<QMenu> menu((*found)->createStandardContextMenu());
+  const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+  menu->setObjectName(QStringLiteral("row_context_menu"));
   menu->addSeparator();
-  menu->addMenu(SizeMenu(row, menu.get()));
-  menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+  menu->addMenu(SizeMenu(int(found - boxes_.begin()), menu.get()));
+  menu->exec(at);
   return true;
 }
 
 void RowSizeControls::SetSize(int row, RowSize size) {
   if (window_->model().l_size[row] == size) return;
-  window_->RunStep(tr("第 %1 行 %2").arg(row + 1).arg(RowSizeName(size)),
+  window_->RunStep(tr("字型 第 %1 行").arg(row + 1),
                    [this, row, size] { window_->model().l_size[row] = size; });
 }
