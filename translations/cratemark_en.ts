@@ -536,6 +536,18 @@ Make sure you have permission to open it.</translation>
         <source>--start 要寫 1 以上的整數 (標籤紙上的格子), 不能是「%1」。</source>
         <translation>--start must be a whole number from 1 up (a place on the sheet), not “%1”.</translation>
     </message>
+    <message>
+        <source>在印表機上印 N 份 (1 到 99), 一份一份印出: 第 1、2、3 張, 再第 1、2、3 張。</source>
+        <translation>Print N copies (1 to 99) on a printer, collated: sheets 1, 2, 3, then 1, 2, 3 again.</translation>
+    </message>
+    <message>
+        <source>--copies 只能用在印表機: PDF 檔只存一份。</source>
+        <translation>--copies is for a printer only: a PDF file holds one copy.</translation>
+    </message>
+    <message>
+        <source>--copies 要寫 1 到 %1 的整數 (份數), 不能是「%2」。</source>
+        <translation>--copies must be a whole number from 1 to %1 (the number of copies), not “%2”.</translation>
+    </message>
 </context>
 <context>
     <name>CommandPrint</name>
@@ -973,6 +985,45 @@ The file is as it was and the job is still on screen; free some disk space or ch
     </message>
 </context>
 <context>
+    <name>JobLock</name>
+    <message>
+        <source>另一個 Cratemark</source>
+        <translation>another Cratemark</translation>
+    </message>
+    <message>
+        <source>在這台電腦上</source>
+        <translation>on this computer</translation>
+    </message>
+    <message>
+        <source>在電腦「%1」上</source>
+        <translation>on the computer “%1”</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>今天 %1</source>
+        <translation>today %1</translation>
+    </message>
+    <message>
+        <source>昨天 %1</source>
+        <translation>yesterday %1</translation>
+    </message>
+    <message>
+        <source>%1月%2日 %3</source>
+        <translation>%1/%2 %3</translation>
+    </message>
+    <message>
+        <source>%1年%2月%3日 %4</source>
+        <translation>%2/%3/%1 %4</translation>
+    </message>
+    <message>
+        <source>%1, %2, 從%3起</source>
+        <translation>%1, %2, since %3</translation>
+    </message>
+</context>
+<context>
     <name>JobSession</name>
     <message>
         <source>未命名工作</source>
@@ -991,6 +1042,66 @@ The file is as it was and the job is still on screen; free some disk space or ch
 要找回 %1 自動儲存的工作「%2」嗎?</source>
         <translation>Cratemark did not end normally last time.
 Recover the job &quot;%2&quot;, saved automatically at %1?</translation>
+    </message>
+    <message>
+        <source>%1 副本</source>
+        <translation>%1 copy</translation>
+    </message>
+    <message>
+        <source>%1 (唯讀)</source>
+        <translation>%1 (read-only)</translation>
+    </message>
+    <message>
+        <source>工作檔「%1」現在有人開著: %2。
+
+唯讀開啟: 可以看、可以列印, 但不能存回這個檔案。
+開成副本: 開成一個還沒存檔的新工作, 改好後用另存新檔存成別的檔案。</source>
+        <translation>The job file “%1” is open in another program now: %2.
+
+Open read-only: look at it and print it, but it cannot be saved back into this file.
+Open a copy: a new job, not yet saved; when it is ready, save it under another name with Save As.</translation>
+    </message>
+    <message>
+        <source>唯讀開啟(&amp;R)</source>
+        <translation>Open &amp;Read-Only</translation>
+    </message>
+    <message>
+        <source>開成副本(&amp;C)</source>
+        <translation>Open a &amp;Copy</translation>
+    </message>
+    <message>
+        <source>不開啟(&amp;N)</source>
+        <translation>Do &amp;Not Open</translation>
+    </message>
+    <message>
+        <source>工作「%1」是唯讀開啟的 (開啟時別的程式開著它), 不能存回這個檔案。
+要另存新檔嗎?</source>
+        <translation>The job “%1” was opened read-only (another program had it open), so it cannot be saved back into its file.
+Save it under another name?</translation>
+    </message>
+    <message>
+        <source>另存新檔(&amp;A)…</source>
+        <translation>Save &amp;As…</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>無法儲存到工作檔「%1」: %2, 現在正開著這個檔案。
+畫面上的工作都還在; 請換一個檔名再存。</source>
+        <translation>Cannot save into the job file “%1”: %2 has that file open now.
+The job is still on screen; save it under another name.</translation>
+    </message>
+    <message>
+        <source>工作檔「%1」在你開啟之後, 已經被別的程式改過了。
+為了不蓋掉那些修改, 這次不存回這個檔案; 畫面上的工作都還在。要另存新檔嗎?</source>
+        <translation>The job file “%1” has been changed by another program since you opened it.
+So as not to write over those changes, the job is not saved back into that file; it is still on screen. Save it under another name?</translation>
+    </message>
+    <message>
+        <source>工作檔「%1」已經被別的程式改過, 不能蓋過它; 請換一個檔名再存。</source>
+        <translation>The job file “%1” has been changed by another program and is not written over; save the job under another name.</translation>
     </message>
 </context>
 <context>
@@ -1695,16 +1806,16 @@ The new blocks all take the rows and alignments of the block chosen below; choos
         <translation>“Copies” must be a number from 1 to %1.</translation>
     </message>
     <message>
-        <source>「第 … 到 … 張」要填 1 到 %1 之間的張數, 前面的不能大於後面的: 從第 %2 格開始, 這次共印 %1 張標籤紙。</source>
-        <translation>“Sheets … to …” must be sheet numbers from 1 to %1, the first no larger than the second: starting at place %2, this run prints %1 label sheets.</translation>
-    </message>
-    <message>
         <source>「箱號 … 到 …」要填兩個箱號, 前面的不能大於後面的: 這次的箱號從 %1 到 %2。</source>
         <translation>“Cartons … to …” must be two carton numbers, the first no larger than the second: this run&apos;s carton numbers go from %1 to %2.</translation>
     </message>
     <message>
         <source>「箱號 … 到 …」: 箱號 %1 到 %2 之間沒有任何標籤, 這次的箱號從 %3 到 %4。</source>
         <translation>“Cartons … to …”: there are no labels for carton numbers %1 to %2; this run&apos;s carton numbers go from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>「預覽中的第 … 到 … 張」要填 1 到 %1 之間的張數, 前面的不能大於後面的: 從第 %2 格開始, 整份預覽共 %1 張標籤紙。</source>
+        <translation>“Sheets … to … of the preview” must be sheet numbers from 1 to %1, the first no larger than the second: starting at place %2, the preview of the whole run has %1 label sheets.</translation>
     </message>
 </context>
 <context>
@@ -2096,24 +2207,12 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <translation>Last sheet (Ctrl+End)</translation>
     </message>
     <message>
-        <source>縮放:</source>
-        <translation>Zoom:</translation>
-    </message>
-    <message>
         <source>整頁</source>
         <translation>Whole page</translation>
     </message>
     <message>
         <source>頁寬</source>
         <translation>Page width</translation>
-    </message>
-    <message>
-        <source>100 %</source>
-        <translation>100%</translation>
-    </message>
-    <message>
-        <source>也可以按住 Ctrl 轉動滑鼠滾輪來放大縮小</source>
-        <translation>You can also zoom by turning the mouse wheel with Ctrl held down</translation>
     </message>
     <message>
         <source>摘要</source>
@@ -2124,20 +2223,8 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <translation>Print</translation>
     </message>
     <message>
-        <source>印表機:</source>
-        <translation>Printer:</translation>
-    </message>
-    <message>
-        <source>份數:</source>
-        <translation>Copies:</translation>
-    </message>
-    <message>
         <source>第一張標籤紙從第幾格開始印: 由左到右、由上到下數, 前面的格子留空, 用來印完用過一半的標籤紙</source>
         <translation>The place on the first sheet where printing starts, counted left to right and top to bottom; the places before it stay empty, so a half-used sheet of labels can be used up</translation>
-    </message>
-    <message>
-        <source>起始位置:</source>
-        <translation>Start place:</translation>
     </message>
     <message>
         <source>全部</source>
@@ -2146,14 +2233,6 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
     <message>
         <source>列印範圍:</source>
         <translation>Print range:</translation>
-    </message>
-    <message>
-        <source>存成 PDF…</source>
-        <translation>Save as PDF…</translation>
-    </message>
-    <message>
-        <source>關閉</source>
-        <translation>Close</translation>
     </message>
     <message>
         <source>沒有印表機, 只能存成 PDF</source>
@@ -2180,10 +2259,6 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <translation>Page %1 of %2</translation>
     </message>
     <message>
-        <source>第 %1 到 %2 張</source>
-        <translation>Sheets %1 to %2</translation>
-    </message>
-    <message>
         <source>箱號 %1 到 %2</source>
         <translation>Cartons %1 to %2</translation>
     </message>
@@ -2192,8 +2267,60 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <translation>Click a problem to turn to its sheet, with a red frame around where it is</translation>
     </message>
     <message>
-        <source>印前檢查: 每個字、圖片和條碼都在可以列印的範圍內, 沒有互相蓋住。</source>
-        <translation>Preflight: every text, picture and barcode lies inside the printable area, and none covers another.</translation>
+        <source>縮放(&amp;Z):</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>Ctrl++ 放大, Ctrl+− 縮小; 也可以按住 Ctrl 轉動滑鼠滾輪</source>
+        <translation>Ctrl++ zooms in, Ctrl+− zooms out; so does the mouse wheel with Ctrl held down</translation>
+    </message>
+    <message>
+        <source>列印前檢查</source>
+        <translation>Preflight</translation>
+    </message>
+    <message>
+        <source>印表機(&amp;R):</source>
+        <translation>P&amp;rinter:</translation>
+    </message>
+    <message>
+        <source>自動分頁(&amp;O)</source>
+        <translation>C&amp;ollate</translation>
+    </message>
+    <message>
+        <source>印多份時一份一份印出: 第 1、2、3 張, 再第 1、2、3 張。不勾時每張連印: 第 1、1 張, 再第 2、2 張…</source>
+        <translation>Several copies come out as whole sets: sheets 1, 2, 3, then 1, 2, 3 again. Unticked, each sheet comes out again at once: sheets 1, 1, then 2, 2…</translation>
+    </message>
+    <message>
+        <source>份數(&amp;N):</source>
+        <translation>&amp;Number of copies:</translation>
+    </message>
+    <message>
+        <source>起始位置(&amp;T):</source>
+        <translation>S&amp;tart place:</translation>
+    </message>
+    <message>
+        <source>預覽中的第 %1 到 %2 張</source>
+        <translation>Sheets %1 to %2 of the preview</translation>
+    </message>
+    <message>
+        <source>張數照整份列印的預覽算: 從「起始位置」排起, 預覽的第 1 頁就是第 1 張。選了這一項, 預覽就只顯示這幾張。</source>
+        <translation>Sheets are counted as the preview of the whole run shows them: laid out from the start place, page 1 of the preview is sheet 1. Once this is chosen, the preview shows only these sheets.</translation>
+    </message>
+    <message>
+        <source>列印(&amp;P)</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>存成 PDF(&amp;S)…</source>
+        <translation>&amp;Save as PDF…</translation>
+    </message>
+    <message>
+        <source>關閉(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>沒有問題: 箱號沒有重複, 每個字、圖片和條碼都在可以列印的範圍內, 沒有互相蓋住。</source>
+        <translation>No problems: no carton number repeats, every text, picture and barcode lies inside the printable area, and none covers another.</translation>
     </message>
 </context>
 <context>
@@ -2235,20 +2362,20 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <translation>Remainder: carton %1; pallet %2; at %3</translation>
     </message>
     <message>
-        <source>注意: 第 %1 區段和第 %2 區段都有箱號 %3, 這些箱子會印出兩張標籤。</source>
-        <translation>Warning: blocks %1 and %2 both have carton numbers %3, so these cartons get two labels each.</translation>
-    </message>
-    <message>
         <source>注意: 第 %1 區段的起始箱號 %2 大於結束箱號 %3, 這個區段不會印出標籤。</source>
         <translation>Warning: block %1 starts at carton %2, above its last carton %3, so it prints no labels.</translation>
     </message>
     <message>
-        <source>檢查: 箱號沒有重複, 每個區段都有標籤。</source>
-        <translation>Checked: no carton number repeats, and every block has labels.</translation>
-    </message>
-    <message>
         <source>這次列印 %1 張標籤, 共 %2 張標籤紙</source>
         <translation>Labels in this print: %1; sheets: %2</translation>
+    </message>
+    <message>
+        <source>, %1 份共 %2 張</source>
+        <translation>; %1 copies: %2 sheets</translation>
+    </message>
+    <message>
+        <source>檢查: 每個區段都有標籤。</source>
+        <translation>Checked: every block has labels.</translation>
     </message>
 </context>
 <context>
@@ -2274,6 +2401,12 @@ Pallet %3</translation>
 條碼 %1</source>
         <translation>
 Barcode %1</translation>
+    </message>
+    <message>
+        <source>第 %1 張第 %2 格
+</source>
+        <translation>Sheet %1, place %2
+</translation>
     </message>
 </context>
 <context>
@@ -2409,6 +2542,21 @@ the horizontal (vertical) pitch from one label’s top-left corner to the next o
     <message>
         <source>真的要Refresh? 這樣做會讓您剛剛設的資料全部重來ㄛ..</source>
         <translation>Really refresh? Everything you have just set up will start over.</translation>
+    </message>
+</context>
+<context>
+    <name>UserSettings</name>
+    <message>
+        <source>已經損壞, 讀不出來</source>
+        <translation>it is damaged and cannot be read</translation>
+    </message>
+    <message>
+        <source>Cratemark 的設定檔 %1 無法使用: %2。
+這次先不用它: 最近的工作清單是空的, 這次的設定也不會留下來。
+請把這個檔案移走或刪除, 下次開啟時會重新建立。</source>
+        <translation>Cratemark&apos;s settings file %1 cannot be used: %2.
+It is left alone this time: the list of recent jobs is empty, and nothing of this session&apos;s settings is kept.
+Move the file away or delete it; it is made afresh the next time Cratemark starts.</translation>
     </message>
 </context>
 </TS>

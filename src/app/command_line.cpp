@@ -64,6 +64,12 @@ CommandLine ParseCommandLine(const QStringList& arguments, const StockLister& st
                                   "第一張標籤從第一張紙的第 N 格開始 (由左而右、由上而下; A4 紙 8 "
                                   "格是 1 到 8, 捲筒標籤只有 1), 用來印完用過一半的標籤紙。"),
       QStringLiteral("N"));
+  const QCommandLineOption copies(
+      QStringLiteral("copies"),
+      QCoreApplication::translate("CommandLine",
+                                  "在印表機上印 N 份 (1 到 99), 一份一份印出: 第 1、2、3 張, "
+                                  "再第 1、2、3 張。"),
+      QStringLiteral("N"));
   const QCommandLineOption cartons(
       QStringLiteral("cartons"),
       QCoreApplication::translate(
@@ -85,8 +91,8 @@ CommandLine ParseCommandLine(const QStringList& arguments, const StockLister& st
       QStringLiteral("list-stocks"),
       QCoreApplication::translate(
           "CommandLine", "列出可以用的標籤紙 (內建的和您自訂的), 一行一種: 名稱、Tab 和說明。"));
-  parser.addOptions(
-      {help, version, folder, lang, print, printer, pdf, start, cartons, stock, yes, list_stocks});
+  parser.addOptions({help, version, folder, lang, print, printer, pdf, start, copies, cartons,
+                     stock, yes, list_stocks});
   parser.addPositionalArgument(
       QStringLiteral("JOB"),
       QCoreApplication::translate("CommandLine", "要開啟的工作檔 (*.cratemark)。"),
@@ -119,7 +125,8 @@ CommandLine ParseCommandLine(const QStringList& arguments, const StockLister& st
   if (!positional.isEmpty()) result.job = QFileInfo(positional[0]).absoluteFilePath();
 
   result.print = parser.isSet(print);
-  for (const QCommandLineOption* option : {&printer, &pdf, &start, &cartons, &stock, &yes}) {
+  for (const QCommandLineOption* option :
+       {&printer, &pdf, &start, &copies, &cartons, &stock, &yes}) {
     if (parser.isSet(*option) && !result.print) {
       return UsageError(QCoreApplication::translate("CommandLine", "--%1 只能和 --print 一起用。")
                             .arg(option->names().constFirst()));
@@ -155,6 +162,21 @@ CommandLine ParseCommandLine(const QStringList& arguments, const StockLister& st
             QCoreApplication::translate(
                 "CommandLine", "--start 要寫 1 以上的整數 (標籤紙上的格子), 不能是「%1」。")
                 .arg(parser.value(start)));
+      }
+    }
+    if (parser.isSet(copies)) {
+      // A PDF file is one copy; the run itself says how many copies a printer takes.
+      if (parser.isSet(pdf)) {
+        return UsageError(QCoreApplication::translate("CommandLine",
+                                                      "--copies 只能用在印表機: PDF 檔只存一份。"));
+      }
+      bool ok = false;
+      result.copies = parser.value(copies).toInt(&ok);
+      if (!ok || result.copies < 1 || result.copies > kMaxCopies) {
+        return UsageError(QCoreApplication::translate(
+                              "CommandLine", "--copies 要寫 1 到 %1 的整數 (份數), 不能是「%2」。")
+                              .arg(kMaxCopies)
+                              .arg(parser.value(copies)));
       }
     }
     if (parser.isSet(cartons)) {

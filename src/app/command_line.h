@@ -44,6 +44,8 @@ struct CommandLine {
   QString printer;
   QString pdf;
   int start_place = 1;
+  // --copies with --print on a printer: how many copies, 1 to kMaxCopies, collated.
+  int copies = 1;
   QString cartons;
   bool yes = false;
   // --stock with --print: the stock this run prints on instead of the printer's own (empty: the

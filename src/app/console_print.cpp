@@ -93,6 +93,7 @@ int PrintFromCommandLine(const CommandLine& command_line, Prompter& prompter, Pr
 
   RunRequest request;
   request.options.start = QString::number(command_line.start_place);
+  request.options.copies = QString::number(command_line.copies);
   if (!command_line.cartons.isEmpty()) {
     const std::optional<RangeTexts> range = SplitRange(command_line.cartons);
     request.options.kind = PrintChoice::kCartons;

@@ -14,6 +14,7 @@
 #include "job/packing_list.h"
 #include "job/recent_jobs.h"
 #include "job/template_rows.h"
+#include "job/user_settings.h"
 #include "model/prompter.h"
 
 namespace {
@@ -125,7 +126,10 @@ void JobController::ApplyRowsToOtherBlocks() {
 }
 
 QString JobController::AskSavePath() {
-  QFileDialog dialog(window_, tr("另存新檔"), StartFolder(), tr("Cratemark 工作檔 (*.cratemark)"));
+  const QString suggested =
+      SuggestedSavePath(settings_, FileKind::kJob,
+                        session_.SuggestedFileName() + QStringLiteral(".cratemark"), StartFolder());
+  QFileDialog dialog(window_, tr("另存新檔"), suggested, tr("Cratemark 工作檔 (*.cratemark)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // The suffix is added before the dialog asks whether to replace an existing file.
   dialog.setDefaultSuffix(QStringLiteral("cratemark"));
@@ -140,6 +144,7 @@ void JobController::UpdateTitle() {
 }
 
 void JobController::RememberFile(const QString& path) {
+  RememberFolder(settings_, FileKind::kJob, path);
   RecentJobs(settings_).Add(path);
   RebuildRecentMenu();
 }

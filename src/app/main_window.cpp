@@ -22,6 +22,7 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimer>
+#include <utility>
 
 #include "about/about_box.h"
 #include "about/help_document.h"
@@ -42,6 +43,7 @@
 #include "history/history_writer.h"
 #include "history/recall.h"
 #include "job/job_session.h"
+#include "job/user_settings.h"
 #include "model/fonts.h"
 #include "model/row_choices.h"
 #include "picture/picture_box.h"
@@ -157,11 +159,16 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget* parent)
   SetTabOrder();
   ConnectCommands();
   ConnectEdits();
+  // Before the menus, whose recent jobs come from the settings file.
+  if (const QString problem = CheckUserSettings(); !problem.isEmpty()) start_messages_ << problem;
   CreateMenus();
 
   ShowModel();
   setWindowTitle(session_->Title());
   LoadPrinterFitsAtStart();
+  // Said by StartSession before its questions; a window whose session is not started says them
+  // once it is up.
+  if (!start_messages_.isEmpty()) QTimer::singleShot(0, this, &MainWindow::SayStartMessages);
 }
 
 MainWindow::~MainWindow() {
@@ -476,7 +483,7 @@ void MainWindow::OpenRunPreview() {
       return fits.For(destination);
     };
   }
-  if (!services.dialogs) services.dialogs = QtPrintDialogs();
+  if (!services.dialogs) services.dialogs = QtPrintDialogs(session_->SuggestedFileName());
   auto* preview = new RunPreviewWindow(model(), *prompter_, services, this);
   // The history record is the caller's to write, as for the print button; the job printed is the
   // template the window was opened with.
@@ -579,7 +586,7 @@ void MainWindow::ConnectPrint() {
   connect(l_print_, &QPushButton::clicked, this, [this] {
     RunCommand([this] {
       QtPrintTarget qt_target;
-      QtPrintFeedback qt_feedback(this);
+      QtPrintFeedback qt_feedback(this, session_->SuggestedFileName());
       const bool given = print_target_ && print_feedback_;
       PrintButton(model(), *prompter_, given ? *print_target_ : qt_target,
                   given ? *print_feedback_ : qt_feedback, printer_fits_);
@@ -591,11 +598,8 @@ void MainWindow::LoadPrinterFitsAtStart() {
   const PrinterFitStore store;
   const StoredPrinterFits stored = store.Load();
   printer_fits_ = stored.Fits();
-  // Said once the window is up, over it.
   const QString warning = DamagedFitsMessage(stored, store.path());
-  if (!warning.isEmpty()) {
-    QTimer::singleShot(0, this, [this, warning] { prompter_->Message(warning); });
-  }
+  if (!warning.isEmpty()) start_messages_ << warning;
 }
 
 void MainWindow::OpenPrinterFits() {
@@ -656,7 +660,13 @@ MainModel MainWindow::ModelOnScreen() const {
 }
 
 void MainWindow::StartSession(const QString& job_path) {
+  // Before the questions about the job rather than on top of them.
+  SayStartMessages();
   session_->Start(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), job_path);
+}
+
+void MainWindow::SayStartMessages() {
+  for (const QString& message : std::exchange(start_messages_, {})) prompter_->Message(message);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

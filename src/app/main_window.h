@@ -78,7 +78,8 @@ class MainWindow : public QMainWindow {
   void RedrawThumbnail();
 
   JobController& jobs() { return *jobs_; }
-  // Offers a job left by a program that did not end cleanly, then opens `job_path` when given.
+  // Says what was wrong with the settings files, offers a job left by a program that did not end
+  // cleanly, then opens `job_path` when given: one message box after the other.
   void StartSession(const QString& job_path);
 
   // Twips → pixels at the screen's logical DPI (1440 twips an inch).
@@ -139,6 +140,7 @@ class MainWindow : public QMainWindow {
   void ConnectAbout();
   void ConnectPrint();
   void LoadPrinterFitsAtStart();
+  void SayStartMessages();
   void OpenPrinterFits();
   void ShowChoices();
 
@@ -219,4 +221,5 @@ class MainWindow : public QMainWindow {
   PrintTarget* print_target_ = nullptr;
   PrintFeedback* print_feedback_ = nullptr;
   PrinterFits printer_fits_;
+  QStringList start_messages_;  // about the settings files, not said yet
 };

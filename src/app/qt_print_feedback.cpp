@@ -1,25 +1,35 @@
 #include "app/qt_print_feedback.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QProgressDialog>
+#include <QSettings>
 #include <QStandardPaths>
 #include <memory>
 
-PrintFeedbackMaker QtPrintDialogs() {
-  return [](QWidget* parent) { return std::make_unique<QtPrintFeedback>(parent); };
+#include "job/user_settings.h"
+
+PrintFeedbackMaker QtPrintDialogs(const QString& suggested_name) {
+  return [suggested_name](QWidget* parent) {
+    return std::make_unique<QtPrintFeedback>(parent, suggested_name);
+  };
 }
 
 QtPrintFeedback::~QtPrintFeedback() { EndProgress(); }
 
 QString QtPrintFeedback::AskPdfPath() {
-  const QString start = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                            .filePath(QStringLiteral("labels.pdf"));
+  QSettings settings(QSettings::UserScope, QStringLiteral("Cratemark"),
+                     QStringLiteral("Cratemark"));
+  const QString name = suggested_name_.isEmpty() ? QStringLiteral("labels") : suggested_name_;
+  const QString start =
+      SuggestedSavePath(settings, FileKind::kPdf, name + QStringLiteral(".pdf"),
+                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
   QString path =
       QFileDialog::getSaveFileName(parent_, tr("存成 PDF 檔"), start, tr("PDF 檔 (*.pdf)"));
-  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+  if (path.isEmpty()) return path;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+  RememberFolder(settings, FileKind::kPdf, path);
   return path;
 }
 

@@ -91,3 +91,19 @@ SaveChoice QtPrompter::AskSaveChanges(const QString& text) {
   if (box.clickedButton() == discard) return SaveChoice::kDiscard;
   return SaveChoice::kCancel;
 }
+
+int QtPrompter::Choose(const QString& text, const QStringList& choices) {
+  QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::NoButton, Over(parent_));
+  QList<QPushButton*> buttons;
+  for (qsizetype i = 0; i < choices.size(); ++i) {
+    const QMessageBox::ButtonRole role = i == 0                    ? QMessageBox::AcceptRole
+                                         : i == choices.size() - 1 ? QMessageBox::RejectRole
+                                                                   : QMessageBox::ActionRole;
+    buttons << box.addButton(choices[i], role);
+  }
+  box.setDefaultButton(buttons.constFirst());
+  box.setEscapeButton(buttons.constLast());
+  box.exec();
+  const qsizetype chosen = buttons.indexOf(box.clickedButton());
+  return int(chosen < 0 ? choices.size() - 1 : chosen);
+}

@@ -3,7 +3,10 @@
 #include <unistd.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,6 +110,41 @@ bool TestDriver::Run(const QString& command) {
     button->click();
     return true;
   }
+  if (verb == u"press") {
+    if (!box || box == answered_) return false;
+    const QString label = command.section(u' ', 1);
+    for (QAbstractButton* button : box->buttons()) {
+      if (button->text().remove(u'&').startsWith(label)) {
+        answered_ = box;
+        button->click();
+        return true;
+      }
+    }
+    return false;
+  }
+  if (verb == u"file") {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog || dialog == answered_) return false;
+    WriteLine(dialog->selectedFiles().value(0));
+    EndOutput();
+    answered_ = dialog;
+    const QString path = command.section(u' ', 1);
+    if (path.isEmpty()) {
+      dialog->reject();
+      return true;
+    }
+    // Typed as a clerk types a name: a file the dialog chose by itself while it read the folder
+    // would win over a name given with selectFile.
+    dialog->setDirectory(QFileInfo(path).absolutePath());
+    for (auto* view : dialog->findChildren<QAbstractItemView*>()) {
+      if (view->selectionModel()) view->selectionModel()->clear();
+    }
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+      name->setText(QFileInfo(path).fileName());
+    }
+    static_cast<QDialog*>(dialog)->accept();  // as its Save or Open button does
+    return true;
+  }
   if (verb == u"enter") {
     if (!box || box == answered_) return false;
     answered_ = box;
@@ -151,6 +189,22 @@ bool TestDriver::Run(const QString& command) {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fputs("\n.\n", stdout);
     std::fflush(stdout);
+  } else if (verb == u"trigger") {
+    auto* action = window_->findChild<QAction*>(command.section(u' ', 1, 1));
+    if (!action) {
+      std::fprintf(stderr, "test driver: no action %s\n", qPrintable(command.section(u' ', 1, 1)));
+      return true;
+    }
+    action->trigger();
+  } else if (verb == u"title") {
+    // The title follows a change on a timer of its own: read after the events of one more turn.
+    if (!title_due_) {
+      title_due_ = true;
+      return false;
+    }
+    title_due_ = false;
+    WriteLine(window_->windowTitle());
+    EndOutput();
   } else if (verb == u"close") {
     window_->close();
   }

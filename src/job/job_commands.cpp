@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "blocks/block_store.h"
 #include "history/history_files.h"
@@ -50,24 +51,28 @@ std::optional<QByteArray> JobBytesAsSaved(const MainModel& model) {
   return JobBytes(JobToJson(*job));
 }
 
-std::optional<QByteArray> SaveJobFile(MainModel& model, Prompter& prompter, const QString& path) {
+std::optional<QByteArray> SaveJobFile(MainModel& model, Prompter& prompter, const QString& path,
+                                      QByteArray* in_file) {
   const auto job = JobToSave(model, prompter);
   if (!job) return std::nullopt;
-  Job in_file = *job;
-  in_file.pic_file_name = PictureAsStored(job->pic_file_name, path);
-  if (const std::error_code error = ReplaceFile(path, JobBytes(JobToJson(in_file)))) {
+  Job as_stored = *job;
+  as_stored.pic_file_name = PictureAsStored(job->pic_file_name, path);
+  const QByteArray bytes = JobBytes(JobToJson(as_stored));
+  if (const std::error_code error = ReplaceFile(path, bytes)) {
     prompter.Message(Text::tr("無法儲存工作檔「%1」: %2。\n"
                               "原來的檔案沒有改變, 畫面上的工作也都還在; 請空出磁碟空間或換一個"
                               "資料夾, 再存一次。")
                          .arg(QFileInfo(path).fileName(), WriteFailureText(error)));
     return std::nullopt;
   }
+  if (in_file) *in_file = bytes;
   return JobBytes(JobToJson(*job));
 }
 
-std::optional<Job> ReadJobFile(const QString& path, QString* problem) {
+std::optional<Job> ReadJobFile(const QString& path, QString* problem, QByteArray* in_file) {
   const auto bytes = ReadBoundedFile(path, kMaxJobFileBytes, problem);
   if (!bytes) return std::nullopt;
+  if (in_file) *in_file = *bytes;
   std::optional<Job> job = ParseJob(*bytes, problem);
   if (job) job->pic_file_name = PictureAsUsed(job->pic_file_name, path);
   return job;
@@ -95,6 +100,39 @@ void NewJob(MainModel& model) {
   SetStartValues(fresh);
   fresh.record_list = HistoryListItems(fresh.work_dir, fresh.record_prefix);
   model = fresh;
+}
+
+QString SafeFileName(const QString& text) {
+  static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
+  QString name;
+  for (const QChar c : text) {
+    const bool blank =
+        c.isSpace() || c.category() == QChar::Other_Control || kForbidden.contains(c);
+    if (!blank) {
+      name += c;
+    } else if (!name.isEmpty() && !name.endsWith(u' ')) {
+      name += u' ';
+    }
+  }
+  while (name.startsWith(u'.') || name.startsWith(u' ')) name.remove(0, 1);
+  if (name.size() > kMaxSuggestedName) {
+    name.truncate(name.at(kMaxSuggestedName - 1).isHighSurrogate() ? kMaxSuggestedName - 1
+                                                                   : kMaxSuggestedName);
+  }
+  while (name.endsWith(u'.') || name.endsWith(u' ')) name.chop(1);
+  static const QRegularExpression kDevice(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+  if (kDevice.match(name).hasMatch()) name += u'_';
+  return name;
+}
+
+QString FirstRowName(const MainModel& model) {
+  for (int row = 0; row < MainModel::kRows; ++row) {
+    const QString& text =
+        model.current_block == 1 ? model.l_content[row] : model.blocks[1].blk_content[row];
+    if (const QString name = SafeFileName(text); !name.isEmpty()) return name;
+  }
+  return {};
 }
 
 QString JobWindowTitle(const QString& path, bool modified) {

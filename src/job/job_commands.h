@@ -29,12 +29,15 @@ std::optional<QByteArray> JobBytesAsSaved(const MainModel& model);
 // Writes the job to `path` in one piece (ReplaceFile): either the whole new file is there or the
 // old one stays, and the message names the file and the reason. The picture is kept relative to the
 // job's folder when it lies there (PictureAsStored). Returns the job's bytes as JobBytesAsSaved
-// gives them, to tell later changes by.
-std::optional<QByteArray> SaveJobFile(MainModel& model, Prompter& prompter, const QString& path);
+// gives them, to tell later changes by; the bytes written into the file go to `in_file`.
+std::optional<QByteArray> SaveJobFile(MainModel& model, Prompter& prompter, const QString& path,
+                                      QByteArray* in_file = nullptr);
 
-// Reads and checks a job file; the problem, in words for the user, goes to `problem`. A picture
-// kept relative to the job's folder comes back with its full path.
-std::optional<Job> ReadJobFile(const QString& path, QString* problem);
+// Reads and checks a job file; the problem, in words for the user, goes to `problem`, and the
+// file's bytes as read to `in_file`. A picture kept relative to the job's folder comes back with
+// its full path.
+std::optional<Job> ReadJobFile(const QString& path, QString* problem,
+                               QByteArray* in_file = nullptr);
 
 // Opens a job file into the model after checking all of it; a file that does not pass leaves the
 // model as it was and shows what is wrong with it.
@@ -46,6 +49,18 @@ QString OpenJobProblem(const QString& path, const QString& problem);
 // 開新工作: the state the window starts in. Unlike Refresh it asks nothing and also puts the mixed
 // option and the picture fields back to their start values.
 void NewJob(MainModel& model);
+
+// `text` as a file name that any computer of the office can keep, also on a shared folder of
+// another system: the characters no file name may hold there (/ \ : * ? " < > | and control
+// characters) and runs of blanks become one blank, leading dots and blanks and trailing dots and
+// blanks go, a name such a system keeps for a device (CON, NUL, COM1…) gets a "_", and it is cut to
+// kMaxSuggestedName characters. Empty when nothing is left.
+inline constexpr int kMaxSuggestedName = 60;
+QString SafeFileName(const QString& text);
+
+// The first row of the job's first block that holds any text, as SafeFileName makes it; empty
+// when there is none. Block 1's rows are the ones on screen while it is shown.
+QString FirstRowName(const MainModel& model);
 
 // "Cratemark <version>版" while no job file is open and nothing has changed; otherwise the job's
 // file name (or 未命名工作), a "*" while there are unsaved changes, and the program's name.

@@ -1,6 +1,7 @@
 #include "job/job_session.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QUndoCommand>
 
@@ -141,10 +142,25 @@ bool JobSession::IsModified() const {
 }
 
 QString JobSession::JobName() const {
-  return job_path_.isEmpty() ? Text::tr("未命名工作") : QFileInfo(job_path_).fileName();
+  if (!job_path_.isEmpty()) return QFileInfo(job_path_).fileName();
+  if (!copy_of_.isEmpty()) return Text::tr("%1 副本").arg(QFileInfo(copy_of_).completeBaseName());
+  return Text::tr("未命名工作");
 }
 
-QString JobSession::Title() const { return JobWindowTitle(job_path_, IsModified()); }
+QString JobSession::Title() const {
+  const bool modified = IsModified();
+  if (!read_only_ && copy_of_.isEmpty()) return JobWindowTitle(job_path_, modified);
+  const QString name = read_only_ ? Text::tr("%1 (唯讀)").arg(JobName()) : JobName();
+  return QStringLiteral("%1%2 - %3")
+      .arg(name, modified ? QStringLiteral("*") : QString(), JobWindowTitle({}, false));
+}
+
+QString JobSession::SuggestedFileName() const {
+  if (!job_path_.isEmpty()) return QFileInfo(job_path_).completeBaseName();
+  if (!copy_of_.isEmpty()) return JobName();
+  const QString first_row = FirstRowName(model_);
+  return first_row.isEmpty() ? Text::tr("未命名工作") : first_row;
+}
 
 bool JobSession::MayReplaceJob() {
   if (!IsModified()) return true;
@@ -163,13 +179,50 @@ bool JobSession::MayReplaceJob() {
 
 bool JobSession::Open(const QString& path) {
   if (!MayReplaceJob()) return false;
+  const QString target = QFileInfo(path).absoluteFilePath();
+  QString problem;
+  QByteArray in_file;
+  const auto job = ReadJobFile(target, &problem, &in_file);
+  if (!job) {
+    prompter_.Message(OpenJobProblem(target, problem));
+    return false;
+  }
+  // Opened again, the job on screen keeps its lock.
+  const bool keeps_lock = target == job_path_ && lock_;
+  std::unique_ptr<JobLock> lock;
+  bool read_only = false;
+  bool copy = false;
+  if (!keeps_lock) {
+    lock = std::make_unique<JobLock>(target);
+    if (lock->Take() == JobLock::Outcome::kHeld) {
+      const QString holder = LockHolderText(lock->holder(), QDateTime::currentDateTime());
+      const int choice = prompter_.Choose(
+          Text::tr("工作檔「%1」現在有人開著: %2。\n\n"
+                   "唯讀開啟: 可以看、可以列印, 但不能存回這個檔案。\n"
+                   "開成副本: 開成一個還沒存檔的新工作, 改好後用另存新檔存成別的檔案。")
+              .arg(QFileInfo(target).fileName(), holder),
+          {Text::tr("唯讀開啟(&R)"), Text::tr("開成副本(&C)"), Text::tr("不開啟(&N)")});
+      if (choice != 0 && choice != 1) return false;
+      read_only = choice == 0;
+      copy = choice == 1;
+    }
+    if (!lock->taken()) lock.reset();
+  }
   ++depth_;
-  const bool opened = OpenJobFile(model_, prompter_, path);
+  ApplyJob(*job, model_);
   --depth_;
-  if (!opened) return false;
-  BindFile(path, JobBytesAsSaved(model_).value_or(QByteArray()));
+  const QByteArray saved = JobBytesAsSaved(model_).value_or(QByteArray());
+  if (copy) {
+    ReleaseFile();
+    copy_of_ = target;
+    saved_ = saved;
+  } else {
+    if (!keeps_lock) lock_ = std::move(lock);
+    BindFile(target, saved, MarksOf(target, in_file));
+    read_only_ = read_only;
+  }
   ReplaceJob(true);
-  emit FileUsed(job_path_);
+  emit FileUsed(target);
   return true;
 }
 
@@ -184,6 +237,14 @@ bool JobSession::New() {
 
 bool JobSession::Save() {
   if (job_path_.isEmpty()) return SaveAs();
+  if (read_only_) {
+    const int choice = prompter_.Choose(
+        Text::tr("工作「%1」是唯讀開啟的 (開啟時別的程式開著它), 不能存回這個檔案。\n"
+                 "要另存新檔嗎?")
+            .arg(JobName()),
+        {Text::tr("另存新檔(&A)…"), Text::tr("取消(&C)")});
+    return choice == 0 && SaveAs();
+  }
   return SaveTo(job_path_);
 }
 
@@ -193,14 +254,36 @@ bool JobSession::SaveAs() {
 }
 
 bool JobSession::SaveTo(const QString& path) {
-  const auto written = WriteFile(path);
+  const QString target = QFileInfo(path).absoluteFilePath();
+  const bool same_file = target == job_path_;
+  const bool keeps_lock = same_file && lock_;
+  std::unique_ptr<JobLock> lock;
+  if (!keeps_lock) {
+    lock = std::make_unique<JobLock>(target);
+    if (lock->Take() == JobLock::Outcome::kHeld) {
+      prompter_.Message(Text::tr("無法儲存到工作檔「%1」: %2, 現在正開著這個檔案。\n"
+                                 "畫面上的工作都還在; 請換一個檔名再存。")
+                            .arg(QFileInfo(target).fileName(),
+                                 LockHolderText(lock->holder(), QDateTime::currentDateTime())));
+      NoteChange();
+      return false;
+    }
+    if (!lock->taken()) lock.reset();
+  }
+  if (same_file && ChangedSince(target, on_disk_)) return SaveOverChangedFile();
+
+  QByteArray in_file;
+  ++depth_;
+  const auto written = SaveJobFile(model_, prompter_, target, &in_file);
+  --depth_;
   // Storing the block on screen may have asked for the focus somewhere.
   emit ModelChanged(false);
   if (!written) {
     NoteChange();
     return false;
   }
-  BindFile(path, *written);
+  if (!keeps_lock) lock_ = std::move(lock);
+  BindFile(target, *written, MarksOf(target, in_file));
   // Saving keeps the history; the keys typed next are a step of their own.
   EndRun();
   emit FileUsed(job_path_);
@@ -208,21 +291,42 @@ bool JobSession::SaveTo(const QString& path) {
   return true;
 }
 
-std::optional<QByteArray> JobSession::WriteFile(const QString& path) {
-  ++depth_;
-  auto written = SaveJobFile(model_, prompter_, path);
-  --depth_;
-  return written;
+bool JobSession::SaveOverChangedFile() {
+  const QString name = QFileInfo(job_path_).fileName();
+  const int choice = prompter_.Choose(
+      Text::tr("工作檔「%1」在你開啟之後, 已經被別的程式改過了。\n"
+               "為了不蓋掉那些修改, 這次不存回這個檔案; 畫面上的工作都還在。要另存新檔嗎?")
+          .arg(name),
+      {Text::tr("另存新檔(&A)…"), Text::tr("取消(&C)")});
+  const QString other = choice == 0 && ask_save_path_ ? ask_save_path_() : QString();
+  if (other.isEmpty()) {
+    NoteChange();
+    return false;
+  }
+  if (QFileInfo(other).absoluteFilePath() == job_path_) {
+    prompter_.Message(
+        Text::tr("工作檔「%1」已經被別的程式改過, 不能蓋過它; 請換一個檔名再存。").arg(name));
+    NoteChange();
+    return false;
+  }
+  return SaveTo(other);
 }
 
-void JobSession::BindFile(const QString& path, const QByteArray& saved) {
-  job_path_ = QFileInfo(path).absoluteFilePath();
+void JobSession::BindFile(const QString& path, const QByteArray& saved, const FileMarks& on_disk) {
+  job_path_ = path;
   saved_ = saved;
+  on_disk_ = on_disk;
+  read_only_ = false;
+  copy_of_.clear();
   if (recovery_) recovery_->Remove();
 }
 
 void JobSession::ReleaseFile() {
   job_path_.clear();
+  lock_.reset();
+  on_disk_ = {};
+  read_only_ = false;
+  copy_of_.clear();
   if (recovery_) recovery_->Remove();
 }
 
@@ -259,9 +363,19 @@ void JobSession::OfferRecovery() {
     return;
   }
   ApplyJob(recovered->job, model_);
-  // A recovered job is not saved, whatever file it came from.
+  // A recovered job is not saved, whatever file it came from; a save looks whether someone
+  // changed that file since the program that died read it.
   job_path_ = recovered->job_path;
   saved_.clear();
+  on_disk_ = FileMarks{-1, {}, recovered->job_file_sha256};
+  copy_of_.clear();
+  read_only_ = false;
+  lock_.reset();
+  if (!job_path_.isEmpty()) {
+    lock_ = std::make_unique<JobLock>(job_path_);
+    read_only_ = lock_->Take() == JobLock::Outcome::kHeld;
+    if (!lock_->taken()) lock_.reset();
+  }
   ReplaceJob(true);
 }
 
@@ -269,6 +383,7 @@ bool JobSession::MayClose() {
   if (!MayReplaceJob()) return false;
   closed_ = true;
   autosave_timer_.stop();
+  lock_.reset();
   if (recovery_) recovery_->Remove();
   return true;
 }
@@ -289,7 +404,7 @@ void JobSession::Autosave() {
   if (JobBytes(JobToJson(*job)) == saved_) {
     recovery_->Remove();
   } else {
-    recovery_->Write(RecoveryBytes(*job, job_path_));
+    recovery_->Write(RecoveryBytes(*job, job_path_, on_disk_.sha256));
   }
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "job/job_lock.h"
 #include "model/main_model.h"
 
 class Prompter;
@@ -28,7 +29,14 @@ class RecoveryFile;
 // typing a text and typing it back, leaves the job unchanged.
 //
 // The job file is taken and let go in one place (BindFile, ReleaseFile), and written in one
-// (WriteFile): where a lock beside the file or a look at whether someone else changed it belongs.
+// (SaveTo). A job on an office's shared folder may be opened by two clerks at once:
+// - the session holds a lock beside its job file while the job is open (JobLock); closing, 開新工作
+//   and another job let it go, and a crash leaves a stale lock the next program takes over;
+// - a job another program has open is opened read-only (shown, printed, but 儲存 offers 另存新檔)
+//   or as a copy (unnamed, its name suggested for 另存新檔), or not at all, as the clerk chooses;
+// - a save never writes over a job file another program changed since it was read or last
+//   written (FileMarks): the clerk is offered 另存新檔 instead, and the job stays on screen;
+// - nothing is written onto a job file another program has open.
 class JobSession : public QObject {
   Q_OBJECT
 
@@ -71,10 +79,17 @@ class JobSession : public QObject {
 
   const QString& job_path() const { return job_path_; }
   bool IsModified() const;
-  // The job's file name, or 未命名工作.
+  // Opened while another program had the file open: 儲存 does not write over it.
+  bool read_only() const { return read_only_; }
+  // The job's file name, the copy's name (客戶A 副本), or 未命名工作.
   QString JobName() const;
-  // The window's title for the job: see JobWindowTitle.
+  // The window's title for the job: see JobWindowTitle; a job opened read-only says so, and a
+  // copy shows its name.
   QString Title() const;
+  // The name 另存新檔 and 存成 PDF suggest, without folder or suffix: the job file's name, the
+  // copy's name, or for a new job the first row of its first block that holds any text, made safe
+  // for a file name; 未命名工作 when there is none.
+  QString SuggestedFileName() const;
 
   // Where 儲存 puts a job that has no file yet: the window asks for a file name (empty: the clerk
   // changed their mind). Without it such a job is not saved.
@@ -84,7 +99,8 @@ class JobSession : public QObject {
   // (取消, or the save did not happen).
   bool MayReplaceJob();
   // The job commands of the 檔案 menu. Open and New ask about unsaved changes first; a job that
-  // is opened or started has no history. A refusal is shown and changes nothing.
+  // is opened or started has no history. A refusal is shown and changes nothing. Open asks how
+  // to open a job another program has open (read-only, as a copy, or not at all).
   bool Open(const QString& path);
   bool New();
   bool Save();
@@ -120,9 +136,10 @@ class JobSession : public QObject {
   void Restore(const Snapshot& state);
   void ReplaceJob(bool picture_changed);
   void OfferRecovery();
-  void BindFile(const QString& path, const QByteArray& saved);
+  void BindFile(const QString& path, const QByteArray& saved, const FileMarks& on_disk);
   void ReleaseFile();
-  std::optional<QByteArray> WriteFile(const QString& path);
+  std::unique_ptr<JobLock> LockToWrite(const QString& path, bool* refused);
+  bool SaveOverChangedFile();
   void NoteChange();
 
   Prompter& prompter_;
@@ -135,6 +152,10 @@ class JobSession : public QObject {
   QString job_path_;
   QByteArray saved_;  // the job as last saved or opened; empty for a recovered job
   std::function<QString()> ask_save_path_;
+  std::unique_ptr<JobLock> lock_;  // beside job_path_, while this program holds it
+  FileMarks on_disk_;              // job_path_'s file as read or last written
+  bool read_only_ = false;
+  QString copy_of_;  // the job file a job opened as a copy came from
 
   std::unique_ptr<RecoveryFile> recovery_;
   QTimer autosave_timer_;

@@ -13,6 +13,7 @@
 namespace {
 
 const QString kRecoveryOf = QStringLiteral("recovery_of");
+const QString kRecoveryOfSha256 = QStringLiteral("recovery_of_sha256");
 
 QString FolderKey(const QString& work_folder) {
   const QDir folder(work_folder);
@@ -77,12 +78,16 @@ void RecoveryFile::Remove() {
   if (claimed()) QFile::remove(path_);
 }
 
-QByteArray RecoveryBytes(const Job& job, const QString& job_path) {
+QByteArray RecoveryBytes(const Job& job, const QString& job_path,
+                         const QByteArray& job_file_sha256) {
   // The full path: a recovery file lives far from the job, and is read with its folder in mind.
   Job in_file = job;
   in_file.pic_file_name = PictureAsStored(job.pic_file_name, {});
   QJsonObject object = JobToJson(in_file);
   object.insert(kRecoveryOf, job_path);
+  if (!job_file_sha256.isEmpty()) {
+    object.insert(kRecoveryOfSha256, QString::fromLatin1(job_file_sha256.toHex()));
+  }
   return JobBytes(object);
 }
 
@@ -91,7 +96,10 @@ std::optional<RecoveredJob> ReadRecovery(const QString& path, QString* problem) 
   if (!bytes) return std::nullopt;
   auto job = ParseJob(*bytes, problem);
   if (!job) return std::nullopt;
-  const QString job_path = QJsonDocument::fromJson(*bytes).object().value(kRecoveryOf).toString();
+  const QJsonObject object = QJsonDocument::fromJson(*bytes).object();
+  const QString job_path = object.value(kRecoveryOf).toString();
   job->pic_file_name = PictureAsUsed(job->pic_file_name, job_path);
-  return RecoveredJob{std::move(*job), job_path};
+  const QByteArray sha256 =
+      QByteArray::fromHex(object.value(kRecoveryOfSha256).toString().toLatin1());
+  return RecoveredJob{std::move(*job), job_path, sha256};
 }

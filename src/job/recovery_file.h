@@ -52,12 +52,16 @@ class RecoveryFile {
 };
 
 // A recovery file holds the job and, under "recovery_of", the job file it was opened from (empty
-// for a job never saved). A job file reader ignores that key, so it is a job file like any other.
-// Its picture is kept with its full path; a relative one is read from the job file's folder.
-QByteArray RecoveryBytes(const Job& job, const QString& job_path);
+// for a job never saved), with "recovery_of_sha256", the hash of that file as it was read or last
+// written, so that a save of the recovered job can tell whether someone changed the file since. A
+// job file reader ignores those keys, so it is a job file like any other. Its picture is kept with
+// its full path; a relative one is read from the job file's folder.
+QByteArray RecoveryBytes(const Job& job, const QString& job_path,
+                         const QByteArray& job_file_sha256 = {});
 
 struct RecoveredJob {
   Job job;
   QString job_path;
+  QByteArray job_file_sha256;  // empty when not known
 };
 std::optional<RecoveredJob> ReadRecovery(const QString& path, QString* problem);

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <algorithm>
 
 #include "model/file_reading.h"
 
@@ -58,4 +60,13 @@ std::optional<QByteArray> ReadBoundedFile(const QString& path, qint64 max_bytes,
     return std::nullopt;
   }
   return file->bytes;
+}
+
+bool IsPlainText(const QByteArray& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  const QString text = utf8(bytes);
+  if (utf8.hasError()) return false;
+  return std::none_of(text.begin(), text.end(), [](QChar c) {
+    return c.category() == QChar::Other_Control && c != u'\n' && c != u'\r' && c != u'\t';
+  });
 }

@@ -28,4 +28,11 @@ class Prompter {
   // A message box with 儲存, 不儲存 and 取消 buttons. A prompter that cannot ask (no one is at a
   // window) answers Cancel, so nothing is thrown away unasked.
   virtual SaveChoice AskSaveChanges(const QString& /*text*/) { return SaveChoice::kCancel; }
+
+  // A message box with a button for each of `choices`, the first the default; returns the index
+  // of the one pressed. The last is the way out that changes nothing: Escape and closing the box
+  // answer it, and so does a prompter that cannot ask.
+  virtual int Choose(const QString& /*text*/, const QStringList& choices) {
+    return int(choices.size()) - 1;
+  }
 };

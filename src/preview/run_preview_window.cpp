@@ -1,6 +1,8 @@
 #include "preview/run_preview_window.h"
 
+#include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -14,6 +16,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -24,10 +27,15 @@
 #include "preview/sheet_view.h"
 #include "print/qt_print_target.h"
 #include "print/symbol_shapes.h"
+#include "widgets/window_placement.h"
 
 namespace {
 
 constexpr int kPanelWidth = 330;  // pixels: the summary and the print panel beside the pages
+
+// The zoom box's items hold a percentage, or one of these for a fit.
+constexpr int kWholePageItem = -1;
+constexpr int kPageWidthItem = -2;
 
 // The PDF file's printable area stands for the page when there is no printer to ask.
 const QString kAnyPdf = QStringLiteral("preview.pdf");
@@ -76,7 +84,7 @@ RunPreviewWindow::RunPreviewWindow(const MainModel& job, Prompter& prompter,
 
   view_ = new SheetView(this);
   view_->setObjectName(QStringLiteral("sheet_view"));
-  view_->SetTipText([this](qint64 label) { return LabelTip(plan_, label); });
+  view_->SetTipText([this](qint64 label) { return LabelTip(*layout_, label); });
 
   auto* pages = new QVBoxLayout;
   pages->addWidget(CreateNavigation());
@@ -89,9 +97,11 @@ RunPreviewWindow::RunPreviewWindow(const MainModel& job, Prompter& prompter,
   Connect();
   ChoiceChanged();
 
-  const QScreen* screen = QGuiApplication::primaryScreen();
+  // On the main window's screen, over or beside it. Escape closes the window, as in every dialog.
+  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
   const QSize room = screen ? screen->availableGeometry().size() : QSize(1024, 768);
   resize(std::min(room.width() * 9 / 10, 1100), std::min(room.height() * 9 / 10, 900));
+  if (parent) PlaceBeside(this, parent);
 }
 
 RunPreviewWindow::~RunPreviewWindow() = default;
@@ -130,13 +140,15 @@ QWidget* RunPreviewWindow::CreateNavigation() {
   last_ = button("last_page", tr("最後一頁"), tr("最後一張標籤紙 (Ctrl+End)"),
                  QKeySequence(Qt::CTRL | Qt::Key_End));
   row->addStretch(1);
-  row->addWidget(new QLabel(tr("縮放:"), bar));
+  auto* zoom_label = new QLabel(tr("縮放(&Z):"), bar);
+  row->addWidget(zoom_label);
   zoom_ = new QComboBox(bar);
   zoom_->setObjectName(QStringLiteral("zoom"));
-  zoom_->addItem(tr("整頁"), int(ZoomMode::kWholePage));
-  zoom_->addItem(tr("頁寬"), int(ZoomMode::kPageWidth));
-  zoom_->addItem(tr("100 %"), int(ZoomMode::kActualSize));
-  zoom_->setToolTip(tr("也可以按住 Ctrl 轉動滑鼠滾輪來放大縮小"));
+  zoom_label->setBuddy(zoom_);
+  zoom_->addItem(tr("整頁"), kWholePageItem);
+  zoom_->addItem(tr("頁寬"), kPageWidthItem);
+  for (const int percent : kZoomSteps) zoom_->addItem(tr("%1 %").arg(percent), percent);
+  zoom_->setToolTip(tr("Ctrl++ 放大, Ctrl+− 縮小; 也可以按住 Ctrl 轉動滑鼠滾輪"));
   row->addWidget(zoom_);
   return bar;
 }
@@ -147,29 +159,56 @@ QWidget* RunPreviewWindow::CreatePanel() {
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 0, 0, 0);
 
-  auto* summary_box = new QGroupBox(tr("摘要"), panel);
+  // The summary takes a few lines; the preflight's items, the room they need.
+  auto* checks = new QSplitter(Qt::Vertical, panel);
+  checks->setChildrenCollapsible(false);
+  auto* summary_box = new QGroupBox(tr("摘要"), checks);
   auto* summary_layout = new QVBoxLayout(summary_box);
   summary_text_ = new QTextBrowser(summary_box);
   summary_text_->setObjectName(QStringLiteral("summary"));
   summary_text_->setOpenLinks(false);
-  summary_layout->addWidget(summary_text_, 2);
-  preflight_list_ = new QListWidget(summary_box);
+  // A line of the summary is a paragraph: without the blank line between them it stays short.
+  summary_text_->document()->setDefaultStyleSheet(
+      QStringLiteral("p { margin-top: 0; margin-bottom: 4px; }"));
+  summary_layout->addWidget(summary_text_);
+  auto* preflight_box = new QGroupBox(tr("列印前檢查"), checks);
+  preflight_box->setObjectName(QStringLiteral("preflight_box"));
+  auto* preflight_layout = new QVBoxLayout(preflight_box);
+  preflight_list_ = new QListWidget(preflight_box);
   preflight_list_->setObjectName(QStringLiteral("preflight"));
   preflight_list_->setWordWrap(true);
+  preflight_list_->setSpacing(2);  // wrapped items apart
   preflight_list_->setToolTip(tr("按一下問題, 就會翻到那一張標籤紙, 用紅框標出問題的位置"));
-  summary_layout->addWidget(preflight_list_, 1);
-  column->addWidget(summary_box, 1);
+  preflight_layout->addWidget(preflight_list_);
+  checks->setStretchFactor(0, 2);
+  checks->setStretchFactor(1, 3);
+  column->addWidget(checks, 1);
 
   auto* print_box = new QGroupBox(tr("列印"), panel);
   auto* form = new QFormLayout(print_box);
   printer_ = new QComboBox(print_box);
   printer_->setObjectName(QStringLiteral("printer"));
-  form->addRow(tr("印表機:"), printer_);
-  copies_ = new QSpinBox(print_box);
+  form->addRow(tr("印表機(&R):"), printer_);
+  auto* copies_row = new QWidget(print_box);
+  auto* copies_line = new QHBoxLayout(copies_row);
+  copies_line->setContentsMargins(0, 0, 0, 0);
+  copies_ = new QSpinBox(copies_row);
   copies_->setObjectName(QStringLiteral("copies"));
   copies_->setRange(1, kMaxCopies);
   copies_->setMaximumWidth(80);
-  form->addRow(tr("份數:"), copies_);
+  collate_ = new QCheckBox(tr("自動分頁(&O)"), copies_row);
+  collate_->setObjectName(QStringLiteral("collate"));
+  collate_->setChecked(true);
+  collate_->setEnabled(false);  // one copy has nothing to sort
+  collate_->setToolTip(
+      tr("印多份時一份一份印出: 第 1、2、3 張, 再第 1、2、3 張。"
+         "不勾時每張連印: 第 1、1 張, 再第 2、2 張…"));
+  copies_line->addWidget(copies_);
+  copies_line->addWidget(collate_);
+  copies_line->addStretch(1);
+  auto* copies_label = new QLabel(tr("份數(&N):"), print_box);
+  copies_label->setBuddy(copies_);
+  form->addRow(copies_label, copies_row);
   start_place_ = new QSpinBox(print_box);
   start_place_->setObjectName(QStringLiteral("start_place"));
   // The places of the chosen printer's stock (UpdatePaper).
@@ -178,7 +217,7 @@ QWidget* RunPreviewWindow::CreatePanel() {
   start_place_->setToolTip(
       tr("第一張標籤紙從第幾格開始印: 由左到右、由上到下數, 前面的格子留空, "
          "用來印完用過一半的標籤紙"));
-  form->addRow(tr("起始位置:"), start_place_);
+  form->addRow(tr("起始位置(&T):"), start_place_);
 
   kind_ = new QButtonGroup(this);
   whole_ = new QRadioButton(tr("全部"), print_box);
@@ -210,10 +249,18 @@ QWidget* RunPreviewWindow::CreatePanel() {
     form->addRow(QString(), row);
   };
   const auto [lowest, highest] = CartonSpan(plan_);
-  // The sheets of the whole run on the chosen printer's stock (UpdatePaper).
-  range_row("print_sheets", tr("第 %1 到 %2 張"), sheets_range_, PrintChoice::kSheets,
+  // The sheets of the whole run on the chosen printer's stock (UpdatePaper), numbered as the
+  // preview of the whole run shows them: from the start place, not from some other counting.
+  range_row("print_sheets", tr("預覽中的第 %1 到 %2 張"), sheets_range_, PrintChoice::kSheets,
             "sheets_from", sheets_from_, QStringLiteral("1"), "sheets_to", sheets_to_,
             QStringLiteral("1"));
+  const QString sheets_tip =
+      tr("張數照整份列印的預覽算: 從「起始位置」排起, 預覽的第 1 頁就是第 1 張。"
+         "選了這一項, 預覽就只顯示這幾張。");
+  for (QWidget* widget : {static_cast<QWidget*>(sheets_range_), static_cast<QWidget*>(sheets_from_),
+                          static_cast<QWidget*>(sheets_to_)}) {
+    widget->setToolTip(sheets_tip);
+  }
   range_row("print_cartons", tr("箱號 %1 到 %2"), cartons_range_, PrintChoice::kCartons,
             "cartons_from", cartons_from_, QString::number(lowest), "cartons_to", cartons_to_,
             QString::number(highest));
@@ -228,14 +275,14 @@ QWidget* RunPreviewWindow::CreatePanel() {
   column->addWidget(print_box);
 
   auto* buttons = new QHBoxLayout;
-  print_ = new QPushButton(tr("列印"), panel);
+  print_ = new QPushButton(tr("列印(&P)"), panel);
   print_->setObjectName(QStringLiteral("print"));
   // Enter in a range field must not print: it only ends the typing.
   print_->setAutoDefault(false);
-  save_pdf_ = new QPushButton(tr("存成 PDF…"), panel);
+  save_pdf_ = new QPushButton(tr("存成 PDF(&S)…"), panel);
   save_pdf_->setObjectName(QStringLiteral("save_pdf"));
   save_pdf_->setAutoDefault(false);
-  close_ = new QPushButton(tr("關閉"), panel);
+  close_ = new QPushButton(tr("關閉(&C)"), panel);
   close_->setObjectName(QStringLiteral("close"));
   close_->setAutoDefault(false);
   buttons->addWidget(print_);
@@ -265,12 +312,33 @@ void RunPreviewWindow::Connect() {
   connect(page_number_, &QSpinBox::valueChanged, this,
           [this](int sheet) { view_->ShowSheet(sheet); });
   connect(view_, &SheetView::sheetChanged, this, &RunPreviewWindow::ShowPageNumber);
-  connect(zoom_, &QComboBox::activated, this,
-          [this](int index) { view_->SetZoom(ZoomMode(zoom_->itemData(index).toInt())); });
+  connect(zoom_, &QComboBox::activated, this, [this](int index) {
+    const int item = zoom_->itemData(index).toInt();
+    if (item == kWholePageItem) {
+      view_->SetZoom(ZoomMode::kWholePage);
+    } else if (item == kPageWidthItem) {
+      view_->SetZoom(ZoomMode::kPageWidth);
+    } else {
+      view_->SetZoom(ZoomMode::kPercent, item);
+    }
+  });
   connect(view_, &SheetView::zoomChanged, this, &RunPreviewWindow::ShowZoom);
+  // Wherever the focus is in the window; the spot in the middle of the view stays there.
+  const auto zoom_key = [this](const QList<QKeySequence>& keys, int steps) {
+    auto* action = new QAction(this);
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, view_, [this, steps] { view_->ZoomBy(steps); });
+    addAction(action);
+  };
+  // Ctrl+= is Ctrl++ without the Shift key that + takes on many keyboards.
+  zoom_key({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 1);
+  zoom_key({QKeySequence::ZoomOut}, -1);
 
   connect(printer_, &QComboBox::currentIndexChanged, this, &RunPreviewWindow::ChoiceChanged);
-  connect(copies_, &QSpinBox::valueChanged, this, &RunPreviewWindow::ChoiceChanged);
+  connect(copies_, &QSpinBox::valueChanged, this, [this](int copies) {
+    collate_->setEnabled(copies > 1);
+    ChoiceChanged();
+  });
   connect(start_place_, &QSpinBox::valueChanged, this, &RunPreviewWindow::ChoiceChanged);
   connect(kind_, &QButtonGroup::idToggled, this, [this](int, bool on) {
     if (on) ChoiceChanged();
@@ -299,6 +367,7 @@ PrintOptionTexts RunPreviewWindow::OptionTexts() const {
   texts.kind = PrintChoice::Kind(std::max(kind_->checkedId(), 0));
   texts.start = start_place_->text();
   texts.copies = copies_->text();
+  texts.collate = collate_->isChecked();
   if (texts.kind == PrintChoice::kSheets) {
     texts.from = sheets_from_->text();
     texts.to = sheets_to_->text();
@@ -342,12 +411,12 @@ void RunPreviewWindow::ChoiceChanged() {
   UpdatePaper();
   const PrintOptionsRead read = ReadPrintOptions(OptionTexts(), plan_, geometry_->shape());
   if (read.options) {
-    ShowLayout(read.options->choice);
+    ShowLayout(*read.options);
     choice_status_->setStyleSheet(QString());
-    choice_status_->setText(LayoutSummary(*layout_));
+    choice_status_->setText(LayoutSummary(*layout_, read.options->copies));
   } else {
     // The pages keep showing the last choice that was right; the message says what is wrong.
-    if (!layout_) ShowLayout(PrintChoice{});
+    if (!layout_) ShowLayout(PrintOptions{});
     choice_status_->setStyleSheet(QStringLiteral("color: #b00000"));
     choice_status_->setText(read.message);
   }
@@ -361,26 +430,30 @@ PrintDestination RunPreviewWindow::PreviewDestination() const {
   return destination;
 }
 
-void RunPreviewWindow::ShowLayout(const PrintChoice& choice) {
-  // The copies change nothing on the pages.
+void RunPreviewWindow::ShowLayout(const PrintOptions& options) {
+  const PrintChoice& choice = options.choice;
+  const SheetShape shape = geometry_->shape();
+  // The summary counts the copies; the pages show one.
+  if (summary_.isEmpty() || summary_start_ != choice.start_place || summary_shape_ != shape ||
+      summary_copies_ != options.copies) {
+    summary_start_ = choice.start_place;
+    summary_shape_ = shape;
+    summary_copies_ = options.copies;
+    summary_ = RunSummary(job_, plan_, shape, choice.start_place, options.copies);
+    summary_text_->setHtml(SummaryHtml(summary_));
+  }
   if (shown_for_ == paper_for_ && layout_ && choice == shown_choice_) return;
   shown_for_ = paper_for_;
   shown_choice_ = choice;
   // The drawer refers to the layout: it goes first.
   sheets_.reset();
-  const SheetShape shape = geometry_->shape();
   layout_.emplace(plan_, choice, shape);
   sheets_ = std::make_unique<SheetPreview>(job_, *layout_, *geometry_);
-  view_->SetSheets(layout_->sheets(), geometry_->page(),
-                   [this](qint64 sheet, int dpi, double ratio, QList<LabelArea>* areas) {
-                     return sheets_->Paint(sheet, dpi, ratio, areas);
-                   });
-  if (summary_.isEmpty() || summary_start_ != choice.start_place || summary_shape_ != shape) {
-    summary_start_ = choice.start_place;
-    summary_shape_ = shape;
-    summary_ = RunSummary(job_, plan_, shape, choice.start_place);
-    summary_text_->setHtml(SummaryHtml(summary_));
-  }
+  view_->SetSheets(
+      layout_->sheets(), geometry_->page(),
+      [this](qint64 sheet, int dpi, double ratio, const QRect& part, QList<LabelArea>* areas) {
+        return sheets_->Paint(sheet, dpi, ratio, areas, part);
+      });
   ShowPreflight();
   ShowPageNumber();
 }
@@ -392,7 +465,8 @@ void RunPreviewWindow::ShowPreflight() {
   preflight_list_->clear();
   if (preflight_.items.isEmpty()) {
     auto* clear = new QListWidgetItem(
-        tr("印前檢查: 每個字、圖片和條碼都在可以列印的範圍內, 沒有互相蓋住。"), preflight_list_);
+        tr("沒有問題: 箱號沒有重複, 每個字、圖片和條碼都在可以列印的範圍內, 沒有互相蓋住。"),
+        preflight_list_);
     clear->setForeground(QColor(0x00, 0x60, 0x00));
     clear->setFlags(Qt::ItemIsEnabled);
     return;
@@ -430,18 +504,10 @@ void RunPreviewWindow::ShowPageNumber() {
 }
 
 void RunPreviewWindow::ShowZoom() {
-  const ZoomMode mode = view_->zoom_mode();
-  constexpr int kCustomItem = 3;
-  if (mode == ZoomMode::kCustom) {
-    const QString text =
-        tr("%1 %").arg(qRound(100.0 * view_->dpi() / std::max(1, view_->logicalDpiX())));
-    if (zoom_->count() <= kCustomItem) zoom_->addItem(text, int(ZoomMode::kCustom));
-    zoom_->setItemText(kCustomItem, text);
-    zoom_->setCurrentIndex(kCustomItem);
-    return;
-  }
-  zoom_->setCurrentIndex(zoom_->findData(int(mode)));
-  if (zoom_->count() > kCustomItem) zoom_->removeItem(kCustomItem);
+  int item = qRound(view_->zoom_percent());
+  if (view_->zoom_mode() == ZoomMode::kWholePage) item = kWholePageItem;
+  if (view_->zoom_mode() == ZoomMode::kPageWidth) item = kPageWidthItem;
+  zoom_->setCurrentIndex(zoom_->findData(item));
 }
 
 void RunPreviewWindow::Print() {

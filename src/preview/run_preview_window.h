@@ -17,6 +17,7 @@
 
 class Prompter;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -40,14 +41,16 @@ struct PreviewPrintServices {
 };
 
 // The whole-run preview "列印預覽": every sheet of a job as the chosen printer will print it, with
-// the run's summary and checks and the preflight's list beside the pages (choosing an item turns
-// to its sheet and outlines its spot), and the print panel: printer and copies, the start
-// place on the first sheet, what to print (the whole run, sheets a–b or cartons a–b), 列印 and
-// 存成 PDF…. The pages show what the current choice prints.
+// the run's summary and the preflight's list under it (choosing an item turns to its sheet and
+// outlines its spot), and the print panel: printer, copies and whether they come out collated, the
+// start place on the first sheet, what to print (the whole run, sheets a–b of its preview or
+// cartons a–b), 列印 and 存成 PDF…. The pages show what the current choice prints, zoomed to a fit
+// or in steps (Ctrl+wheel, Ctrl++ and Ctrl+−).
 //
 // The job is a copy of the main window's model taken when the preview opens (after the print
 // checks passed), so the pages never change under the user; the window is modal to the main window,
-// so the template cannot change behind it either. It deletes itself when closed.
+// so the template cannot change behind it either. It opens over or beside the main window, closes
+// with Escape and deletes itself when closed.
 //
 // It writes no history: a whole run that printed to its end says so with wholeRunPrinted, and the
 // main window, which opened it, stores the record. Reprints of sheets or cartons store none.
@@ -90,7 +93,8 @@ class RunPreviewWindow : public QDialog {
   void ChoiceChanged();
   // The chosen printer's paper and stock, asked of the print system when the printer changes.
   void UpdatePaper();
-  void ShowLayout(const PrintChoice& choice);
+  // Shows what `options` print, and the summary of the whole run with their copies.
+  void ShowLayout(const PrintOptions& options);
   void ShowPageNumber();
   void ShowZoom();
   PrintDestination PreviewDestination() const;
@@ -115,8 +119,9 @@ class RunPreviewWindow : public QDialog {
   std::unique_ptr<SheetPreview> sheets_;
   QList<SummaryLine> summary_;
   Preflight preflight_;
-  int summary_start_ = 0;  // the start place and stock the summary was made for
+  int summary_start_ = 0;  // the start place, stock and copies the summary was made for
   SheetShape summary_shape_;
+  int summary_copies_ = 0;
 
   SheetView* view_ = nullptr;
   QPushButton* first_ = nullptr;
@@ -132,6 +137,7 @@ class RunPreviewWindow : public QDialog {
   QListWidget* preflight_list_ = nullptr;
   QComboBox* printer_ = nullptr;
   QSpinBox* copies_ = nullptr;
+  QCheckBox* collate_ = nullptr;
   QSpinBox* start_place_ = nullptr;
   QButtonGroup* kind_ = nullptr;
   QRadioButton* whole_ = nullptr;

@@ -51,17 +51,24 @@ QString BlockLine(const PlannedBlock& block, const PrintLayout& layout) {
          BarcodeSpan(layout.plan(), block);
 }
 
+// ", 2 份共 12 張": the sheets of all the copies, when there are more than one.
+QString CopiesSpan(int64_t sheets, int copies) {
+  if (copies <= 1) return {};
+  return Text::tr(", %1 份共 %2 張").arg(copies).arg(sheets * copies);
+}
+
 }  // namespace
 
 QList<SummaryLine> RunSummary(const MainModel& model, const RunPlan& plan, const SheetShape& shape,
-                              int start_place) {
+                              int start_place, int copies) {
   const PrintLayout layout(plan, PrintChoice{PrintChoice::kWholeRun, 0, 0, start_place}, shape);
   QList<SummaryLine> lines;
   lines << SummaryLine{SummaryLine::kTotal,
                        Text::tr("共 %1 張標籤, 印在 %2 張標籤紙上 (每張 %3 格)")
-                           .arg(plan.label_count())
-                           .arg(layout.sheets())
-                           .arg(shape.places())};
+                               .arg(plan.label_count())
+                               .arg(layout.sheets())
+                               .arg(shape.places()) +
+                           CopiesSpan(layout.sheets(), copies)};
   for (const PlannedBlock& block : plan.blocks()) {
     if (block.remainder) {
       const QString text = Text::tr("尾數箱: 箱號 %1; 墊板 %2; 在%3")
@@ -74,15 +81,8 @@ QList<SummaryLine> RunSummary(const MainModel& model, const RunPlan& plan, const
     }
   }
 
+  // Blocks that share cartons are the preflight's to name, with its other problems.
   const qsizetype before_checks = lines.size();
-  for (const BlockOverlap& overlap : plan.Overlaps()) {
-    lines << SummaryLine{
-        SummaryLine::kWarning,
-        Text::tr("注意: 第 %1 區段和第 %2 區段都有箱號 %3, 這些箱子會印出兩張標籤。")
-            .arg(overlap.first_block)
-            .arg(overlap.second_block)
-            .arg(Span(overlap.from, overlap.to))};
-  }
   for (const PlannedBlock& block : plan.blocks()) {
     const BlockEntry& entry = model.blocks[block.block];
     if (block.remainder || entry.blk_start <= entry.blk_end) continue;
@@ -94,16 +94,16 @@ QList<SummaryLine> RunSummary(const MainModel& model, const RunPlan& plan, const
             .arg(entry.blk_end)};
   }
   if (lines.size() == before_checks) {
-    lines << SummaryLine{SummaryLine::kAllClear,
-                         Text::tr("檢查: 箱號沒有重複, 每個區段都有標籤。")};
+    lines << SummaryLine{SummaryLine::kAllClear, Text::tr("檢查: 每個區段都有標籤。")};
   }
   return lines;
 }
 
-QString LayoutSummary(const PrintLayout& layout) {
+QString LayoutSummary(const PrintLayout& layout, int copies) {
   return Text::tr("這次列印 %1 張標籤, 共 %2 張標籤紙")
-      .arg(layout.label_count())
-      .arg(layout.sheets());
+             .arg(layout.label_count())
+             .arg(layout.sheets()) +
+         CopiesSpan(layout.sheets(), copies);
 }
 
 QString SummaryHtml(const QList<SummaryLine>& lines) {

@@ -57,11 +57,13 @@ void SheetPreview::SetOutline(int64_t sheet, const QRectF& spot) {
 }
 
 QImage SheetPreview::Paint(int64_t sheet, int dots_per_inch, double pixel_ratio,
-                           QList<LabelArea>* areas) {
+                           QList<LabelArea>* areas, const QRect& part) {
   const QSizeF paper = geometry().page();
-  const QSize pixels(qRound(paper.width() * dots_per_inch * pixel_ratio / kTwipsPerInch),
-                     qRound(paper.height() * dots_per_inch * pixel_ratio / kTwipsPerInch));
-  QImage image(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  const QRect page(0, 0, qRound(paper.width() * dots_per_inch / kTwipsPerInch),
+                   qRound(paper.height() * dots_per_inch / kTwipsPerInch));
+  const QRect piece = part.isEmpty() ? page : part;
+  QImage image((QSizeF(piece.size()) * pixel_ratio).toSize().expandedTo(QSize(1, 1)),
+               QImage::Format_RGB32);
   // The painter draws in logical dots; the image's own resolution turns twips into them.
   const int dots_per_meter = DotsPerMetre(dots_per_inch);
   image.setDotsPerMeterX(dots_per_meter);
@@ -71,6 +73,8 @@ QImage SheetPreview::Paint(int64_t sheet, int dots_per_inch, double pixel_ratio,
 
   QPainter painter(&image);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  // What lies outside the piece is left out as the image's edge clips it.
+  painter.translate(-piece.topLeft());
   painter.setPen(Qt::black);
   PainterSurface surface(painter, paper.width());
   QList<LabelArea> drawn = Draw(surface, sheet);
@@ -100,24 +104,49 @@ std::optional<int64_t> LabelAtPoint(const QList<LabelArea>& areas, const QPointF
   return std::nullopt;
 }
 
-QString LabelTip(const RunPlan& plan, int64_t label) {
-  const PlannedLabel planned = plan.Label(label);
+QString LabelTip(const PrintLayout& layout, int64_t label) {
+  const PlannedLabel planned = layout.Label(label);
   const QString block =
       planned.remainder
           ? QCoreApplication::translate("SheetPreview", "尾數箱")
           : QCoreApplication::translate("SheetPreview", "第 %1 區段").arg(planned.block);
-  QString tip = QCoreApplication::translate("SheetPreview", "%1\n箱號 %2\n墊板 %3")
-                    .arg(block)
-                    .arg(planned.carton)
-                    .arg(planned.pallet);
+  QString tip;
+  if (const std::optional<PrintLayout::Place> place = layout.PlaceOfLabel(label)) {
+    tip = QCoreApplication::translate("SheetPreview", "第 %1 張第 %2 格\n")
+              .arg(place->sheet)
+              .arg(place->InSheet(layout.shape()) + 1);
+  }
+  tip += QCoreApplication::translate("SheetPreview", "%1\n箱號 %2\n墊板 %3")
+             .arg(block)
+             .arg(planned.carton)
+             .arg(planned.pallet);
   if (!planned.barcode.isEmpty()) {
     tip += QCoreApplication::translate("SheetPreview", "\n條碼 %1").arg(planned.barcode);
   }
   return tip;
 }
 
+int ZoomStep(double percent, int steps) {
+  // A zoom within half a percent of a step is that step.
+  constexpr double kSame = 0.5;
+  const int last = int(kZoomSteps.size()) - 1;
+  int index = 0;
+  if (steps > 0) {
+    // The first step above the zoom is one step in.
+    const auto above = std::find_if(kZoomSteps.begin(), kZoomSteps.end(),
+                                    [percent](int step) { return step > percent + kSame; });
+    index = int(above - kZoomSteps.begin()) + steps - 1;
+  } else {
+    // The last step below it is one step out.
+    const auto below = std::find_if(kZoomSteps.rbegin(), kZoomSteps.rend(),
+                                    [percent](int step) { return step < percent - kSame; });
+    index = last - int(below - kZoomSteps.rbegin()) + steps + 1;
+  }
+  return kZoomSteps[std::clamp(index, 0, last)];
+}
+
 int ZoomDpi(ZoomMode mode, const QSizeF& page, const QSize& view, int margin, double screen_dpi,
-            int custom_dpi) {
+            int percent) {
   const QSizeF paper = page / kTwipsPerInch;  // inches
   const double width = std::max(1, view.width() - 2 * margin);
   const double height = std::max(1, view.height() - 2 * margin);
@@ -129,11 +158,9 @@ int ZoomDpi(ZoomMode mode, const QSizeF& page, const QSize& view, int margin, do
     case ZoomMode::kPageWidth:
       dpi = width / paper.width();
       break;
-    case ZoomMode::kActualSize:
-      dpi = screen_dpi;
-      break;
-    case ZoomMode::kCustom:
-      dpi = custom_dpi;
+    case ZoomMode::kPercent:
+      // Rounded, so that 100 % is the screen's own resolution to the dot.
+      dpi = std::round(screen_dpi * percent / 100.0);
       break;
   }
   // Rounded down, so a page that is to fit the view does.

@@ -15,7 +15,9 @@ namespace {
 
 constexpr int kMargin = 12;      // desk around the sheet, pixels
 constexpr int kWheelStep = 120;  // one notch of a mouse wheel
-constexpr double kZoomStep = 1.25;
+// A page larger than the view is drawn with a border of a quarter of the view around what is in
+// view, so that scrolling a little shows what is drawn already.
+constexpr int kBorderParts = 4;
 const QColor kDesk(0x80, 0x80, 0x80);
 const QColor kShadow(0x50, 0x50, 0x50);
 
@@ -62,17 +64,27 @@ void SheetView::ShowSheet(qint64 sheet) {
   emit sheetChanged(sheet_);
 }
 
-void SheetView::SetZoom(ZoomMode mode) {
-  zoom_ = mode;
-  if (mode == ZoomMode::kCustom) custom_dpi_ = dpi_;
-  UpdateZoom();
+double SheetView::zoom_percent() const {
+  if (zoom_ == ZoomMode::kPercent) return percent_;
+  return 100.0 * dpi_ / std::max(1, logicalDpiX());
 }
 
-void SheetView::ZoomBy(int steps) {
-  custom_dpi_ =
-      std::clamp(int(std::lround(dpi_ * std::pow(kZoomStep, steps))), kMinZoomDpi, kMaxZoomDpi);
-  zoom_ = ZoomMode::kCustom;
+void SheetView::SetZoom(ZoomMode mode, int percent, std::optional<QPointF> anchor) {
+  const QPointF at = anchor.value_or(QRectF(viewport()->rect()).center());
+  // The spot of the paper at the anchor, in inches from the page's corner.
+  const QPointF paper = (at - PageRect().topLeft()) / dpi_;
+  zoom_ = mode;
+  percent_ = std::clamp(percent, kZoomSteps.front(), kZoomSteps.back());
   UpdateZoom();
+  // Where the page is larger than the view, it scrolls to bring the spot back to the anchor; where
+  // it is smaller, it stands in the middle and the scroll bar has no range.
+  const QPointF scroll = paper * dpi_ - (at - QPointF(kMargin, kMargin));
+  horizontalScrollBar()->setValue(qRound(scroll.x()));
+  verticalScrollBar()->setValue(qRound(scroll.y()));
+}
+
+void SheetView::ZoomBy(int steps, std::optional<QPointF> anchor) {
+  SetZoom(ZoomMode::kPercent, ZoomStep(zoom_percent(), steps), anchor);
 }
 
 QSize SheetView::PageSize() const {
@@ -83,19 +95,17 @@ QSize SheetView::PageSize() const {
 void SheetView::UpdateZoom() {
   // The fitting modes fit the page into the viewport as it is without scroll bars.
   const QSize room = maximumViewportSize();
-  const int dpi = ZoomDpi(zoom_, page_twips_, room, kMargin, logicalDpiX(), custom_dpi_);
-  int room_width = room.width();
   if (zoom_ == ZoomMode::kPageWidth) {
     // The page is taller than the view: leave room for the vertical scroll bar.
-    room_width -= verticalScrollBar()->sizeHint().width();
+    const QSize across(room.width() - verticalScrollBar()->sizeHint().width(), room.height());
+    dpi_ = ZoomDpi(zoom_, page_twips_, across, kMargin, logicalDpiX());
+  } else {
+    dpi_ = ZoomDpi(zoom_, page_twips_, room, kMargin, logicalDpiX(), percent_);
   }
-  dpi_ = zoom_ == ZoomMode::kPageWidth
-             ? ZoomDpi(zoom_, page_twips_, QSize(room_width, room.height()), kMargin, logicalDpiX())
-             : dpi;
 
   const QSize page = PageSize();
   const QSize content(page.width() + 2 * kMargin, page.height() + 2 * kMargin);
-  const QSize view = viewport()->size();
+  const QSize view = ViewSize(content);
   horizontalScrollBar()->setRange(0, std::max(0, content.width() - view.width()));
   horizontalScrollBar()->setPageStep(view.width());
   horizontalScrollBar()->setSingleStep(std::max(1, view.width() / 20));
@@ -104,6 +114,21 @@ void SheetView::UpdateZoom() {
   verticalScrollBar()->setSingleStep(std::max(1, view.height() / 20));
   viewport()->update();
   emit zoomChanged();
+}
+
+QSize SheetView::ViewSize(const QSize& content) const {
+  // The scroll bars come and go with their ranges only once the event loop runs, and a zoom that
+  // keeps a spot in place scrolls at once: it needs the viewport the ranges will leave.
+  const QSize room = maximumViewportSize();
+  const int bar_width = verticalScrollBar()->sizeHint().width();
+  const int bar_height = horizontalScrollBar()->sizeHint().height();
+  bool across = content.width() > room.width();
+  bool down = content.height() > room.height();
+  // One scroll bar can take the room whose loss makes the other one needed.
+  if (down && !across) across = content.width() > room.width() - bar_width;
+  if (across && !down) down = content.height() > room.height() - bar_height;
+  if (down && !across) across = content.width() > room.width() - bar_width;
+  return QSize(room.width() - (down ? bar_width : 0), room.height() - (across ? bar_height : 0));
 }
 
 QRect SheetView::PageRect() const {
@@ -118,14 +143,23 @@ QRect SheetView::PageRect() const {
   return QRect(QPoint(left, top), page);
 }
 
-void SheetView::EnsurePage() {
+void SheetView::EnsurePage(const QRect& page) {
   const double ratio = devicePixelRatioF();
-  if (page_sheet_ == sheet_ && page_dpi_ == dpi_ && page_ratio_ == ratio) return;
+  // What of the page is in view, in logical dots from its corner.
+  const QRect whole(QPoint(), page.size());
+  const QRect in_view = viewport()->rect().translated(-page.topLeft()).intersected(whole);
+  if (page_sheet_ == sheet_ && page_dpi_ == dpi_ && page_ratio_ == ratio &&
+      page_part_.contains(in_view)) {
+    return;
+  }
   page_ = QImage();  // the old page goes before the new one is drawn
   areas_.clear();
   page_sheet_ = 0;
-  if (!painter_ || sheet_ > count_) return;
-  page_ = painter_(sheet_, dpi_, ratio, &areas_);
+  if (!painter_ || sheet_ > count_ || in_view.isEmpty()) return;
+  const QSize border = viewport()->size() / kBorderParts;
+  page_part_ = in_view.adjusted(-border.width(), -border.height(), border.width(), border.height())
+                   .intersected(whole);
+  page_ = painter_(sheet_, dpi_, ratio, page_part_, &areas_);
   page_sheet_ = sheet_;
   page_dpi_ = dpi_;
   page_ratio_ = ratio;
@@ -137,14 +171,11 @@ void SheetView::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(viewport());
   painter.fillRect(viewport()->rect(), kDesk);
   if (count_ == 0) return;
-  EnsurePage();
   const QRect page = PageRect();
+  EnsurePage(page);
   painter.fillRect(page.translated(3, 3), kShadow);
-  if (page_.isNull()) {
-    painter.fillRect(page, Qt::white);
-  } else {
-    painter.drawImage(page.topLeft(), page_);
-  }
+  painter.fillRect(page, Qt::white);
+  if (!page_.isNull()) painter.drawImage(page.topLeft() + page_part_.topLeft(), page_);
 }
 
 void SheetView::resizeEvent(QResizeEvent* event) {
@@ -166,12 +197,7 @@ void SheetView::wheelEvent(QWheelEvent* event) {
     if (steps != 0) {
       wheel_rest_ -= steps * kWheelStep;
       // The spot of the paper under the mouse stays under it.
-      const QPointF mouse = event->position();
-      const QPointF paper = (mouse - PageRect().topLeft()) / dpi_;
-      ZoomBy(steps);
-      const QPointF moved = paper * dpi_ - (mouse - QPointF(kMargin, kMargin));
-      horizontalScrollBar()->setValue(qRound(moved.x()));
-      verticalScrollBar()->setValue(qRound(moved.y()));
+      ZoomBy(steps, event->position());
     }
     event->accept();
     return;

@@ -9,21 +9,22 @@
 #include "preview/sheet_preview.h"
 
 // The pages of the whole-run preview, one sheet at a time on a grey desk. Only the sheet in view is
-// drawn, when it comes into view or the zoom changes, and only its image is kept: a run of
-// thousands of sheets costs what one sheet costs.
+// drawn, when it comes into view or the zoom changes, and only the part of it in view (with a
+// border around it for scrolling): a run of thousands of sheets, zoomed to 400 %, costs what the
+// view shows of one sheet.
 //
 // The mouse wheel scrolls the page and, at its top or bottom (or when the whole page is in view),
-// turns to the previous or next sheet; Ctrl with the wheel zooms. Page Up and Page Down turn
-// sheets, Home and End go to the first and last. A label under the mouse names its block, carton
-// and pallet in a tooltip.
+// turns to the previous or next sheet; Ctrl with the wheel zooms in steps, keeping the spot under
+// the mouse in place. Page Up and Page Down turn sheets, Home and End go to the first and last. A
+// label under the mouse names its sheet and place, block, carton and pallet in a tooltip.
 class SheetView : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
-  // Paints sheet `sheet` (from 1) at the given logical dots an inch and device pixel ratio and
-  // says where its labels went.
-  using PagePainter =
-      std::function<QImage(qint64 sheet, int dpi, double pixel_ratio, QList<LabelArea>* areas)>;
+  // Paints the piece `part` (logical dots from the page's corner) of sheet `sheet` (from 1) at the
+  // given logical dots an inch and device pixel ratio and says where its labels went.
+  using PagePainter = std::function<QImage(qint64 sheet, int dpi, double pixel_ratio,
+                                           const QRect& part, QList<LabelArea>* areas)>;
   // The tooltip of a label of the run.
   using TipText = std::function<QString(qint64 label)>;
 
@@ -44,9 +45,13 @@ class SheetView : public QAbstractScrollArea {
   ZoomMode zoom_mode() const { return zoom_; }
   // Logical dots an inch at which the page is shown.
   int dpi() const { return dpi_; }
-  void SetZoom(ZoomMode mode);
-  // Zooms in (steps > 0) or out by steps of a quarter.
-  void ZoomBy(int steps);
+  // The zoom in percent of the paper's own size, a fit's too.
+  double zoom_percent() const;
+  // A fit, or a zoom of `percent`; the spot of the page at `anchor` (a point of the viewport; none:
+  // its centre) stays there where the page is larger than the view.
+  void SetZoom(ZoomMode mode, int percent = 100, std::optional<QPointF> anchor = std::nullopt);
+  // Zooms in (steps > 0) or out by steps of kZoomSteps, around `anchor` as SetZoom.
+  void ZoomBy(int steps, std::optional<QPointF> anchor = std::nullopt);
 
   // Sheets drawn from the plan so far.
   int pages_painted() const { return pages_painted_; }
@@ -70,7 +75,10 @@ class SheetView : public QAbstractScrollArea {
 
  private:
   void UpdateZoom();
-  void EnsurePage();
+  // The viewport's size once the scroll bars the page needs at this zoom are shown.
+  QSize ViewSize(const QSize& content) const;
+  // Draws the part of the sheet in view unless the image kept already holds it.
+  void EnsurePage(const QRect& page);
   QSize PageSize() const;
 
   PagePainter painter_;
@@ -79,12 +87,14 @@ class SheetView : public QAbstractScrollArea {
   qint64 count_ = 0;
   qint64 sheet_ = 1;
   ZoomMode zoom_ = ZoomMode::kWholePage;
+  int percent_ = 100;  // for kPercent
   int dpi_ = 96;
-  int custom_dpi_ = 96;
   int wheel_rest_ = 0;  // wheel turn not yet used for turning a sheet or zooming
 
-  // The one page image kept, and what it shows.
+  // The one page image kept, and what it shows: a part of the page, in logical dots from its
+  // corner.
   QImage page_;
+  QRect page_part_;
   qint64 page_sheet_ = 0;
   int page_dpi_ = 0;
   double page_ratio_ = 0;

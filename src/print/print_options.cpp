@@ -60,6 +60,7 @@ PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& 
 
   PrintOptions options;
   options.copies = int(*copies);
+  options.collate = texts.collate;
   options.choice.kind = texts.kind;
   options.choice.start_place = int(*start);
   if (texts.kind != PrintChoice::kWholeRun) {
@@ -70,8 +71,8 @@ PrintOptionsRead ReadPrintOptions(const PrintOptionTexts& texts, const RunPlan& 
           PrintLayout(plan, PrintChoice{PrintChoice::kWholeRun, 0, 0, int(*start)}, shape).sheets();
       if (!from || !to || *from < 1 || *to > sheets || *from > *to) {
         read.message = Text::tr(
-                           "「第 … 到 … 張」要填 1 到 %1 之間的張數, 前面的不能大於後面的: "
-                           "從第 %2 格開始, 這次共印 %1 張標籤紙。")
+                           "「預覽中的第 … 到 … 張」要填 1 到 %1 之間的張數, 前面的不能大於後面"
+                           "的: 從第 %2 格開始, 整份預覽共 %1 張標籤紙。")
                            .arg(sheets)
                            .arg(*start);
         return read;

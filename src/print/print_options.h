@@ -16,11 +16,14 @@ struct PrintOptionTexts {
   QString from;                         // first sheet or carton (not read for a whole run)
   QString to;                           // last sheet or carton
   QString copies = QStringLiteral("1");
+  // Copies come out as whole sets (sheets 1, 2, 3, 1, 2, 3), not each sheet again (1, 1, 2, 2).
+  bool collate = true;
 };
 
 struct PrintOptions {
   PrintChoice choice;
   int copies = 1;
+  bool collate = true;
 
   bool operator==(const PrintOptions&) const = default;
 };

@@ -39,6 +39,8 @@ struct PrintDestination {
   QString pdf_path;  // when not empty, the run goes into this PDF file instead
   int copies = 1;
   StockFit fit;
+  // Several copies come out as whole sets (sheets 1, 2, 3, 1, 2, 3), else each sheet again.
+  bool collate = true;
 
   bool operator==(const PrintDestination&) const = default;
 };

@@ -99,6 +99,7 @@ PrinterPaper QtPrintTarget::PaperOf(const PrintDestination& destination) const {
 Surface* QtPrintTarget::Open(const PrintDestination& destination) {
   Release();
   copies_ = destination.copies;
+  collate_ = destination.collate;
   return destination.pdf_path.isEmpty() ? OpenPrinter(destination) : OpenPdf(destination);
 }
 
@@ -166,6 +167,9 @@ bool QtPrintTarget::Submit() {
   int count = cupsAddOption("media", media.constData(), 0, &options);
   if (copies_ > 1) {
     count = cupsAddOption("copies", QByteArray::number(copies_).constData(), count, &options);
+    // CUPS's own option: the print system sorts the copies itself where the printer cannot
+    // (cups-filters' pdftopdf repeats the document), and asks a printer that can to do it.
+    count = cupsAddOption("collate", collate_ ? "true" : "false", count, &options);
   }
   const int job =
       cupsPrintFile(queue.constData(), QFile::encodeName(spool_->fileName()).constData(), kJobTitle,

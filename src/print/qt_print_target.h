@@ -43,6 +43,7 @@ class QtPrintTarget : public PrintTarget {
   std::unique_ptr<QTemporaryFile> spool_;
   QString printer_name_;
   int copies_ = 1;
+  bool collate_ = true;
   std::unique_ptr<QSaveFile> pdf_file_;
   std::unique_ptr<QPdfWriter> pdf_writer_;
   std::unique_ptr<PagedSurface> surface_;

@@ -49,6 +49,7 @@ RunOutcome PlanAndPrint(MainModel& model, const RunRequest& request, Prompter& p
     return {};
   }
   destination.copies = read.options->copies;
+  destination.collate = read.options->collate;
   if (no_printer) {
     if (!request.no_printer_message.isEmpty()) {
       prompter.Message(request.no_printer_message);

@@ -8,7 +8,6 @@
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -120,17 +119,6 @@ bool Unreadable(const QSettings& settings, const QString& path) {
 // The settings of a few hundred printers take a few kilobytes; a larger file is not the program's.
 constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
 
-// QSettings takes any bytes for an INI file and keeps what it can; a file that is not text at all
-// (a picture, a program, random bytes) is damaged as a whole, not a file of a few odd sets.
-bool IsText(const QByteArray& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  const QString text = utf8(bytes);
-  if (utf8.hasError()) return false;
-  return std::none_of(text.begin(), text.end(), [](QChar c) {
-    return c.category() == QChar::Other_Control && c != u'\n' && c != u'\r' && c != u'\t';
-  });
-}
-
 // A name in the settings' folder that nothing has used, for a file on its way to becoming the
 // settings.
 QString FreshName(const QString& path) {
@@ -201,7 +189,7 @@ StoredPrinterFits PrinterFitStore::Load() const {
   // FIFO and parse a file of any size, so the file is looked at before it may.
   const std::optional<QByteArray> bytes =
       ReadBoundedFile(path_, kMaxSettingsBytes, &stored.file_problem);
-  if (!bytes || !IsText(*bytes)) {
+  if (!bytes || !IsPlainText(*bytes)) {
     stored.file_damaged = true;
     return stored;
   }

@@ -159,3 +159,34 @@ TEST_F(JobSessionTest, KeysOfOneFieldMergeAndOnlyAnotherJobClearsTheSteps) {
 }
 
 }  // namespace
+
+namespace {
+
+// What 另存新檔 and 存成 PDF suggest for a new job: its first row that holds any text, as a name
+// any computer of the office can keep; on another block, the first block's row still.
+TEST(SuggestedFileName, IsTheFirstRowOfTheFirstBlockMadeSafe) {
+  const QString pairs = u"𠀀"_qs.repeated(31);
+  const QString cases[][2] = {
+      {u"Q'TY : 50 \"PCS\""_qs, u"Q'TY 50 PCS"_qs},
+      {u"../客戶/A*B?"_qs, u"客戶 A B"_qs},
+      {u"  MADE IN TAIWAN.  "_qs, u"MADE IN TAIWAN"_qs},
+      {u"nul"_qs, u"nul_"_qs},
+      {u" \t "_qs, u"SECOND ROW"_qs},
+      {u"台"_qs.repeated(70), u"台"_qs.repeated(60)},
+      {u"x"_qs + pairs, u"x"_qs + pairs.left(58)},  // never half a character
+  };
+  ScriptedPrompter prompter;
+  JobSession session(prompter);
+  for (const auto& [row, name] : cases) {
+    session.model().l_content[0] = row;
+    session.model().l_content[1] = u"SECOND ROW"_qs;
+    EXPECT_EQ(session.SuggestedFileName(), name) << row.toStdString();
+  }
+  MakeConsignment(session.model(), prompter, {});
+  session.model().l_content[0] = u"BLOCK 2 ON SCREEN"_qs;
+  EXPECT_EQ(session.SuggestedFileName(), u"MADE IN TAIWAN");
+  session.model().blocks[1].blk_content.fill({});
+  EXPECT_EQ(session.SuggestedFileName(), u"未命名工作");
+}
+
+}  // namespace

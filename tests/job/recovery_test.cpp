@@ -77,12 +77,14 @@ TEST(RecoveryFile, KeepsTheJobAndTheFileItCameFrom) {
   MakeConsignment(model, prompter, {});
   const auto job = JobAsSaved(model);
   ASSERT_TRUE(job);
+  const QByteArray sha256(32, '\xa5');
   folder.Write(QStringLiteral("r.cratemark"),
-               RecoveryBytes(*job, QStringLiteral("/jobs/客戶A.cratemark")));
+               RecoveryBytes(*job, QStringLiteral("/jobs/客戶A.cratemark"), sha256));
   QString problem;
   const auto recovered = ReadRecovery(folder.File(QStringLiteral("r.cratemark")), &problem);
   ASSERT_TRUE(recovered) << problem.toStdString();
   EXPECT_EQ(recovered->job_path, QStringLiteral("/jobs/客戶A.cratemark"));
+  EXPECT_EQ(recovered->job_file_sha256, sha256) << "what the job file was, to tell a change by";
   EXPECT_EQ(JobBytes(JobToJson(recovered->job)), JobBytes(JobToJson(*job)));
   // A job file reader takes it as an ordinary job.
   EXPECT_TRUE(ReadJobFile(folder.File(QStringLiteral("r.cratemark")), &problem));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -81,8 +82,9 @@ QString Beside(QWidget* widget, int step) {
   return {};
 }
 
-void Wheel(SheetView* view, int delta, Qt::KeyboardModifiers modifiers = {}) {
-  const QPointF at = view->viewport()->rect().center();
+void Wheel(SheetView* view, int delta, Qt::KeyboardModifiers modifiers = {},
+           std::optional<QPointF> mouse = std::nullopt) {
+  const QPointF at = mouse.value_or(view->viewport()->rect().center());
   QWheelEvent event(at, view->viewport()->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton,
                     modifiers, Qt::NoScrollPhase, false);
   QApplication::sendEvent(view->viewport(), &event);
@@ -115,6 +117,32 @@ TEST_F(RunPreviewWindowTest, FileMenuOpensTheModalPreviewOfTheJobWithCtrlP) {
   // The job is a copy: the main window's model may change, the preview's pages do not.
   window->model().blocks[1].blk_end = 5;
   EXPECT_EQ(preview->plan().label_count(), 40);
+}
+
+// The letters after & on the window's buttons and in the captions of its fields, sorted.
+QStringList Mnemonics(QWidget* window) {
+  QStringList letters;
+  for (const QWidget* child : window->findChildren<QWidget*>()) {
+    const auto* button = qobject_cast<const QAbstractButton*>(child);
+    const auto* label = qobject_cast<const QLabel*>(child);
+    const QString text = button ? button->text() : label && label->buddy() ? label->text() : "";
+    if (text.contains(u'&')) letters << text.section(u'&', 1).left(1).toUpper();
+  }
+  letters.sort();
+  return letters;
+}
+
+TEST_F(RunPreviewWindowTest, OpensOnTheMainWindowsScreenHasMnemonicsAndClosesWithEscape) {
+  window->findChild<QAction*>(QStringLiteral("action_print_preview"))->trigger();
+  RunPreviewWindow* preview = window->run_preview();
+  ASSERT_NE(preview, nullptr);
+  EXPECT_EQ(preview->screen(), window->screen());
+  EXPECT_EQ(Mnemonics(preview), (QStringList{"C", "N", "O", "P", "R", "S", "T", "Z"}));
+  // From a field as from the pages.
+  QTest::keyClick(In<QLineEdit>(preview, "sheets_from"), Qt::Key_Escape);
+  EXPECT_FALSE(preview->isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(window->run_preview(), nullptr);
 }
 
 TEST_F(RunPreviewWindowTest, AFailedPrintCheckOpensNothing) {
@@ -156,31 +184,45 @@ TEST_F(RunPreviewWindowTest, NavigationTurnsThePages) {
   EXPECT_EQ(page->value(), 2);
 }
 
-TEST_F(RunPreviewWindowTest, ZoomModesAndCtrlWheel) {
+// The paper's spot (inches from its corner) at `point` of the viewport.
+QPointF PaperAt(SheetView* view, const QPointF& point) {
+  return (point - view->PageRect().topLeft()) / view->dpi();
+}
+
+TEST_F(RunPreviewWindowTest, ZoomStepsKeepTheSpotUnderTheMouseOrInTheMiddle) {
   RunPreviewWindow* preview = Open();
   ASSERT_NE(preview, nullptr);
+  preview->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(preview));
   SheetView* view = preview->view();
   auto* zoom = In<QComboBox>(preview, "zoom");
+  EXPECT_EQ(zoom->count(), 2 + int(kZoomSteps.size()));  // 整頁, 頁寬 and the steps
   const int whole_page = view->dpi();
   QTest::keyClick(zoom, Qt::Key_Down);
   EXPECT_EQ(view->zoom_mode(), ZoomMode::kPageWidth);
-  const int page_width = view->dpi();
-  EXPECT_GT(page_width, whole_page);
-  QTest::keyClick(zoom, Qt::Key_Down);
-  EXPECT_EQ(view->zoom_mode(), ZoomMode::kActualSize);
-  EXPECT_EQ(view->dpi(), view->logicalDpiX());
   // The page is taller than the view now: the wheel scrolls before it turns the sheet.
   Wheel(view, -120);
   EXPECT_EQ(view->sheet(), 1);
 
-  Wheel(view, 120, Qt::ControlModifier);
-  EXPECT_EQ(view->zoom_mode(), ZoomMode::kCustom);
-  EXPECT_EQ(view->dpi(), qRound(view->logicalDpiX() * 1.25));
-  EXPECT_EQ(zoom->currentText(), QStringLiteral("125 %"));
+  // From the fit up by steps: the keys keep the middle of the view (which moves as the scroll bars
+  // come and go), Ctrl+wheel the spot under the mouse.
+  const QPointF mouse = QRectF(view->viewport()->rect()).center() + QPointF(-80, 60);
+  const double fit = view->zoom_percent();
+  const struct {
+    Qt::Key key;
+    int wheel, steps;
+  } steps[] = {{Qt::Key_Plus, 0, 1}, {Qt::Key_Equal, 0, 2}, {{}, 240, 4}, {Qt::Key_Minus, 0, 3}};
+  for (const auto& step : steps) {
+    const QPointF spot = step.wheel ? mouse : QRectF(view->viewport()->rect()).center();
+    const QPointF before = PaperAt(view, spot);
+    if (step.wheel) Wheel(view, step.wheel, Qt::ControlModifier, mouse);
+    if (!step.wheel) QTest::keyClick(preview, step.key, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(zoom->currentText(), QStringLiteral("%1 %").arg(ZoomStep(fit, step.steps)));
+    EXPECT_LE(((PaperAt(view, spot) - before) * view->dpi()).manhattanLength(), 1) << step.steps;
+  }
   QTest::keyClick(zoom, Qt::Key_Home);
-  EXPECT_EQ(view->zoom_mode(), ZoomMode::kWholePage);
   EXPECT_EQ(view->dpi(), whole_page);
-  EXPECT_EQ(zoom->count(), 3);
 }
 
 TEST_F(RunPreviewWindowTest, HoveringALabelNamesItsBlockCartonAndPallet) {
@@ -198,30 +240,40 @@ TEST_F(RunPreviewWindowTest, HoveringALabelNamesItsBlockCartonAndPallet) {
   EXPECT_EQ(view->LabelAt(at), 25);
   QHelpEvent tip(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
   QApplication::sendEvent(view->viewport(), &tip);
-  EXPECT_EQ(QToolTip::text(), QStringLiteral("第 2 區段\n箱號 26\n墊板 3"));
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("第 4 張第 2 格\n第 2 區段\n箱號 26\n墊板 3"));
   EXPECT_FALSE(view->LabelAt(page.topLeft() + QPoint(2, 2)).has_value());
 }
 
 TEST_F(RunPreviewWindowTest, ReprintOfCartonsFromAStartPlaceShowsAndPrintsJustThoseAndNoHistory) {
   RunPreviewWindow* preview = Open();
   ASSERT_NE(preview, nullptr);
+  auto* collate = In<QCheckBox>(preview, "collate");
+  EXPECT_FALSE(collate->isEnabled()) << "one copy has nothing to sort";
   In<QSpinBox>(preview, "start_place")->setValue(3);
   In<QSpinBox>(preview, "copies")->setValue(2);
+  EXPECT_TRUE(collate->isEnabled() && collate->isChecked());
   Type(preview, "cartons_from", QStringLiteral("17"));
   Type(preview, "cartons_to", QStringLiteral("18"));
   EXPECT_TRUE(In<QRadioButton>(preview, "print_cartons")->isChecked());
   EXPECT_EQ(preview->view()->sheet_count(), 1);
   EXPECT_EQ(preview->layout().first_place(), 2);
+  // The summary of the whole run and the line on this print count the sheets of both copies.
+  EXPECT_TRUE(In<QTextBrowser>(preview, "summary")->toPlainText().contains(u"2 份共 12 張"));
+  EXPECT_TRUE(In<QLabel>(preview, "choice_status")->text().endsWith(u", 2 份共 2 張"));
 
   Click(preview, "print");
+  collate->setChecked(false);
+  Click(preview, "print");
   EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join(u'\n').toStdString();
-  ASSERT_EQ(target.destinations.size(), 1);
+  ASSERT_EQ(target.destinations.size(), 2);
   EXPECT_EQ(target.destinations[0].copies, 2);
+  EXPECT_TRUE(target.destinations[0].collate);
+  EXPECT_FALSE(target.destinations[1].collate);
   QStringList cartons;
   for (const auto& text : target.surface.texts()) {
-    if (text.text.startsWith(u"C/NO.")) cartons << text.text;
+    if (text.text.startsWith(u"C/NO.")) cartons << text.text.mid(8);
   }
-  EXPECT_EQ(cartons, (QStringList{"C/NO. : 17", "C/NO. : 18"}));
+  EXPECT_EQ(cartons, (QStringList{"17", "18", "17", "18"}));  // each print
   EXPECT_FALSE(HistoryWritten());
   EXPECT_TRUE(preview->isVisible());
 }
@@ -296,10 +348,11 @@ TEST_F(RunPreviewWindowTest, InEnglishThePhrasesReadAroundTheirFields) {
     const char* field;
     QString before;
     QString after;
-  } rows[] = {
-      {"page_number", "Page", "of 5"},   {"sheets_from", "Sheets", "to"}, {"sheets_to", "to", ""},
-      {"cartons_from", "Cartons", "to"}, {"cartons_to", "to", ""},
-  };
+  } rows[] = {{"page_number", "Page", "of 5"},
+              {"sheets_from", "Sheets", "to"},
+              {"sheets_to", "to", "of the preview"},
+              {"cartons_from", "Cartons", "to"},
+              {"cartons_to", "to", ""}};
   for (const auto& row : rows) {
     QWidget* field = In<QWidget>(preview, row.field);
     ASSERT_NE(field, nullptr);
@@ -318,4 +371,5 @@ TEST_F(RunPreviewWindowTest, InEnglishThePhrasesReadAroundTheirFields) {
   }
   EXPECT_EQ(In<QLabel>(preview, "choice_status")->text(),
             QStringLiteral("Labels in this print: 40; sheets: 5"));
+  EXPECT_EQ(Mnemonics(preview), (QStringList{"C", "N", "O", "P", "R", "S", "T", "Z"}));
 }

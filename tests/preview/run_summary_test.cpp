@@ -17,10 +17,10 @@ class RunSummaryTest : public testing::Test {
     SetUpWorkedExample(model);
   }
 
-  QStringList Texts(int start_place = 1) const {
+  QStringList Texts(int start_place = 1, int copies = 1) const {
     QStringList texts;
     for (const SummaryLine& line :
-         RunSummary(model, RunPlan::Of(model), test_geometry::kA4Eight, start_place)) {
+         RunSummary(model, RunPlan::Of(model), test_geometry::kA4Eight, start_place, copies)) {
       texts << line.text;
     }
     return texts;
@@ -41,12 +41,14 @@ TEST_F(RunSummaryTest, WorkedExample) {
       {SummaryLine::kBlock,
        QStringLiteral("第 2 區段: 箱號 26–40, 共 15 箱; 墊板 3–4, 其中 5 箱 (箱號 26–30) "
                       "併入前面區段的墊板 3; 從第 4 張第 2 格開始")},
-      {SummaryLine::kAllClear, QStringLiteral("檢查: 箱號沒有重複, 每個區段都有標籤。")},
+      {SummaryLine::kAllClear, QStringLiteral("檢查: 每個區段都有標籤。")},
   };
   EXPECT_EQ(lines, expected);
-  // From place 3 every block starts two places later; the run takes a sixth sheet.
-  const QStringList from_three = Texts(3);
-  EXPECT_TRUE(from_three[0].contains(u"印在 6 張")) << from_three[0].toStdString();
+  // From place 3 every block starts two places later; the run takes a sixth sheet, and two copies
+  // twelve.
+  const QStringList from_three = Texts(3, 2);
+  EXPECT_EQ(from_three[0],
+            QStringLiteral("共 40 張標籤, 印在 6 張標籤紙上 (每張 8 格), 2 份共 12 張"));
   EXPECT_TRUE(from_three[2].endsWith(u"從第 4 張第 4 格開始")) << from_three[2].toStdString();
 
   // With barcodes each block says what its first and last label encode, the remainder its own.
@@ -61,9 +63,9 @@ TEST_F(RunSummaryTest, WorkedExample) {
             QStringLiteral("尾數箱: 箱號 99; 墊板 0; 在第 6 張第 1 格; 條碼「PO-99」"));
 }
 
-TEST_F(RunSummaryTest, ChecksNameOverlappingAndEmptyBlocksAndTheRemainderHasItsLine) {
-  // Block 1 changed to end at carton 30 while block 2 still starts at 26; a third block that ends
-  // before it begins; the remainder carton 99 on pallet 9.
+TEST_F(RunSummaryTest, ChecksNameEmptyBlocksAndLeaveOverlapsToThePreflight) {
+  // Block 1 changed to end at carton 30 while block 2 still starts at 26 (the preflight's to name);
+  // a third block that ends before it begins; the remainder carton 99 on pallet 9.
   model.blocks[1].blk_end = 30;
   model.block_count = 3;
   model.blocks[3] = model.blocks[2];
@@ -74,20 +76,17 @@ TEST_F(RunSummaryTest, ChecksNameOverlappingAndEmptyBlocksAndTheRemainderHasItsL
   model.l_last = QStringLiteral("Yes");
 
   const QList<SummaryLine> lines = RunSummary(model, RunPlan::Of(model), test_geometry::kA4Eight);
-  ASSERT_EQ(lines.size(), 7);
+  ASSERT_EQ(lines.size(), 6);
   EXPECT_EQ(lines[0].text, QStringLiteral("共 46 張標籤, 印在 6 張標籤紙上 (每張 8 格)"));
   EXPECT_EQ(lines[3].text, QStringLiteral("第 3 區段: 沒有標籤"));
   EXPECT_EQ(lines[4], (SummaryLine{SummaryLine::kRemainder,
                                    QStringLiteral("尾數箱: 箱號 99; 墊板 9; 在第 6 張第 6 格")}));
   EXPECT_EQ(lines[5], (SummaryLine{SummaryLine::kWarning,
-                                   QStringLiteral("注意: 第 1 區段和第 2 區段都有箱號 26–30, "
-                                                  "這些箱子會印出兩張標籤。")}));
-  EXPECT_EQ(lines[6], (SummaryLine{SummaryLine::kWarning,
                                    QStringLiteral("注意: 第 3 區段的起始箱號 60 大於結束箱號 50, "
                                                   "這個區段不會印出標籤。")}));
   // The window shows the warnings set apart, the texts escaped.
   const QString html = SummaryHtml(lines);
-  EXPECT_EQ(html.count(QStringLiteral("color:#b00000")), 2);
+  EXPECT_EQ(html.count(QStringLiteral("color:#b00000")), 1);
   EXPECT_EQ(SummaryHtml({{SummaryLine::kBlock, QStringLiteral("<A&B>")}}),
             QStringLiteral("<p>&lt;A&amp;B&gt;</p>"));
 }

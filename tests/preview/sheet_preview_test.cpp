@@ -146,11 +146,16 @@ TEST_F(SheetPreviewTest, TheLabelUnderThePointerIsTheOneDrawnThere) {
   const QRectF third = areas[0].rect;
   EXPECT_FALSE(LabelAtPoint(areas, QPointF(third.center().x(), third.bottom() + 20)).has_value());
   EXPECT_EQ(LabelAtPoint(areas, third.center()), 16);  // carton 17
-  EXPECT_EQ(LabelTip(plan, 16), QStringLiteral("第 1 區段\n箱號 17\n墊板 2"));
-  EXPECT_EQ(LabelTip(plan, 26), QStringLiteral("第 2 區段\n箱號 27\n墊板 3"));
+  // Its tooltip names where the reprint puts it; a whole run from place 3 puts label 26 two places
+  // later than from place 1.
+  EXPECT_EQ(LabelTip(layout, 16), QStringLiteral("第 1 張第 3 格\n第 1 區段\n箱號 17\n墊板 2"));
   model.barcode = TestBarcode(BarcodeKind::kSscc);
-  EXPECT_EQ(LabelTip(RunPlan::Of(model), 26),
-            QStringLiteral("第 2 區段\n箱號 27\n墊板 3\n條碼 (00)106141410000000279"));
+  const RunPlan with_barcodes = RunPlan::Of(model);
+  const PrintLayout whole(with_barcodes, PrintChoice{PrintChoice::kWholeRun, 0, 0, 3},
+                          test_geometry::kA4Eight);
+  EXPECT_EQ(
+      LabelTip(whole, 26),
+      QStringLiteral("第 4 張第 5 格\n第 2 區段\n箱號 27\n墊板 3\n條碼 (00)106141410000000279"));
 }
 
 TEST_F(SheetPreviewTest, APageIsWhitePaperWithTheLabelsInk) {
@@ -177,16 +182,29 @@ TEST_F(SheetPreviewTest, APageIsWhitePaperWithTheLabelsInk) {
   // Ink in every label, none in the margin above the first page row.
   for (const LabelArea& area : areas) EXPECT_GT(dark_in(area.rect), 50);
   EXPECT_EQ(dark_in(QRectF(0, 0, 11900, target.printable.top() - 20)), 0);
+
+  // A piece of the page, as a zoomed view draws what is in view, is that piece of the whole page.
+  const QRect piece(130, 310, 260, 140);  // across both labels of the second page row
+  EXPECT_EQ(preview.Paint(1, 72, 1.0, nullptr, piece), page.copy(piece));
 }
 
-TEST(ZoomDpi, FitsThePageOrTakesTheScreensSize) {
+TEST(Zoom, StepsFromAStepOrAFitAndTheDotsOfEachZoom) {
+  // From 87 % (a fit) in is 100 %, out 75 %; within half a percent of a step is that step; no
+  // further than 25 % and 400 %.
+  const struct {
+    double percent;
+    int steps, step;
+  } steps[] = {{100, 1, 125},  {100, -2, 67}, {87.3, 1, 100}, {87.3, -1, 75}, {66.8, 1, 75},
+               {66.8, -1, 50}, {12, 1, 25},   {400, 1, 400},  {100, -20, 25}};
+  for (const auto& s : steps) EXPECT_EQ(ZoomStep(s.percent, s.steps), s.step) << s.percent;
+
   const QSize view(600, 800);  // 60 dots an inch fit across A4's 8.27 inches
   const QSizeF a4 = kA4.ToSizeF();
   EXPECT_EQ(ZoomDpi(ZoomMode::kPageWidth, a4, view, 10, 96), 70);  // 580 / 8.27
   EXPECT_EQ(ZoomDpi(ZoomMode::kWholePage, a4, view, 10, 96), 66);  // 780 / 11.69
-  EXPECT_EQ(ZoomDpi(ZoomMode::kActualSize, a4, view, 10, 96), 96);
-  EXPECT_EQ(ZoomDpi(ZoomMode::kCustom, a4, view, 10, 96, 150), 150);
-  EXPECT_EQ(ZoomDpi(ZoomMode::kCustom, a4, view, 10, 96, 5000), kMaxZoomDpi);
+  EXPECT_EQ(ZoomDpi(ZoomMode::kPercent, a4, view, 10, 96, 100), 96);
+  EXPECT_EQ(ZoomDpi(ZoomMode::kPercent, a4, view, 10, 96, 67), 64);
+  EXPECT_EQ(ZoomDpi(ZoomMode::kPercent, a4, view, 10, 144, 400), kMaxZoomDpi);
   EXPECT_EQ(ZoomDpi(ZoomMode::kWholePage, a4, QSize(0, 0), 10, 96), kMinZoomDpi);
   // A 4 × 6 inch roll label's page fits by its height: 780 / 6.
   EXPECT_EQ(ZoomDpi(ZoomMode::kWholePage, QSizeF(5760, 8640), view, 10, 96), 130);

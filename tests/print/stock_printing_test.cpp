@@ -113,7 +113,7 @@ TEST_F(PrintRunTest, APageRowOfThreePlacesCarriesARowThatRunsOver) {
   // Label 7 alone, the remainder label beside it: the remainder completes their page row, which
   // takes its alignments (none: centred, the keyword rows in column 20).
   for (const auto& [text, place] : {std::pair{u"C/NO. : 7"_qs, 1}, std::pair{u"C/NO. 99"_qs, 2}}) {
-    const Text& printed = Printed(text)[0];
+    const Text printed = Printed(text)[0];
     EXPECT_EQ(printed.page, 2);
     ExpectAt(printed, at(place, 20, 4));
   }

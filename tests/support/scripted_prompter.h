@@ -7,8 +7,8 @@
 #include "model/prompter.h"
 #include "support/qt_printers.h"
 
-// Records every message and question and answers questions from a script (Yes, or Cancel for the
-// question about unsaved changes, when the script has run out).
+// Records every message and question and answers questions from a script (Yes, Cancel for the
+// question about unsaved changes, or a choice's way out, when the script has run out).
 class ScriptedPrompter : public Prompter {
  public:
   void Message(const QString& text) override { messages << text; }
@@ -35,9 +35,19 @@ class ScriptedPrompter : public Prompter {
     return answer;
   }
 
+  // Answers from `choices`, or the last choice (the way out) when the script has run out.
+  int Choose(const QString& text, const QStringList& offered) override {
+    questions << text;
+    if (choices.empty()) return int(offered.size()) - 1;
+    const int answer = choices.front();
+    choices.pop_front();
+    return answer;
+  }
+
   QStringList messages;
   QStringList questions;
   QList<QStringList> warnings;  // the items of each question before a print
   std::deque<bool> answers;
   std::deque<SaveChoice> save_answers;
+  std::deque<int> choices;
 };
