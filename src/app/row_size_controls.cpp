@@ -11,6 +11,14 @@
 #include "app/main_window.h"
 #include "app/row_size_dialog.h"
 
+namespace {
+
+bool IsShiftF10(const QKeyEvent& key) {
+  return key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier;
+}
+
+}  // namespace
+
 RowSizeControls::RowSizeControls(MainWindow* window,
                                  const std::array<QLineEdit*, MainModel::kRows>& boxes)
     : QObject(window), window_(window), boxes_(boxes) {
@@ -69,15 +77,16 @@ QMenu* RowSizeControls::SizeMenu(int row, QWidget* parent) {
 }
 
 bool RowSizeControls::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ContextMenu && event->type() != QEvent::KeyPress) {
+    return QObject::eventFilter(watched, event);
+  }
   const auto found = std::find(boxes_.begin(), boxes_.end(), watched);
   if (found == boxes_.end()) return QObject::eventFilter(watched, event);
   QLineEdit* box = *found;
   QPoint at;
   if (event->type() == QEvent::ContextMenu) {
     at = static_cast<QContextMenuEvent*>(event)->globalPos();
-  } else if (const auto* key = static_cast<QKeyEvent*>(event);
-             event->type() == QEvent::KeyPress && key->key() == Qt::Key_F10 &&
-             key->modifiers() == Qt::ShiftModifier) {
+  } else if (event->type() == QEvent::KeyPress && IsShiftF10(*static_cast<QKeyEvent*>(event))) {
     // Shift+F10 opens it too, at the cursor, on a keyboard without a menu key.
     at = box->mapToGlobal(box->inputMethodQuery(Qt::ImCursorRectangle).toRect().bottomLeft());
   } else {
