@@ -9,7 +9,7 @@ class MainWindow;
 class QLineEdit;
 class QMenu;
 
-// The rows' sizes in the main window, beside its specified controls: 編輯 → 行的字型… with its
+// The rows' sizes in the main window, beside its other controls: 編輯 → 行的字型… with its
 // dialog, a 字型 submenu in each content box's context menu (the mouse's right button, or the
 // keyboard's menu key or Shift+F10), and each content box showing its row's size, a 粗體 row's
 // text bold and a 放大 row's bold and twice as wide, with a tooltip that says so. Every choice is
