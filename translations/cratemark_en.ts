@@ -975,6 +975,14 @@ The file is as it was and the job is still on screen; free some disk space or ch
         <comment>between alignment words</comment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>字型</source>
+        <translation>Type size</translation>
+    </message>
+    <message>
+        <source>%1是「%2」, 只能是%3</source>
+        <translation>%1 is “%2”; it can only be %3</translation>
+    </message>
 </context>
 <context>
     <name>JobLock</name>
@@ -1747,6 +1755,30 @@ The new blocks all take the rows and alignments of the block chosen below; choos
         <source>請在%1放入這次的標籤紙並設定好紙張大小, 或到「檔案 → 印表機校正…」改選這台印表機放的標籤紙。</source>
         <translation>Load this stock into %1 and set its paper size to match, or choose the stock that printer is loaded with under “File → Printer Calibration…”.</translation>
     </message>
+    <message>
+        <source>尾數箱第 %1 行</source>
+        <translation>line %1 of the remainder</translation>
+    </message>
+    <message>
+        <source>第 %1 區段第 %2 行</source>
+        <translation>line %2 of block %1</translation>
+    </message>
+    <message>
+        <source>%1 (共 %2 張標籤)</source>
+        <translation>%1 (on %2 labels)</translation>
+    </message>
+    <message>
+        <source>%1的放大字超出標籤%2 %3 公釐</source>
+        <translation>The large text of %1 runs %3 mm past the %2 edge of its label</translation>
+    </message>
+    <message>
+        <source>%1的字超出標籤%2 %3 公釐</source>
+        <translation>The text of %1 runs %3 mm past the %2 edge of its label</translation>
+    </message>
+    <message>
+        <source>%1的放大字會蓋住第 %2 行的「%3」</source>
+        <translation>The large text of %1 prints over “%3” on line %2</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -2053,6 +2085,87 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
     <message>
         <source>取消(&amp;C)</source>
         <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RowSize</name>
+    <message>
+        <source>粗體</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>一般</source>
+        <translation>Normal</translation>
+    </message>
+</context>
+<context>
+    <name>RowSizeControls</name>
+    <message>
+        <source>行的字型(&amp;F)…</source>
+        <translation>Line Type &amp;Sizes…</translation>
+    </message>
+    <message>
+        <source>這一行印成粗體字 (編輯 → 行的字型…)</source>
+        <translation>This line prints bold (Edit → Line Type Sizes…)</translation>
+    </message>
+    <message>
+        <source>這一行印成放大字: 寬與高都加倍, 佔用下面一行 (編輯 → 行的字型…)</source>
+        <translation>This line prints large: twice as wide and twice as tall, over the line below it (Edit → Line Type Sizes…)</translation>
+    </message>
+    <message>
+        <source>行的字型</source>
+        <translation>Line type sizes</translation>
+    </message>
+    <message>
+        <source>字型(&amp;F)</source>
+        <translation>Type &amp;Size</translation>
+    </message>
+    <message>
+        <source>一般(&amp;N)</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>粗體(&amp;B)</source>
+        <translation>&amp;Bold</translation>
+    </message>
+    <message>
+        <source>放大(&amp;L)</source>
+        <translation>&amp;Large</translation>
+    </message>
+    <message>
+        <source>字型 第 %1 行</source>
+        <translation>Type size of line %1</translation>
+    </message>
+</context>
+<context>
+    <name>RowSizeDialog</name>
+    <message>
+        <source>行的字型 - %1</source>
+        <translation>Line Type Sizes - %1</translation>
+    </message>
+    <message>
+        <source>每一行印出來的字型。粗體: 一樣大的粗字。放大: 字的寬與高都加倍, 會佔用下面一行, 所以下面一行要空著。</source>
+        <translation>How each line prints. Bold: bold characters of the same size. Large: characters twice as wide and twice as tall, reaching over the line below, so that line has to stay empty.</translation>
+    </message>
+    <message>
+        <source>第 %1 行</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>確定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>第 %1 行放大了, 會蓋住第 %2 行的字。</source>
+        <translation>Line %1 is large and prints over the text of line %2.</translation>
     </message>
 </context>
 <context>

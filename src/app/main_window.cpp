@@ -36,6 +36,7 @@
 #include "app/print_button.h"
 #include "app/qt_print_feedback.h"
 #include "app/qt_prompter.h"
+#include "app/row_size_controls.h"
 #include "app/row_text_validator.h"
 #include "app/template_commands.h"
 #include "blocks/block_commands.h"
@@ -266,6 +267,7 @@ void MainWindow::CreateTemplateArea() {
     l_p_[i]->setToolTip(tr("選此讓P/NO印在此行"));
     pallet_group_->addButton(l_p_[i], i);
   }
+  row_sizes_ = new RowSizeControls(this, l_content_);
 }
 
 void MainWindow::CreateHistoryAndPictureArea() {
@@ -336,6 +338,7 @@ void MainWindow::CreateMenus() {
   QMenu* edit = menuBar()->addMenu(tr("編輯(&E)"));
   edit->setObjectName(QStringLiteral("menu_edit"));
   jobs_->AddEditActions(edit);
+  row_sizes_->AddEditAction(edit);
 
   QMenu* help = menuBar()->addMenu(tr("說明(&H)"));
   help->setObjectName(QStringLiteral("menu_help"));
@@ -713,6 +716,7 @@ void MainWindow::ShowModel() {
     SetText(l_content_[i], model().l_content[i]);
     SetText(l_array_[i], model().l_array[i]);
   }
+  row_sizes_->Show(model());
   ShowChoices();
 
   {

@@ -8,7 +8,7 @@
 // runs on the model as a step of its own and the model is shown again (RunStep). The commands live
 // in the widget-free folders: app/startup, blocks/, print/, history/, picture/, preview/, about/,
 // stock/, job/; the menus and dialogs of the job (檔案, 編輯) are bound by JobController
-// (app/job_controller).
+// (app/job_controller), the rows' sizes by RowSizeControls (app/row_size_controls).
 
 #include <QMainWindow>
 #include <QPointer>
@@ -35,6 +35,7 @@ class PictureBox;
 class PictureChooserWindow;
 class PreviewWindow;
 class RunPreviewWindow;
+class RowSizeControls;
 class DocumentOpener;
 class GuideViewer;
 class JobController;
@@ -166,6 +167,7 @@ class MainWindow : public QMainWindow {
   // After the prompter, which it answers through, so that it goes first.
   std::unique_ptr<JobSession> session_;
   JobController* jobs_ = nullptr;
+  RowSizeControls* row_sizes_ = nullptr;
   // While the model is being shown, the controls' change signals are not the user's edits.
   bool showing_ = false;
 

@@ -10,23 +10,28 @@
 // A choice moves by choosing its new row through the same operation as a click, carton number
 // before pallet number. That operation turns the other choice of the row off, so a choice that
 // cannot move (it is already on the first or last row) gives way when the other one lands on it.
+// A row's size goes with its text: a large consignee's mark moved down a row stays large.
 
 void MoveRowsUp(MainModel& model) {
   for (int i = 0; i < model.max_line; ++i) {
     model.l_content[i] = model.l_content[i + 1];
+    model.l_size[i] = model.l_size[i + 1];
     if (model.carton_row == i + 1) ChooseCartonRow(model, i);
     if (model.pallet_row == i + 1) ChoosePalletRow(model, i);
   }
   model.l_content[model.max_line].clear();
+  model.l_size[model.max_line] = RowSize::kNormal;
 }
 
 void MoveRowsDown(MainModel& model) {
   for (int i = model.max_line; i >= 1; --i) {
     model.l_content[i] = model.l_content[i - 1];
+    model.l_size[i] = model.l_size[i - 1];
     if (model.carton_row == i - 1) ChooseCartonRow(model, i);
     if (model.pallet_row == i - 1) ChoosePalletRow(model, i);
   }
   model.l_content[0].clear();
+  model.l_size[0] = RowSize::kNormal;
 }
 
 void Refresh(MainModel& model, Prompter& prompter) {

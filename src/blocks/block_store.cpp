@@ -74,6 +74,7 @@ bool SaveBlock(MainModel& model, Prompter& prompter) {
   for (int row = 0; row <= model.max_line; ++row) {
     entry.blk_content[row] = model.l_content[row];
     entry.blk_array[row] = model.l_array[row].trimmed();
+    entry.blk_size[row] = model.l_size[row];
   }
   return true;
 }
@@ -88,6 +89,7 @@ void LoadBlock(MainModel& model, int entry_index) {
   for (int row = 0; row <= model.max_line; ++row) {
     model.l_content[row] = entry.blk_content[row];
     model.l_array[row] = entry.blk_array[row];
+    model.l_size[row] = entry.blk_size[row];
   }
 }
 

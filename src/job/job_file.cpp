@@ -62,6 +62,7 @@ QString Label(const QString& key) {
       {QStringLiteral("blk_mix"), QT_TRANSLATE_NOOP("JobFile", "混打")},
       {QStringLiteral("blk_content"), QT_TRANSLATE_NOOP("JobFile", "內容")},
       {QStringLiteral("blk_array"), QT_TRANSLATE_NOOP("JobFile", "對齊")},
+      {QStringLiteral("blk_size"), QT_TRANSLATE_NOOP("JobFile", "字型")},
       {QStringLiteral("version"), QT_TRANSLATE_NOOP("JobFile", "版本")},
   };
   const auto found = labels.constFind(key);
@@ -110,13 +111,19 @@ QString TextProblem(const QString& field, const QString& text, int max_length = 
   return {};
 }
 
+// A word the file holds where one of a few is expected, as a message shows it: the first
+// characters of a long one.
+QString ShownWord(const QString& text) {
+  constexpr int kShown = 20;
+  return text.size() > kShown ? text.left(kShown) + QStringLiteral("…") : text;
+}
+
 // An alignment a job holds: one of the three words, or nothing for a row never set. Any other text
 // prints centred, so a job that held one would print other than it reads; it is refused, naming
 // the row, rather than written into a file that the next program could not open.
 QString AlignmentProblem(const QString& field, const QString& text) {
   if (text.isEmpty() || AlignmentWords().contains(text)) return {};
-  constexpr int kShown = 20;
-  const QString shown = text.size() > kShown ? text.left(kShown) + QStringLiteral("…") : text;
+  const QString shown = ShownWord(text);
   return Text::tr("%1是「%2」, 只能是%3或空白")
       .arg(field, shown, AlignmentWords().join(Text::tr("、", "between alignment words")));
 }
@@ -131,6 +138,12 @@ QJsonArray Rows(const std::array<QString, BlockEntry::kRows>& rows) {
   return array;
 }
 
+QJsonArray Sizes(const std::array<RowSize, BlockEntry::kRows>& sizes) {
+  QJsonArray array;
+  for (int row = 0; row < MainModel::kRows; ++row) array.append(RowSizeWord(sizes[row]));
+  return array;
+}
+
 QJsonObject EntryToJson(const BlockEntry& entry) {
   return QJsonObject{
       {QStringLiteral("blk_start"), entry.blk_start},
@@ -140,6 +153,7 @@ QJsonObject EntryToJson(const BlockEntry& entry) {
       {QStringLiteral("blk_mix"), entry.blk_mix},
       {QStringLiteral("blk_content"), Rows(entry.blk_content)},
       {QStringLiteral("blk_array"), Rows(entry.blk_array)},
+      {QStringLiteral("blk_size"), Sizes(entry.blk_size)},
   };
 }
 
@@ -223,6 +237,28 @@ class Reader {
     return true;
   }
 
+  // The rows' sizes of an entry, each one of the three words; every row 一般 in a file written
+  // before rows had sizes. An unknown word is refused, as an alignment is: the row would print
+  // other than the file says.
+  bool Sizes(const QJsonObject& object, int entry, int block_count,
+             std::array<RowSize, BlockEntry::kRows>& sizes) {
+    const QString key = QStringLiteral("blk_size");
+    if (!object.contains(key)) return true;
+    std::array<QString, BlockEntry::kRows> words;
+    if (!Rows(object, entry, block_count, key, words)) return false;
+    for (int row = 0; row < MainModel::kRows; ++row) {
+      const std::optional<RowSize> size = RowSizeOfWord(words[row]);
+      if (!size) {
+        problem = Text::tr("%1是「%2」, 只能是%3")
+                      .arg(Field(RowPlace(entry, block_count, row), key), ShownWord(words[row]),
+                           RowSizeWords().join(Text::tr("、", "between alignment words")));
+        return false;
+      }
+      sizes[row] = *size;
+    }
+    return true;
+  }
+
   std::optional<BlockEntry> Entry(const QJsonValue& value, int entry, int block_count,
                                   const QString& key) {
     if (!problem.isEmpty()) return std::nullopt;
@@ -241,7 +277,8 @@ class Reader {
     const auto mix = Text(object, place, QStringLiteral("blk_mix"));
     if (!mix) return std::nullopt;
     if (!Rows(object, entry, block_count, QStringLiteral("blk_content"), result.blk_content) ||
-        !Rows(object, entry, block_count, QStringLiteral("blk_array"), result.blk_array)) {
+        !Rows(object, entry, block_count, QStringLiteral("blk_array"), result.blk_array) ||
+        !Sizes(object, entry, block_count, result.blk_size)) {
       return std::nullopt;
     }
     result.blk_start = int32_t(*start);

@@ -23,7 +23,9 @@ struct MainModel;
 //   "barcode": the barcode settings (BarcodeSettingsToJson); a file without it has no barcode
 //   "blocks": entries 1..block_count, "remainder": entry block_count + 1, each
 //       {"blk_start", "blk_end", "blk_pbox", "blk_p_start", "blk_mix",
-//        "blk_content": [16 texts], "blk_array": [16 texts, each 置中, 靠左, 靠右 or empty]}
+//        "blk_content": [16 texts], "blk_array": [16 texts, each 置中, 靠左, 靠右 or empty],
+//        "blk_size": [16 texts, each 一般, 粗體 or 放大]}; a file without "blk_size" (written
+//        before rows had sizes) has every row 一般
 //   "pic_file_name" is relative to the job file's folder when the picture lies in it (see
 //   PictureAsStored).
 //

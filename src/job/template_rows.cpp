@@ -22,6 +22,7 @@ BlockEntry TemplateRowsOf(const MainModel& model, int entry) {
   for (int row = 0; row <= model.max_line && row < MainModel::kRows; ++row) {
     rows.blk_content[row] = model.l_content[row];
     rows.blk_array[row] = model.l_array[row].trimmed();
+    rows.blk_size[row] = model.l_size[row];
   }
   return rows;
 }
@@ -30,6 +31,7 @@ void CopyTemplateRows(const BlockEntry& from, BlockEntry& to, int max_line) {
   for (int row = 0; row <= max_line && row < BlockEntry::kRows; ++row) {
     to.blk_content[row] = from.blk_content[row];
     to.blk_array[row] = from.blk_array[row];
+    to.blk_size[row] = from.blk_size[row];
   }
 }
 

@@ -6,9 +6,9 @@
 
 struct MainModel;
 
-// One template for many blocks: the rows of one block (their texts and alignments) copied to
-// others. Which rows a row holds is decided here only, so a later setting of a row is copied
-// with the rest once it is added to CopyTemplateRows and RowsOnScreen.
+// One template for many blocks: the rows of one block (their texts, alignments and sizes) copied
+// to others. What a row holds is decided here only, so a later setting of a row is copied with the
+// rest once it is added to CopyTemplateRows and TemplateRowsOf.
 
 // The entries of the job a template can come from or go to: the numbered blocks and, once it has
 // been set up, the remainder carton.

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "model/row_size.h"
+
 // One entry of the block table: a block's carton range, pallet settings and its own copy of the
 // template rows. Entry 0 is never used, numbered blocks take entries 1..block_count and the
 // remainder carton the entry after them.
@@ -19,6 +21,7 @@ struct BlockEntry {
   QString blk_mix;
   std::array<QString, kRows> blk_content;
   std::array<QString, kRows> blk_array;
+  std::array<RowSize, kRows> blk_size{};  // 一般 for a row never set
 
   bool IsMixed() const { return blk_mix == u"Yes"; }
   bool operator==(const BlockEntry&) const = default;

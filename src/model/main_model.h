@@ -7,6 +7,7 @@
 
 #include "model/block_table.h"
 #include "model/label_barcode.h"
+#include "model/row_size.h"
 
 // The main window's state as plain data: the texts of its fields, the row choices, the lists of
 // its combo boxes and list box, the program-wide variables and the block table. Every command is a
@@ -19,6 +20,8 @@ struct MainModel {
   // The label template, row i as shown to the user as i+1.
   std::array<QString, kRows> l_content{};
   std::array<QString, kRows> l_array{};
+  // Each row's size (行的字型), chosen from the 編輯 menu or the content box's context menu.
+  std::array<RowSize, kRows> l_size{};
   // The row whose pallet-number option l_p(row+1) is on, and the row whose carton-number option
   // l_c(row) is on; kNoRow when none is.
   int pallet_row = kNoRow;

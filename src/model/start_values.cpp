@@ -17,5 +17,8 @@ void SetStartValues(MainModel& model) {
   // setting it keeps a second run from ever doubling the entries.
   model.l_block_list = {QStringLiteral("1"), kRemainderEntry};
   model.l_p_start_text = QStringLiteral("1");
-  for (int row = 0; row <= model.max_line; ++row) model.l_array[row] = AlignmentWords().first();
+  for (int row = 0; row <= model.max_line; ++row) {
+    model.l_array[row] = AlignmentWords().first();
+    model.l_size[row] = RowSize::kNormal;
+  }
 }

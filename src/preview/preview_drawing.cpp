@@ -39,6 +39,7 @@ PreviewLabel PreviewLabel::Of(const MainModel& model) {
   for (int i = 0; i < kRows; ++i) {
     label.l_content[i] = model.l_content[i];
     label.l_array[i] = model.l_array[i];
+    label.l_size[i] = model.l_size[i];
   }
   label.pic_file_name = model.pic_file_name;
   label.pic_size = model.pic_size;
@@ -56,11 +57,12 @@ PreviewLabel PreviewLabel::Of(const MainModel& model) {
   return label;
 }
 
-int PreviewColumn(const QString& text, const QString& alignment) {
+int PreviewColumn(const QString& text, const QString& alignment, RowSize size) {
   // The preview looks at the row and its alignment word without their blanks at either end, so a
   // keyword row typed with leading blanks still starts in its fixed column here.
   // The preview's own label width, that of the template at its start.
-  return StartColumn(text, TrimBlanks(alignment), 0, kStartGrid.line_width, TrimBlanks(text));
+  return StartColumn(text, TrimBlanks(alignment), 0, kStartGrid.line_width, TrimBlanks(text),
+                     Magnification(size));
 }
 
 std::optional<QRectF> PreviewPictureRect(const PreviewLabel& label, int natural_width,
@@ -71,8 +73,11 @@ std::optional<QRectF> PreviewPictureRect(const PreviewLabel& label, int natural_
 }
 
 double PreviewDepth(const PreviewLabel& label) {
-  // A line of the 12-point print font is 240 twips.
-  double depth = PreviewLabel::kRows * kStartGrid.line().value();
+  // A line of the 12-point print font is 240 twips; a 放大 row reaches over the line below it.
+  double depth = 0;
+  for (int row = 0; row < PreviewLabel::kRows; ++row) {
+    depth = std::max(depth, (row + Magnification(label.l_size[row])) * kStartGrid.line().value());
+  }
   if (!label.pic_file_name.isEmpty()) {
     const std::optional<Picture> picture = LoadPicture(label.pic_file_name);
     if (picture && !picture->IsEmpty()) {
@@ -97,8 +102,13 @@ void DrawPreview(const PreviewLabel& label, Surface& surface) {
   surface.SetY(0);
   for (int row = 0; row < PreviewLabel::kRows; ++row) {
     const QString& text = label.l_content[row];
-    surface.PrintAtColumn(PreviewColumn(text, label.l_array[row]), text, true);
+    const RowSize size = label.l_size[row];
+    surface.SetBold(IsBold(size));
+    surface.SetMagnification(Magnification(size));
+    surface.PrintAtColumn(PreviewColumn(text, label.l_array[row], size), text, true);
   }
+  surface.SetBold(false);
+  surface.SetMagnification(1);
 
   DrawPicture(label, surface);
   DrawBarcode(surface, label.barcode, label.barcode_content, 0, 0);

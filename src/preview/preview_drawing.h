@@ -6,14 +6,15 @@
 #include <optional>
 
 #include "model/label_barcode.h"
+#include "model/row_size.h"
 #include "print/picture_file.h"
 
 struct MainModel;
 class Surface;
 
 // One label of the template as it stands in the main window, drawn on screen: the sixteen rows as
-// typed (marker texts included, no numbers) placed by their alignment, then the label picture and
-// the barcode.
+// typed (marker texts included, no numbers) placed by their alignment and printed in their sizes,
+// then the label picture and the barcode.
 
 // What the preview reads from the main window.
 struct PreviewLabel {
@@ -21,6 +22,7 @@ struct PreviewLabel {
 
   std::array<QString, kRows> l_content{};
   std::array<QString, kRows> l_array{};
+  std::array<RowSize, kRows> l_size{};
   QString pic_file_name;
   QString pic_size;
   QString pic_d_left;
@@ -36,8 +38,9 @@ struct PreviewLabel {
 };
 
 // The column (from 1) at which the preview prints a row `text` with the alignment word
-// `alignment`. It may be below 1 for a text wider than the label; the surface prints that at 1.
-int PreviewColumn(const QString& text, const QString& alignment);
+// `alignment` in the size `size`. It may be below 1 for a text wider than the label; the surface
+// prints that at 1.
+int PreviewColumn(const QString& text, const QString& alignment, RowSize size = RowSize::kNormal);
 
 // Where the label picture goes in the box, in twips, for a picture of natural size
 // `natural_width` × `natural_height`; nothing when the settings or the picture cannot be used.

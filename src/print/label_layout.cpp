@@ -21,9 +21,9 @@ bool FitsInt16(double value) { return value >= -32768.0 && value <= 32767.0; }
 }  // namespace
 
 int StartColumn(const QString& text, const QString& alignment, int base, int line_width,
-                const QString& keyword_text) {
+                const QString& keyword_text, int magnification) {
   if (alignment == u"靠左") return base + 2;
-  const int width = DisplayWidth(text);
+  const int width = DisplayWidth(text) * magnification;
   if (alignment == u"靠右") return line_width + base - width;
   const int middle = int(Fix((line_width + 1) / 2.0));
   if (StartsWithAny(keyword_text, {u"P/NO.", u"C/NO."})) return middle + base - 4;

@@ -17,9 +17,11 @@
 // centres it, except that the keyword rows start in fixed columns whatever follows the keyword, so
 // the numbers and values of all labels line up under each other. `keyword_text` is what the keyword
 // test reads: the printed label tests the text as it is, the preview the text without its blanks at
-// either end. May be below 1 for a very wide text; the surface prints that at column 1.
+// either end. A row printed `magnification` times as large (a 放大 row, 2) is aligned by its
+// magnified width: its characters take that many times their columns. May be below 1 for a very
+// wide text; the surface prints that at column 1.
 int StartColumn(const QString& text, const QString& alignment, int base, int line_width,
-                const QString& keyword_text);
+                const QString& keyword_text, int magnification = 1);
 inline int StartColumn(const QString& text, const QString& alignment, int base, int line_width) {
   return StartColumn(text, alignment, base, line_width, text);
 }

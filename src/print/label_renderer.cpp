@@ -57,7 +57,8 @@ void DrawLabelPicture(Surface& surface, const MainModel& model, const LabelGrid&
 
 }  // namespace
 
-PageRow::PageRow(int places) : alignment_block(places, 0), has_label(places, false) {
+PageRow::PageRow(int places)
+    : alignment_block(places, 0), size_block(places, 0), has_label(places, false) {
   for (QStringList& row : texts) row.resize(places);
 }
 
@@ -87,14 +88,19 @@ void PrintLabel(Surface& surface, const MainModel& model, PageRow& row, PictureC
     for (QList<QPointF>& texts : places->texts) texts.resize(count);
     places->pictures.fill(std::nullopt, count);
   }
+  const bool bold = surface.font_bold();
   // No line ends: a row reaches the next line because its column lies left of where the row
   // before it ended.
   for (int r = 0; r <= grid.max_line && r < MainModel::kRows; ++r) {
     for (int place = 0; place < count; ++place) {
       const QString& alignment = model.blocks[row.alignment_block[place]].blk_array[r];
+      const RowSize size = model.blocks[row.size_block[place]].blk_size[r];
       QString& text = row.texts[r][place];
-      const int column = StartColumn(text, alignment, place * grid.line_width, grid.line_width);
+      const int column = StartColumn(text, alignment, place * grid.line_width, grid.line_width,
+                                     text, Magnification(size));
       placing.Enter(place);
+      surface.SetBold(bold || IsBold(size));
+      surface.SetMagnification(Magnification(size));
       surface.PrintAtColumn(column, text, false);
       if (places) {
         places->texts[r][place] = surface.placement().Map(
@@ -108,6 +114,8 @@ void PrintLabel(Surface& surface, const MainModel& model, PageRow& row, PictureC
     // position just after its last text.
     if (r < grid.max_line) surface.SetX(std::max(surface.x(), count * grid.width().value()));
   }
+  surface.SetBold(bold);
+  surface.SetMagnification(1);
   if (model.pic_file_name.isEmpty()) return;
   DrawLabelPicture(surface, model, grid, row, placing, pictures, places);
 }

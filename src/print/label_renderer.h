@@ -21,9 +21,10 @@ struct LabelGrid;
 using PrintBuffer = std::array<QStringList, MainModel::kRows>;
 
 // One page row as PrintLabel prints it: its labels' texts, the block whose alignment words each
-// label is printed with, whether a label stands in each place at all (an empty place gets no
-// picture), and where each label's grid lands on the surface (none: where the surface's own
-// placement puts the page row, its labels side by side a label's width apart).
+// label is printed with, the block whose rows each label holds, whether a label stands in each
+// place at all (an empty place gets no picture), and where each label's grid lands on the surface
+// (none: where the surface's own placement puts the page row, its labels side by side a label's
+// width apart).
 struct PageRow {
   explicit PageRow(int places);
 
@@ -31,6 +32,10 @@ struct PageRow {
 
   PrintBuffer texts;
   QList<int> alignment_block;
+  // A label's rows print in the sizes of its own block, even where the page row takes its
+  // alignments from the next block: a 放大 row belongs to the text it was chosen for. Entry 0,
+  // never used, for an empty place: every row 一般.
+  QList<int> size_block;
   QList<bool> has_label;
   QList<GridPlacement> placements;
 };
@@ -66,8 +71,9 @@ struct PrintedPlaces {
 };
 
 // Prints one page row at the surface's print position: every template row of every label of it at
-// its column by its alignment (label n's columns from n × line_width + 1), then the label picture
-// on each label that is there. Every printed cell of the row's texts is emptied, and the surface's
+// its column by its alignment (label n's columns from n × line_width + 1) in its size, a 粗體 row
+// bold and a 放大 row magnified twice from the top of its line, then the label picture on each
+// label that is there. Every printed cell of the row's texts is emptied, and the surface's
 // placement is left as it was. A picture that cannot be drawn is left out without a word.
 // `places`, when given, is told where everything went.
 void PrintLabel(Surface& surface, const MainModel& model, PageRow& row, PictureCache& pictures,

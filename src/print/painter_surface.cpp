@@ -20,15 +20,18 @@ PainterSurface::PainterSurface(QPainter& painter, const QPaintDevice& device, do
       dpi_y_(device.logicalDpiY()) {}
 
 void PainterSurface::UpdateFont() {
-  if (font_ && std::get<0>(*font_key_) == font_name() && std::get<1>(*font_key_) == font_points() &&
+  // A magnified row is drawn in the font at its magnified size, laid out as that font lays its
+  // characters out, rather than the grid's glyphs stretched.
+  const double points = font_points() * magnification();
+  if (font_ && std::get<0>(*font_key_) == font_name() && std::get<1>(*font_key_) == points &&
       std::get<2>(*font_key_) == font_bold()) {
     return;
   }
-  FontKey key(font_name(), font_points(), font_bold());
+  FontKey key(font_name(), points, font_bold());
   auto found = fonts_.find(key);
   if (found == fonts_.end()) {
     QFont font(font_name());
-    font.setPointSizeF(font_points());
+    font.setPointSizeF(points);
     font.setBold(font_bold());
     // Kerning belongs between characters; here each one stands alone in its cells.
     font.setKerning(false);
@@ -83,7 +86,7 @@ void PainterSurface::DrawTextRun(double x, double y, const QString& text) {
 
 void PainterSurface::DrawCells(double x, double y, const QString& text) {
   UpdateFont();
-  const double cell = DeviceX(ColumnWidth());
+  const double cell = DeviceX(ColumnWidth() * magnification());
   const double baseline = DeviceY(y) + font_->ascent;
   // Each character's glyphs go to its own cells, and no text is shaped again for every label. On a
   // PDF or a printer the glyphs of the whole text go out in one call a face; a raster device takes

@@ -46,7 +46,8 @@ class PainterSurface : public Surface {
   QPainter& painter() { return painter_; }
 
  private:
-  // Draws `text` at (x, y) twips in cells of the font's own size, on the painter as it stands.
+  // Draws `text` at (x, y) twips in cells of the font's own size times the magnification, on the
+  // painter as it stands.
   void DrawCells(double x, double y, const QString& text);
 
   // One glyph of what a character draws: in which of its font's faces, and where from the start of
@@ -56,8 +57,9 @@ class PainterSurface : public Surface {
     quint32 index;
     QPointF offset;
   };
-  // A font with what has been worked out of it. A label switches between its grid font and the
-  // small font under a barcode many times a sheet; each keeps its glyphs.
+  // A font with what has been worked out of it. A label switches between its grid font, its bold
+  // and magnified rows' fonts and the small font under a barcode many times a sheet; each keeps
+  // its glyphs.
   struct FontState {
     QFont font;
     double ascent;          // device pixels

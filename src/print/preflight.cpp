@@ -54,15 +54,17 @@ struct TextLine {
   QRectF rect;
   QStringView text;  // those characters
   double left = 0;   // where the first of them begins
+  double cell = 0;   // the width of a column of the line: twice the grid's on a 放大 row
 };
 
 // The walk's visitor that measures: every mark of every label against the printable area and the
 // other marks, gathered into items by place.
 class Measuring : public SheetVisitor {
  public:
-  // `column` and `line` are the grid's at the labels' scale.
-  Measuring(const QRectF& printable, double column, double line, const SheetShape& shape)
-      : area_(printable), column_(column), line_(line), shape_(shape) {}
+  // `column` and `line` are the grid's at the labels' scale; `model` holds the rows' sizes.
+  Measuring(const MainModel& model, const QRectF& printable, double column, double line,
+            const SheetShape& shape)
+      : model_(model), area_(printable), column_(column), line_(line), shape_(shape) {}
 
   bool PageRowDone(const WalkedPageRow& row) override {
     for (int column = 0; column < row.labels.size(); ++column) {
@@ -92,6 +94,7 @@ class Measuring : public SheetVisitor {
     ++labels_;
     ++places_[(row.page_row + 1) * kMaxColumns + column];
 
+    const BlockEntry& rows = model_.blocks[label.label.block];
     std::array<std::optional<TextLine>, MainModel::kRows> lines;
     for (int r = 0; r < MainModel::kRows; ++r) {
       const QString& text = row.texts[r][column];
@@ -100,12 +103,21 @@ class Measuring : public SheetVisitor {
       while (first < end && IsBlank(text[first])) ++first;
       while (end > first && IsBlank(text[end - 1])) --end;
       if (first == end) continue;
+      // A 放大 row's characters take twice their cells across and down.
+      const int magnification = Magnification(rows.blk_size[r]);
+      const double cell = column_ * magnification;
       const QPointF at = row.text_at[r][column];
-      const double left = at.x() + DisplayWidth(QStringView(text).first(first)) * column_;
+      const double left = at.x() + DisplayWidth(QStringView(text).first(first)) * cell;
       const QStringView chars = QStringView(text).sliced(first, end - first);
-      const QRectF rect(left, at.y(), DisplayWidth(chars) * column_, line_);
-      lines[r] = TextLine{rect, chars, left};
+      const QRectF rect(left, at.y(), DisplayWidth(chars) * cell, line_ * magnification);
+      lines[r] = TextLine{rect, chars, left, cell};
       if (!area_.isEmpty()) Outside(rect, PreflightItem::kTextLine, r + 1, row, column);
+      PastLabel(rect, label, r, row, column);
+    }
+    for (int r = 0; r + 1 < MainModel::kRows; ++r) {
+      if (lines[r] && lines[r + 1] && rows.blk_size[r] == RowSize::kLarge) {
+        LargeOverNext(*lines[r], *lines[r + 1], label, r, row, column);
+      }
     }
     const std::optional<QRectF>& picture = label.picture;
     const std::optional<QRectF>& barcode = label.barcode;
@@ -149,6 +161,43 @@ class Measuring : public SheetVisitor {
     item.twips = std::max(item.twips, *worst);
   }
 
+  // A row's characters past the left or right edge of its own label: into the label beside it,
+  // or off the stock's place.
+  void PastLabel(const QRectF& rect, const WalkedLabel& label, int r, const WalkedPageRow& row,
+                 int column) {
+    const double left = label.area.left() - rect.left();
+    const double right = rect.right() - label.area.right();
+    const double past = std::max(left, right);
+    if (past <= kTolerance) return;
+    const auto side = left > right ? PreflightItem::kLeft : PreflightItem::kRight;
+    PreflightItem& item = RowItem(PreflightItem::kPastLabel, label, r, side, row, column, rect);
+    item.twips = std::max(item.twips, past);
+  }
+
+  void LargeOverNext(const TextLine& large, const TextLine& next, const WalkedLabel& label, int r,
+                     const WalkedPageRow& row, int column) {
+    PreflightItem& item = RowItem(PreflightItem::kLargeOverNext, label, r, PreflightItem::kBottom,
+                                  row, column, large.rect.united(next.rect));
+    if (item.count == 1) item.text = next.text.toString();
+  }
+
+  // The item of row `r` of the label's block: one for every label printed from that row.
+  PreflightItem& RowItem(PreflightItem::Kind kind, const WalkedLabel& label, int r,
+                         PreflightItem::Side side, const WalkedPageRow& row, int column,
+                         const QRectF& spot) {
+    PreflightItem& item = Find(Key(kind, 0, r + 1, label.label.block, 0, side));
+    if (item.count++ == 0) {
+      item.kind = kind;
+      item.line = r + 1;
+      item.side = side;
+      item.block = label.label.block;
+      item.remainder = label.label.remainder;
+      item.large = model_.blocks[label.label.block].blk_size[r] == RowSize::kLarge;
+      Place(item, row, column, spot);
+    }
+    return item;
+  }
+
   void Covers(PreflightItem::Mark mark, const QRectF& rect, const TextLine& line, int r,
               const WalkedPageRow& row, int column) {
     PreflightItem& item = Find(Key(PreflightItem::kCoversText, mark, r + 1, 0, 0, 0));
@@ -162,7 +211,7 @@ class Measuring : public SheetVisitor {
     qsizetype from = -1;
     qsizetype to = -1;
     for (qsizetype i = 0; i < line.text.size(); ++i) {
-      const double width = CharWidth(line.text[i].unicode()) * column_;
+      const double width = CharWidth(line.text[i].unicode()) * line.cell;
       if (!IsBlank(line.text[i]) &&
           std::min(x + width, rect.right()) - std::max(x, rect.left()) > kTolerance) {
         if (from < 0) from = i;
@@ -189,6 +238,7 @@ class Measuring : public SheetVisitor {
     return items_.last();
   }
 
+  const MainModel& model_;
   QRectF area_;
   double column_;
   double line_;
@@ -297,6 +347,18 @@ QString MarkName(PreflightItem::Mark mark, int line) {
   return Words::tr("的條碼");
 }
 
+// "第 2 區段第 1 行", "尾數箱第 1 行": a row of a block's template.
+QString RowName(const PreflightItem& item) {
+  if (item.remainder) return Words::tr("尾數箱第 %1 行").arg(item.line);
+  return Words::tr("第 %1 區段第 %2 行").arg(item.block).arg(item.line);
+}
+
+// A row's problem with the labels it happens on, when more than one.
+QString OnLabels(const QString& problem, int64_t count) {
+  if (count <= 1) return problem;
+  return Words::tr("%1 (共 %2 張標籤)").arg(problem).arg(count);
+}
+
 QString Span(int64_t from, int64_t to) {
   return from == to ? QString::number(from) : QStringLiteral("%1–%2").arg(from).arg(to);
 }
@@ -343,6 +405,16 @@ QString PreflightItem::Text() const {
           .arg(QString::number(count), LabelPlace(*this, true));
     case kPictureFile:
       return Words::tr("圖片檔「%1」%2, 標籤上不會印出圖片").arg(text, FaultName(fault));
+    case kPastLabel: {
+      const QString mm = QString::number(twips / kTwipsPerPaperMm, 'f', 1);
+      const QString past =
+          large ? Words::tr("%1的放大字超出標籤%2 %3 公釐") : Words::tr("%1的字超出標籤%2 %3 公釐");
+      return OnLabels(past.arg(RowName(*this), SideName(side), mm), count);
+    }
+    case kLargeOverNext:
+      return OnLabels(
+          Words::tr("%1的放大字會蓋住第 %2 行的「%3」").arg(RowName(*this)).arg(line + 1).arg(text),
+          count);
     case kOverlap:
       return Words::tr("第 %1 區段和第 %2 區段都有箱號 %3, 這些箱子會印出兩張標籤")
           .arg(overlap.first_block)
@@ -384,7 +456,7 @@ Preflight RunPreflight(const MainModel& model, const PrintLayout& layout,
   const QRectF printable = geometry.PrintableArea();
   GridSurface surface(printable.width());
   const LabelGrid& grid = geometry.grid();
-  Measuring measuring(printable, grid.column().value() * geometry.scale(),
+  Measuring measuring(model, printable, grid.column().value() * geometry.scale(),
                       grid.line().value() * geometry.scale(), geometry.shape());
   SheetWalk walk(model, layout, geometry, shapes);
   walk.Walk(surface, measuring, false);

@@ -27,6 +27,8 @@ struct PreflightItem {
     kPictureOverBarcode,  // the picture and the barcode lie over each other
     kPictureFile,         // the picture file cannot be read: the labels go without it
     kOverlap,             // two blocks print labels for the same cartons
+    kPastLabel,           // a row's text runs past its label's edge
+    kLargeOverNext,       // a 放大 row prints over the row below it, which is not empty
   };
   enum Mark { kTextLine, kPicture, kBarcode };
   enum Side { kLeft, kTop, kRight, kBottom };
@@ -41,14 +43,19 @@ struct PreflightItem {
   int page_row = 0;
   int column = 0;
   int line = 0;
+  // kPastLabel and kLargeOverNext: the block whose row it is (a row of a template, wherever its
+  // labels stand), whether that is the remainder carton, and whether the row is 放大.
+  int block = 0;
+  bool remainder = false;
+  bool large = false;
   // The stock's sheets, which the place is named on: two labels a page row are left and right.
   SheetShape shape;
   Side side = kBottom;
-  double twips = 0;   // how far past the edge: the most on any sheet
-  int64_t count = 0;  // sheets (kOutside) or labels (covering) it happens on
+  double twips = 0;   // how far past the edge: the most on any sheet or label
+  int64_t count = 0;  // sheets (kOutside) or labels (the others) it happens on
   int64_t of = 0;     // sheets or labels it could have happened on: count == of is every one
   QRectF spot;        // where on its first sheet, twips from the print's (0, 0); empty for none
-  QString text;       // the characters covered; the picture file
+  QString text;       // the characters covered (by a mark, or the row below a 放大 row); the file
   PictureFault fault = kMissing;
   BlockOverlap overlap;
   // kPaper: the stock (its name in `text`), its page, and the printer's: the page it is set up
@@ -62,8 +69,8 @@ struct PreflightItem {
 };
 
 // Every problem of a print in one list: the stock's page against the printer's paper, the
-// overlapping blocks and the picture file first, then the marks of the labels as the sheet walk
-// lays them out, in print order.
+// overlapping blocks and the picture file first, then the marks and rows of the labels as the
+// sheet walk lays them out, in print order.
 struct Preflight {
   QList<PreflightItem> items;
 

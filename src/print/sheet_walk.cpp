@@ -87,6 +87,7 @@ void SheetWalk::LayOut(Surface& surface, WalkedPageRow& walked, bool draw, bool 
     std::optional<WalkedLabel>& label = walked.labels[column];
     label.reset();
     row.has_label[column] = false;
+    row.size_block[column] = 0;
     row.placements[column] = geometry_.Placement(walked.page_row, column);
     const std::optional<int64_t> index = layout_.LabelAt(first_place + column);
     if (!index) continue;
@@ -95,6 +96,7 @@ void SheetWalk::LayOut(Surface& surface, WalkedPageRow& walked, bool draw, bool 
     label->label = layout_.Label(*index);
     ComposeLabel(model_, label->label, row.texts, column);
     row.alignment_block[column] = layout_.AlignmentBlock(*index);
+    row.size_block[column] = label->label.block;
     row.has_label[column] = true;
   }
   // An empty place is printed with the alignments of the nearest label to its left, else to its
@@ -130,9 +132,11 @@ void SheetWalk::LayOut(Surface& surface, WalkedPageRow& walked, bool draw, bool 
       std::optional<WalkedLabel>& label = walked.labels[column];
       if (!label) continue;
       label->picture = printed.pictures[column];
-      // From the top of the first line to the foot of the last, where a row that ran over ended.
-      const double foot =
-          walked.text_at[grid.max_line][column].y() + grid.line().value() * geometry_.scale();
+      // From the top of the first line to the foot of the last, where a row that ran over ended;
+      // a 放大 last row reaches a line further down.
+      const RowSize last = model_.blocks[label->label.block].blk_size[grid.max_line];
+      const double foot = walked.text_at[grid.max_line][column].y() +
+                          grid.line().value() * Magnification(last) * geometry_.scale();
       const QRectF top_left =
           row.placements[column].Map(QRectF(column * width, row_top, width, grid.line().value()));
       label->area = QRectF(top_left.topLeft(), QPointF(top_left.right(), foot));

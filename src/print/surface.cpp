@@ -36,7 +36,9 @@ void Surface::PrintLine(const QString& text) {
   y_ += LineHeight();
 }
 
-double Surface::TextWidth(const QString& text) const { return DisplayWidth(text) * ColumnWidth(); }
+double Surface::TextWidth(const QString& text) const {
+  return DisplayWidth(text) * ColumnWidth() * magnification_;
+}
 
 void Surface::DrawPicture(const Picture& picture, double x, double y, double width, double height) {
   if (picture.IsEmpty()) return;

@@ -36,11 +36,18 @@ class Surface {
   virtual ~Surface() = default;
 
   void SetFont(const QString& name, double points, bool bold = false);
+  void SetBold(bool bold) { font_bold_ = bold; }
   const QString& font_name() const { return font_name_; }
   double font_points() const { return font_points_; }
   bool font_bold() const { return font_bold_; }
   double ColumnWidth() const { return font_points_ * 10.0; }
   double LineHeight() const { return font_points_ * 20.0; }
+
+  // Characters printed from now on take `factor` times their cells across and down, drawn in the
+  // font at `factor` times its size: a 放大 row's take twice. The grid stays the font's: a text
+  // still starts at its column and on its line, and the position moves on past its wider cells.
+  void SetMagnification(int factor) { magnification_ = factor; }
+  int magnification() const { return magnification_; }
 
   // Everything drawn from now on is placed by `placement`: moved (a label's place on its stock, a
   // printer's fit to it) and scaled. The print position and the grid stay in the grid's own twips;
@@ -64,7 +71,8 @@ class Surface {
   // Prints `text` at the current x, then moves to x 0 of the next line.
   void PrintLine(const QString& text);
 
-  // Width of `text` in the current font, in twips: its display width in columns.
+  // Width of `text` in the current font and magnification, in twips: its display width in
+  // columns, times the magnification.
   double TextWidth(const QString& text) const;
 
   // Outer width of the window or box, in twips.
@@ -101,7 +109,7 @@ class Surface {
 
  protected:
   // Draws `text` with its top-left corner at (x, y) twips, one character a cell of ColumnWidth()
-  // times scale(), a double-width character in two cells.
+  // times magnification() times scale(), a double-width character in two cells.
   virtual void DrawTextRun(double x, double y, const QString& text) = 0;
   virtual void DrawImage(const Picture& picture, const QRectF& twips) = 0;
   virtual void DrawFilledRect(const QRectF& twips, const QColor& color) = 0;
@@ -125,6 +133,7 @@ class Surface {
   QString font_name_;
   double font_points_ = 12.0;
   bool font_bold_ = false;
+  int magnification_ = 1;
   double x_ = 0;
   double y_ = 0;
   bool page_wanted_ = true;  // the next drawing starts a page

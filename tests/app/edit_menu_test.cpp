@@ -1,18 +1,23 @@
 // The 編輯 menu as the window binds it, in the order a clerk meets it: its place and keys, 復原 and
 // 重做 naming their steps and reaching the menu from inside a field, a pick from a list, a block
-// command, and 套用到其他區段… with its dialog. What the steps do is tested over the session.
+// command, and 套用到其他區段… with its dialog; then the rows' sizes from a box's menu and from
+// 行的字型…. What the steps do is tested over the session.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include "app/apply_rows_dialog.h"
+#include "app/row_size_dialog.h"
 #include "support/main_window_fixture.h"
 #include "version.h"
 
@@ -109,6 +114,52 @@ TEST_F(EditMenuTest, UndoRedoAndApplyToOtherBlocks) {
   EXPECT_EQ(window->model().blocks[1].blk_content[0], QString());
   EXPECT_EQ(Row(0)->text(), QStringLiteral("BLOCK THREE")) << "the typing is a step of its own";
   EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join(u'|').toStdString();
+}
+
+// A row's size from the keyboard, in its box's menu and in the dialog: each pick a step, the box
+// showing it.
+TEST_F(EditMenuTest, RowSizesFromTheBoxesMenuAndTheDialog) {
+  QLineEdit* row = Row(1);
+  row->setFocus();
+  QTimer::singleShot(0, [] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QMenu* sizes = menu->findChild<QMenu*>(QStringLiteral("row_size_menu"));
+    ASSERT_NE(sizes, nullptr);
+    ASSERT_EQ(sizes->actions().size(), 3);
+    EXPECT_TRUE(sizes->actions()[0]->isChecked());
+    sizes->actions()[2]->trigger();
+    menu->close();
+  });
+  QTest::keyClick(row, Qt::Key_F10, Qt::ShiftModifier);
+  EXPECT_EQ(window->model().l_size[1], RowSize::kLarge);
+  EXPECT_EQ(Undo(), QStringLiteral("復原(&U) 字型 第 2 行"));
+  EXPECT_TRUE(row->font().bold());
+  EXPECT_FALSE(row->toolTip().isEmpty());
+  const QRect place = row->geometry();
+  Action("action_undo")->trigger();
+  EXPECT_EQ(window->model().l_size[1], RowSize::kNormal);
+  EXPECT_FALSE(row->font().bold());
+  EXPECT_EQ(row->geometry(), place) << "the box keeps its place and size";
+
+  // The dialog lists the block's rows with their sizes and says before OK what would print over
+  // what.
+  Row(3)->setText(QStringLiteral("P/NO.:"));
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<RowSizeDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    auto* note = dialog->findChild<QLabel*>(QStringLiteral("row_size_note"));
+    EXPECT_TRUE(note->isHidden());
+    dialog->findChild<QComboBox*>(QStringLiteral("row_size(2)"))->setCurrentIndex(2);
+    dialog->findChild<QComboBox*>(QStringLiteral("row_size(5)"))->setCurrentIndex(1);
+    EXPECT_EQ(note->text(), QStringLiteral("第 3 行放大了, 會蓋住第 4 行的字。"));
+    dialog->accept();
+  });
+  Action("action_row_sizes")->trigger();
+  EXPECT_EQ(window->model().l_size[2], RowSize::kLarge);
+  EXPECT_EQ(window->model().l_size[5], RowSize::kBold);
+  EXPECT_EQ(Undo(), QStringLiteral("復原(&U) 行的字型"));
+  EXPECT_EQ(window->model().l_content[3], QStringLiteral("P/NO.:"));
 }
 
 }  // namespace

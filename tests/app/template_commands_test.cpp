@@ -151,6 +151,18 @@ TEST(TemplateMoves, EveryContentAndBothChoicesMoveOneRow) {
       {"down: the last row's text is lost", Padded(14, {"Y", "lost"}), kNone, kNone, MoveRowsDown,
        Padded(15, {"Y"}), kNone, kNone},
   });
+  // A row's size goes with its text; the row left empty is 一般.
+  MainModel model = FreshModel();
+  model.l_size[0] = RowSize::kLarge;
+  model.l_size[15] = RowSize::kBold;
+  MoveRowsDown(model);
+  std::array<RowSize, MainModel::kRows> sizes{};
+  sizes[1] = RowSize::kLarge;
+  EXPECT_EQ(model.l_size, sizes);
+  MoveRowsUp(model);
+  sizes = {};
+  sizes[0] = RowSize::kLarge;
+  EXPECT_EQ(model.l_size, sizes);
 }
 
 class RefreshTest : public testing::Test {

@@ -80,6 +80,9 @@ TEST_F(JobFileTest, ThreeBlocksARemainderAPictureAndABarcodeSurviveSaveOpenSave)
   ExpectSameModel(model, opened, "opened job");
   EXPECT_EQ(opened.blocks[4].blk_content[0], QStringLiteral("LAST CARTON"));
   EXPECT_EQ(opened.blocks[2].blk_array[5], QStringLiteral("靠右"));
+  EXPECT_EQ(opened.blocks[1].blk_size[0], RowSize::kLarge);
+  EXPECT_EQ(opened.blocks[2].blk_size[5], RowSize::kBold);
+  EXPECT_EQ(opened.l_size[5], RowSize::kBold);
   EXPECT_EQ(opened.blocks[2].blk_mix, QStringLiteral("Yes"));
   EXPECT_EQ(opened.barcode.content_template, QStringLiteral("PO4711-{C} 臺灣 {P}"));
 
@@ -128,6 +131,8 @@ TEST_F(JobFileTest, SavingStoresTheBlockOnScreenFirstAndLooksLikeTheExample) {
   EXPECT_EQ(second[QStringLiteral("blk_pbox")], 10);
   EXPECT_EQ(second[QStringLiteral("blk_p_start")], 4);
   EXPECT_EQ(second[QStringLiteral("blk_content")].toArray().size(), 16);
+  EXPECT_EQ(second[QStringLiteral("blk_size")].toArray()[5], QStringLiteral("粗體"));
+  EXPECT_EQ(second[QStringLiteral("blk_size")].toArray()[0], QStringLiteral("一般"));
   EXPECT_EQ(job[QStringLiteral("remainder")][QStringLiteral("blk_start")], 46);
   EXPECT_EQ(job[QStringLiteral("barcode")][QStringLiteral("kind")], QStringLiteral("qr"));
   EXPECT_EQ(job[QStringLiteral("barcode")][QStringLiteral("company_prefix")],
@@ -197,6 +202,19 @@ TEST_F(JobFileTest, UnknownKeysAreIgnoredSoLaterSettingsDoNotStopOpening) {
   job.remove(QStringLiteral("barcode"));
   folder.Write(QStringLiteral("older.cratemark"), JobBytes(job));
   EXPECT_EQ(Opened(folder.File(QStringLiteral("older.cratemark"))).barcode, BarcodeSettings());
+  // One saved before rows had sizes has every row 一般.
+  for (int index : {0, 1, 2}) {
+    EditBlock(job, index, [](QJsonObject& b) { b.remove(QStringLiteral("blk_size")); });
+  }
+  QJsonObject remainder = job[QStringLiteral("remainder")].toObject();
+  remainder.remove(QStringLiteral("blk_size"));
+  job[QStringLiteral("remainder")] = remainder;
+  folder.Write(QStringLiteral("oldest.cratemark"), JobBytes(job));
+  const MainModel oldest = Opened(folder.File(QStringLiteral("oldest.cratemark")));
+  for (int entry = 1; entry <= 4; ++entry) {
+    EXPECT_EQ(oldest.blocks[entry].blk_size, decltype(BlockEntry::blk_size){}) << entry;
+  }
+  EXPECT_EQ(oldest.l_size, decltype(MainModel::l_size){});
 }
 
 TEST_F(JobFileTest, EveryKindOfBadFileIsRefusedAndTheJobOnScreenStays) {
@@ -367,6 +385,14 @@ TEST_F(JobFileTest, EveryKindOfBadFileIsRefusedAndTheJobOnScreenStays) {
        {},
        QStringLiteral("第 1 區段第 5 行的「對齊」(blk_array)是「diagonal」, "
                       "只能是置中、靠左、靠右或空白")},
+      {"a size no row can have",
+       edited([](QJsonObject& j) { SetRow(j, 1, QStringLiteral("blk_size"), 2, u"huge"_qs); }),
+       {},
+       QStringLiteral("第 2 區段第 3 行的「字型」(blk_size)是「huge」, 只能是一般、粗體、放大")},
+      {"a size that is no text",
+       edited([](QJsonObject& j) { SetRow(j, 0, QStringLiteral("blk_size"), 0, 2); }),
+       {},
+       QStringLiteral("第 1 區段第 1 行的「字型」(blk_size)應該是文字")},
       {"line break in a row",
        edited([](QJsonObject& j) {
          SetRow(j, 2, QStringLiteral("blk_content"), 0, QStringLiteral("MADE IN\nTAIWAN"));

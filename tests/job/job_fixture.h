@@ -11,13 +11,14 @@
 
 // A consignment set up through the commands a clerk uses: three blocks (the second mixed), the
 // remainder carton, both row marks, rows with quotes, backslashes and Chinese, alignments that
-// differ from row to row and block to block, a picture and a QR code (with the SSCC fields typed
-// too, which the job keeps); block 2 is on screen.
+// differ from row to row and block to block, rows 粗體 and 放大 in some blocks, a picture and a QR
+// code (with the SSCC fields typed too, which the job keeps); block 2 is on screen.
 inline void MakeConsignment(MainModel& model, ScriptedPrompter& prompter,
                             const QString& picture_path) {
   StartUp(model);
   model.l_content[0] = QStringLiteral("MADE IN TAIWAN");
   model.l_array[0] = QStringLiteral("靠左");
+  model.l_size[0] = RowSize::kLarge;
   model.l_content[1] = QStringLiteral("Q'TY : 50 \"PCS\" \\ 台灣製造 𠀀");
   ChoosePalletRow(model, 3);
   ChooseCartonRow(model, 4);
@@ -27,6 +28,8 @@ inline void MakeConsignment(MainModel& model, ScriptedPrompter& prompter,
 
   model.l_content[5] = QStringLiteral("BLOCK TWO");
   model.l_array[5] = QStringLiteral("靠右");
+  model.l_size[0] = RowSize::kNormal;
+  model.l_size[5] = RowSize::kBold;
   model.l_end = QStringLiteral("40");
   model.p_mix_box = QStringLiteral("Yes");
   AddBlock(model, prompter);

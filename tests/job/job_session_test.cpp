@@ -84,6 +84,7 @@ TEST_F(JobSessionTest, EveryCommandUndoesAndRedoesToTheStatesItCameFrom) {
        }},
       {"picture field", [](MainModel& m, auto&) { m.pic_d_top = QStringLiteral("9"); }},
       {"barcode", [](MainModel& m, auto&) { m.barcode = BarcodeSettings(); }},
+      {"row size", [](MainModel& m, auto&) { m.l_size[7] = RowSize::kLarge; }},
       {"packing list",
        [](MainModel& m, auto&) {
          ApplyPackingList(m, {{1, 30, 10, 1, false}, {31, 35, 5, 4, true}}, 4);

@@ -156,6 +156,7 @@ TEST(PackingList, BlocksReplaceTheJobsWithTheRowsOfTheChosenBlock) {
     EXPECT_EQ(model.blocks[entry].blk_content[6], QStringLiteral("ON SCREEN")) << entry;
     EXPECT_EQ(model.blocks[entry].blk_content[1], model.l_content[1]) << entry;
     EXPECT_EQ(model.blocks[entry].blk_array[5], QStringLiteral("靠右")) << entry;
+    EXPECT_EQ(model.blocks[entry].blk_size[5], RowSize::kBold) << entry;
   }
   EXPECT_EQ(model.blocks[2].blk_mix, QStringLiteral("Yes"));
   EXPECT_EQ(model.blocks[2].blk_p_start, 4);

@@ -45,18 +45,19 @@ TEST(DrawPreviewTest, EveryRowStandsOnItsLineAtItsColumn) {
     const char16_t* text;
     const QString& alignment;
     int column;
+    RowSize size = RowSize::kNormal;
   } rows[] = {
       {u"LEFT", kLeft, 2},
       {u"ABCDEFGHIJ", kRight, 38},
       {u"R.O.C.", kRight, 42},
       {u"ABCDEFGHIJ", kCentre, 19},
       {u"ABCDEFGHI", kCentre, 20},
-      {u"中文", kCentre, 22},
-      {u"MADE IN TAIWAN", kCentre, 17},
+      {u"中文中文", kCentre, 16, RowSize::kLarge},  // centred by its doubled width, 16
+      {u"MADE IN TAIWAN", kCentre, 17, RowSize::kBold},
       {u"0123456789012345678901234567890123456789012345", kCentre, 1},  // width 46
-      {u"P/NO.:", kCentre, 20},
-      {u"   C/NO.:   ", kCentre, 20},  // still a marked row; its blanks are printed
-      {u"p/no.:", kCentre, 21},        // the markers are upper case only
+      {u"P/NO.:", kCentre, 20, RowSize::kLarge},  // the keyword's column whatever its size
+      {u"   C/NO.:   ", kCentre, 20},             // still a marked row; its blanks are printed
+      {u"p/no.:", kCentre, 21},                   // the markers are upper case only
       {u"Q'TY :          PCS.", kCentre, 14},
       {u"SIZE : 1 x 2", kOther, 14},  // any other word centres
       {u"    ", kCentre, 22},         // blanks count one column each
@@ -68,6 +69,7 @@ TEST(DrawPreviewTest, EveryRowStandsOnItsLineAtItsColumn) {
   for (int r = 0; r < 16; ++r) {
     label.l_content[r] = QString::fromUtf16(rows[r].text);
     label.l_array[r] = rows[r].alignment;
+    label.l_size[r] = rows[r].size;
   }
   RecordingSurface surface;
   DrawPreview(label, surface);
@@ -77,8 +79,14 @@ TEST(DrawPreviewTest, EveryRowStandsOnItsLineAtItsColumn) {
     EXPECT_EQ(text.text, label.l_content[r]) << "row " << r;
     EXPECT_EQ(text.line, r) << "row " << r;
     EXPECT_EQ(text.column, rows[r].column) << "row " << r;
+    EXPECT_EQ(text.bold, rows[r].size == RowSize::kBold) << "row " << r;
+    EXPECT_EQ(text.magnification, rows[r].size == RowSize::kLarge ? 2 : 1) << "row " << r;
   }
   EXPECT_EQ(surface.y(), 16 * 240);
+  EXPECT_EQ(PreviewDepth(label), 16 * 240);
+  // A 放大 last row reaches a line below the sixteen.
+  label.l_size[15] = RowSize::kLarge;
+  EXPECT_EQ(PreviewDepth(label), 17 * 240);
 }
 
 TEST(PreviewColumnTest, AlignmentWordsAreTrimmedAndTooWideRowsGoBelowOne) {

@@ -140,6 +140,58 @@ TEST_F(LabelRendererTest, LongLeftTextPushesTheRestOfThePageRowOneLineDown) {
   EXPECT_DOUBLE_EQ(surface.y(), 16 * 240);
 }
 
+// Row 5 of both labels in a size, and "five" on the left label's row 6 after it: where and how
+// each prints. A 放大 row is aligned by its doubled width, keeps a keyword's fixed column, starts
+// on its own line and leaves the next row on the next line, over which it reaches; running past
+// its label it pushes the rest of the page row down.
+TEST_F(LabelRendererTest, EachRowPrintsInItsSizeWhereItsAlignmentPutsIt) {
+  const QString kCentre = QStringLiteral("置中");
+  const struct {
+    QString text;
+    QString alignment;
+    RowSize size;
+    int left_column;  // the right label's is 48 further
+    int right_line;
+    int five_line;
+  } cases[] = {
+      {QStringLiteral("MADE IN TAIWAN"), kCentre, RowSize::kNormal, 17, 4, 5},
+      {QStringLiteral("MADE IN TAIWAN"), kCentre, RowSize::kBold, 17, 4, 5},
+      {QStringLiteral("MADE IN TAIWAN"), kCentre, RowSize::kLarge, 10, 4, 5},
+      {QStringLiteral("P/NO. : 12"), kCentre, RowSize::kLarge, 20, 4, 5},
+      {QStringLiteral("Q'TY : 50 PCS."), kCentre, RowSize::kLarge, 14, 4, 5},
+      {QStringLiteral("R.O.C."), QStringLiteral("靠右"), RowSize::kLarge, 36, 4, 5},
+      {QStringLiteral("台灣製造"), QStringLiteral("靠右"), RowSize::kBold, 40, 4, 5},
+      {QStringLiteral("台灣製造"), QStringLiteral("靠左"), RowSize::kLarge, 2, 4, 5},
+      // 48 columns from column 2 end on the right label's first column: nothing moves.
+      {QString(24, u'X'), QStringLiteral("靠左"), RowSize::kLarge, 2, 4, 5},
+      {QString(25, u'X'), QStringLiteral("靠左"), RowSize::kLarge, 2, 5, 6},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.toStdString() + " " + RowSizeWord(c.size).toStdString());
+    RecordingSurface surface{11520};
+    surface.SetFont(QStringLiteral("細明體"), 12);
+    model.blocks[1].blk_array[4] = c.alignment;
+    model.blocks[1].blk_size[4] = c.size;
+    page_row.size_block = {1, 1};
+    Fill(4, c.text, c.text);
+    Fill(5, QStringLiteral("five"));
+    PrintLabel(surface, model, page_row, pictures);
+
+    const bool bold = c.size == RowSize::kBold;
+    const int magnification = c.size == RowSize::kLarge ? 2 : 1;
+    const QList<Text> expected{
+        {1, 4, c.left_column, c.text, (c.left_column - 1) * 120.0, 960, 1, bold, magnification},
+        {1, c.right_line, c.left_column + 48, c.text, (c.left_column + 47) * 120.0,
+         c.right_line * 240.0, 1, bold, magnification},
+        {1, c.five_line, 22, QStringLiteral("five"), 21 * 120, c.five_line * 240.0},
+    };
+    EXPECT_EQ(surface.texts(), expected);
+    // The rows after it print in the grid's own size again.
+    EXPECT_FALSE(surface.font_bold());
+    EXPECT_EQ(surface.magnification(), 1);
+  }
+}
+
 TEST_F(LabelRendererTest, PictureOnEachLabel) {
   // 200 × 100 pixels: 5292 × 2646 hundredths of a millimetre.
   const QString logo = Logo();

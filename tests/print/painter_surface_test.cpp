@@ -22,22 +22,24 @@ constexpr int kDpi = 600;
 constexpr double kDotsPerMeter = kDpi / 0.0254;
 
 QImage Blank() {
-  QImage image(40 * kDpi / 12, kDpi / 4, QImage::Format_RGB32);
+  QImage image(80 * kDpi / 12, kDpi / 2, QImage::Format_RGB32);
   image.setDotsPerMeterX(qRound(kDotsPerMeter));
   image.setDotsPerMeterY(qRound(kDotsPerMeter));
   image.fill(Qt::white);
   return image;
 }
 
-// The text drawn one character at a time, each in its cells: what the surface must look like.
-QImage CellByCell(const QString& family, const QString& text) {
+// The text drawn one character at a time, each in its cells: what the surface must look like. A
+// 放大 row's characters are the font at twice its size in cells twice as wide.
+QImage CellByCell(const QString& family, const QString& text, RowSize size = RowSize::kNormal) {
   QImage image = Blank();
   QPainter painter(&image);
   QFont font(family);
-  font.setPointSizeF(12);
+  font.setPointSizeF(12 * Magnification(size));
+  font.setBold(IsBold(size));
   font.setKerning(false);
   painter.setFont(font);
-  const double cell = kDpi / 12.0;  // 120 twips
+  const double cell = kDpi / 12.0 * Magnification(size);  // 120 twips a column
   const double baseline = QFontMetricsF(painter.font(), &image).ascent();
   double left = 0;
   for (const QChar c : text) {
@@ -47,11 +49,13 @@ QImage CellByCell(const QString& family, const QString& text) {
   return image;
 }
 
-QImage ThroughSurface(const QString& family, const QString& text) {
+QImage ThroughSurface(const QString& family, const QString& text, RowSize size = RowSize::kNormal) {
   QImage image = Blank();
   QPainter painter(&image);
   PainterSurface surface(painter, 5760);
   surface.SetFont(family, 12);
+  surface.SetBold(IsBold(size));
+  surface.SetMagnification(Magnification(size));
   surface.PrintAtColumn(1, text, false);
   return image;
 }
@@ -67,8 +71,10 @@ TEST(PainterSurface, RunsOfCharactersLandInTheirCells) {
   // do not and go out one by one. Either way every character stands in its own cells.
   const QString text = QStringLiteral("Q'TY :   1 PCS. 台灣製造 (R.O.C.) iiWW");
   for (const QString& family : {kMingFont, QStringLiteral("DejaVu Sans")}) {
-    SCOPED_TRACE(family.toStdString());
-    EXPECT_EQ(ThroughSurface(family, text), CellByCell(family, text));
+    for (const RowSize size : kRowSizes) {
+      SCOPED_TRACE(family.toStdString() + " " + RowSizeWord(size).toStdString());
+      EXPECT_EQ(ThroughSurface(family, text, size), CellByCell(family, text, size));
+    }
   }
 }
 

@@ -125,6 +125,25 @@ TEST(Preflight, EachKindIsOneItemWithItsPlaceAndAmount) {
        {"標籤紙 a4-8 的一頁是 210.0 × 297.0 公釐, 比印表機能印的最大的紙 203.2 × 1270.0 公釐還大, "
         "印出來會被切掉"},
        PrinterPaper{QSizeF(5760, 8640), QSizeF(11520, 72000)}},
+      // Block 1's pallet number 放大 reaches over its carton number on every label of the block.
+      {"a 放大 row over a row with text",
+       [](MainModel& m) { m.blocks[1].blk_size[3] = RowSize::kLarge; },
+       kPdfArea,
+       {},
+       {"第 1 區段第 4 行的放大字會蓋住第 5 行的「C/NO. : 1」 (共 25 張標籤)"}},
+      // 29 columns of text take 58 of the label's 48 when 放大: printed from column 1, they end
+      // 10 columns past its right edge. 粗體 keeps the text inside. (On a printer whose area
+      // holds the whole run: the right-hand labels' rows would leave the A4 area too.)
+      {"a 放大 row past its label's edge",
+       [](MainModel& m) {
+         m.blocks[2].blk_content[10] = QStringLiteral("台灣製造 MADE IN TAIWAN R.O.C");
+         m.blocks[2].blk_size[10] = RowSize::kLarge;
+         m.blocks[1].blk_content[10] = m.blocks[2].blk_content[10];
+         m.blocks[1].blk_size[10] = RowSize::kBold;
+       },
+       QSizeF(20000, 30000),
+       {},
+       {"第 2 區段第 11 行的放大字超出標籤右邊 21.2 公釐 (共 15 張標籤)"}},
       {"overlapping carton ranges",
        [](MainModel& m) { m.blocks[2].blk_start = 20; },
        kPdfArea,

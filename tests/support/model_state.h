@@ -13,6 +13,7 @@ inline void ExpectSameModel(const MainModel& before, const MainModel& after,
   for (int row = 0; row < MainModel::kRows; ++row) {
     EXPECT_EQ(after.l_content[row], before.l_content[row]) << "row " << row;
     EXPECT_EQ(after.l_array[row], before.l_array[row]) << "row " << row;
+    EXPECT_EQ(after.l_size[row], before.l_size[row]) << "row " << row;
   }
   EXPECT_EQ(after.pallet_row, before.pallet_row);
   EXPECT_EQ(after.carton_row, before.carton_row);
@@ -37,7 +38,8 @@ inline void ExpectSameModel(const MainModel& before, const MainModel& after,
     const BlockEntry& b = before.blocks[i];
     EXPECT_TRUE(a.blk_start == b.blk_start && a.blk_end == b.blk_end && a.blk_pbox == b.blk_pbox &&
                 a.blk_p_start == b.blk_p_start && a.blk_mix == b.blk_mix &&
-                a.blk_content == b.blk_content && a.blk_array == b.blk_array)
+                a.blk_content == b.blk_content && a.blk_array == b.blk_array &&
+                a.blk_size == b.blk_size)
         << "entry " << i;
   }
 }

@@ -17,7 +17,9 @@ void RecordingSurface::DrawTextRun(double x, double y, const QString& text) {
                  text,
                  x,
                  y,
-                 scale()};
+                 scale(),
+                 font_bold(),
+                 magnification()};
 }
 
 void RecordingSurface::DrawImage(const Picture& picture, const QRectF& twips) {

@@ -10,6 +10,7 @@
 
 // A surface that keeps what is drawn on it, for tests: every text with its page, line and column,
 // every picture with its rectangle.
+// A text's line and column are those of its top-left corner on the grid, whatever its size.
 class RecordingSurface : public Surface {
  public:
   struct Text {
@@ -19,6 +20,8 @@ class RecordingSurface : public Surface {
     QString text;
     double x, y;       // twips
     double scale = 1;  // of its cells and font: the label's scale on its stock
+    bool bold = false;
+    int magnification = 1;  // 2 for a 放大 row's characters
 
     bool operator==(const Text&) const = default;
   };
