@@ -2056,12 +2056,12 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <translation>Printing labels…</translation>
     </message>
     <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>正在列印標籤… 第 %1 張, 共 %2 張</source>
         <translation>Printing labels… sheet %1 of %2</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -2156,16 +2156,16 @@ on the next sheet the crosses should fall on the labels&apos; corners.</translat
         <translation>Line %1</translation>
     </message>
     <message>
-        <source>確定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>第 %1 行放大了, 會蓋住第 %2 行的字。</source>
         <translation>Line %1 is large and prints over the text of line %2.</translation>
+    </message>
+    <message>
+        <source>確定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>

@@ -35,7 +35,7 @@ QString QtPrintFeedback::AskPdfPath() {
 
 void QtPrintFeedback::StartProgress(int sheets) {
   EndProgress();
-  progress_ = new QProgressDialog(tr("正在列印標籤…"), tr("取消"), 0, sheets, parent_);
+  progress_ = new QProgressDialog(tr("正在列印標籤…"), tr("取消(&C)"), 0, sheets, parent_);
   progress_->setWindowTitle(QApplication::applicationName());
   progress_->setWindowModality(Qt::WindowModal);
   progress_->setMinimumDuration(0);

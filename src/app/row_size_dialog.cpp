@@ -55,8 +55,8 @@ RowSizeDialog::RowSizeDialog(const MainModel& model, QWidget* parent) : QDialog(
   note_->setWordWrap(true);
 
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(tr("確定"), QDialogButtonBox::AcceptRole);
-  buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
+  buttons->addButton(tr("確定(&O)"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(tr("取消(&C)"), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
